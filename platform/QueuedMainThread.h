@@ -1,0 +1,40 @@
+// A main thread without an event loop: posted tasks wait in a queue until the
+// owner of the "main" thread calls `runPending`. Used by tests and by the
+// terminal tools, which have no GUI event loop.
+#pragma once
+
+#include "platform/MainThread.h"
+
+#include <cstddef>
+#include <deque>
+#include <mutex>
+
+namespace clefmark {
+
+class QueuedMainThread final : public MainThread {
+public:
+    /// Thread safe. Holds the queue's lock only to append, never while a task
+    /// runs, so a poster is never held up by the main thread's work.
+    void post(Task task) override;
+
+    /// Runs every task queued so far, in order, on the calling thread, which
+    /// is by definition the main thread. Tasks posted meanwhile wait for the
+    /// next call. Returns the number of tasks run.
+    std::size_t runPending();
+
+    /// Thread safe.
+    std::size_t pendingCount() const;
+
+private:
+    mutable std::mutex mutex_;
+    std::deque<Task> queue_;
+};
+
+/// For single-threaded tools, where the thread that feeds the audio is also
+/// the main thread: runs each task at once, inside `post`.
+class ImmediateMainThread final : public MainThread {
+public:
+    void post(Task task) override { task(); }
+};
+
+}  // namespace clefmark

@@ -1,0 +1,73 @@
+// Turns the stream of detected frequencies into the frequency the display
+// shows.
+//
+// Detections that lie within 5 % of the running average belong to the same
+// held note and are averaged over the last 16 of them, which steadies the
+// needle without making it slow to follow a new note: anything further away
+// starts a new note at once.
+//
+// The octave guard. Zero-crossing detection sometimes locks onto the second
+// harmonic of a string for a few blocks, which reads as a sudden jump one
+// octave up. When the guard is on, the current note has been confirmed by at
+// least four detections, and the guard has been armed by one earlier
+// detection since the last quiet moment, a detection between 1.9 and 2.1
+// times the last shown frequency is taken to be such an error and halved.
+// Quiet blocks disarm the guard (see `resetOctaveGuard`), so a real octave
+// step played after a breath is shown as it is.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+
+namespace clefmark {
+
+/// Input thread only, except `SaveFrequency`, which any thread may read.
+class FrequencyTracker {
+public:
+    static constexpr int kStackSize = 16;
+
+    /// Halves `F` in place when it is an upward octave error (see above).
+    /// Counts the guard up; call it only when octave rejection is on.
+    void OctaveJumpDetect(float& F);
+
+    /// Replaces `F` with the running average of the current note, starting a
+    /// new note when `F` is more than 5 % (of itself) away from the average.
+    void IntegrateFrequency(float& F);
+
+    /// Disarms the octave guard: the next guarded detection only re-arms it.
+    void resetOctaveGuard() { OJIndex = 0; }
+
+    /// Forgets the current note, so the next detection starts a new one.
+    void resetNote() { AvgFreq = 0.0f; }
+
+    /// Records the frequency last handed to the display.
+    void setSaveFrequency(float f) { SaveFrequency.store(f, std::memory_order_relaxed); }
+
+    /// The frequency last handed to the display, 0 before the first.
+    /// Thread safe, non-blocking. Relaxed: the value is self-contained and
+    /// publishes nothing else.
+    float saveFrequency() const { return SaveFrequency.load(std::memory_order_relaxed); }
+
+    /// Puts the counters where a long run would have left them, so tests can
+    /// reach the far end of their range without hours of input.
+    void restoreCounters(std::int32_t fStackIndex, std::int32_t ojIndex)
+    {
+        FStackIndex = fStackIndex;
+        OJIndex = ojIndex;
+    }
+
+    float avgFreq() const { return AvgFreq; }
+    std::int32_t fStackIndex() const { return FStackIndex; }
+    std::int32_t ojIndex() const { return OJIndex; }
+    const std::array<float, kStackSize>& fStack() const { return FStack; }
+
+private:
+    float AvgFreq = 0.0f;
+    std::array<float, kStackSize> FStack{};
+    std::int32_t FStackIndex = 0;
+    std::atomic<float> SaveFrequency{0.0f};
+    std::int32_t OJIndex = 0;
+};
+
+}  // namespace clefmark

@@ -1,0 +1,195 @@
+// The tuner engine: the one object the rest of the program talks to.
+//
+// It owns the three user settings, the capture state and the analysis, and
+// hands its results to four display receivers on the main thread. The
+// analysis runs on the audio input thread, synchronously inside each input
+// cycle: intake (mix to mono, gather blocks) -> period detection -> frequency
+// tracking -> note mapping -> display update.
+//
+// Threads:
+//  - main thread: creation, settings, display attachment, termination, and
+//    every display delivery;
+//  - input thread: `inputIOProc` and everything it runs;
+//  - capture set-up (`configureCapture`) runs on whichever thread controls
+//    capture, only while no input cycle can run.
+// Nothing is locked between them. The settings, the pause flag, the display
+// links, the last frequency shown and the last mapping are atomics; the input
+// thread keeps its own copy of the tuning state and rebuilds it when it sees
+// a new reference pitch.
+#pragma once
+
+#include "platform/MainThread.h"
+#include "platform/UserDefaults.h"
+#include "tuner/AudioTypes.h"
+#include "tuner/Displays.h"
+#include "tuner/FrequencyTracker.h"
+#include "tuner/NoteMapper.h"
+#include "tuner/PeriodDetector.h"
+#include "tuner/SampleIntake.h"
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace clefmark {
+
+/// What one analysis block gave, for tools that record the analysis.
+struct BlockReport {
+    int level = 0;
+    /// The frequency period detection found, before tracking.
+    std::optional<float> detected;
+    /// The smoothed frequency handed to the note mapping.
+    std::optional<float> frequency;
+    /// The display update posted for this block.
+    std::optional<DisplayUpdate> update;
+};
+
+class AnalysisObserver {
+public:
+    /// Called on the input thread at the end of every analysis block. Must
+    /// not block.
+    virtual void blockAnalysed(const BlockReport& report) = 0;
+
+protected:
+    ~AnalysisObserver() = default;
+};
+
+inline constexpr const char* kReferencePitchKey = "ReferencePitchKey";
+inline constexpr const char* kOctaveRejectionKey = "OctaveRejectionKey";
+inline constexpr const char* kCloseEnoughKey = "CloseEnoughKey";
+
+class Tuner final : private BlockSink {
+public:
+    static constexpr int kDefaultReferencePitch = 440;
+    static constexpr int kMinReferencePitch = 420;
+    static constexpr int kMaxReferencePitch = 460;
+
+    /// A tuner of its own, not the shared one: reads its settings from
+    /// `defaults` (a stored reference pitch outside 420..460 is taken as the
+    /// nearer limit) and posts to `mainThread`. Both must outlive it.
+    /// Main thread.
+    Tuner(UserDefaults& defaults, MainThread& mainThread);
+
+    /// Capture must be stopped. Deliveries still queued for the main thread
+    /// reach no display afterwards.
+    ~Tuner() override;
+
+    Tuner(const Tuner&) = delete;
+    Tuner& operator=(const Tuner&) = delete;
+
+    /// The process's shared tuner, created on the first call with these
+    /// services; later calls return it unchanged and ignore their arguments.
+    /// It lives until the process ends. Main thread.
+    static Tuner& sharedInstance(UserDefaults& defaults, MainThread& mainThread);
+    /// The shared tuner; throws std::logic_error before it has been created.
+    static Tuner& sharedInstance();
+
+    // Settings. Main thread; non-blocking. A change takes effect on the input
+    // thread at its next use.
+    int referencePitch() const { return referencePitch_.load(std::memory_order_relaxed); }
+    /// Re-maps the last frequency shown against the new reference and
+    /// re-sends the display. Before any frequency has been shown, sends
+    /// nothing.
+    void setReferencePitch(int hz);
+    bool octaveRejection() const { return octaveRejection_.load(std::memory_order_relaxed); }
+    void setOctaveRejection(bool on);
+    bool closeEnough() const { return closeEnough_.load(std::memory_order_relaxed); }
+    /// Re-judges the last tune value under the new leniency and re-sends it.
+    void setCloseEnough(bool on);
+
+    /// True when the user defaults held no reference pitch at creation.
+    bool isFirstLaunch() const { return firstLaunch_; }
+
+    /// While paused, input cycles are dropped and the partly filled block
+    /// waits. Any thread; non-blocking.
+    void setPause(bool paused) { pause_.store(paused, std::memory_order_relaxed); }
+    bool pause() const { return pause_.load(std::memory_order_relaxed); }
+
+    // Display receivers, not owned; null detaches. Main thread. A receiver
+    // detached here receives nothing more, not even updates already queued.
+    void setLevelMeter(LevelDisplay* display);
+    void setTunerMeter(TuneDisplay* display);
+    void setClefmark(NoteDisplay* display);
+    void setStatusIndicator(StatusDisplay* display);
+
+    /// Writes the three settings to the user defaults, the only place they
+    /// are written. Main thread.
+    void applicationWillTerminate();
+
+    /// Prepares the analysis for a device delivering `format`: a new empty
+    /// block of 1/22 second and constants scaled to the rate; the current
+    /// note is forgotten. A rate the analysis cannot take (see
+    /// `analysisBlockSize`) is refused: the reason is returned and input
+    /// cycles are ignored until a format is accepted. Empty when accepted.
+    /// Allocates. Call only while no input cycle can run.
+    std::string configureCapture(const StreamFormat& format);
+
+    /// One input cycle. Input thread; never blocks, does not allocate apart
+    /// from the queued display deliveries. Always returns 0.
+    std::int32_t inputIOProc(const AudioDeviceProcParams* params);
+
+    /// Set while no input cycle can run; null detaches.
+    void setAnalysisObserver(AnalysisObserver* observer) { observer_ = observer; }
+
+    // Capture state, for the capture back-ends and diagnostics.
+    bool isCaptureConfigured() const { return captureConfigured_; }
+    const StreamFormat& format() const { return mFormat; }
+    float sampleRate() const { return mSampleRate; }
+    std::uint32_t bufferFrames() const { return intake_.bufferFrames(); }
+    std::uint32_t bufferOffset() const { return intake_.bufferOffset(); }
+
+    // The analysis components, read-only, for tests and diagnostics.
+    const SampleIntake& intake() const { return intake_; }
+    const PeriodDetector& detector() const { return detector_; }
+    const FrequencyTracker& tracker() const { return tracker_; }
+    /// The last mapping, as `setCloseEnough` re-sends it. Thread safe.
+    DisplayUpdate lastUpdate() const;
+
+private:
+    struct DisplayLinks;
+
+    std::int32_t blockFull(float* block) override;
+    void DoWhenFound(float F, BlockReport& report);
+    void UpdateTunerFrequency(float F, BlockReport& report);
+    void postLevel(int level);
+    void postUpdate(const DisplayUpdate& update);
+    void postIncrement();
+    void storeLastMapping(const DisplayUpdate& update);
+
+    UserDefaults& defaults_;
+    MainThread& mainThread_;
+    std::shared_ptr<DisplayLinks> links_;
+
+    std::atomic<std::int32_t> referencePitch_{kDefaultReferencePitch};
+    std::atomic<bool> octaveRejection_{false};
+    std::atomic<bool> closeEnough_{false};
+    bool firstLaunch_ = false;
+    std::atomic<bool> pause_{false};
+    // Tune value and note of the last mapping, packed so they travel as one.
+    std::atomic<std::uint64_t> lastMapping_{0};
+
+    StreamFormat mFormat;
+    float mSampleRate = 0.0f;
+    std::uint32_t mBytesPerFrame = 0;
+    std::uint32_t mBitsPerChannel = 0;
+    bool mIsFloat = false;
+    bool mIsNativeEndian = false;
+    bool captureConfigured_ = false;
+
+    SampleIntake intake_;
+    PeriodDetector detector_;
+    FrequencyTracker tracker_;
+    NoteMapper mapper_;  // the input thread's tuning state
+    AnalysisObserver* observer_ = nullptr;
+};
+
+/// The plain input procedure that capture back-ends bind, with the tuner as
+/// `clientData`: forwards the cycle to `Tuner::inputIOProc`.
+std::int32_t TunerInputProc(std::uint32_t device, const AudioTimeStamp* now,
+                            const AudioBufferList* inputData, const AudioTimeStamp* inputTime,
+                            AudioBufferList* outputData, const AudioTimeStamp* outputTime,
+                            void* clientData);
+
+}  // namespace clefmark
