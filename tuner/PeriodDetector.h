@@ -60,7 +60,7 @@ public:
     static int levelValue(float peak);
 
     // The passes, public so each can be tested alone. Each marks crossings
-    // into `peaks` and ends with `ExaminePeriods`.
+    // into `peaks`; `ExaminePeriods` then judges the periods between them.
     void Analyze2(const float* block);
     void Analyze3(const float* block);
     /// Returns the frequency when the pass found one. Sets `guardReset` when

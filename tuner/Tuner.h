@@ -74,7 +74,7 @@ public:
 
     /// Capture must be stopped. Deliveries still queued for the main thread
     /// reach no display afterwards.
-    ~Tuner() override;
+    ~Tuner();
 
     Tuner(const Tuner&) = delete;
     Tuner& operator=(const Tuner&) = delete;

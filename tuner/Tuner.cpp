@@ -1,0 +1,263 @@
+#include "tuner/Tuner.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace clefmark {
+
+// The display receivers, shared with every delivery still queued for the
+// main thread. A delivery reads its receiver when it runs, on the main
+// thread, so a receiver detached (or a tuner destroyed) before then receives
+// nothing. The input thread only tests them for null, to skip posting what
+// nobody would receive.
+struct Tuner::DisplayLinks {
+    std::atomic<LevelDisplay*> level{nullptr};
+    std::atomic<TuneDisplay*> tune{nullptr};
+    std::atomic<NoteDisplay*> note{nullptr};
+    std::atomic<StatusDisplay*> status{nullptr};
+};
+
+namespace {
+
+Tuner* sharedTuner = nullptr;
+
+// Tune value and note of one mapping in one word, so they are stored and
+// read together.
+std::uint64_t packMapping(std::int32_t tune, std::int32_t note)
+{
+    return (std::uint64_t{static_cast<std::uint32_t>(tune)} << 32) | static_cast<std::uint32_t>(note);
+}
+
+}  // namespace
+
+Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread)
+    : defaults_(defaults), mainThread_(mainThread), links_(std::make_shared<DisplayLinks>())
+{
+    firstLaunch_ = !defaults_.hasValue(kReferencePitchKey);
+    defaults_.registerInteger(kReferencePitchKey, kDefaultReferencePitch);
+    defaults_.registerBool(kOctaveRejectionKey, false);
+    defaults_.registerBool(kCloseEnoughKey, false);
+
+    // A value edited by hand outside the range would put the whole scale out
+    // of tune without the user seeing why; take the nearer limit.
+    const int pitch = std::clamp(defaults_.integerForKey(kReferencePitchKey), kMinReferencePitch,
+                                 kMaxReferencePitch);
+    referencePitch_.store(pitch, std::memory_order_relaxed);
+    octaveRejection_.store(defaults_.boolForKey(kOctaveRejectionKey), std::memory_order_relaxed);
+    closeEnough_.store(defaults_.boolForKey(kCloseEnoughKey), std::memory_order_relaxed);
+
+    mapper_.InitTuningObject(pitch, NoteMapper::kStepsPerSemitone);
+}
+
+Tuner::~Tuner()
+{
+    links_->level.store(nullptr);
+    links_->tune.store(nullptr);
+    links_->note.store(nullptr);
+    links_->status.store(nullptr);
+}
+
+Tuner& Tuner::sharedInstance(UserDefaults& defaults, MainThread& mainThread)
+{
+    // Created once and never released: the input thread may still be using
+    // it while the process exits.
+    if (sharedTuner == nullptr)
+        sharedTuner = new Tuner(defaults, mainThread);
+    return *sharedTuner;
+}
+
+Tuner& Tuner::sharedInstance()
+{
+    if (sharedTuner == nullptr)
+        throw std::logic_error("Tuner::sharedInstance: the shared tuner has not been created");
+    return *sharedTuner;
+}
+
+void Tuner::setReferencePitch(int hz)
+{
+    referencePitch_.store(hz, std::memory_order_relaxed);
+
+    // Before anything has been shown there is nothing to re-map: the display
+    // keeps its blank state rather than a note made up from 0 Hz.
+    const float last = tracker_.saveFrequency();
+    if (last == 0.0f)
+        return;
+    NoteMapper remap;
+    remap.InitTuningObject(hz, NoteMapper::kStepsPerSemitone);
+    if (!remap.UpdateTuningObject(last))
+        return;
+    const DisplayUpdate update = remap.update(closeEnough());
+    storeLastMapping(update);
+    postUpdate(update);
+}
+
+void Tuner::setOctaveRejection(bool on)
+{
+    octaveRejection_.store(on, std::memory_order_relaxed);
+}
+
+void Tuner::setCloseEnough(bool on)
+{
+    closeEnough_.store(on, std::memory_order_relaxed);
+    DisplayUpdate update = lastUpdate();
+    update.inTune = NoteMapper::isInTune(update.tune, on);
+    postUpdate(update);
+}
+
+DisplayUpdate Tuner::lastUpdate() const
+{
+    const std::uint64_t packed = lastMapping_.load(std::memory_order_relaxed);
+    const auto tune = static_cast<std::int32_t>(static_cast<std::uint32_t>(packed >> 32));
+    const auto note = static_cast<std::int32_t>(static_cast<std::uint32_t>(packed));
+    return {tune, NoteMapper::isInTune(tune, closeEnough()), note};
+}
+
+void Tuner::storeLastMapping(const DisplayUpdate& update)
+{
+    lastMapping_.store(packMapping(update.tune, update.note), std::memory_order_relaxed);
+}
+
+void Tuner::setLevelMeter(LevelDisplay* display)
+{
+    links_->level.store(display);
+}
+
+void Tuner::setTunerMeter(TuneDisplay* display)
+{
+    links_->tune.store(display);
+}
+
+void Tuner::setClefmark(NoteDisplay* display)
+{
+    links_->note.store(display);
+}
+
+void Tuner::setStatusIndicator(StatusDisplay* display)
+{
+    links_->status.store(display);
+}
+
+void Tuner::applicationWillTerminate()
+{
+    defaults_.setInteger(kReferencePitchKey, referencePitch());
+    defaults_.setBool(kOctaveRejectionKey, octaveRejection());
+    defaults_.setBool(kCloseEnoughKey, closeEnough());
+}
+
+std::string Tuner::configureCapture(const StreamFormat& format)
+{
+    mFormat = format;
+    mSampleRate = static_cast<float>(format.sampleRate);
+    mBytesPerFrame = format.bytesPerFrame;
+    mBitsPerChannel = format.bitsPerChannel;
+    mIsFloat = (format.formatFlags & kFormatFlagIsFloat) != 0;
+    mIsNativeEndian = (format.formatFlags & kFormatFlagIsBigEndian) == 0;
+
+    const BlockSize size = analysisBlockSize(mSampleRate);
+    captureConfigured_ = size.refusal.empty();
+    if (!captureConfigured_) {
+        intake_.configure(0);
+        return size.refusal;
+    }
+    intake_.configure(size.frames);
+    detector_.InitTunerProject(mSampleRate, size.frames);
+    tracker_.resetNote();
+    return {};
+}
+
+std::int32_t Tuner::inputIOProc(const AudioDeviceProcParams* params)
+{
+    if (params == nullptr || pause_.load(std::memory_order_relaxed) || !captureConfigured_)
+        return 0;
+    return intake_.inputIOProc(*params, *this);
+}
+
+std::int32_t Tuner::blockFull(float* block)
+{
+    const BlockAnalysis analysis = detector_.detectPitch(block);
+    if (analysis.octaveGuardReset)
+        tracker_.resetOctaveGuard();
+
+    BlockReport report;
+    report.level = analysis.level;
+    if (analysis.frequency)
+        DoWhenFound(*analysis.frequency, report);
+    postLevel(analysis.level);
+
+    if (observer_ != nullptr)
+        observer_->blockAnalysed(report);
+    return 0;
+}
+
+void Tuner::DoWhenFound(float F, BlockReport& report)
+{
+    report.detected = F;
+    if (octaveRejection())
+        tracker_.OctaveJumpDetect(F);
+    tracker_.IntegrateFrequency(F);
+    report.frequency = F;
+    UpdateTunerFrequency(F, report);
+    tracker_.setSaveFrequency(F);
+}
+
+void Tuner::UpdateTunerFrequency(float F, BlockReport& report)
+{
+    const std::int32_t pitch = referencePitch_.load(std::memory_order_relaxed);
+    if (pitch != mapper_.middleA())
+        mapper_.InitTuningObject(pitch, NoteMapper::kStepsPerSemitone);
+    if (mapper_.UpdateTuningObject(F)) {
+        const DisplayUpdate update = mapper_.update(closeEnough());
+        storeLastMapping(update);
+        postUpdate(update);
+        report.update = update;
+    }
+    postIncrement();
+}
+
+// The posts below capture the shared links, not the receivers: see
+// DisplayLinks. Loads on the input thread are relaxed, since they only decide
+// whether to post; the main thread's loads see its own stores.
+
+void Tuner::postLevel(int level)
+{
+    if (links_->level.load(std::memory_order_relaxed) == nullptr)
+        return;
+    mainThread_.post([links = links_, level] {
+        if (LevelDisplay* display = links->level.load())
+            display->setLevel(level);
+    });
+}
+
+void Tuner::postUpdate(const DisplayUpdate& update)
+{
+    if (links_->tune.load(std::memory_order_relaxed) == nullptr
+        && links_->note.load(std::memory_order_relaxed) == nullptr)
+        return;
+    mainThread_.post([links = links_, update] {
+        if (TuneDisplay* display = links->tune.load())
+            display->setTune(update.tune, update.inTune);
+        if (NoteDisplay* display = links->note.load())
+            display->setNote(update.note);
+    });
+}
+
+void Tuner::postIncrement()
+{
+    if (links_->status.load(std::memory_order_relaxed) == nullptr)
+        return;
+    mainThread_.post([links = links_] {
+        if (StatusDisplay* display = links->status.load())
+            display->increment();
+    });
+}
+
+std::int32_t TunerInputProc(std::uint32_t device, const AudioTimeStamp* now,
+                            const AudioBufferList* inputData, const AudioTimeStamp* inputTime,
+                            AudioBufferList* outputData, const AudioTimeStamp* outputTime,
+                            void* clientData)
+{
+    const AudioDeviceProcParams params{device, now, inputData, inputTime, outputData, outputTime};
+    return static_cast<Tuner*>(clientData)->inputIOProc(&params);
+}
+
+}  // namespace clefmark
