@@ -41,9 +41,9 @@ void FrequencyTracker::IntegrateFrequency(float& F)
         FStackIndex = 0;
         FStack[0] = F;
     } else {
-        ++FStackIndex;
         if (FStackIndex >= kIndexWrapAt)
             FStackIndex -= kIndexWrapBy;
+        ++FStackIndex;
         FStack[static_cast<std::size_t>(FStackIndex % kStackSize)] = F;
     }
 
