@@ -3,6 +3,10 @@
 #include <cmath>
 #include <cstdlib>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace clefmark {
 
 namespace {
@@ -16,6 +20,33 @@ constexpr double kWeakCrossing = 0.1953125;
 // Where the envelope starts: the first trough (or crest) of a block must be
 // deeper than this, less what the drain has taken since the block began.
 constexpr float kEnvelopeStart = 0.703125f;
+
+// The largest magnitude in the block, passing over NaN samples so the result
+// is always a number. Four lanes at a time where the processor has them: the
+// lanes' maximum is the same whatever order it is taken in, because no lane
+// ever holds a NaN, so the result is the same bits as the plain loop.
+float largestMagnitude(const float* block, std::uint32_t n)
+{
+    std::uint32_t i = 0;
+    float P = 0.0f;
+#if defined(__SSE2__)
+    // MAXPS returns its second operand when the first is NaN: a NaN sample
+    // leaves the lane as it was, exactly like the comparison below.
+    const __m128 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
+    __m128 lanes = _mm_setzero_ps();
+    for (; i + 4 <= n; i += 4)
+        lanes = _mm_max_ps(_mm_and_ps(_mm_loadu_ps(block + i), magnitude), lanes);
+    alignas(16) float lane[4];
+    _mm_store_ps(lane, lanes);
+    for (float a : lane)
+        P = a > P ? a : P;
+#endif
+    for (; i < n; ++i) {
+        const float a = std::fabs(block[i]);
+        P = a > P ? a : P;
+    }
+    return P;
+}
 
 }  // namespace
 
@@ -52,12 +83,7 @@ BlockAnalysis PeriodDetector::detectPitch(float* block)
     BlockAnalysis result;
     const std::uint32_t n = mBufferFrames;
 
-    // A NaN sample compares false and is passed over, so P stays a number.
-    float P = 0.0f;
-    for (std::uint32_t i = 0; i < n; ++i) {
-        const float a = std::fabs(block[i]);
-        P = a > P ? a : P;
-    }
+    const float P = largestMagnitude(block, n);
 
     if (P > kQuietPeak) {
         for (std::uint32_t i = 0; i < n; ++i)
