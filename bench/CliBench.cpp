@@ -1,0 +1,107 @@
+// clefmark-cli analyze against aubiopitch on the same five minutes of audio,
+// in one run, as CPU time of the child processes. The ratio is the figure:
+// absolute times depend on the machine, the ratio much less.
+#include "tests/support/AudioFiles.h"
+#include "tests/support/Signals.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+// Five minutes of plucked notes over the guitar's range, 44.1 kHz mono
+// 16-bit, made once for all benchmarks.
+const std::string& fiveMinutes()
+{
+    static clefmark::test::TempDir dir;
+    static const std::string path = [] {
+        const double notes[] = {82.41, 110.0, 146.83, 196.0, 246.94, 329.63, 440.0, 261.63};
+        std::vector<float> samples;
+        while (samples.size() < 300u * 44100u) {
+            for (double f : notes) {
+                const std::vector<float> note = clefmark::test::pluck16(f, 44100.0, 0.8, 2.5);
+                samples.insert(samples.end(), note.begin(), note.end());
+            }
+        }
+        samples.resize(300u * 44100u);
+        const std::string file = dir.file("five-minutes.wav");
+        clefmark::test::write16BitFile(file, samples, 1, 44100);
+        return file;
+    }();
+    return path;
+}
+
+// Runs `argv` with its output to /dev/null and returns its CPU seconds
+// (user + system), or a negative number when it could not run or failed.
+double childCpuSeconds(const std::vector<std::string>& args)
+{
+    std::vector<char*> argv;
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        return -1.0;
+
+    int status = 0;
+    rusage usage {};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1.0;
+    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+void BM_AnalyseFiveMinutes(benchmark::State& state)
+{
+    const std::string& file = fiveMinutes();
+    double clefmark = 0.0;
+    double schmitt = 0.0;
+    double yinfast = 0.0;
+    for (auto _ : state) {
+        const double c = childCpuSeconds({CLEFMARK_CLI_PATH, "analyze", "--format", "jsonl", file});
+        const double s = childCpuSeconds({"aubiopitch", "-p", "schmitt", "-i", file});
+        const double y = childCpuSeconds({"aubiopitch", "-p", "yinfast", "-i", file});
+        if (c < 0.0) {
+            state.SkipWithError("clefmark-cli failed");
+            return;
+        }
+        if (s < 0.0 || y < 0.0) {
+            state.SkipWithError("aubiopitch is missing (scripts/deps --bench installs it)");
+            return;
+        }
+        clefmark += c;
+        schmitt += s;
+        yinfast += y;
+        state.SetIterationTime(c);
+    }
+    const auto n = static_cast<double>(state.iterations());
+    state.counters["clefmark_cpu_s"] = clefmark / n;
+    state.counters["schmitt_cpu_s"] = schmitt / n;
+    state.counters["yinfast_cpu_s"] = yinfast / n;
+    state.counters["ratio_vs_schmitt"] = clefmark / schmitt;
+    state.counters["ratio_vs_yinfast"] = clefmark / yinfast;
+    state.counters["audio_s_per_cpu_s"] = 300.0 * n / clefmark;
+}
+
+BENCHMARK(BM_AnalyseFiveMinutes)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
