@@ -1,5 +1,6 @@
 #include "tuner/SampleIntake.h"
 
+#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -70,8 +71,9 @@ BlockSize analysisBlockSize(float sampleRate)
     BlockSize size;
     const double frames = static_cast<double>(sampleRate) * 0.045454545454545456;
     if (!(frames >= kMinBlockFrames && frames < kMaxBlockFrames + 1.0)) {
-        // Printed whole: the rates a device reports are whole numbers of Hz.
-        size.refusal = "sample rate " + std::to_string(std::llround(std::isfinite(sampleRate) ? sampleRate : 0.0f))
+        char rate[32];
+        const auto printed = std::to_chars(rate, rate + sizeof rate, sampleRate);
+        size.refusal = "sample rate " + std::string(rate, printed.ptr)
             + " Hz cannot be analysed (1408 to 1441791 Hz can)";
         return size;
     }
