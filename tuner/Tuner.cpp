@@ -30,8 +30,9 @@ std::uint64_t packMapping(std::int32_t tune, std::int32_t note)
 
 }  // namespace
 
-Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread)
-    : defaults_(defaults), mainThread_(mainThread), links_(std::make_shared<DisplayLinks>())
+Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hardware)
+    : defaults_(defaults), mainThread_(mainThread), links_(std::make_shared<DisplayLinks>()),
+      hardware_(hardware)
 {
     firstLaunch_ = !defaults_.hasValue(kReferencePitchKey);
     defaults_.registerInteger(kReferencePitchKey, kDefaultReferencePitch);
@@ -47,22 +48,32 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread)
     closeEnough_.store(defaults_.boolForKey(kCloseEnoughKey), std::memory_order_relaxed);
 
     mapper_.InitTuningObject(pitch, NoteMapper::kStepsPerSemitone);
+
+    if (hardware_ != nullptr)
+        hardware_->addPropertyListener(&Tuner::propertyListener, this);
 }
 
 Tuner::~Tuner()
 {
+    if (hardware_ != nullptr) {
+        // First no more device changes, then no more input cycles.
+        hardware_->removePropertyListener(&Tuner::propertyListener, this);
+        std::lock_guard lock(captureMutex_);
+        stopLocked();
+    }
     links_->level.store(nullptr);
     links_->tune.store(nullptr);
     links_->note.store(nullptr);
     links_->status.store(nullptr);
 }
 
-Tuner& Tuner::sharedInstance(UserDefaults& defaults, MainThread& mainThread)
+Tuner& Tuner::sharedInstance(UserDefaults& defaults, MainThread& mainThread,
+                             AudioHardware* hardware)
 {
     // Created once and never released: the input thread may still be using
     // it while the process exits.
     if (sharedTuner == nullptr)
-        sharedTuner = new Tuner(defaults, mainThread);
+        sharedTuner = new Tuner(defaults, mainThread, hardware);
     return *sharedTuner;
 }
 
@@ -139,9 +150,127 @@ void Tuner::setStatusIndicator(StatusDisplay* display)
 
 void Tuner::applicationWillTerminate()
 {
+    {
+        std::lock_guard lock(captureMutex_);
+        stopLocked();
+        terminated_ = true;
+        setCaptureState(CaptureState::Terminated);
+    }
     defaults_.setInteger(kReferencePitchKey, referencePitch());
     defaults_.setBool(kOctaveRejectionKey, octaveRejection());
     defaults_.setBool(kCloseEnoughKey, closeEnough());
+}
+
+// Capture control. Every path below holds captureMutex_, which the input
+// thread never takes: a device change on the notification thread and a stop
+// on the main thread take turns, and the buffers are only replaced after the
+// hardware has promised that no input cycle is running.
+
+void Tuner::propertyListener(AudioHardwareProperty property, void* context)
+{
+    if (property == AudioHardwareProperty::DefaultInputDevice)
+        static_cast<Tuner*>(context)->audioHardwarePropertyListener();
+}
+
+void Tuner::audioHardwarePropertyListener()
+{
+    std::lock_guard lock(captureMutex_);
+    if (terminated_)
+        return;
+    stopLocked();
+    startLocked();
+}
+
+void Tuner::start()
+{
+    std::lock_guard lock(captureMutex_);
+    if (!terminated_)
+        startLocked();
+}
+
+void Tuner::stop()
+{
+    std::lock_guard lock(captureMutex_);
+    stopLocked();
+    if (!terminated_)
+        setCaptureState(CaptureState::Stopped);
+}
+
+bool Tuner::setInputDevice(AudioDeviceID device)
+{
+    std::lock_guard lock(captureMutex_);
+    return setInputDeviceLocked(device);
+}
+
+void Tuner::setCaptureObserver(CaptureObserver* observer)
+{
+    std::lock_guard lock(captureMutex_);
+    captureObserver_ = observer;
+}
+
+void Tuner::startLocked()
+{
+    if (hardware_ == nullptr) {
+        setCaptureState(CaptureState::NoDevice, "no audio hardware to capture from");
+        return;
+    }
+    const AudioDeviceID device = hardware_->defaultInputDevice();
+    if (device == kNoAudioDevice) {
+        stopLocked();
+        setCaptureState(CaptureState::NoDevice, "no input device");
+        return;
+    }
+    if (!setInputDeviceLocked(device))
+        return;
+    procBound_ = hardware_->addIOProc(device, &TunerInputProc, this);
+    if (!procBound_ || !hardware_->start(device, &TunerInputProc)) {
+        // The device went away between the question and the answer; its
+        // departure is a device change of its own, which will start again.
+        stopLocked();
+        setCaptureState(CaptureState::NoDevice, "the input device could not be started");
+        return;
+    }
+    setCaptureState(CaptureState::Running);
+}
+
+void Tuner::stopLocked()
+{
+    if (!procBound_ || hardware_ == nullptr)
+        return;
+    const AudioDeviceID device = mInputDevice.load(std::memory_order_relaxed);
+    hardware_->stop(device, &TunerInputProc);
+    hardware_->removeIOProc(device, &TunerInputProc);
+    procBound_ = false;
+}
+
+bool Tuner::setInputDeviceLocked(AudioDeviceID device)
+{
+    stopLocked();
+    if (hardware_ == nullptr)
+        return false;
+    hardware_->safetyOffset(device, mSafetyOffset);
+    hardware_->bufferFrameSize(device, mBufferSizeFrames);
+    StreamFormat format = mFormat;
+    const bool readable = hardware_->streamFormat(device, format);
+    mInputDevice.store(device, std::memory_order_relaxed);
+    if (!readable) {
+        // Not the previous device's format: capture must not run on a guess.
+        captureConfigured_ = false;
+        setCaptureState(CaptureState::FormatUnusable, "the input device's format cannot be read");
+        return false;
+    }
+    if (const std::string refusal = configureCapture(format); !refusal.empty()) {
+        setCaptureState(CaptureState::FormatUnusable, "the input device's " + refusal);
+        return false;
+    }
+    return true;
+}
+
+void Tuner::setCaptureState(CaptureState state, const std::string& detail)
+{
+    captureState_.store(state, std::memory_order_release);
+    if (captureObserver_ != nullptr)
+        captureObserver_->captureStateChanged(state, detail);
 }
 
 std::string Tuner::configureCapture(const StreamFormat& format)
@@ -160,9 +289,14 @@ std::string Tuner::configureCapture(const StreamFormat& format)
         return size.refusal;
     }
     intake_.configure(size.frames);
-    detector_.InitTunerProject(mSampleRate, size.frames);
-    tracker_.resetNote();
+    InitTunerProject();
     return {};
+}
+
+void Tuner::InitTunerProject()
+{
+    detector_.InitTunerProject(mSampleRate, intake_.bufferFrames());
+    tracker_.resetNote();
 }
 
 std::int32_t Tuner::inputIOProc(const AudioDeviceProcParams* params)

@@ -10,14 +10,16 @@
 //  - main thread: creation, settings, display attachment, termination, and
 //    every display delivery;
 //  - input thread: `inputIOProc` and everything it runs;
-//  - capture set-up (`configureCapture`) runs on whichever thread controls
-//    capture, only while no input cycle can run.
-// Nothing is locked between them. The settings, the pause flag, the display
+//  - capture control (`start`, `stop`, device changes) runs on the main
+//    thread or the audio hardware's notification thread, under one lock the
+//    input thread never takes.
+// The input thread shares no lock with the others. The settings, the pause flag, the display
 // links, the last frequency shown and the last mapping are atomics; the input
 // thread keeps its own copy of the tuning state and rebuilds it when it sees
 // a new reference pitch.
 #pragma once
 
+#include "platform/AudioHardware.h"
 #include "platform/MainThread.h"
 #include "platform/UserDefaults.h"
 #include "tuner/AudioTypes.h"
@@ -30,6 +32,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -56,6 +59,28 @@ protected:
     ~AnalysisObserver() = default;
 };
 
+/// Where capture stands.
+enum class CaptureState {
+    Stopped,         // not started, or stopped
+    Running,         // the default input device is being captured
+    NoDevice,        // started, but there is no input device (or no sound server) yet
+    FormatUnusable,  // the default input's format cannot be read or analysed
+    Terminated,      // stopped for good at termination
+};
+
+class CaptureObserver {
+public:
+    /// Called whenever the capture state changes (and again when a new device
+    /// also fails), with a one-line reason for NoDevice and FormatUnusable.
+    /// Runs on the thread controlling capture: the main thread, or the audio
+    /// hardware's notification thread. Must not call back into capture
+    /// control (`start`, `stop`, ...).
+    virtual void captureStateChanged(CaptureState state, const std::string& detail) = 0;
+
+protected:
+    ~CaptureObserver() = default;
+};
+
 inline constexpr const char* kReferencePitchKey = "ReferencePitchKey";
 inline constexpr const char* kOctaveRejectionKey = "OctaveRejectionKey";
 inline constexpr const char* kCloseEnoughKey = "CloseEnoughKey";
@@ -68,12 +93,13 @@ public:
 
     /// A tuner of its own, not the shared one: reads its settings from
     /// `defaults` (a stored reference pitch outside 420..460 is taken as the
-    /// nearer limit) and posts to `mainThread`. Both must outlive it.
-    /// Main thread.
-    Tuner(UserDefaults& defaults, MainThread& mainThread);
+    /// nearer limit), posts to `mainThread` and captures from `hardware`, if
+    /// given, whose default-device changes it follows from now on. All three
+    /// must outlive it. Main thread.
+    Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hardware = nullptr);
 
-    /// Capture must be stopped. Deliveries still queued for the main thread
-    /// reach no display afterwards.
+    /// Stops capture and stops following the hardware. Deliveries still
+    /// queued for the main thread reach no display afterwards.
     ~Tuner();
 
     Tuner(const Tuner&) = delete;
@@ -82,7 +108,8 @@ public:
     /// The process's shared tuner, created on the first call with these
     /// services; later calls return it unchanged and ignore their arguments.
     /// It lives until the process ends. Main thread.
-    static Tuner& sharedInstance(UserDefaults& defaults, MainThread& mainThread);
+    static Tuner& sharedInstance(UserDefaults& defaults, MainThread& mainThread,
+                                 AudioHardware* hardware = nullptr);
     /// The shared tuner; throws std::logic_error before it has been created.
     static Tuner& sharedInstance();
 
@@ -114,8 +141,36 @@ public:
     void setClefmark(NoteDisplay* display);
     void setStatusIndicator(StatusDisplay* display);
 
-    /// Writes the three settings to the user defaults, the only place they
-    /// are written. Main thread.
+    // Capture control: main thread, or the hardware's notification thread.
+    // Serialised by one lock that the input thread never takes; stopping may
+    // wait for a running input cycle to end, never the other way round.
+
+    /// Captures the default input device: sets it up (`setInputDevice`),
+    /// binds the input procedure and starts it. With no device, or one whose
+    /// format cannot be used, nothing runs and the tuner waits for the next
+    /// change of the default device. Restarts if already running.
+    void start();
+    /// Stops capture. No input cycle runs once it has returned.
+    void stop();
+    /// Stops capture and prepares the analysis for `device`: reads its
+    /// properties, sizes the buffers from its sample rate and scales the
+    /// analysis to it. Does not start capture. False (with the state
+    /// FormatUnusable) when its format cannot be read or analysed.
+    bool setInputDevice(AudioDeviceID device);
+    /// The default input device changed: stop, then start on the new one.
+    /// Does nothing after termination.
+    void audioHardwarePropertyListener();
+
+    /// Thread safe.
+    CaptureState captureState() const { return captureState_.load(std::memory_order_acquire); }
+    /// The device being captured (or last set up), 0 for none. Thread safe.
+    AudioDeviceID inputDevice() const { return mInputDevice.load(std::memory_order_relaxed); }
+    /// Set before `start`; null detaches.
+    void setCaptureObserver(CaptureObserver* observer);
+
+    /// Stops capture for good (no device change restarts it) and writes the
+    /// three settings to the user defaults, the only place they are written.
+    /// Main thread.
     void applicationWillTerminate();
 
     /// Prepares the analysis for a device delivering `format`: a new empty
@@ -123,7 +178,8 @@ public:
     /// note is forgotten. A rate the analysis cannot take (see
     /// `analysisBlockSize`) is refused: the reason is returned and input
     /// cycles are ignored until a format is accepted. Empty when accepted.
-    /// Allocates. Call only while no input cycle can run.
+    /// Allocates. For tools that feed input cycles themselves rather than
+    /// through an AudioHardware; call only while no input cycle can run.
     std::string configureCapture(const StreamFormat& format);
 
     /// One input cycle. Input thread; never blocks, does not allocate apart
@@ -150,6 +206,13 @@ public:
 private:
     struct DisplayLinks;
 
+    static void propertyListener(AudioHardwareProperty property, void* context);
+    void startLocked();
+    void stopLocked();
+    bool setInputDeviceLocked(AudioDeviceID device);
+    void InitTunerProject();
+    void setCaptureState(CaptureState state, const std::string& detail = {});
+
     std::int32_t blockFull(float* block) override;
     void DoWhenFound(float F, BlockReport& report);
     void UpdateTunerFrequency(float F, BlockReport& report);
@@ -170,6 +233,17 @@ private:
     // Tune value and note of the last mapping, packed so they travel as one.
     std::atomic<std::uint64_t> lastMapping_{0};
 
+    AudioHardware* hardware_;
+    // Capture control: held by start, stop, device changes and termination.
+    std::mutex captureMutex_;
+    bool terminated_ = false;
+    bool procBound_ = false;
+    std::atomic<CaptureState> captureState_{CaptureState::Stopped};
+    CaptureObserver* captureObserver_ = nullptr;
+
+    std::atomic<AudioDeviceID> mInputDevice{kNoAudioDevice};
+    std::uint32_t mSafetyOffset = 0;
+    std::uint32_t mBufferSizeFrames = 0;
     StreamFormat mFormat;
     float mSampleRate = 0.0f;
     std::uint32_t mBytesPerFrame = 0;

@@ -1,0 +1,98 @@
+// Audio hardware that exists only in memory, for tests: devices of chosen
+// formats, a default input the test changes at will, and input cycles the
+// test delivers one by one on whatever thread it likes. Device changes reach
+// the listeners on a notification thread of its own, as real hardware does,
+// so the tuner's threads meet here as they do in the program.
+#pragma once
+
+#include "platform/AudioHardware.h"
+
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <utility>
+#include <vector>
+
+namespace clefmark {
+
+/// Thread safe throughout. `deliverCycle` runs the device's input procedure
+/// on the calling thread, which thereby is the device's input thread.
+class SimulatedAudioHardware final : public AudioHardware {
+public:
+    SimulatedAudioHardware();
+    ~SimulatedAudioHardware() override;
+
+    /// Adds a device (not the default). Its format can be made unreadable.
+    AudioDeviceID addDevice(const StreamFormat& format, std::uint32_t safetyOffset = 0,
+                            std::uint32_t bufferFrames = 512);
+    void setFormatReadable(AudioDeviceID device, bool readable);
+    /// Makes `device` (or none) the default input and tells the listeners.
+    void setDefaultInputDevice(AudioDeviceID device);
+    /// Tells the listeners that `property` changed, without changing anything.
+    void announce(AudioHardwareProperty property);
+    /// Waits until every announcement so far has been handled.
+    void waitForListeners();
+
+    /// Runs one input cycle of interleaved `samples` on the calling thread, if
+    /// a procedure is running on `device`. Returns whether one ran.
+    bool deliverCycle(AudioDeviceID device, const float* samples, std::uint32_t frames);
+
+    /// Procedures bound to `device`, running or not.
+    std::size_t boundProcCount(AudioDeviceID device) const;
+    bool isRunning(AudioDeviceID device) const;
+    /// Devices with a procedure running, over all devices.
+    std::size_t runningCount() const;
+
+    void addPropertyListener(AudioPropertyListener listener, void* context) override;
+    void removePropertyListener(AudioPropertyListener listener, void* context) override;
+    AudioDeviceID defaultInputDevice() override;
+    bool safetyOffset(AudioDeviceID device, std::uint32_t& frames) override;
+    bool bufferFrameSize(AudioDeviceID device, std::uint32_t& frames) override;
+    bool streamFormat(AudioDeviceID device, StreamFormat& format) override;
+    bool addIOProc(AudioDeviceID device, AudioDeviceIOProc proc, void* clientData) override;
+    bool removeIOProc(AudioDeviceID device, AudioDeviceIOProc proc) override;
+    bool start(AudioDeviceID device, AudioDeviceIOProc proc) override;
+    bool stop(AudioDeviceID device, AudioDeviceIOProc proc) override;
+
+private:
+    struct Binding {
+        AudioDeviceIOProc proc = nullptr;
+        void* clientData = nullptr;
+        bool running = false;
+    };
+    struct Device {
+        StreamFormat format;
+        std::uint32_t safetyOffset = 0;
+        std::uint32_t bufferFrames = 0;
+        bool formatReadable = true;
+        std::vector<Binding> bindings;
+        double framesDelivered = 0;
+    };
+
+    void notifyLoop();
+    Device* find(AudioDeviceID device);
+    const Device* find(AudioDeviceID device) const;
+
+    mutable std::mutex mutex_;  // devices, default, bindings
+    std::map<AudioDeviceID, Device> devices_;
+    AudioDeviceID nextId_ = 1;
+    AudioDeviceID defaultInput_ = kNoAudioDevice;
+
+    // Held while an input cycle runs, so that `stop` can wait for it.
+    std::mutex cycleMutex_;
+
+    // The notification thread and what it works on.
+    std::mutex listenerMutex_;  // held while listeners run, and to change them
+    std::vector<std::pair<AudioPropertyListener, void*>> listeners_;
+    std::mutex queueMutex_;
+    std::condition_variable queueChanged_;
+    std::deque<AudioHardwareProperty> queue_;
+    bool busy_ = false;
+    bool quitting_ = false;
+    std::thread notifier_;
+};
+
+}  // namespace clefmark
