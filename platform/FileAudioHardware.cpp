@@ -1,0 +1,294 @@
+#include "platform/FileAudioHardware.h"
+
+#include <algorithm>
+#include <bit>
+#include <utility>
+
+namespace clefmark {
+
+StreamFormat floatStreamFormat(int sampleRate, int channels)
+{
+    const auto count = static_cast<std::uint32_t>(channels);
+    StreamFormat format;
+    format.sampleRate = sampleRate;
+    format.formatFlags = kFormatFlagIsFloat;
+    if constexpr (std::endian::native == std::endian::big)
+        format.formatFlags |= kFormatFlagIsBigEndian;
+    format.bytesPerPacket = 4 * count;
+    format.framesPerPacket = 1;
+    format.bytesPerFrame = 4 * count;
+    format.channelsPerFrame = count;
+    format.bitsPerChannel = 32;
+    return format;
+}
+
+FileAudioHardware::FileAudioHardware(std::uint32_t cycleFrames, bool loop)
+    : cycleFrames_(std::clamp<std::uint32_t>(cycleFrames, 1, kMaxCycleFrames)), loop_(loop)
+{
+}
+
+FileAudioHardware::~FileAudioHardware()
+{
+    std::lock_guard lock(controlMutex_);
+    stopLocked();
+}
+
+bool FileAudioHardware::onInputThread() const
+{
+    return inputThread_.load(std::memory_order_relaxed) == std::this_thread::get_id();
+}
+
+bool FileAudioHardware::open(const std::string& path)
+{
+    if (onInputThread())
+        return false;
+    std::lock_guard lock(controlMutex_);
+    if (isPlaying()) {
+        std::lock_guard errorLock(errorMutex_);
+        error_ = "cannot open another file while one is playing";
+        return false;
+    }
+    // A file that ended leaves its thread to be collected.
+    if (thread_.joinable())
+        thread_.join();
+
+    std::string problem;
+    fileOpen_ = file_.open(path);
+    if (fileOpen_) {
+        format_ = floatStreamFormat(file_.sampleRate(), file_.channels());
+        samples_.assign(std::size_t{cycleFrames_} * static_cast<std::size_t>(file_.channels()), 0.0f);
+    } else {
+        format_ = {};
+        samples_.clear();
+        problem = file_.error();
+    }
+    framesDelivered_ = 0;
+    pendingFrames_ = 0;
+    finished_.store(false, std::memory_order_release);
+    std::lock_guard errorLock(errorMutex_);
+    error_ = std::move(problem);
+    return fileOpen_;
+}
+
+std::string FileAudioHardware::error() const
+{
+    std::lock_guard lock(errorMutex_);
+    return error_;
+}
+
+bool FileAudioHardware::waitUntilFinished(std::chrono::milliseconds timeout) const
+{
+    std::unique_lock lock(wakeMutex_);
+    return wake_.wait_for(lock, timeout, [this] { return finished(); });
+}
+
+void FileAudioHardware::addPropertyListener(AudioPropertyListener listener, void* context)
+{
+    std::lock_guard lock(controlMutex_);
+    listeners_.emplace_back(listener, context);
+}
+
+void FileAudioHardware::removePropertyListener(AudioPropertyListener listener, void* context)
+{
+    std::lock_guard lock(controlMutex_);
+    const auto found = std::find(listeners_.begin(), listeners_.end(), std::pair{listener, context});
+    if (found != listeners_.end())
+        listeners_.erase(found);
+}
+
+AudioDeviceID FileAudioHardware::defaultInputDevice()
+{
+    return kDevice;
+}
+
+bool FileAudioHardware::safetyOffset(AudioDeviceID device, std::uint32_t& frames)
+{
+    if (device != kDevice)
+        return false;
+    frames = 0;
+    return true;
+}
+
+bool FileAudioHardware::bufferFrameSize(AudioDeviceID device, std::uint32_t& frames)
+{
+    if (device != kDevice)
+        return false;
+    frames = cycleFrames_;
+    return true;
+}
+
+bool FileAudioHardware::streamFormat(AudioDeviceID device, StreamFormat& format)
+{
+    std::lock_guard lock(controlMutex_);
+    if (device != kDevice || !fileOpen_)
+        return false;
+    format = format_;
+    return true;
+}
+
+bool FileAudioHardware::addIOProc(AudioDeviceID device, AudioDeviceIOProc proc, void* clientData)
+{
+    std::lock_guard lock(controlMutex_);
+    if (device != kDevice || proc == nullptr)
+        return false;
+    if (proc_ != nullptr)
+        return proc_ == proc && clientData_ == clientData;
+    proc_ = proc;
+    clientData_ = clientData;
+    return true;
+}
+
+bool FileAudioHardware::removeIOProc(AudioDeviceID device, AudioDeviceIOProc proc)
+{
+    if (onInputThread())
+        return false;
+    std::lock_guard lock(controlMutex_);
+    if (device != kDevice || proc == nullptr || proc != proc_)
+        return false;
+    stopLocked();
+    proc_ = nullptr;
+    clientData_ = nullptr;
+    return true;
+}
+
+bool FileAudioHardware::start(AudioDeviceID device, AudioDeviceIOProc proc)
+{
+    if (onInputThread())
+        return false;
+    std::lock_guard lock(controlMutex_);
+    if (device != kDevice || proc == nullptr || proc != proc_ || !fileOpen_)
+        return false;
+    if (thread_.joinable()) {
+        if (isPlaying())
+            return true;
+        thread_.join();
+    }
+    if (finished()) {
+        if (!file_.rewind()) {
+            std::lock_guard errorLock(errorMutex_);
+            error_ = file_.error();
+            return false;
+        }
+        finished_.store(false, std::memory_order_release);
+        std::lock_guard errorLock(errorMutex_);
+        error_.clear();
+    }
+    {
+        std::lock_guard wakeLock(wakeMutex_);
+        stopRequested_ = false;
+    }
+    playing_.store(true, std::memory_order_release);
+    thread_ = std::thread(&FileAudioHardware::play, this, proc_, clientData_);
+    return true;
+}
+
+bool FileAudioHardware::stop(AudioDeviceID device, AudioDeviceIOProc /*proc*/)
+{
+    if (onInputThread())
+        return false;
+    if (device != kDevice)
+        return false;
+    std::lock_guard lock(controlMutex_);
+    stopLocked();
+    return true;
+}
+
+void FileAudioHardware::stopLocked()
+{
+    {
+        std::lock_guard wakeLock(wakeMutex_);
+        stopRequested_ = true;
+    }
+    wake_.notify_all();
+    if (thread_.joinable())
+        thread_.join();
+    playing_.store(false, std::memory_order_release);
+}
+
+void FileAudioHardware::setFinished(std::string error)
+{
+    if (!error.empty()) {
+        std::lock_guard errorLock(errorMutex_);
+        error_ = std::move(error);
+    }
+    {
+        std::lock_guard wakeLock(wakeMutex_);
+        finished_.store(true, std::memory_order_release);
+    }
+    wake_.notify_all();
+}
+
+std::uint32_t FileAudioHardware::readCycle()
+{
+    const auto channels = static_cast<std::size_t>(format_.channelsPerFrame);
+    std::uint32_t filled = 0;
+    bool rewound = false;
+    while (filled < cycleFrames_) {
+        const std::int64_t got = file_.read(samples_.data() + filled * channels, cycleFrames_ - filled);
+        filled += static_cast<std::uint32_t>(got);
+        if (got > 0) {
+            rewound = false;
+            continue;
+        }
+        // A file with no frames at all would rewind for ever.
+        if (!loop_ || rewound || file_.hasReadError() || !file_.rewind())
+            break;
+        rewound = true;
+    }
+    return filled;
+}
+
+void FileAudioHardware::play(AudioDeviceIOProc proc, void* clientData)
+{
+    using Clock = std::chrono::steady_clock;
+    inputThread_.store(std::this_thread::get_id(), std::memory_order_relaxed);
+
+    const double rate = format_.sampleRate;
+    const std::uint32_t bytesPerFrame = format_.bytesPerFrame;
+    const Clock::time_point begin = Clock::now();
+    std::uint64_t framesThisRun = 0;
+    bool ended = false;
+    for (;;) {
+        // A cycle read but cut short by `stop` comes first, so that stopping
+        // and starting again loses nothing of the file.
+        const std::uint32_t frames = pendingFrames_ != 0 ? std::exchange(pendingFrames_, 0) : readCycle();
+        if (frames == 0) {
+            ended = true;
+            break;
+        }
+        // Each deadline from the frames played since `start`, not from the
+        // previous wake-up, so that late wake-ups do not add up to a drift.
+        framesThisRun += frames;
+        const auto deadline = begin
+            + std::chrono::duration_cast<Clock::duration>(
+                std::chrono::duration<double>(static_cast<double>(framesThisRun) / rate));
+        {
+            std::unique_lock lock(wakeMutex_);
+            if (wake_.wait_until(lock, deadline, [this] { return stopRequested_; })) {
+                pendingFrames_ = frames;
+                break;
+            }
+        }
+
+        const AudioBuffer buffer{format_.channelsPerFrame, frames * bytesPerFrame, samples_.data()};
+        const AudioBufferList list{1, &buffer};
+        // A sample time of 0 marks a cycle as invalid, so counting starts at 1.
+        const AudioTimeStamp inputTime{framesDelivered_ + 1};
+        const AudioTimeStamp now{framesDelivered_ + 1 + frames};
+        proc(kDevice, &now, &list, &inputTime, nullptr, nullptr, clientData);
+        framesDelivered_ += frames;
+
+        if (frames < cycleFrames_ || file_.hasReadError()) {
+            ended = true;
+            break;
+        }
+    }
+    inputThread_.store(std::thread::id{}, std::memory_order_relaxed);
+    // Not playing before finished: whoever sees the end and starts again
+    // must find the thread done, not still "running".
+    playing_.store(false, std::memory_order_release);
+    if (ended)
+        setFinished(file_.hasReadError() ? file_.error() : std::string());
+}
+
+}  // namespace clefmark
