@@ -33,7 +33,11 @@ unsigned bitOf(AudioHardwareProperty property)
 // dispatches callbacks, so nothing of ours runs on it meanwhile.
 class LoopLock {
 public:
-    explicit LoopLock(pa_threaded_mainloop* loop) : loop_(loop) { pa_threaded_mainloop_lock(loop_); }
+    explicit LoopLock(pa_threaded_mainloop* loop)
+        : loop_(loop)
+    {
+        pa_threaded_mainloop_lock(loop_);
+    }
     ~LoopLock() { pa_threaded_mainloop_unlock(loop_); }
     LoopLock(const LoopLock&) = delete;
     LoopLock& operator=(const LoopLock&) = delete;
@@ -135,10 +139,11 @@ struct PulseAudioHardware::Impl {
     Binding* findBinding(AudioDeviceID device, AudioDeviceIOProc proc);
 
     static void contextStateCallback(pa_context* c, void* userdata);
-    static void subscribeCallback(pa_context* c, pa_subscription_event_type_t type, std::uint32_t index,
-                                  void* userdata);
+    static void subscribeCallback(
+        pa_context* c, pa_subscription_event_type_t type, std::uint32_t index, void* userdata);
     static void serverInfoCallback(pa_context* c, const pa_server_info* info, void* userdata);
-    static void sourceInfoCallback(pa_context* c, const pa_source_info* info, int eol, void* userdata);
+    static void sourceInfoCallback(
+        pa_context* c, const pa_source_info* info, int eol, void* userdata);
     static void retryCallback(pa_mainloop_api* api, pa_time_event* event, const struct timeval* tv,
                               void* userdata);
     static void readCallback(pa_stream* stream, std::size_t nbytes, void* userdata);
@@ -322,8 +327,9 @@ void PulseAudioHardware::Impl::contextStateCallback(pa_context* c, void* userdat
     switch (pa_context_get_state(c)) {
     case PA_CONTEXT_READY: {
         self->connected.store(true, std::memory_order_release);
-        pa_operation* op = pa_context_subscribe(
-            c, static_cast<pa_subscription_mask_t>(PA_SUBSCRIPTION_MASK_SERVER | PA_SUBSCRIPTION_MASK_SOURCE),
+        pa_operation* op = pa_context_subscribe(c,
+            static_cast<pa_subscription_mask_t>(
+                PA_SUBSCRIPTION_MASK_SERVER | PA_SUBSCRIPTION_MASK_SOURCE),
             nullptr, nullptr);
         if (op == nullptr) {
             // Without events the snapshot would go stale unnoticed; start over.
@@ -392,7 +398,8 @@ void PulseAudioHardware::Impl::serverInfoCallback(pa_context* c, const pa_server
         self->refreshDone();
         return;
     }
-    self->building.defaultSource = info->default_source_name != nullptr ? info->default_source_name : "";
+    self->building.defaultSource
+        = info->default_source_name != nullptr ? info->default_source_name : "";
     self->building.defaultSink = info->default_sink_name != nullptr ? info->default_sink_name : "";
     pa_operation* op = pa_context_get_source_info_list(c, &sourceInfoCallback, self);
     if (op == nullptr) {
@@ -402,8 +409,8 @@ void PulseAudioHardware::Impl::serverInfoCallback(pa_context* c, const pa_server
     pa_operation_unref(op);
 }
 
-void PulseAudioHardware::Impl::sourceInfoCallback(pa_context* c, const pa_source_info* info, int eol,
-                                                  void* userdata)
+void PulseAudioHardware::Impl::sourceInfoCallback(
+    pa_context* c, const pa_source_info* info, int eol, void* userdata)
 {
     auto* self = static_cast<Impl*>(userdata);
     if (c != self->context)
@@ -677,7 +684,8 @@ bool PulseAudioHardware::bufferFrameSize(AudioDeviceID device, std::uint32_t& fr
     const Source* source = impl_->snapshot.byId(device);
     if (source == nullptr)
         return false;
-    frames = static_cast<std::uint32_t>(std::uint64_t{source->rate} * kFragmentUsec / PA_USEC_PER_SEC);
+    frames = static_cast<std::uint32_t>(
+        std::uint64_t{source->rate} * kFragmentUsec / PA_USEC_PER_SEC);
     return true;
 }
 
@@ -787,7 +795,8 @@ bool PulseAudioHardware::start(AudioDeviceID device, AudioDeviceIOProc proc)
     const std::size_t fragmentBytes = pa_usec_to_bytes(kFragmentUsec, &spec);
     // A peek hands over at most one memory block: at most a tile.
     std::size_t largest = 4 * fragmentBytes;
-    if (const std::size_t tile = pa_context_get_tile_size(m.context, &spec); tile != static_cast<std::size_t>(-1))
+    if (const std::size_t tile = pa_context_get_tile_size(m.context, &spec);
+        tile != static_cast<std::size_t>(-1))
         largest = std::max(largest, tile);
     capture->aligned.assign(largest / sizeof(float), 0.0f);
     if (capture->aligned.size() * sizeof(float) < capture->frameBytes)
@@ -807,7 +816,8 @@ bool PulseAudioHardware::start(AudioDeviceID device, AudioDeviceIOProc proc)
     // Pinned to this source: the server would otherwise move the stream to a
     // new default source by itself and resample it to the rate the tuner was
     // set up for, where the tuner wants that source's own rate.
-    const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
+    const auto flags
+        = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
     if (pa_stream_connect_record(stream, source.name.c_str(), &attr, flags) < 0) {
         pa_stream_set_read_callback(stream, nullptr, nullptr);
         pa_stream_unref(stream);

@@ -72,9 +72,9 @@ struct CycleLog {
     };
     static constexpr std::size_t kCapacity = 4096;
 
-    static std::int32_t proc(AudioDeviceID device, const AudioTimeStamp*, const AudioBufferList* input,
-                             const AudioTimeStamp* inputTime, AudioBufferList*, const AudioTimeStamp*,
-                             void* clientData)
+    static std::int32_t proc(AudioDeviceID device, const AudioTimeStamp*,
+        const AudioBufferList* input, const AudioTimeStamp* inputTime, AudioBufferList*,
+        const AudioTimeStamp*, void* clientData)
     {
         auto& self = *static_cast<CycleLog*>(clientData);
         const std::size_t n = self.count.load(std::memory_order_relaxed);
@@ -119,8 +119,9 @@ protected:
     AudioDeviceID waitForDefault()
     {
         AudioDeviceID device = kNoAudioDevice;
-        EXPECT_TRUE(waitFor([&] { return (device = hardware().defaultInputDevice()) != kNoAudioDevice; }))
-            << daemon->log();
+        EXPECT_TRUE(waitFor([&] {
+            return (device = hardware().defaultInputDevice()) != kNoAudioDevice;
+        })) << daemon->log();
         return device;
     }
 
@@ -129,7 +130,8 @@ protected:
     {
         EXPECT_TRUE(daemon->pactl({"set-default-source", source})) << daemon->lastOutput();
         AudioDeviceID device = previous;
-        EXPECT_TRUE(waitFor([&] { return (device = hardware().defaultInputDevice()) != previous; }));
+        EXPECT_TRUE(
+            waitFor([&] { return (device = hardware().defaultInputDevice()) != previous; }));
         return device;
     }
 
@@ -198,18 +200,21 @@ TEST_F(PulseHardware, NotifiesTheDefaultInputOnlyWhenTheDefaultSourceChanges)
 
     // The default sink alone: a server change event, but not the input's.
     ASSERT_TRUE(daemon->pactl({"set-default-sink", PulseDaemon::kSink48})) << daemon->lastOutput();
-    ASSERT_TRUE(waitFor([&] { return log.count(AudioHardwareProperty::DefaultOutputDevice) == 1; }));
+    ASSERT_TRUE(
+        waitFor([&] { return log.count(AudioHardwareProperty::DefaultOutputDevice) == 1; }));
     EXPECT_EQ(log.count(AudioHardwareProperty::DefaultInputDevice), 0);
     EXPECT_EQ(hardware().defaultInputDevice(), at44);
 
-    ASSERT_TRUE(daemon->pactl({"set-default-source", PulseDaemon::kSource48})) << daemon->lastOutput();
+    ASSERT_TRUE(daemon->pactl({ "set-default-source", PulseDaemon::kSource48 }))
+        << daemon->lastOutput();
     ASSERT_TRUE(waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 1; }));
     EXPECT_NE(hardware().defaultInputDevice(), at44);
 
     // Everything from the source change has been told once the next change's
     // notification arrives: the server sends events in order.
     ASSERT_TRUE(daemon->pactl({"set-default-sink", PulseDaemon::kSink44})) << daemon->lastOutput();
-    ASSERT_TRUE(waitFor([&] { return log.count(AudioHardwareProperty::DefaultOutputDevice) == 2; }));
+    ASSERT_TRUE(
+        waitFor([&] { return log.count(AudioHardwareProperty::DefaultOutputDevice) == 2; }));
     EXPECT_EQ(log.count(AudioHardwareProperty::DefaultInputDevice), 1);
     EXPECT_EQ(log.count(AudioHardwareProperty::Devices), 0) << "no source came or went";
     EXPECT_EQ(removed.count(AudioHardwareProperty::DefaultInputDevice)
@@ -217,7 +222,8 @@ TEST_F(PulseHardware, NotifiesTheDefaultInputOnlyWhenTheDefaultSourceChanges)
               0);
 
     // A new source is a device change, not a default change.
-    ASSERT_TRUE(daemon->pactl({"load-module", "module-null-sink", "sink_name=extra"})) << daemon->lastOutput();
+    ASSERT_TRUE(daemon->pactl({ "load-module", "module-null-sink", "sink_name=extra" }))
+        << daemon->lastOutput();
     ASSERT_TRUE(waitFor([&] { return log.count(AudioHardwareProperty::Devices) == 1; }));
     EXPECT_EQ(log.count(AudioHardwareProperty::DefaultInputDevice), 1);
     hardware().removePropertyListener(&PropertyLog::listener, &log);

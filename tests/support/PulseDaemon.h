@@ -57,7 +57,8 @@ inline int runProgram(const std::vector<std::string>& argv, const std::string& o
     args.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(
+        &actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     pid_t pid = 0;
@@ -113,12 +114,15 @@ public:
             throw std::runtime_error("temporary directory path too long for a socket: " + socket_);
         std::ofstream(dir_.file("home/.config/pulse/client.conf")) << "autospawn = no\n";
         std::ofstream script(dir_.file("daemon.pa"));
-        script << "load-module module-null-sink sink_name=" << kSink44 << " rate=44100 norewinds=1\n"
-               << "load-module module-null-sink sink_name=" << kSink48 << " rate=48000 norewinds=1\n"
+        script << "load-module module-null-sink sink_name=" << kSink44
+               << " rate=44100 norewinds=1\n"
+               << "load-module module-null-sink sink_name=" << kSink48
+               << " rate=48000 norewinds=1\n"
                << "set-default-sink " << kSink44 << "\n"
                << "set-default-source " << kSource44 << "\n"
                // Last: a client that can connect finds everything above done.
-               << "load-module module-native-protocol-unix auth-anonymous=1 socket=" << socket_ << "\n";
+               << "load-module module-native-protocol-unix auth-anonymous=1 socket=" << socket_
+               << "\n";
         script.close();
 
         ::setenv("PULSE_SERVER", ("unix:" + socket_).c_str(), 1);
@@ -154,14 +158,16 @@ public:
         const std::string log = dir_.file("daemon.log");
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
+        posix_spawn_file_actions_addopen(
+            &actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
         posix_spawn_file_actions_adddup2(&actions, 1, 2);
         posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
         const int spawned = posix_spawnp(&pid_, args[0], &actions, nullptr, args.data(), environ);
         posix_spawn_file_actions_destroy(&actions);
         if (spawned != 0) {
             pid_ = 0;
-            throw std::runtime_error(std::string("cannot run pulseaudio: ") + std::strerror(spawned));
+            throw std::runtime_error(
+                std::string("cannot run pulseaudio: ") + std::strerror(spawned));
         }
 
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
@@ -173,7 +179,8 @@ public:
             }
             if (std::chrono::steady_clock::now() > deadline) {
                 kill(SIGKILL);
-                throw std::runtime_error("pulseaudio did not come up within 10 s:\n" + readBytes(log));
+                throw std::runtime_error(
+                    "pulseaudio did not come up within 10 s:\n" + readBytes(log));
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
@@ -231,7 +238,8 @@ private:
         sockaddr_un address{};
         address.sun_family = AF_UNIX;
         std::strncpy(address.sun_path, socket_.c_str(), sizeof(address.sun_path) - 1);
-        const bool ok = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+        const bool ok
+            = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
         ::close(fd);
         return ok;
     }

@@ -69,7 +69,8 @@ public:
         while (started_ != requested_ && streamGood())
             pa_threaded_mainloop_wait(loop_);
         const std::int64_t startByte = static_cast<std::int64_t>(startFrame_ * sizeof(float));
-        pa_operation* op = streamGood() ? pa_stream_update_timing_info(stream_, &signalDone, loop_) : nullptr;
+        pa_operation* op
+            = streamGood() ? pa_stream_update_timing_info(stream_, &signalDone, loop_) : nullptr;
         if (op == nullptr) {
             pa_threaded_mainloop_unlock(loop_);
             throw std::runtime_error("the playback stream failed");
@@ -88,8 +89,9 @@ public:
             + static_cast<double>(info->timestamp.tv_usec) * 1e-6;
         const double onset = stamp + ahead + static_cast<double>(info->sink_usec) * 1e-6;
         pa_threaded_mainloop_unlock(loop_);
-        return std::chrono::system_clock::time_point(std::chrono::duration_cast<std::chrono::system_clock::duration>(
-            std::chrono::duration<double>(onset)));
+        return std::chrono::system_clock::time_point(
+            std::chrono::duration_cast<std::chrono::system_clock::duration>(
+                std::chrono::duration<double>(onset)));
     }
 
 private:
@@ -106,7 +108,10 @@ private:
         pa_threaded_mainloop_signal(static_cast<pa_threaded_mainloop*>(loop), 0);
     }
 
-    bool streamGood() const { return stream_ != nullptr && PA_STREAM_IS_GOOD(pa_stream_get_state(stream_)); }
+    bool streamGood() const
+    {
+        return stream_ != nullptr && PA_STREAM_IS_GOOD(pa_stream_get_state(stream_));
+    }
 
     // Loop lock held.
     void connect(const std::string& sink, unsigned bufferMs)
@@ -116,7 +121,8 @@ private:
             throw std::runtime_error("pa_context_new failed");
         pa_context_set_state_callback(context_, &contextState, loop_);
         if (pa_context_connect(context_, nullptr, PA_CONTEXT_NOAUTOSPAWN, nullptr) < 0)
-            throw std::runtime_error(std::string("cannot connect: ") + pa_strerror(pa_context_errno(context_)));
+            throw std::runtime_error(
+                std::string("cannot connect: ") + pa_strerror(pa_context_errno(context_)));
         for (;;) {
             const pa_context_state_t state = pa_context_get_state(context_);
             if (state == PA_CONTEXT_READY)
@@ -135,11 +141,14 @@ private:
         pa_stream_set_write_callback(stream_, &writeCallback, this);
         pa_buffer_attr attr{};
         attr.maxlength = static_cast<std::uint32_t>(-1);
-        attr.tlength = static_cast<std::uint32_t>(pa_usec_to_bytes(bufferMs * PA_USEC_PER_MSEC, &spec));
+        attr.tlength
+            = static_cast<std::uint32_t>(pa_usec_to_bytes(bufferMs * PA_USEC_PER_MSEC, &spec));
         attr.prebuf = static_cast<std::uint32_t>(-1);
-        attr.minreq = static_cast<std::uint32_t>(pa_usec_to_bytes(bufferMs * PA_USEC_PER_MSEC / 4, &spec));
+        attr.minreq
+            = static_cast<std::uint32_t>(pa_usec_to_bytes(bufferMs * PA_USEC_PER_MSEC / 4, &spec));
         attr.fragsize = static_cast<std::uint32_t>(-1);
-        const auto flags = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
+        const auto flags
+            = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
         if (pa_stream_connect_playback(stream_, sink.c_str(), &attr, flags, nullptr, nullptr) < 0)
             throw std::runtime_error(std::string("cannot play into ") + sink + ": "
                                      + pa_strerror(pa_context_errno(context_)));
@@ -201,11 +210,12 @@ private:
         for (std::size_t i = 0; i < frames; ++i) {
             // From the integer sample index, so the phase never drifts.
             const double t = static_cast<double>(self.phaseFrame_++) / self.rate_;
-            out[i] = self.playing_ > 0.0
-                ? static_cast<float>(self.playingAmplitude_ * std::sin(2.0 * std::numbers::pi * self.playing_ * t))
-                : 0.0f;
+            out[i] = self.playing_ > 0.0 ? static_cast<float>(self.playingAmplitude_
+                         * std::sin(2.0 * std::numbers::pi * self.playing_ * t))
+                                         : 0.0f;
         }
-        if (pa_stream_write(stream, buffer, frames * sizeof(float), nullptr, 0, PA_SEEK_RELATIVE) < 0)
+        if (pa_stream_write(stream, buffer, frames * sizeof(float), nullptr, 0, PA_SEEK_RELATIVE)
+            < 0)
             return;  // the stream is failing; onsetTime reports it
         self.written_ += frames;
     }
