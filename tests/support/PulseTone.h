@@ -87,12 +87,18 @@ public:
             / static_cast<double>(sizeof(float) * rate_);
         const double stamp = static_cast<double>(info->timestamp.tv_sec)
             + static_cast<double>(info->timestamp.tv_usec) * 1e-6;
+        sinkLatency_ = std::chrono::microseconds(info->sink_usec);
         const double onset = stamp + ahead + static_cast<double>(info->sink_usec) * 1e-6;
         pa_threaded_mainloop_unlock(loop_);
         return std::chrono::system_clock::time_point(
             std::chrono::duration_cast<std::chrono::system_clock::duration>(
                 std::chrono::duration<double>(onset)));
     }
+
+    /// The sink's latency in the timing information of the last `onsetTime`:
+    /// how long before a sample is played the sink renders it (and hands it
+    /// to its monitor).
+    std::chrono::microseconds lastSinkLatency() const { return sinkLatency_; }
 
 private:
     static void signalDone(pa_stream*, int, void* loop)
@@ -234,6 +240,7 @@ private:
     std::uint64_t phaseFrame_ = 0;
     double playing_ = 0.0;
     double playingAmplitude_ = 0.0;
+    std::chrono::microseconds sinkLatency_{0};
 };
 
 }  // namespace clefmark::test
