@@ -6,6 +6,14 @@
 
 namespace clefmark {
 
+namespace {
+
+// Frames read from the file at a time, rounded down to whole cycles: a few
+// reads a second at common rates, each over in a fraction of a cycle.
+constexpr std::uint32_t kReadAheadFrames = 16384;
+
+}  // namespace
+
 StreamFormat floatStreamFormat(int sampleRate, int channels)
 {
     const auto count = static_cast<std::uint32_t>(channels);
@@ -56,14 +64,17 @@ bool FileAudioHardware::open(const std::string& path)
     fileOpen_ = file_.open(path);
     if (fileOpen_) {
         format_ = floatStreamFormat(file_.sampleRate(), file_.channels());
-        samples_.assign(std::size_t{cycleFrames_} * static_cast<std::size_t>(file_.channels()), 0.0f);
+        chunkCapacity_ = std::max<std::uint32_t>(1, kReadAheadFrames / cycleFrames_) * cycleFrames_;
+        const auto channels = static_cast<std::size_t>(file_.channels());
+        chunk_.assign(std::size_t{chunkCapacity_} * channels, 0.0f);
     } else {
         format_ = {};
-        samples_.clear();
+        chunkCapacity_ = 0;
+        chunk_.clear();
         problem = file_.error();
     }
+    resetChunk();
     framesDelivered_ = 0;
-    pendingFrames_ = 0;
     finished_.store(false, std::memory_order_release);
     std::lock_guard errorLock(errorMutex_);
     error_ = std::move(problem);
@@ -91,7 +102,8 @@ void FileAudioHardware::addPropertyListener(AudioPropertyListener listener, void
 void FileAudioHardware::removePropertyListener(AudioPropertyListener listener, void* context)
 {
     std::lock_guard lock(controlMutex_);
-    const auto found = std::find(listeners_.begin(), listeners_.end(), std::pair{listener, context});
+    const auto found
+        = std::find(listeners_.begin(), listeners_.end(), std::pair{listener, context});
     if (found != listeners_.end())
         listeners_.erase(found);
 }
@@ -169,6 +181,7 @@ bool FileAudioHardware::start(AudioDeviceID device, AudioDeviceIOProc proc)
             error_ = file_.error();
             return false;
         }
+        resetChunk();
         finished_.store(false, std::memory_order_release);
         std::lock_guard errorLock(errorMutex_);
         error_.clear();
@@ -218,13 +231,21 @@ void FileAudioHardware::setFinished(std::string error)
     wake_.notify_all();
 }
 
-std::uint32_t FileAudioHardware::readCycle()
+void FileAudioHardware::resetChunk()
+{
+    chunkFrames_ = 0;
+    chunkPos_ = 0;
+    chunkEnded_ = false;
+}
+
+std::uint32_t FileAudioHardware::readChunk()
 {
     const auto channels = static_cast<std::size_t>(format_.channelsPerFrame);
     std::uint32_t filled = 0;
     bool rewound = false;
-    while (filled < cycleFrames_) {
-        const std::int64_t got = file_.read(samples_.data() + filled * channels, cycleFrames_ - filled);
+    while (filled < chunkCapacity_) {
+        const std::int64_t got
+            = file_.read(chunk_.data() + filled * channels, chunkCapacity_ - filled);
         filled += static_cast<std::uint32_t>(got);
         if (got > 0) {
             rewound = false;
@@ -238,20 +259,31 @@ std::uint32_t FileAudioHardware::readCycle()
     return filled;
 }
 
+std::uint32_t FileAudioHardware::nextCycle()
+{
+    if (chunkPos_ == chunkFrames_) {
+        if (chunkEnded_)
+            return 0;
+        chunkFrames_ = readChunk();
+        chunkPos_ = 0;
+        chunkEnded_ = chunkFrames_ < chunkCapacity_ || file_.hasReadError();
+    }
+    return std::min(cycleFrames_, chunkFrames_ - chunkPos_);
+}
+
 void FileAudioHardware::play(AudioDeviceIOProc proc, void* clientData)
 {
     using Clock = std::chrono::steady_clock;
     inputThread_.store(std::this_thread::get_id(), std::memory_order_relaxed);
 
     const double rate = format_.sampleRate;
+    const std::uint32_t channels = format_.channelsPerFrame;
     const std::uint32_t bytesPerFrame = format_.bytesPerFrame;
     const Clock::time_point begin = Clock::now();
     std::uint64_t framesThisRun = 0;
     bool ended = false;
     for (;;) {
-        // A cycle read but cut short by `stop` comes first, so that stopping
-        // and starting again loses nothing of the file.
-        const std::uint32_t frames = pendingFrames_ != 0 ? std::exchange(pendingFrames_, 0) : readCycle();
+        const std::uint32_t frames = nextCycle();
         if (frames == 0) {
             ended = true;
             break;
@@ -263,22 +295,24 @@ void FileAudioHardware::play(AudioDeviceIOProc proc, void* clientData)
             + std::chrono::duration_cast<Clock::duration>(
                 std::chrono::duration<double>(static_cast<double>(framesThisRun) / rate));
         {
+            // Stopped before its time, the cycle stays in the buffer for the
+            // next start: stopping and starting again loses nothing.
             std::unique_lock lock(wakeMutex_);
-            if (wake_.wait_until(lock, deadline, [this] { return stopRequested_; })) {
-                pendingFrames_ = frames;
+            if (wake_.wait_until(lock, deadline, [this] { return stopRequested_; }))
                 break;
-            }
         }
 
-        const AudioBuffer buffer{format_.channelsPerFrame, frames * bytesPerFrame, samples_.data()};
+        const AudioBuffer buffer{channels, frames * bytesPerFrame,
+                                 chunk_.data() + std::size_t{chunkPos_} * channels};
         const AudioBufferList list{1, &buffer};
         // A sample time of 0 marks a cycle as invalid, so counting starts at 1.
         const AudioTimeStamp inputTime{framesDelivered_ + 1};
         const AudioTimeStamp now{framesDelivered_ + 1 + frames};
         proc(kDevice, &now, &list, &inputTime, nullptr, nullptr, clientData);
         framesDelivered_ += frames;
+        chunkPos_ += frames;
 
-        if (frames < cycleFrames_ || file_.hasReadError()) {
+        if (chunkEnded_ && chunkPos_ == chunkFrames_) {
             ended = true;
             break;
         }

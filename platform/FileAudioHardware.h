@@ -109,8 +109,13 @@ private:
     void stopLocked();
     bool onInputThread() const;
     void setFinished(std::string error);
-    // Fills `samples_` with up to one cycle; returns the frames read.
-    std::uint32_t readCycle();
+    // Fills the read-ahead buffer, rewinding when looping; returns the frames
+    // read.
+    std::uint32_t readChunk();
+    // The next cycle's frames at `chunkPos_`, reading ahead when the buffer
+    // is used up; 0 at the end of the file.
+    std::uint32_t nextCycle();
+    void resetChunk();
 
     const std::uint32_t cycleFrames_;
     const bool loop_;
@@ -122,9 +127,15 @@ private:
     AudioDeviceIOProc proc_ = nullptr;
     void* clientData_ = nullptr;
     std::thread thread_;
-    std::vector<float> samples_;  // the input thread's alone while it runs
-    double framesDelivered_ = 0;  // likewise
-    std::uint32_t pendingFrames_ = 0;  // read but not delivered when stopped; likewise
+    // Read ahead in whole cycles, as the analyser reads: a read per cycle
+    // would cost a system call per cycle. The input thread's alone while it
+    // runs, like the counters.
+    std::vector<float> chunk_;
+    std::uint32_t chunkCapacity_ = 0;  // frames
+    std::uint32_t chunkFrames_ = 0;    // frames read into it
+    std::uint32_t chunkPos_ = 0;       // the next frame to deliver
+    bool chunkEnded_ = false;          // no more to read after this chunk
+    double framesDelivered_ = 0;
     std::vector<std::pair<AudioPropertyListener, void*>> listeners_;
 
     // Shared with the input thread.

@@ -211,7 +211,8 @@ TEST(FileAudioHardware, NoCycleRunsOnceStopHasReturnedAndStartGoesOnWhereItStopp
     for (std::size_t i = 0; i < cycles.size(); ++i)
         EXPECT_EQ(cycles[i].sampleTime, 1.0 + 128.0 * static_cast<double>(i)) << "cycle " << i;
 
-    EXPECT_TRUE(hardware.stop(FileAudioHardware::kDevice, &recordCycle)) << "stopping twice is fine";
+    EXPECT_TRUE(hardware.stop(FileAudioHardware::kDevice, &recordCycle))
+        << "stopping twice is fine";
     EXPECT_TRUE(hardware.removeIOProc(FileAudioHardware::kDevice, &recordCycle));
     EXPECT_FALSE(hardware.start(FileAudioHardware::kDevice, &recordCycle)) << "no longer bound";
 }
@@ -248,7 +249,8 @@ TEST(FileAudioHardware, ReportsTheFilesFormat)
     };
     for (const Case c : {Case{44100, 1}, Case{48000, 2}, Case{96000, 6}}) {
         TempDir dir;
-        test::writeFloatFile(dir.file("f.wav"), interleavedNoise(64, c.channels), c.channels, c.rate);
+        test::writeFloatFile(dir.file("f.wav"), interleavedNoise(64, c.channels), c.channels,
+                             c.rate);
         FileAudioHardware hardware(333);
         ASSERT_TRUE(hardware.open(dir.file("f.wav"))) << hardware.error();
 
@@ -288,7 +290,8 @@ TEST(FileAudioHardware, AFileThatCannotBeOpenedIsNoDevice)
     ASSERT_TRUE(hardware.open(dir.file("good.wav")));
     EXPECT_FALSE(hardware.open(dir.file("missing.wav")));
     EXPECT_EQ(hardware.error(), "no such file");
-    EXPECT_FALSE(hardware.streamFormat(FileAudioHardware::kDevice, format)) << "the old file is closed";
+    EXPECT_FALSE(hardware.streamFormat(FileAudioHardware::kDevice, format))
+        << "the old file is closed";
     EXPECT_FALSE(hardware.open(dir.file("notes.txt")));
     EXPECT_TRUE(hardware.error().starts_with("not an audio file (")) << hardware.error();
 
