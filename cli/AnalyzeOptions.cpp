@@ -1,116 +1,29 @@
 #include "cli/AnalyzeOptions.h"
 
-#include "tuner/Tuner.h"
-
-#include <charconv>
-#include <optional>
-
 namespace clefmark::cli {
-
-namespace {
-
-// A whole decimal number and nothing else: no sign, no spaces, no unit.
-std::optional<long long> wholeNumber(std::string_view text)
-{
-    if (text.empty() || text.front() < '0' || text.front() > '9')
-        return std::nullopt;
-    long long value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-std::string quoted(std::string_view text)
-{
-    return "'" + std::string(text) + "'";
-}
-
-}  // namespace
 
 ParsedAnalyzeOptions parseAnalyzeOptions(std::span<const std::string_view> args)
 {
     ParsedAnalyzeOptions parsed;
     AnalyzeOptions& o = parsed.options;
-    const auto fail = [&](std::string message) {
-        parsed.error = std::move(message);
-        return parsed;
-    };
-
-    bool optionsEnded = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (optionsEnded || arg.size() < 2 || arg.front() != '-') {
-            o.files.emplace_back(arg);
+    OptionReader reader(args);
+    while (parsed.error.empty() && reader.next()) {
+        if (reader.isOperand())
+            o.files.emplace_back(reader.argument());
+        else if (takeCommonOption(reader, o, parsed.error))
             continue;
-        }
-        if (arg == "--") {
-            optionsEnded = true;
-            continue;
-        }
-
-        // "--name=value" or "--name value".
-        std::string_view name = arg;
-        std::optional<std::string_view> inlineValue;
-        if (const auto eq = arg.find('='); arg.starts_with("--") && eq != std::string_view::npos) {
-            name = arg.substr(0, eq);
-            inlineValue = arg.substr(eq + 1);
-        }
-        const auto value = [&]() -> std::optional<std::string_view> {
-            if (inlineValue)
-                return inlineValue;
-            if (i + 1 < args.size())
-                return args[++i];
-            return std::nullopt;
-        };
-        const bool isSwitch = name == "--help" || name == "-h" || name == "--version"
-            || name == "--octave-rejection" || name == "--close-enough";
-        if (isSwitch && inlineValue)
-            return fail(std::string(name) + ": takes no value");
-
-        if (name == "--help" || name == "-h") {
-            o.help = true;
-        } else if (name == "--version") {
-            o.version = true;
-        } else if (name == "--octave-rejection") {
-            o.octaveRejection = true;
-        } else if (name == "--close-enough") {
-            o.closeEnough = true;
-        } else if (name == "--reference") {
-            const auto v = value();
-            if (!v)
-                return fail("--reference: needs a value in Hz, 420 to 460");
-            const auto hz = wholeNumber(*v);
-            if (!hz || *hz < Tuner::kMinReferencePitch || *hz > Tuner::kMaxReferencePitch)
-                return fail("--reference: " + quoted(*v) + " is not a whole number of Hz from 420 to 460");
-            o.referencePitch = static_cast<int>(*hz);
-        } else if (name == "--cycle-frames") {
-            const auto v = value();
-            if (!v)
-                return fail("--cycle-frames: needs a number of frames, 1 to 65536");
-            const auto frames = wholeNumber(*v);
-            if (!frames || *frames < 1 || *frames > AnalyzeOptions::kMaxCycleFrames)
-                return fail("--cycle-frames: " + quoted(*v) + " is not a whole number from 1 to 65536");
-            o.cycleFrames = static_cast<std::uint32_t>(*frames);
-        } else if (name == "--format") {
-            const auto v = value();
-            if (!v)
-                return fail("--format: needs one of text, jsonl, tsv");
-            if (*v == "text")
-                o.format = OutputFormat::Text;
-            else if (*v == "jsonl")
-                o.format = OutputFormat::Jsonl;
-            else if (*v == "tsv")
-                o.format = OutputFormat::Tsv;
-            else
-                return fail("--format: " + quoted(*v) + " is not one of text, jsonl, tsv");
-        } else {
-            return fail(quoted(arg) + ": unknown option (see 'clefmark-cli analyze --help')");
-        }
+        else if (reader.name() == "--cycle-frames")
+            parsed.error
+                = parseCycleFrames(reader.value(), AnalyzeOptions::kMaxCycleFrames, o.cycleFrames);
+        else if (reader.name() == "--format")
+            parsed.error = parseFormat(reader.value(),
+                                       {OutputFormat::Text, OutputFormat::Jsonl, OutputFormat::Tsv},
+                                       o.format);
+        else
+            parsed.error = unknownOption(reader.argument(), "analyze");
     }
-
-    if (o.files.empty() && !o.help && !o.version)
-        return fail("analyze: no audio file given (see 'clefmark-cli analyze --help')");
+    if (parsed.error.empty() && o.files.empty() && !o.help && !o.version)
+        parsed.error = "analyze: no audio file given (see 'clefmark-cli analyze --help')";
     return parsed;
 }
 

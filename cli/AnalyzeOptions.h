@@ -1,6 +1,7 @@
 // The options of `clefmark-cli analyze`.
 #pragma once
 
+#include "cli/CommandLine.h"
 #include "cli/RecordFormat.h"
 
 #include <cstdint>
@@ -11,18 +12,13 @@
 
 namespace clefmark::cli {
 
-struct AnalyzeOptions {
+struct AnalyzeOptions : CommonOptions {
     static constexpr std::uint32_t kDefaultCycleFrames = 512;
     static constexpr std::uint32_t kMaxCycleFrames = 65536;
 
-    int referencePitch = 440;
-    bool octaveRejection = false;
-    bool closeEnough = false;
     OutputFormat format = OutputFormat::Text;
     std::uint32_t cycleFrames = kDefaultCycleFrames;
     std::vector<std::string> files;
-    bool help = false;
-    bool version = false;
 };
 
 struct ParsedAnalyzeOptions {

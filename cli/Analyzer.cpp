@@ -2,12 +2,12 @@
 
 #include "cli/Console.h"
 #include "platform/AudioFile.h"
+#include "platform/FileAudioHardware.h"
 #include "platform/MemoryUserDefaults.h"
 #include "platform/QueuedMainThread.h"
 #include "tuner/Tuner.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <limits>
 #include <vector>
@@ -33,14 +33,7 @@ public:
 
     void blockAnalysed(const BlockReport& report) override
     {
-        BlockRecord record;
-        record.block = blocks_;
-        // From the block count, not by adding up block lengths, so that
-        // rounding does not build up over a long file.
-        record.time = static_cast<double>(blocks_ + 1) * blockFrames_ / sampleRate_;
-        record.report = report;
-        formatter_.appendRecord(out_, file_, record);
-        ++blocks_;
+        formatter_.appendRecord(out_, file_, clock_.next(report, blockFrames_, sampleRate_));
         if (report.update && report.frequency)
             ++withNote_;
     }
@@ -53,27 +46,9 @@ private:
     std::string& out_;
     std::uint32_t blockFrames_;
     int sampleRate_;
-    std::int64_t blocks_ = 0;
+    BlockClock clock_;
     std::int64_t withNote_ = 0;
 };
-
-// The format a capture device delivering this file's samples would report:
-// native float, all channels interleaved in one buffer.
-StreamFormat streamFormatOf(const AudioFile& file)
-{
-    const auto channels = static_cast<std::uint32_t>(file.channels());
-    StreamFormat format;
-    format.sampleRate = file.sampleRate();
-    format.formatFlags = kFormatFlagIsFloat;
-    if constexpr (std::endian::native == std::endian::big)
-        format.formatFlags |= kFormatFlagIsBigEndian;
-    format.bytesPerPacket = 4 * channels;
-    format.framesPerPacket = 1;
-    format.bytesPerFrame = 4 * channels;
-    format.channelsPerFrame = channels;
-    format.bitsPerChannel = 32;
-    return format;
-}
 
 }  // namespace
 
@@ -99,12 +74,11 @@ FileAnalysis analyzeFile(const std::string& path, const AnalyzeOptions& options,
                       + std::to_string(options.cycleFrames) + " frames");
 
     MemoryUserDefaults defaults;
-    defaults.setInteger(kReferencePitchKey, options.referencePitch);
-    defaults.setBool(kOctaveRejectionKey, options.octaveRejection);
-    defaults.setBool(kCloseEnoughKey, options.closeEnough);
+    seedDefaults(defaults, options);
     ImmediateMainThread mainThread;
     Tuner tuner(defaults, mainThread);
-    if (const std::string refusal = tuner.configureCapture(streamFormatOf(file)); !refusal.empty())
+    const StreamFormat format = floatStreamFormat(file.sampleRate(), file.channels());
+    if (const std::string refusal = tuner.configureCapture(format); !refusal.empty())
         return failed(refusal);
 
     formatter.beginFile(result.output,

@@ -177,6 +177,26 @@ std::string centsText(int tune)
     return text;
 }
 
+BlockRecord BlockClock::next(const BlockReport& report, std::uint32_t blockFrames,
+                             double sampleRate)
+{
+    if (blockFrames != blockFrames_ || sampleRate != sampleRate_) {
+        segmentStart_ = lastTime_;
+        segmentBlocks_ = 0;
+        blockFrames_ = blockFrames;
+        sampleRate_ = sampleRate;
+    }
+    BlockRecord record;
+    record.block = blocks_++;
+    // From the block count, not by adding up block lengths, so that rounding
+    // does not build up over a long input.
+    ++segmentBlocks_;
+    record.time = segmentStart_ + static_cast<double>(segmentBlocks_) * blockFrames_ / sampleRate_;
+    lastTime_ = record.time;
+    record.report = report;
+    return record;
+}
+
 // Column widths of the text format, shared by the titles and the lines.
 namespace text {
 constexpr std::size_t kTime = 9;

@@ -23,6 +23,25 @@ struct BlockRecord {
     BlockReport report;
 };
 
+/// Numbers analysis blocks and places them in the input: a block ends
+/// `blockFrames` after the previous one at the sample rate of its capture
+/// set-up. A set-up with another block size or rate goes on counting from
+/// where the previous one left off.
+class BlockClock {
+public:
+    /// The position of the next block, analysed in blocks of `blockFrames`
+    /// at `sampleRate`, with its report.
+    BlockRecord next(const BlockReport& report, std::uint32_t blockFrames, double sampleRate);
+
+private:
+    std::int64_t blocks_ = 0;
+    std::int64_t segmentBlocks_ = 0;
+    double segmentStart_ = 0.0;
+    double lastTime_ = 0.0;
+    std::uint32_t blockFrames_ = 0;
+    double sampleRate_ = 0.0;
+};
+
 /// What the text format says about a file before its records.
 struct FileSummary {
     std::string_view description;  ///< container and encoding

@@ -1,0 +1,150 @@
+#include "cli/CommandLine.h"
+
+#include <charconv>
+
+namespace clefmark::cli {
+
+void seedDefaults(UserDefaults& defaults, const CommonOptions& options)
+{
+    defaults.setInteger(kReferencePitchKey, options.referencePitch);
+    defaults.setBool(kOctaveRejectionKey, options.octaveRejection);
+    defaults.setBool(kCloseEnoughKey, options.closeEnough);
+}
+
+bool OptionReader::next()
+{
+    for (;;) {
+        if (started_)
+            ++index_;
+        started_ = true;
+        if (index_ >= args_.size())
+            return false;
+        const std::string_view arg = args_[index_];
+        name_ = {};
+        inlineValue_.reset();
+        operand_ = optionsEnded_ || arg.size() < 2 || arg.front() != '-';
+        if (operand_)
+            return true;
+        if (arg == "--") {
+            optionsEnded_ = true;
+            continue;
+        }
+        name_ = arg;
+        if (const auto eq = arg.find('='); arg.starts_with("--") && eq != std::string_view::npos) {
+            name_ = arg.substr(0, eq);
+            inlineValue_ = arg.substr(eq + 1);
+        }
+        return true;
+    }
+}
+
+std::optional<std::string_view> OptionReader::value()
+{
+    if (inlineValue_)
+        return inlineValue_;
+    if (index_ + 1 < args_.size())
+        return args_[++index_];
+    return std::nullopt;
+}
+
+bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string& error)
+{
+    const std::string_view name = reader.name();
+    bool* flag = nullptr;
+    if (name == "--help" || name == "-h")
+        flag = &options.help;
+    else if (name == "--version")
+        flag = &options.version;
+    else if (name == "--octave-rejection")
+        flag = &options.octaveRejection;
+    else if (name == "--close-enough")
+        flag = &options.closeEnough;
+    if (flag != nullptr) {
+        if (reader.hasInlineValue())
+            error = std::string(name) + ": takes no value";
+        else
+            *flag = true;
+        return true;
+    }
+
+    if (name != "--reference")
+        return false;
+    const auto v = reader.value();
+    if (!v) {
+        error = "--reference: needs a value in Hz, 420 to 460";
+        return true;
+    }
+    const auto hz = wholeNumber(*v);
+    if (!hz || *hz < Tuner::kMinReferencePitch || *hz > Tuner::kMaxReferencePitch)
+        error = "--reference: " + quoted(*v) + " is not a whole number of Hz from 420 to 460";
+    else
+        options.referencePitch = static_cast<int>(*hz);
+    return true;
+}
+
+std::string parseCycleFrames(std::optional<std::string_view> value, std::uint32_t maxFrames,
+                             std::uint32_t& frames)
+{
+    const std::string max = std::to_string(maxFrames);
+    if (!value)
+        return "--cycle-frames: needs a number of frames, 1 to " + max;
+    const auto n = wholeNumber(*value);
+    if (!n || *n < 1 || *n > maxFrames)
+        return "--cycle-frames: " + quoted(*value) + " is not a whole number from 1 to " + max;
+    frames = static_cast<std::uint32_t>(*n);
+    return {};
+}
+
+std::string parseFormat(std::optional<std::string_view> value,
+                        std::initializer_list<OutputFormat> allowed, OutputFormat& format)
+{
+    std::string names;
+    for (const OutputFormat f : allowed) {
+        if (!names.empty())
+            names += ", ";
+        names += formatName(f);
+    }
+    if (!value)
+        return "--format: needs one of " + names;
+    for (const OutputFormat f : allowed) {
+        if (*value == formatName(f)) {
+            format = f;
+            return {};
+        }
+    }
+    return "--format: " + quoted(*value) + " is not one of " + names;
+}
+
+std::string unknownOption(std::string_view argument, std::string_view command)
+{
+    return quoted(argument) + ": unknown option (see 'clefmark-cli " + std::string(command)
+        + " --help')";
+}
+
+std::optional<long long> wholeNumber(std::string_view text)
+{
+    if (text.empty() || text.front() < '0' || text.front() > '9')
+        return std::nullopt;
+    long long value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+std::string quoted(std::string_view text)
+{
+    return "'" + std::string(text) + "'";
+}
+
+std::string_view formatName(OutputFormat format)
+{
+    switch (format) {
+    case OutputFormat::Text: return "text";
+    case OutputFormat::Jsonl: return "jsonl";
+    case OutputFormat::Tsv: return "tsv";
+    }
+    return "text";
+}
+
+}  // namespace clefmark::cli
