@@ -4,6 +4,7 @@
 // general help, its own help text and its entry point.
 #include "cli/Analyzer.h"
 #include "cli/Console.h"
+#include "cli/Listen.h"
 
 #include <cstdio>
 #include <span>
@@ -25,6 +26,8 @@ struct Command {
 constexpr Command kCommands[] = {
     {"analyze", "print the tuner's analysis of audio files, block by block", analyzeHelp,
      runAnalyze},
+    {"listen", "the tuner, live, on the sound server's input or a file played in real time",
+     listenHelp, runListen},
 };
 
 const Command* findCommand(std::string_view name)

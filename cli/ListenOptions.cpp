@@ -1,0 +1,134 @@
+#include "cli/ListenOptions.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace clefmark::cli {
+
+namespace {
+
+// Seconds as a plain decimal number: "10", "2.5". No sign, exponent or unit.
+std::optional<double> seconds(std::string_view text)
+{
+    if (text.empty() || text.front() < '0' || text.front() > '9')
+        return std::nullopt;
+    double value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
+                                           std::chars_format::fixed);
+    if (ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+}  // namespace
+
+ParsedListenOptions parseListenOptions(std::span<const std::string_view> args)
+{
+    ParsedListenOptions parsed;
+    ListenOptions& o = parsed.options;
+    std::string& error = parsed.error;
+    bool cycleFramesGiven = false;
+    OptionReader reader(args);
+    while (error.empty() && reader.next()) {
+        const std::string_view name = reader.name();
+        if (reader.isOperand()) {
+            error = quoted(reader.argument())
+                + ": listen takes no file argument (to play a file, use --input FILE)";
+        } else if (takeCommonOption(reader, o, error)) {
+            continue;
+        } else if (name == "--loop") {
+            if (reader.hasInlineValue())
+                error = "--loop: takes no value";
+            o.loop = true;
+        } else if (name == "--input") {
+            const auto v = reader.value();
+            if (!v || v->empty())
+                error = "--input: needs an audio file";
+            else
+                o.input = *v;
+        } else if (name == "--duration") {
+            const auto v = reader.value();
+            const auto s = v ? seconds(*v) : std::nullopt;
+            if (!v)
+                error = "--duration: needs a number of seconds";
+            else if (!s || *s <= 0 || *s > ListenOptions::kMaxDuration)
+                error = "--duration: " + quoted(*v)
+                    + " is not a number of seconds above 0 (such as 10 or 2.5)";
+            else
+                o.duration = *s;
+        } else if (name == "--format") {
+            OutputFormat format = OutputFormat::Text;
+            error = parseFormat(reader.value(), {OutputFormat::Text, OutputFormat::Jsonl}, format);
+            o.format = format;
+        } else if (name == "--cycle-frames") {
+            error = parseCycleFrames(reader.value(), ListenOptions::kMaxCycleFrames, o.cycleFrames);
+            cycleFramesGiven = true;
+        } else {
+            error = unknownOption(reader.argument(), "listen");
+        }
+    }
+    if (!error.empty() || o.help || o.version)
+        return parsed;
+    if (o.input.empty() && o.loop)
+        error = "--loop: only with --input FILE";
+    else if (o.input.empty() && cycleFramesGiven)
+        error = "--cycle-frames: only with --input FILE (the sound server chooses its own)";
+    return parsed;
+}
+
+std::string listenHelp()
+{
+    return R"(Usage: clefmark-cli listen [OPTIONS]
+
+The tuner in a terminal: listens to the default input of the sound server
+(PulseAudio, or PipeWire's PulseAudio service) and shows the nearest note,
+how far off it is and the input level, live. With --input, it plays an audio
+file in real time instead, as if it came from a sound card.
+
+Options:
+  --input FILE         play FILE (any file libsndfile reads) instead of
+                       capturing; it ends when the file has been played
+  --loop               with --input: play the file again and again
+  --duration S         stop after S seconds (such as 10 or 2.5)
+  --format FORMAT      text: the status line; jsonl: one record per block
+                       (default: text on a terminal, jsonl otherwise)
+  --reference HZ       the reference A, a whole number from 420 to 460
+                       (default 440)
+  --octave-rejection   take sudden jumps of one octave up as errors
+  --close-enough       count one tune step either side of a note as in tune
+  --cycle-frames N     with --input: frames per input cycle, 1 to 65536
+                       (default 512)
+  -h, --help           show this help and exit
+  --version            show the version and exit
+Options take their value as "--duration 10" or "--duration=10".
+
+The status line, redrawn in place a few times a second:
+    A4     +3.9 cents  [----------|*---------]           level [=====   ]
+  the note, its deviation in cents, a needle (each side spans half a
+  semitone; '|' is the note itself), "in tune" when it is, and the input
+  level from 0 (below -21 dBFS) to 8 (full scale). The note and needle stay
+  on the last note heard. When the output is not a terminal, --format text
+  writes the status as a new line each time it changes instead.
+
+jsonl: the records of 'clefmark-cli analyze --format jsonl' (see its help),
+one line per analysis block as soon as it has been analysed. "block" counts
+from 0 and "time" is the seconds of input analysed, both from the start of
+capture; both go on counting when capture moves to another input device,
+and time spent waiting for a device is not counted.
+
+Without a sound server or input device, it says so in one line on standard
+error and waits for one, then carries on; so it does when the server goes
+away or the device changes while it runs. An input device whose format the
+tuner cannot use is named in one line, and it waits for another.
+
+It stops on Ctrl-C (SIGINT) or SIGTERM, after --duration, or at the end of
+the --input file unless --loop is given.
+
+Exit status: 0 when it stopped as asked or the file was played through; 1
+when --input FILE cannot be played, or when --duration is given and there is
+no usable input device after about a second; 2 when the options were wrong
+or the output could not be written.
+)";
+}
+
+}  // namespace clefmark::cli

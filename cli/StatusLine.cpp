@@ -1,0 +1,125 @@
+#include "cli/StatusLine.h"
+
+#include "cli/RecordFormat.h"
+#include "tuner/NoteMapper.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace clefmark::cli {
+
+namespace {
+
+constexpr std::string_view kBold = "\033[1m";
+constexpr std::string_view kGreen = "\033[32m";
+constexpr std::string_view kPlain = "\033[0m";
+constexpr std::string_view kInTune = "in tune";
+constexpr int kLevelWidth = 8;
+
+// Widths of the compact layouts, for terminals narrower than the full line.
+constexpr std::size_t kCompactWidth = 42;  // note, cents, needle, mark
+constexpr std::size_t kMinimalWidth = 10;  // note, cents
+
+void pad(std::string& out, std::string_view text, std::size_t width, bool right)
+{
+    const std::size_t fill = text.size() < width ? width - text.size() : 0;
+    if (right)
+        out.append(fill, ' ');
+    out.append(text);
+    if (!right)
+        out.append(fill, ' ');
+}
+
+// Colours `text` when asked; the escapes take no columns, so widths hold.
+void painted(std::string& out, std::string_view text, std::string_view colour, bool on)
+{
+    if (on)
+        out.append(colour);
+    out.append(text);
+    if (on)
+        out.append(kPlain);
+}
+
+}  // namespace
+
+int needlePosition(int tune)
+{
+    const int half = kNeedleWidth / 2;
+    const long step = std::lround(static_cast<double>(tune) * half / 25.0);
+    return static_cast<int>(std::clamp<long>(half + step, 0, kNeedleWidth - 1));
+}
+
+std::string needle(std::optional<int> tune)
+{
+    std::string bar(kNeedleWidth, '-');
+    bar[kNeedleWidth / 2] = '|';
+    if (tune)
+        bar[static_cast<std::size_t>(needlePosition(*tune))] = '*';
+    return "[" + bar + "]";
+}
+
+std::string statusLine(const StatusReading& reading, std::size_t width, bool colour)
+{
+    const std::optional<DisplayUpdate>& u = reading.update;
+    const bool inTune = u && u->inTune;
+    const std::string name = u ? noteName(u->note) : "--";
+    const std::string cents = u ? centsText(u->tune) : "";
+
+    std::string line;
+    const bool full = width > kStatusWidth;
+    const bool compact = !full && width > kCompactWidth;
+    if (!full && !compact && width <= kMinimalWidth) {
+        // Too narrow for anything but a cut-off line without colour.
+        pad(line, name, 4, false);
+        line += ' ';
+        pad(line, cents, 5, true);
+        line.resize(width > 1 ? width - 1 : 0);
+        return line;
+    }
+
+    const std::string_view gap = full ? "  " : " ";
+    std::string noteField;
+    pad(noteField, name, 4, false);
+    painted(line, noteField, kBold, colour && u);
+    line += gap;
+    pad(line, cents, 5, true);
+    if (full)
+        line += u ? " cents" : "      ";
+    if (!full && !compact)
+        return line;
+
+    line += gap;
+    const std::string bar = needle(u ? std::optional<int>(u->tune) : std::nullopt);
+    if (colour && inTune) {
+        const std::size_t marker = bar.find('*');
+        line.append(bar, 0, marker);
+        painted(line, "*", kGreen, true);
+        line.append(bar, marker + 1);
+    } else {
+        line += bar;
+    }
+    line += gap;
+    if (inTune)
+        painted(line, kInTune, kGreen, colour);
+    else
+        line.append(kInTune.size(), ' ');
+    if (!full)
+        return line;
+
+    const int level = std::clamp(reading.level, 0, kLevelWidth);
+    line += "  level [";
+    line.append(static_cast<std::size_t>(level), '=');
+    line.append(static_cast<std::size_t>(kLevelWidth - level), ' ');
+    line += ']';
+    return line;
+}
+
+std::string statusMessage(std::string_view message, std::size_t width)
+{
+    const std::size_t room = width > kStatusWidth ? kStatusWidth : (width > 1 ? width - 1 : 0);
+    std::string line(message.substr(0, room));
+    line.append(room - line.size(), ' ');
+    return line;
+}
+
+}  // namespace clefmark::cli
