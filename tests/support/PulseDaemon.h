@@ -9,12 +9,14 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -30,8 +32,8 @@ extern char** environ;
 
 namespace clefmark::test {
 
-/// Whether `program` is an executable on PATH.
-inline bool onPath(const std::string& program)
+/// The path of `program` on PATH, or empty when it is not there.
+inline std::string findOnPath(const std::string& program)
 {
     const char* path = std::getenv("PATH");
     std::string dirs = path != nullptr ? path : "/usr/bin:/bin";
@@ -40,10 +42,15 @@ inline bool onPath(const std::string& program)
         const std::size_t end = std::min(dirs.find(':', start), dirs.size());
         const std::string candidate = dirs.substr(start, end - start) + "/" + program;
         if (end > start && ::access(candidate.c_str(), X_OK) == 0)
-            return true;
+            return candidate;
         start = end + 1;
     }
-    return false;
+    return {};
+}
+
+inline bool onPath(const std::string& program)
+{
+    return !findOnPath(program).empty();
 }
 
 /// Runs `argv` with the process's environment and waits for it; its standard
@@ -142,32 +149,49 @@ public:
     PulseDaemon& operator=(const PulseDaemon&) = delete;
 
     /// Starts the daemon and waits until it accepts connections. Throws with
-    /// the daemon's log when it does not come up within 10 s.
+    /// the daemon's log when it does not come up within 10 s. The daemon is
+    /// killed when the calling thread ends, so a test that crashes or is
+    /// killed by its timeout leaves no daemon behind: call it from the
+    /// thread that runs the test.
     void start()
     {
         if (pid_ > 0)
             return;
-        const std::vector<std::string> argv = {
-            "pulseaudio", "-n", "-F", dir_.file("daemon.pa"), "--daemonize=no", "--system=false",
-            "--exit-idle-time=-1", "--use-pid-file=no", "--realtime=no", "--high-priority=no",
-            "--disallow-exit=yes", "--log-target=stderr", "--log-level=notice"};
+        const std::string program = findOnPath("pulseaudio");
+        const std::vector<std::string> argv = {program, "-n", "-F", dir_.file("daemon.pa"),
+            "--daemonize=no", "--system=false", "--exit-idle-time=-1", "--use-pid-file=no",
+            "--realtime=no", "--high-priority=no", "--disallow-exit=yes", "--log-target=stderr",
+            "--log-level=notice"};
         std::vector<char*> args;
         for (const std::string& a : argv)
             args.push_back(const_cast<char*>(a.c_str()));
         args.push_back(nullptr);
         const std::string log = dir_.file("daemon.log");
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(
-            &actions, 1, log.c_str(), O_WRONLY | O_CREAT | O_APPEND, 0644);
-        posix_spawn_file_actions_adddup2(&actions, 1, 2);
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        const int spawned = posix_spawnp(&pid_, args[0], &actions, nullptr, args.data(), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        if (spawned != 0) {
+        const int logFd = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+        const int nullFd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+        if (logFd < 0 || nullFd < 0 || program.empty())
+            throw std::runtime_error("cannot prepare to run pulseaudio");
+        const pid_t parent = ::getpid();
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            // The parent has threads: nothing but async-signal-safe calls
+            // until exec.
+            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+            if (::getppid() != parent)
+                ::_exit(127);
+            ::dup2(nullFd, 0);
+            ::dup2(logFd, 1);
+            ::dup2(logFd, 2);
+            ::execve(args[0], args.data(), environ);
+            ::_exit(127);
+        }
+        const int forkError = errno;
+        ::close(logFd);
+        ::close(nullFd);
+        if (pid_ < 0) {
             pid_ = 0;
             throw std::runtime_error(
-                std::string("cannot run pulseaudio: ") + std::strerror(spawned));
+                std::string("cannot run pulseaudio: ") + std::strerror(forkError));
         }
 
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
