@@ -1,0 +1,24 @@
+#include "app/CaptureStatus.h"
+
+namespace clefmark {
+
+QString captureStatusText(CaptureState state, const std::string& detail, bool serverConnected)
+{
+    switch (state) {
+    case CaptureState::NoDevice:
+        if (!serverConnected)
+            return QStringLiteral("Waiting for the sound server…");
+        return QStringLiteral("No input device: choose one in Sound Settings…");
+    case CaptureState::FormatUnusable:
+        if (detail.empty())
+            return QStringLiteral("The input device cannot be used");
+        return QStringLiteral("Cannot listen: %1").arg(QString::fromStdString(detail));
+    case CaptureState::Stopped:
+    case CaptureState::Running:
+    case CaptureState::Terminated:
+        break;
+    }
+    return {};
+}
+
+}  // namespace clefmark

@@ -1,0 +1,139 @@
+// The application controller: wires the main window to the tuner, answers the
+// menu commands, pauses and resumes, and shapes the window's resizing.
+#pragma once
+
+#include "app/Alerts.h"
+#include "app/ResizeRule.h"
+#include "platform/NotificationCenter.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+class QTimer;
+class QWidget;
+
+namespace clefmark {
+
+class Tuner;
+class LevelDisplay;
+class TuneDisplay;
+class NoteDisplay;
+class StatusDisplay;
+
+/// The panels that open from the menu.
+enum class Panel { Preferences, About, Help };
+
+class Controller final : public QObject {
+    Q_OBJECT
+public:
+    /// What the controller uses from the rest of the program; tests replace
+    /// any of it.
+    struct Services {
+        /// The shared tuner, created on the first call. Called once, at
+        /// start-up, and only when the version check passes.
+        std::function<Tuner&()> tuner;
+        NotificationCenter* notifications = &NotificationCenter::defaultCenter();
+        AlertFunction alert = runAlertPanel;
+        /// Opens the desktop's sound settings; false when none could be.
+        std::function<bool()> openSoundSettings;
+        std::function<void(Panel)> showPanel;
+        /// Whether Alt is held at this moment.
+        std::function<bool()> altHeld;
+        /// qVersion() unless a test says otherwise.
+        QString runningQtVersion;
+        /// Whether the window manager lets the program choose the window's
+        /// size after a resize (X11); elsewhere the compositor's size stands.
+        bool applyResizeRule = false;
+        /// How long resize events must pause before a resize counts as over.
+        int resizeSettleMilliseconds = 200;
+    };
+
+    static inline const QString kTitle = QStringLiteral("Clefmark");
+    static inline const QString kPausedTitle = QStringLiteral("Clefmark (Paused)");
+
+    explicit Controller(Services services, QObject* parent = nullptr);
+    /// Detaches the views from the tuner.
+    ~Controller() override;
+
+    /// Fills the outlets from `window` by object name ("levelMeter",
+    /// "tunerMeter", "clefmark", "statusIndicator") and connects its menu
+    /// actions ("actionSoundSettings", "actionPreferences", "actionAbout",
+    /// "actionHelp", "actionPause", "actionResume", "actionQuit") to the
+    /// controller. What the window lacks stays unset.
+    void connectOutlets(QWidget* window);
+
+    /// Start-up: the version check, the window's proportions, the tuner and
+    /// its views, capture. False when the version check failed, after its
+    /// alert has been dismissed: the program must then end, and the tuner
+    /// was never created.
+    bool awakeFromNib();
+    /// Launch completion: starts observing the pause and resume
+    /// notifications.
+    void applicationDidFinishLaunching();
+    /// Orderly termination, once however often called: the views are
+    /// detached, then the tuner stops capture and saves its settings.
+    void applicationWillTerminate();
+    static bool applicationShouldTerminateAfterLastWindowClosed() { return true; }
+
+    /// The resize rule for the main window, with Alt as held now. It shapes
+    /// the content area (the central widget), whose minimum size is the unit;
+    /// the menu bar around it keeps its size.
+    WindowSize windowWillResize(WindowSize proposed) const;
+
+    /// The main window (the tuner meter's window), or null.
+    QWidget* mainWindow() const;
+    /// What the views lie in: the main window's central widget.
+    QWidget* contentArea() const;
+    Tuner* tuner() const { return tuner_; }
+    bool isPaused() const { return paused_; }
+    /// The line telling why nothing is heard; hidden while capture runs.
+    QLabel* captureStatusLabel() const { return statusLabel_; }
+
+public slots:
+    void configure(QObject* sender = nullptr);
+    void preferences(QObject* sender = nullptr);
+    void showAboutPanel(QObject* sender = nullptr);
+    void showHelpPanel(QObject* sender = nullptr);
+    void pause(QObject* sender = nullptr);
+    void resume(QObject* sender = nullptr);
+
+    /// Shows `text` unobtrusively in the window, or hides it when empty.
+    void showCaptureStatus(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void validateMenuItems();
+    void resizeEnded();
+    void placeStatusLabel();
+    void detachViews();
+    /// What the window adds around its content area.
+    QSize chrome() const;
+
+    Services services_;
+    QPointer<QWidget> levelMeter_;
+    QPointer<QWidget> tunerMeter_;
+    QPointer<QWidget> clefmark_;
+    QPointer<QWidget> statusIndicator_;
+    Tuner* tuner_ = nullptr;
+
+    QPointer<QAction> pauseAction_;
+    QPointer<QAction> resumeAction_;
+    QPointer<QLabel> statusLabel_;
+    QTimer* resizeTimer_ = nullptr;
+    WindowSize minimumSize_;  // of the content area
+    WindowSize settledSize_;  // likewise
+    bool paused_ = false;
+    bool terminated_ = false;
+    std::vector<NotificationCenter::Token> observers_;
+};
+
+}  // namespace clefmark

@@ -1,0 +1,145 @@
+#include "app/Options.h"
+
+#include "tuner/Tuner.h"
+
+#include <cmath>
+
+namespace clefmark {
+
+namespace {
+
+QString quoted(const QString& text)
+{
+    return u'\'' + text + u'\'';
+}
+
+}  // namespace
+
+bool asksForHelpOrVersion(const QStringList& arguments)
+{
+    for (const QString& argument : arguments) {
+        if (argument == u"--")
+            break;
+        if (argument == u"-h" || argument == u"--help" || argument == u"--version")
+            return true;
+    }
+    return false;
+}
+
+ParsedOptions parseOptions(const QStringList& arguments)
+{
+    ParsedOptions result;
+    AppOptions& options = result.options;
+    auto fail = [&result](const QString& message) {
+        result.error = message;
+        return result;
+    };
+
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"-h" || argument == u"--help") {
+            options.help = true;
+            continue;
+        }
+        if (argument == u"--version") {
+            options.version = true;
+            continue;
+        }
+        if (!argument.startsWith(u'-') || argument == u"-")
+            return fail(QStringLiteral("unexpected argument %1 (see 'clefmark --help')").arg(quoted(argument)));
+
+        QString name = argument;
+        std::optional<QString> value;
+        if (const qsizetype eq = argument.indexOf(u'='); argument.startsWith(u"--") && eq > 0) {
+            name = argument.left(eq);
+            value = argument.mid(eq + 1);
+        }
+        auto takeValue = [&]() -> std::optional<QString> {
+            if (value)
+                return value;
+            if (i + 1 < arguments.size())
+                return arguments[++i];
+            return std::nullopt;
+        };
+        auto flag = [&](std::optional<bool>& target, bool on) {
+            if (value)
+                return false;
+            target = on;
+            return true;
+        };
+
+        if (name == u"--input" || name == u"--snapshot") {
+            const std::optional<QString> path = takeValue();
+            if (!path || path->isEmpty())
+                return fail(QStringLiteral("%1 needs a file name").arg(name));
+            (name == u"--input" ? options.input : options.snapshot) = *path;
+        } else if (name == u"--quit-after") {
+            const std::optional<QString> text = takeValue();
+            bool ok = false;
+            const double seconds = text ? text->toDouble(&ok) : 0.0;
+            if (!ok || !std::isfinite(seconds) || seconds <= 0 || seconds > 86400)
+                return fail(QStringLiteral("--quit-after needs a number of seconds above 0, "
+                                           "such as 2.5 (got %1)")
+                                .arg(text ? quoted(*text) : QStringLiteral("nothing")));
+            options.quitAfter = seconds;
+        } else if (name == u"--reference") {
+            const std::optional<QString> text = takeValue();
+            bool ok = false;
+            const int hz = text ? text->toInt(&ok, 10) : 0;
+            if (!ok || hz < Tuner::kMinReferencePitch || hz > Tuner::kMaxReferencePitch)
+                return fail(QStringLiteral("--reference needs a whole number of hertz from %1 to %2 "
+                                           "(got %3)")
+                                .arg(Tuner::kMinReferencePitch)
+                                .arg(Tuner::kMaxReferencePitch)
+                                .arg(text ? quoted(*text) : QStringLiteral("nothing")));
+            options.referencePitch = hz;
+        } else if (name == u"--octave-rejection" || name == u"--no-octave-rejection") {
+            if (!flag(options.octaveRejection, name == u"--octave-rejection"))
+                return fail(QStringLiteral("%1 takes no value").arg(name));
+        } else if (name == u"--close-enough" || name == u"--no-close-enough") {
+            if (!flag(options.closeEnough, name == u"--close-enough"))
+                return fail(QStringLiteral("%1 takes no value").arg(name));
+        } else {
+            return fail(QStringLiteral("unknown option %1 (see 'clefmark --help')").arg(quoted(argument)));
+        }
+    }
+    if (!options.snapshot.isEmpty() && !options.quitAfter)
+        options.quitAfter = kDefaultSnapshotSeconds;
+    return result;
+}
+
+QString helpText()
+{
+    return QStringLiteral(
+        "Usage: clefmark [OPTION]...\n"
+        "A chromatic tuner: play a note and Clefmark shows the nearest note on the\n"
+        "treble and bass staves, how far off it is, and the input level.\n"
+        "\n"
+        "It listens to the default input of the sound server (PulseAudio or\n"
+        "PipeWire); choose the input in Tuner > Sound Settings….\n"
+        "\n"
+        "Options:\n"
+        "  --input FILE          listen to a sound file, played in a loop, instead\n"
+        "  --snapshot PNG        save a picture of the window when quitting\n"
+        "  --quit-after SECONDS  quit after this many seconds (default with\n"
+        "                        --snapshot: 3)\n"
+        "  --reference HZ        the A above middle C, 420 to 460 (default 440)\n"
+        "  --octave-rejection, --no-octave-rejection\n"
+        "                        correct sudden jumps up an octave, or not\n"
+        "  --close-enough, --no-close-enough\n"
+        "                        count one step (about 2 cents) either side as\n"
+        "                        in tune, or not\n"
+        "  -h, --help            show this help and quit\n"
+        "  --version             show the version and quit\n"
+        "\n"
+        "Settings given here are remembered like changes made in the window.\n"
+        "They are kept in $XDG_CONFIG_HOME/Clefmark/Clefmark.ini\n"
+        "(~/.config/Clefmark/Clefmark.ini), written when Clefmark quits.\n");
+}
+
+QString versionText()
+{
+    return QStringLiteral("clefmark " CLEFMARK_VERSION "\n");
+}
+
+}  // namespace clefmark

@@ -1,0 +1,45 @@
+// Hand-off to the Qt event loop of the GUI thread.
+#pragma once
+
+#include "platform/MainThread.h"
+
+#include <mutex>
+
+class QObject;
+
+namespace clefmark {
+
+/// Posts tasks as queued calls to an object living in the thread that
+/// created this one, which must be the GUI thread. Qt delivers queued calls
+/// from every event loop of that thread, nested ones included, so tasks also
+/// run while a menu is open, a modal dialog is up or a window is being
+/// resized.
+///
+/// The shared tuner holds on to its main thread for the life of the process,
+/// so this object usually outlives the QApplication: `close` it before the
+/// application goes; posting afterwards is harmless and does nothing.
+class QtMainThread final : public MainThread {
+public:
+    QtMainThread();
+    /// Closes.
+    ~QtMainThread() override;
+
+    QtMainThread(const QtMainThread&) = delete;
+    QtMainThread& operator=(const QtMainThread&) = delete;
+
+    /// Thread safe. Holds a lock only while Qt appends the call to its
+    /// queue, never while a task runs, so the poster never waits for the GUI
+    /// thread's work.
+    void post(Task task) override;
+
+    /// Tasks still queued are dropped without running and later posts are
+    /// ignored. GUI thread only.
+    void close();
+    bool isOpen() const;
+
+private:
+    mutable std::mutex mutex_;
+    QObject* receiver_;  // null once closed
+};
+
+}  // namespace clefmark

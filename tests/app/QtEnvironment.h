@@ -1,0 +1,24 @@
+// One QApplication for a whole test binary, on the offscreen platform, so
+// that GUI tests need no display.
+#pragma once
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace clefmark::test {
+
+/// Runs the event loop until `done` or `timeoutMs`; returns `done()`.
+inline bool processEventsUntil(const std::function<bool()>& done, int timeoutMs = 5000)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+}  // namespace clefmark::test
