@@ -1,0 +1,45 @@
+// A small picture that steps each time the tuner finds a pitch: the "status"
+// image with a band of its columns shown as a negative, the band's edge
+// moving one column per step through a cycle of 100 steps. For an image 50
+// units wide that is a complete wipe: the negative spreads from the left
+// until the whole image is inverted, then the positive follows it.
+#pragma once
+
+#include "tuner/Displays.h"
+#include "views/AutoResizeView.h"
+
+#include <QImage>
+
+namespace clefmark {
+
+class StatusIndicator : public AutoResizeView, public StatusDisplay {
+    Q_OBJECT
+
+public:
+    static constexpr int kCycle = 100;
+
+    explicit StatusIndicator(QWidget* parent = nullptr);
+    explicit StatusIndicator(const QRectF& frame, QWidget* parent = nullptr);
+
+    /// One step, and always a redraw.
+    void increment() override;
+
+    /// Steps taken, counted round the cycle: the picture depends on nothing
+    /// else, and the count cannot overflow however long the program runs.
+    int status() const { return status_; }
+    /// The column argument of the negative for the current step: -50 to 49.
+    int column() const { return status_ - kCycle / 2; }
+
+    const QImage& statusImage() const { return statusImage_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void loadStatusImage();
+
+    QImage statusImage_;
+    int status_ = 0;
+};
+
+}  // namespace clefmark

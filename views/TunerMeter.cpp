@@ -1,0 +1,54 @@
+#include "views/TunerMeter.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+
+namespace clefmark {
+
+TunerMeter::TunerMeter(QWidget* parent)
+    : AutoResizeView(parent)
+{
+}
+
+TunerMeter::TunerMeter(const QRectF& frame, QWidget* parent)
+    : AutoResizeView(frame, parent)
+{
+}
+
+void TunerMeter::setTune(int tune, bool inTune)
+{
+    inTune_ = inTune;
+    // Clamp before offsetting, so that no deviation can overflow.
+    const int position = std::clamp(tune, -kCentre, kLastPosition - kCentre) + kCentre;
+    tune_ = position;
+    if (inTune != displayInTune_ || position != displayTune_)
+        update();
+}
+
+void TunerMeter::paintEvent(QPaintEvent*)
+{
+    displayTune_ = tune_;
+    displayInTune_ = inTune_;
+    const QRectF b = bounds();
+    const auto originalWidth = static_cast<float>(originalFrameRect().width());
+    if (!(originalWidth > 0.0f))
+        return;
+    const float s = static_cast<float>(b.width()) / originalWidth;
+    const auto x = static_cast<float>((static_cast<double>(tune_) + 0.5) * static_cast<double>(s));
+
+    // The needle is centred on x and s wide: at the initial size it covers
+    // exactly the unit column of its position.
+    QPainterPath needle;
+    needle.moveTo(x, b.y());
+    needle.lineTo(x, b.height());
+    needle.closeSubpath();
+
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.strokePath(needle, QPen(inTune_ ? green : red, s, Qt::SolidLine, Qt::FlatCap,
+                                    Qt::MiterJoin));
+}
+
+}  // namespace clefmark

@@ -1,0 +1,45 @@
+// How far the pitch lies from the nearest note: one vertical needle, one unit
+// of the initial frame per tune step, green when in tune and red otherwise.
+// Only the needle is painted; any scale behind it shows through.
+#pragma once
+
+#include "tuner/Displays.h"
+#include "views/AutoResizeView.h"
+
+#include <QColor>
+
+namespace clefmark {
+
+class TunerMeter : public AutoResizeView, public TuneDisplay {
+    Q_OBJECT
+
+public:
+    /// Needle positions run from 0 to 64; no deviation is the centre.
+    static constexpr int kCentre = 32;
+    static constexpr int kLastPosition = 64;
+
+    static inline const QColor green { 0, 150, 0 };
+    static inline const QColor red { 238, 0, 0 };
+
+    explicit TunerMeter(QWidget* parent = nullptr);
+    explicit TunerMeter(const QRectF& frame, QWidget* parent = nullptr);
+
+    /// Any deviation is accepted; beyond ±32 the needle stays at the end.
+    void setTune(int tune, bool inTune) override;
+
+    int tune() const { return tune_; }
+    bool inTune() const { return inTune_; }
+    int displayTune() const { return displayTune_; }
+    bool displayInTune() const { return displayInTune_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int tune_ = 0;
+    bool inTune_ = false;
+    int displayTune_ = 0;
+    bool displayInTune_ = false;
+};
+
+}  // namespace clefmark
