@@ -1,7 +1,6 @@
 #include "ViewTestSupport.h"
 #include "views/Resources.h"
 
-#include <QCoreApplication>
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -18,22 +17,6 @@ namespace {
         resources.addFile(QStringLiteral("About.ui"), "<ui/>");
         EXPECT_EQ(findResource(QStringLiteral("About.ui")), QDir(resources.path()).filePath(QStringLiteral("About.ui")));
         EXPECT_TRUE(findResource(QStringLiteral("Help.ui")).isEmpty());
-    }
-
-    TEST(Resources, withoutTheOverrideTheBuildTreeAndTheInstallPrefixAreSearched)
-    {
-        const QByteArray saved = qgetenv("CLEFMARK_RESOURCES");
-        qunsetenv("CLEFMARK_RESOURCES");
-        const QStringList folders = resourceFolders();
-        if (!saved.isNull())
-            qputenv("CLEFMARK_RESOURCES", saved);
-
-        const QDir exe(QCoreApplication::applicationDirPath());
-        ASSERT_GE(folders.size(), 4);
-        EXPECT_EQ(folders[0], QDir::cleanPath(exe.filePath(QStringLiteral("resources"))));
-        EXPECT_EQ(folders[1], QDir::cleanPath(exe.filePath(QStringLiteral("../resources"))));
-        EXPECT_EQ(folders[2], QDir::cleanPath(exe.filePath(QStringLiteral("../share/clefmark"))));
-        EXPECT_TRUE(folders.last().endsWith(QStringLiteral("/share/clefmark")));
     }
 
     TEST(Resources, imagesComeAtTheDensityThatSuitsTheScreen)
