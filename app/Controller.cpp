@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace clefmark {
@@ -105,6 +106,8 @@ void Controller::connectOutlets(QWidget* window)
         QWidget* area = contentArea();
         statusLabel_ = new QLabel(area);
         statusLabel_->setObjectName(QStringLiteral("captureStatus"));
+        statusLabel_->setWordWrap(true);
+        statusLabel_->setAlignment(Qt::AlignCenter);
         statusLabel_->setStyleSheet(QStringLiteral(
             "QLabel { background: rgba(40, 40, 40, 190); color: white;"
             " border-radius: 4px; padding: 2px 6px; }"));
@@ -274,10 +277,18 @@ void Controller::placeStatusLabel()
 {
     if (statusLabel_ == nullptr || !statusLabel_->isVisible())
         return;
-    statusLabel_->adjustSize();
+    // Centred low in the content, where the artwork leaves room below the
+    // staves, and wrapped to its width: the meters stay in view.
     const QWidget* area = statusLabel_->parentWidget();
     constexpr int margin = 6;
-    statusLabel_->move(margin, area->height() - statusLabel_->height() - margin);
+    const int width = std::max(1, area->width() - 2 * margin);
+    statusLabel_->setMaximumWidth(width);
+    const QSize size = statusLabel_->sizeHint().boundedTo(QSize(width, area->height()));
+    const int height = statusLabel_->heightForWidth(size.width()) > 0
+        ? statusLabel_->heightForWidth(size.width())
+        : size.height();
+    const int centreY = static_cast<int>(std::lround(area->height() * 0.83));
+    statusLabel_->setGeometry((area->width() - size.width()) / 2, centreY - height / 2, size.width(), height);
     statusLabel_->raise();
 }
 

@@ -293,8 +293,12 @@ protected:
         EXPECT_EQ(status, 0) << test::readBytes(dir.file(recording + ".log"));
         QImage image(QString::fromStdString(png));
         EXPECT_FALSE(image.isNull()) << png;
-        if (const char* keep = std::getenv("CLEFMARK_KEEP_SNAPSHOTS"); keep != nullptr && !image.isNull())
-            image.save(QString::fromLocal8Bit(keep) + u'/' + QString::fromStdString(recording) + QStringLiteral(".png"));
+        // CLEFMARK_KEEP_SNAPSHOTS=DIR keeps them as DIR/window-<recording>.png.
+        if (const char* keep = std::getenv("CLEFMARK_KEEP_SNAPSHOTS"); keep != nullptr && !image.isNull()) {
+            const std::string stem = recording.substr(0, recording.rfind('.'));
+            image.save(QString::fromLocal8Bit(keep) + QStringLiteral("/window-") + QString::fromStdString(stem)
+                       + QStringLiteral(".png"));
+        }
         return image.convertToFormat(QImage::Format_RGB32);
     }
 
@@ -414,6 +418,16 @@ TEST_F(CommandLine, HelpAndVersionNeedNoDisplay)
     EXPECT_NE(output().find("--input FILE"), std::string::npos) << output();
     EXPECT_EQ(run({"--version"}), 0);
     EXPECT_EQ(output().rfind("clefmark ", 0), 0u) << output();
+}
+
+TEST_F(CommandLine, AFileThatCannotBePlayedIsSaidBeforeAnyWindow)
+{
+    std::vector<std::string> argv{CLEFMARK_EXECUTABLE, "--input", dir.file("missing.wav")};
+    Child child(argv, {{"QT_QPA_PLATFORM", "offscreen"}, {"XDG_CONFIG_HOME", dir.file("config")}},
+                dir.file("out"));
+    EXPECT_EQ(child.wait(30s), 2);
+    EXPECT_NE(output().find("clefmark: cannot play '" + dir.file("missing.wav") + "'"), std::string::npos)
+        << output();
 }
 
 TEST_F(CommandLine, NoDisplayIsSaidInOneLine)
