@@ -104,3 +104,33 @@ TEST(QtMainThread, PostingWhileClosingFromAnotherThreadIsSafe)
 
 }  // namespace
 }  // namespace clefmark
+
+namespace clefmark {
+namespace {
+
+TEST(QtMainThread, ATaskRunningAModalDialogKeepsTheOrder)
+{
+    QtMainThread mainThread;
+    std::vector<int> seen;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Clefmark"), QStringLiteral("Modal"),
+                    QMessageBox::Ok);
+    mainThread.post([&] {
+        seen.push_back(1);
+        // Posted from within the batch, while its second task still waits.
+        QTimer::singleShot(0, &box, [&] {
+            mainThread.post([&] {
+                seen.push_back(3);
+                box.done(QMessageBox::Ok);
+            });
+        });
+        QTimer::singleShot(10000, &box, [&] { box.done(QMessageBox::Cancel); });
+        box.exec();
+    });
+    mainThread.post([&] { seen.push_back(2); });
+    EXPECT_TRUE(processEventsUntil([&] { return seen.size() == 3; }));
+    // The task queued first ran first, inside the dialog, before the later one.
+    EXPECT_EQ(seen, (std::vector<int>{1, 2, 3}));
+}
+
+}  // namespace
+}  // namespace clefmark
