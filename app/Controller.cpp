@@ -46,6 +46,15 @@ Controller::Controller(Services services, QObject* parent)
     resizeTimer_->setSingleShot(true);
     resizeTimer_->setInterval(services_.resizeSettleMilliseconds);
     connect(resizeTimer_, &QTimer::timeout, this, &Controller::resizeEnded);
+    statusTimer_ = new QTimer(this);
+    statusTimer_->setSingleShot(true);
+    statusTimer_->setInterval(services_.captureStatusDelayMilliseconds);
+    connect(statusTimer_, &QTimer::timeout, this, [this] {
+        if (statusLabel_ != nullptr && !statusLabel_->text().isEmpty()) {
+            statusLabel_->show();
+            placeStatusLabel();
+        }
+    });
 }
 
 Controller::~Controller()
@@ -269,8 +278,14 @@ void Controller::showCaptureStatus(const QString& text)
     if (statusLabel_ == nullptr)
         return;
     statusLabel_->setText(text);
-    statusLabel_->setVisible(!text.isEmpty());
-    placeStatusLabel();
+    if (text.isEmpty()) {
+        statusTimer_->stop();
+        statusLabel_->hide();
+    } else if (statusLabel_->isVisible()) {
+        placeStatusLabel();
+    } else if (!statusTimer_->isActive()) {
+        statusTimer_->start();
+    }
 }
 
 void Controller::placeStatusLabel()

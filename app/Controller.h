@@ -53,6 +53,9 @@ public:
         bool applyResizeRule = false;
         /// How long resize events must pause before a resize counts as over.
         int resizeSettleMilliseconds = 200;
+        /// How long a reason for silence must last before it is shown: the
+        /// sound server's first answer takes a moment at every start.
+        int captureStatusDelayMilliseconds = 1000;
     };
 
     static inline const QString kTitle = QStringLiteral("Clefmark");
@@ -104,7 +107,8 @@ public slots:
     void pause(QObject* sender = nullptr);
     void resume(QObject* sender = nullptr);
 
-    /// Shows `text` unobtrusively in the window, or hides it when empty.
+    /// Shows `text` unobtrusively in the window once it has stood for a
+    /// moment, or hides it at once when empty.
     void showCaptureStatus(const QString& text);
 
 protected:
@@ -129,6 +133,7 @@ private:
     QPointer<QAction> resumeAction_;
     QPointer<QLabel> statusLabel_;
     QTimer* resizeTimer_ = nullptr;
+    QTimer* statusTimer_ = nullptr;
     WindowSize minimumSize_;  // of the content area
     WindowSize settledSize_;  // likewise
     bool paused_ = false;

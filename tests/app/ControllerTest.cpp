@@ -379,17 +379,29 @@ TEST_F(ControllerTest, NoResizeRuleWhereTheCompositorDecides)
     EXPECT_EQ(window.size(), QSize(700, 310 + window.menuBar()->height()));
 }
 
-TEST_F(ControllerTest, CaptureStatusShowsOnlyWhenThereIsSomethingToSay)
+TEST_F(ControllerTest, CaptureStatusShowsOnlyWhatLasts)
 {
-    auto controller = launched();
+    Controller::Services s = services();
+    s.captureStatusDelayMilliseconds = 50;
+    auto controller = launched(std::move(s));
     window.show();
     QLabel* label = controller->captureStatusLabel();
     ASSERT_NE(label, nullptr);
     EXPECT_FALSE(label->isVisible());
+
+    // Gone again before the delay: never shown.
     controller->showCaptureStatus(QStringLiteral("Waiting for the sound server…"));
-    EXPECT_TRUE(label->isVisible());
+    controller->showCaptureStatus({});
+    QTest::qWait(120);
+    EXPECT_FALSE(label->isVisible());
+
+    controller->showCaptureStatus(QStringLiteral("Waiting for the sound server…"));
+    EXPECT_FALSE(label->isVisible());
+    EXPECT_TRUE(processEventsUntil([&] { return label->isVisible(); }));
     EXPECT_EQ(label->text(), u"Waiting for the sound server…");
     EXPECT_TRUE(window.centralWidget()->rect().contains(label->geometry()));
+    controller->showCaptureStatus(QStringLiteral("No input device: choose one in Sound Settings…"));
+    EXPECT_TRUE(label->isVisible());
     controller->showCaptureStatus({});
     EXPECT_FALSE(label->isVisible());
 }

@@ -62,44 +62,78 @@ TEST(SignalTermination, ASignalIgnoredByTheParentStaysIgnored)
     EXPECT_EQ(after.sa_handler, SIG_IGN);
 }
 
-TEST(OrderlyTermination, SigtermStopsCaptureAndSavesTheSettings)
-{
+// A running program, as far as termination is concerned: a tuner capturing
+// from simulated hardware, saving to an INI file, and a controller wired to
+// the application's ways out.
+class OrderlyTermination : public testing::Test {
+protected:
+    OrderlyTermination()
+        : ini(QString::fromStdString(dir.file("Clefmark.ini"))), defaults(ini),
+          device(hardware.addDevice(test::floatFormat(44100)))
+    {
+        hardware.setDefaultInputDevice(device);
+        hardware.waitForListeners();
+        tuner = std::make_unique<Tuner>(defaults, mainThread, &hardware);
+        window.setCentralWidget(new QWidget);
+        Controller::Services services;
+        services.tuner = [this]() -> Tuner& { return *tuner; };
+        controller = std::make_unique<Controller>(std::move(services));
+        controller->connectOutlets(&window);
+        EXPECT_TRUE(controller->awakeFromNib());
+        auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+        termination.reset(connectOrderlyTermination(*app, *controller));
+    }
+
+    /// Runs the event loop as the program does, until something ends it.
+    int exec()
+    {
+        QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });  // never hang
+        return QApplication::exec();
+    }
+
+    std::string savedSettings() const
+    {
+        std::ifstream in(ini.toStdString());
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+
     test::TempDir dir;
-    const QString ini = QString::fromStdString(dir.file("Clefmark.ini"));
-    QSettingsUserDefaults defaults(ini);
+    QString ini;
+    QSettingsUserDefaults defaults;
     QtMainThread mainThread;
     SimulatedAudioHardware hardware;
-    const AudioDeviceID device = hardware.addDevice(test::floatFormat(44100));
-    hardware.setDefaultInputDevice(device);
-    hardware.waitForListeners();
-    Tuner tuner(defaults, mainThread, &hardware);
-
+    AudioDeviceID device;
+    std::unique_ptr<Tuner> tuner;
     QMainWindow window;
-    auto* content = new QWidget;
-    window.setCentralWidget(content);
-    Controller::Services services;
-    services.tuner = [&]() -> Tuner& { return tuner; };
-    Controller controller(std::move(services));
-    controller.connectOutlets(&window);
-    ASSERT_TRUE(controller.awakeFromNib());
+    std::unique_ptr<Controller> controller;
+    std::unique_ptr<SignalTermination> termination;
+};
+
+TEST_F(OrderlyTermination, SigtermStopsCaptureAndSavesTheSettings)
+{
     ASSERT_TRUE(hardware.isRunning(device));
-
-    auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-    std::unique_ptr<SignalTermination> termination(connectOrderlyTermination(*app, controller));
-    tuner.setReferencePitch(437);
-    tuner.setCloseEnough(true);
-
+    tuner->setReferencePitch(437);
+    tuner->setCloseEnough(true);
     QTimer::singleShot(0, [] { std::raise(SIGTERM); });
-    QTimer::singleShot(10000, [] { QCoreApplication::exit(99); });  // never hang
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(exec(), 0);
 
-    EXPECT_EQ(tuner.captureState(), CaptureState::Terminated);
+    EXPECT_EQ(tuner->captureState(), CaptureState::Terminated);
     EXPECT_FALSE(hardware.isRunning(device));
-    std::ifstream in(ini.toStdString());
-    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    const std::string text = savedSettings();
     EXPECT_NE(text.find("ReferencePitchKey=437"), std::string::npos) << text;
     EXPECT_NE(text.find("CloseEnoughKey=true"), std::string::npos) << text;
     EXPECT_NE(text.find("OctaveRejectionKey=false"), std::string::npos) << text;
+}
+
+TEST_F(OrderlyTermination, ClosingTheLastWindowQuitsAndSavesTheSettings)
+{
+    ASSERT_TRUE(QGuiApplication::quitOnLastWindowClosed());
+    window.show();
+    tuner->setOctaveRejection(true);
+    QTimer::singleShot(0, &window, [this] { window.close(); });
+    EXPECT_EQ(exec(), 0);
+    EXPECT_EQ(tuner->captureState(), CaptureState::Terminated);
+    EXPECT_NE(savedSettings().find("OctaveRejectionKey=true"), std::string::npos) << savedSettings();
 }
 
 }  // namespace
