@@ -318,8 +318,8 @@ std::int32_t Tuner::blockFull(float* block)
         DoWhenFound(*analysis.frequency, report);
     postLevel(analysis.level);
 
-    if (observer_ != nullptr)
-        observer_->blockAnalysed(report);
+    if (AnalysisObserver* observer = observer_.load(std::memory_order_acquire))
+        observer->blockAnalysed(report);
     return 0;
 }
 

@@ -186,8 +186,13 @@ public:
     /// from the queued display deliveries. Always returns 0.
     std::int32_t inputIOProc(const AudioDeviceProcParams* params);
 
-    /// Set while no input cycle can run; null detaches.
-    void setAnalysisObserver(AnalysisObserver* observer) { observer_ = observer; }
+    /// Any thread; null detaches. A block being analysed meanwhile may still
+    /// report to the observer set before, so keep it alive until capture has
+    /// stopped.
+    void setAnalysisObserver(AnalysisObserver* observer)
+    {
+        observer_.store(observer, std::memory_order_release);
+    }
 
     // Capture state, for the capture back-ends and diagnostics.
     bool isCaptureConfigured() const { return captureConfigured_; }
@@ -256,7 +261,8 @@ private:
     PeriodDetector detector_;
     FrequencyTracker tracker_;
     NoteMapper mapper_;  // the input thread's tuning state
-    AnalysisObserver* observer_ = nullptr;
+    // Release/acquire: the observer's own set-up happens before its first use.
+    std::atomic<AnalysisObserver*> observer_{nullptr};
 };
 
 /// The plain input procedure that capture back-ends bind, with the tuner as
