@@ -18,4 +18,4 @@ void logFailure(const QString& line)
     QApplication::beep();
 }
 
-}  // namespace clefmark
+} // namespace clefmark

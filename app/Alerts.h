@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 
 namespace clefmark {
@@ -16,4 +15,4 @@ using AlertFunction = std::function<void(const QString& title)>;
 /// One line to standard error through Qt's logging, then a beep.
 void logFailure(const QString& line);
 
-}  // namespace clefmark
+} // namespace clefmark

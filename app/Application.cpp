@@ -19,7 +19,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
-
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -29,100 +28,106 @@ namespace clefmark {
 
 namespace {
 
-void printTo(std::FILE* stream, const QString& text)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
-
-void printError(const QString& line)
-{
-    printTo(stderr, QStringLiteral("clefmark: %1\n").arg(line));
-}
-
-// Without any display Qt aborts with a core dump after a page of plugin
-// names; one line saying so is kinder.
-bool displayAvailable()
-{
-    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
-}
-
-// Tells the window why nothing is heard. Runs on whichever thread controls
-// capture, under the tuner's capture lock: it only looks at atomics and
-// posts.
-class CaptureReporter final : public CaptureObserver {
-public:
-    CaptureReporter(MainThread& mainThread, Controller& controller, const PulseAudioHardware* pulse)
-        : mainThread_(mainThread), controller_(&controller), pulse_(pulse)
+    void printTo(std::FILE* stream, const QString& text)
     {
+        std::fputs(text.toLocal8Bit().constData(), stream);
     }
 
-    void captureStateChanged(CaptureState state, const std::string& detail) override
+    void printError(const QString& line)
     {
-        const bool serverConnected = pulse_ == nullptr || pulse_->serverConnected();
-        const QString text = captureStatusText(state, detail, serverConnected);
-        mainThread_.post([controller = controller_, text] {
-            if (controller != nullptr)
-                controller->showCaptureStatus(text);
-        });
+        printTo(stderr, QStringLiteral("clefmark: %1\n").arg(line));
     }
 
-private:
-    MainThread& mainThread_;
-    QPointer<Controller> controller_;
-    const PulseAudioHardware* pulse_;
-};
-
-// The panels are built by a later version; until then each menu command
-// opens a short note in their place, one of each at a time.
-void showPlaceholderPanel(Panel panel, QWidget* parent)
-{
-    static std::map<Panel, QPointer<QMessageBox>> open;
-    if (QMessageBox* box = open[panel]) {
-        box->raise();
-        box->activateWindow();
-        return;
+    // Without any display Qt aborts with a core dump after a page of plugin
+    // names; one line saying so is kinder.
+    bool displayAvailable()
+    {
+        return !qEnvironmentVariableIsEmpty("DISPLAY")
+            || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+            || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
     }
-    QString title;
-    QString text;
-    switch (panel) {
-    case Panel::Preferences:
-        title = QStringLiteral("Preferences");
-        text = QStringLiteral(
-            "The preferences panel is not there yet.\n\n"
-            "Meanwhile, start Clefmark with --reference HZ (420 to 460), --octave-rejection or "
-            "--close-enough to change the settings; they are remembered.");
-        break;
-    case Panel::About:
-        title = QStringLiteral("About Clefmark");
-        text = QStringLiteral("Clefmark %1\n\nA chromatic tuner.").arg(QStringLiteral(CLEFMARK_VERSION));
-        break;
-    case Panel::Help:
-        title = QStringLiteral("Clefmark Help");
-        text = QStringLiteral(
-            "Play or sing a single note. Clefmark shows the nearest note on the staves and how far "
-            "off you are: the needle is green when you are in tune.\n\n"
-            "Choose the microphone in Sound Settings…. Space pauses and resumes the display.");
-        break;
-    }
-    auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setWindowModality(Qt::NonModal);
-    open[panel] = box;
-    box->show();
-}
 
-}  // namespace
+    // Tells the window why nothing is heard. Runs on whichever thread controls
+    // capture, under the tuner's capture lock: it only looks at atomics and
+    // posts.
+    class CaptureReporter final : public CaptureObserver {
+    public:
+        CaptureReporter(
+            MainThread& mainThread, Controller& controller, const PulseAudioHardware* pulse)
+            : mainThread_(mainThread)
+            , controller_(&controller)
+            , pulse_(pulse)
+        {
+        }
+
+        void captureStateChanged(CaptureState state, const std::string& detail) override
+        {
+            const bool serverConnected = pulse_ == nullptr || pulse_->serverConnected();
+            const QString text = captureStatusText(state, detail, serverConnected);
+            mainThread_.post([controller = controller_, text] {
+                if (controller != nullptr)
+                    controller->showCaptureStatus(text);
+            });
+        }
+
+    private:
+        MainThread& mainThread_;
+        QPointer<Controller> controller_;
+        const PulseAudioHardware* pulse_;
+    };
+
+    // The panels are built by a later version; until then each menu command
+    // opens a short note in their place, one of each at a time.
+    void showPlaceholderPanel(Panel panel, QWidget* parent)
+    {
+        static std::map<Panel, QPointer<QMessageBox>> open;
+        if (QMessageBox* box = open[panel]) {
+            box->raise();
+            box->activateWindow();
+            return;
+        }
+        QString title;
+        QString text;
+        switch (panel) {
+        case Panel::Preferences:
+            title = QStringLiteral("Preferences");
+            text = QStringLiteral(
+                "The preferences panel is not there yet.\n\n"
+                "Meanwhile, start Clefmark with --reference HZ (420 to 460), --octave-rejection or "
+                "--close-enough to change the settings; they are remembered.");
+            break;
+        case Panel::About:
+            title = QStringLiteral("About Clefmark");
+            text = QStringLiteral("Clefmark %1\n\nA chromatic tuner.")
+                       .arg(QStringLiteral(CLEFMARK_VERSION));
+            break;
+        case Panel::Help:
+            title = QStringLiteral("Clefmark Help");
+            text = QStringLiteral(
+                "Play or sing a single note. Clefmark shows the nearest note on the staves and how "
+                "far "
+                "off you are: the needle is green when you are in tune.\n\n"
+                "Choose the microphone in Sound Settings…. Space pauses and resumes the display.");
+            break;
+        }
+        auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::NonModal);
+        open[panel] = box;
+        box->show();
+    }
+
+} // namespace
 
 SignalTermination* connectOrderlyTermination(QGuiApplication& app, Controller& controller)
 {
     // Every way out ends the event loop, after which Qt sends aboutToQuit.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &controller,
-                     [&controller] { controller.applicationWillTerminate(); });
+        [&controller] { controller.applicationWillTerminate(); });
     // The session manager asks this when the session ends: a tuner has no
     // document to offer to save, so it quits in order rather than be killed.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &controller,
-                     [] { QCoreApplication::exit(0); });
+    QObject::connect(
+        &app, &QGuiApplication::commitDataRequest, &controller, [] { QCoreApplication::exit(0); });
     return new SignalTermination([](int) { QCoreApplication::exit(0); }, &app);
 }
 
@@ -137,8 +142,9 @@ int runApplication(int argc, char** argv)
         return 0;
     }
     if (!displayAvailable()) {
-        printError(QStringLiteral("no display to open the window on (neither DISPLAY nor "
-                                  "WAYLAND_DISPLAY is set); clefmark-cli listen tunes in a terminal"));
+        printError(
+            QStringLiteral("no display to open the window on (neither DISPLAY nor "
+                           "WAYLAND_DISPLAY is set); clefmark-cli listen tunes in a terminal"));
         return 1;
     }
 
@@ -147,7 +153,8 @@ int runApplication(int argc, char** argv)
     QApplication::setOrganizationName(QStringLiteral("Clefmark"));
     QApplication::setApplicationVersion(QStringLiteral(CLEFMARK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("clefmark"));
-    QApplication::setQuitOnLastWindowClosed(Controller::applicationShouldTerminateAfterLastWindowClosed());
+    QApplication::setQuitOnLastWindowClosed(
+        Controller::applicationShouldTerminateAfterLastWindowClosed());
 
     const ParsedOptions parsed = parseOptions(QApplication::arguments().mid(1));
     if (!parsed.error.isEmpty()) {
@@ -160,7 +167,8 @@ int runApplication(int argc, char** argv)
     // window has come up.
     std::unique_ptr<FileAudioHardware> fileInput;
     if (!options.input.isEmpty()) {
-        fileInput = std::make_unique<FileAudioHardware>(FileAudioHardware::kDefaultCycleFrames, true);
+        fileInput
+            = std::make_unique<FileAudioHardware>(FileAudioHardware::kDefaultCycleFrames, true);
         if (!fileInput->open(options.input.toStdString())) {
             printError(QStringLiteral("cannot play '%1': %2")
                            .arg(options.input, QString::fromStdString(fileInput->error())));
@@ -189,7 +197,8 @@ int runApplication(int argc, char** argv)
         if (fileInput != nullptr) {
             hardware = std::move(fileInput);
         } else {
-            auto server = std::make_unique<PulseAudioHardware>(QApplication::applicationName().toStdString());
+            auto server = std::make_unique<PulseAudioHardware>(
+                QApplication::applicationName().toStdString());
             pulse = server.get();
             hardware = std::move(server);
         }
@@ -200,7 +209,8 @@ int runApplication(int argc, char** argv)
     };
     services.openSoundSettings = [] { return !openSoundSettings().isEmpty(); };
     QWidget* windowPointer = window.get();
-    services.showPanel = [windowPointer](Panel panel) { showPlaceholderPanel(panel, windowPointer); };
+    services.showPanel
+        = [windowPointer](Panel panel) { showPlaceholderPanel(panel, windowPointer); };
     services.applyResizeRule = QGuiApplication::platformName() == u"xcb";
 
     Controller controller(std::move(services));
@@ -220,14 +230,17 @@ int runApplication(int argc, char** argv)
         tuner.setCloseEnough(*options.closeEnough);
 
     window->show();
-    QTimer::singleShot(0, &controller, [&controller] { controller.applicationDidFinishLaunching(); });
+    QTimer::singleShot(
+        0, &controller, [&controller] { controller.applicationDidFinishLaunching(); });
 
     if (options.quitAfter) {
         const int milliseconds = static_cast<int>(*options.quitAfter * 1000.0);
         QTimer::singleShot(milliseconds, &controller, [&options, windowPointer] {
             int status = 0;
-            if (!options.snapshot.isEmpty() && !windowPointer->grab().save(options.snapshot, "PNG")) {
-                printError(QStringLiteral("cannot save the window's picture to '%1'").arg(options.snapshot));
+            if (!options.snapshot.isEmpty()
+                && !windowPointer->grab().save(options.snapshot, "PNG")) {
+                printError(QStringLiteral("cannot save the window's picture to '%1'")
+                               .arg(options.snapshot));
                 status = 1;
             }
             QCoreApplication::exit(status);
@@ -244,4 +257,4 @@ int runApplication(int argc, char** argv)
     return status;
 }
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -20,4 +20,4 @@ SignalTermination* connectOrderlyTermination(QGuiApplication& app, Controller& c
 /// Runs the desktop program; returns its exit status.
 int runApplication(int argc, char** argv);
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -21,4 +21,4 @@ QString captureStatusText(CaptureState state, const std::string& detail, bool se
     return {};
 }
 
-}  // namespace clefmark
+} // namespace clefmark

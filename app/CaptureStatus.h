@@ -4,7 +4,6 @@
 #include "tuner/Tuner.h"
 
 #include <QString>
-
 #include <string>
 
 namespace clefmark {
@@ -14,4 +13,4 @@ namespace clefmark {
 /// `serverConnected` tells a missing sound server from a missing device.
 QString captureStatusText(CaptureState state, const std::string& detail, bool serverConnected);
 
-}  // namespace clefmark
+} // namespace clefmark

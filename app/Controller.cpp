@@ -13,7 +13,6 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <QWidget>
-
 #include <algorithm>
 #include <cmath>
 
@@ -21,27 +20,28 @@ namespace clefmark {
 
 namespace {
 
-WindowSize toWindowSize(QSize size)
-{
-    return {static_cast<float>(size.width()), static_cast<float>(size.height())};
-}
+    WindowSize toWindowSize(QSize size)
+    {
+        return { static_cast<float>(size.width()), static_cast<float>(size.height()) };
+    }
 
-QSize toQSize(WindowSize size)
-{
-    return {static_cast<int>(std::lround(size.width)), static_cast<int>(std::lround(size.height))};
-}
+    QSize toQSize(WindowSize size)
+    {
+        return { static_cast<int>(std::lround(size.width)),
+            static_cast<int>(std::lround(size.height)) };
+    }
 
-}  // namespace
+} // namespace
 
 Controller::Controller(Services services, QObject* parent)
-    : QObject(parent), services_(std::move(services))
+    : QObject(parent)
+    , services_(std::move(services))
 {
     if (services_.runningQtVersion.isEmpty())
         services_.runningQtVersion = QString::fromLatin1(qVersion());
     if (!services_.altHeld)
-        services_.altHeld = [] {
-            return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier);
-        };
+        services_.altHeld
+            = [] { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier); };
     resizeTimer_ = new QTimer(this);
     resizeTimer_->setSingleShot(true);
     resizeTimer_->setInterval(services_.resizeSettleMilliseconds);
@@ -103,7 +103,7 @@ void Controller::connectOutlets(QWidget* window)
     connectAction(resumeAction_, [this] { services_.notifications->post(kResumeNotification); });
     // Space toggles: only one of the two is enabled at a time, so the
     // shortcut is never ambiguous.
-    for (QAction* a : {pauseAction_.data(), resumeAction_.data()})
+    for (QAction* a : { pauseAction_.data(), resumeAction_.data() })
         if (a != nullptr && a->shortcut().isEmpty())
             a->setShortcut(QKeySequence(Qt::Key_Space));
     if (QAction* quit = action("actionQuit"); quit != nullptr && quit->shortcut().isEmpty())
@@ -117,9 +117,9 @@ void Controller::connectOutlets(QWidget* window)
         statusLabel_->setObjectName(QStringLiteral("captureStatus"));
         statusLabel_->setWordWrap(true);
         statusLabel_->setAlignment(Qt::AlignCenter);
-        statusLabel_->setStyleSheet(QStringLiteral(
-            "QLabel { background: rgba(40, 40, 40, 190); color: white;"
-            " border-radius: 4px; padding: 2px 6px; }"));
+        statusLabel_->setStyleSheet(
+            QStringLiteral("QLabel { background: rgba(40, 40, 40, 190); color: white;"
+                           " border-radius: 4px; padding: 2px 6px; }"));
         QFont font = statusLabel_->font();
         font.setPointSizeF(font.pointSizeF() * 0.85);
         statusLabel_->setFont(font);
@@ -143,7 +143,7 @@ bool Controller::awakeFromNib()
 
     if (QWidget* content = contentArea()) {
         if (QLayout* layout = mainWindow()->layout())
-            layout->activate();  // gives the content its size before the window shows
+            layout->activate(); // gives the content its size before the window shows
         // The content's minimum size is the unit of Alt-snapping and fixes
         // the proportions; a description without one has its designed size.
         QSize minimum = content->minimumSize();
@@ -168,8 +168,10 @@ void Controller::applicationDidFinishLaunching()
 {
     if (!observers_.empty())
         return;
-    observers_.push_back(services_.notifications->addObserver(kPauseNotification, [this] { pause(); }));
-    observers_.push_back(services_.notifications->addObserver(kResumeNotification, [this] { resume(); }));
+    observers_.push_back(
+        services_.notifications->addObserver(kPauseNotification, [this] { pause(); }));
+    observers_.push_back(
+        services_.notifications->addObserver(kResumeNotification, [this] { resume(); }));
 }
 
 void Controller::applicationWillTerminate()
@@ -196,7 +198,8 @@ void Controller::detachViews()
 QWidget* Controller::contentArea() const
 {
     QWidget* window = mainWindow();
-    if (auto* main = qobject_cast<QMainWindow*>(window); main != nullptr && main->centralWidget() != nullptr)
+    if (auto* main = qobject_cast<QMainWindow*>(window);
+        main != nullptr && main->centralWidget() != nullptr)
         return main->centralWidget();
     return window;
 }
@@ -211,13 +214,13 @@ QSize Controller::chrome() const
 WindowSize Controller::windowWillResize(WindowSize proposed) const
 {
     const QSize around = chrome();
-    const WindowSize content{proposed.width - static_cast<float>(around.width()),
-                             proposed.height - static_cast<float>(around.height())};
+    const WindowSize content { proposed.width - static_cast<float>(around.width()),
+        proposed.height - static_cast<float>(around.height()) };
     if (!services_.altHeld())
         return proposed;
     const WindowSize wanted = clefmark::windowWillResize(content, minimumSize_, true);
-    return {wanted.width + static_cast<float>(around.width()),
-            wanted.height + static_cast<float>(around.height())};
+    return { wanted.width + static_cast<float>(around.width()),
+        wanted.height + static_cast<float>(around.height()) };
 }
 
 void Controller::configure(QObject*)
@@ -303,7 +306,8 @@ void Controller::placeStatusLabel()
         ? statusLabel_->heightForWidth(size.width())
         : size.height();
     const int centreY = static_cast<int>(std::lround(area->height() * 0.83));
-    statusLabel_->setGeometry((area->width() - size.width()) / 2, centreY - height / 2, size.width(), height);
+    statusLabel_->setGeometry(
+        (area->width() - size.width()) / 2, centreY - height / 2, size.width(), height);
     statusLabel_->raise();
 }
 
@@ -338,4 +342,4 @@ void Controller::resizeEnded()
         window->resize(target);
 }
 
-}  // namespace clefmark
+} // namespace clefmark

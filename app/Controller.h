@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <QSize>
 #include <QString>
-
 #include <functional>
 #include <vector>
 
@@ -134,11 +133,11 @@ private:
     QPointer<QLabel> statusLabel_;
     QTimer* resizeTimer_ = nullptr;
     QTimer* statusTimer_ = nullptr;
-    WindowSize minimumSize_;  // of the content area
-    WindowSize settledSize_;  // likewise
+    WindowSize minimumSize_; // of the content area
+    WindowSize settledSize_; // likewise
     bool paused_ = false;
     bool terminated_ = false;
     std::vector<NotificationCenter::Token> observers_;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -8,12 +8,12 @@ namespace clefmark {
 
 namespace {
 
-QString quoted(const QString& text)
-{
-    return u'\'' + text + u'\'';
-}
+    QString quoted(const QString& text)
+    {
+        return u'\'' + text + u'\'';
+    }
 
-}  // namespace
+} // namespace
 
 bool asksForHelpOrVersion(const QStringList& arguments)
 {
@@ -46,7 +46,8 @@ ParsedOptions parseOptions(const QStringList& arguments)
             continue;
         }
         if (!argument.startsWith(u'-') || argument == u"-")
-            return fail(QStringLiteral("unexpected argument %1 (see 'clefmark --help')").arg(quoted(argument)));
+            return fail(QStringLiteral("unexpected argument %1 (see 'clefmark --help')")
+                            .arg(quoted(argument)));
 
         QString name = argument;
         std::optional<QString> value;
@@ -87,11 +88,12 @@ ParsedOptions parseOptions(const QStringList& arguments)
             bool ok = false;
             const int hz = text ? text->toInt(&ok, 10) : 0;
             if (!ok || hz < Tuner::kMinReferencePitch || hz > Tuner::kMaxReferencePitch)
-                return fail(QStringLiteral("--reference needs a whole number of hertz from %1 to %2 "
-                                           "(got %3)")
-                                .arg(Tuner::kMinReferencePitch)
-                                .arg(Tuner::kMaxReferencePitch)
-                                .arg(text ? quoted(*text) : QStringLiteral("nothing")));
+                return fail(
+                    QStringLiteral("--reference needs a whole number of hertz from %1 to %2 "
+                                   "(got %3)")
+                        .arg(Tuner::kMinReferencePitch)
+                        .arg(Tuner::kMaxReferencePitch)
+                        .arg(text ? quoted(*text) : QStringLiteral("nothing")));
             options.referencePitch = hz;
         } else if (name == u"--octave-rejection" || name == u"--no-octave-rejection") {
             if (!flag(options.octaveRejection, name == u"--octave-rejection"))
@@ -100,7 +102,8 @@ ParsedOptions parseOptions(const QStringList& arguments)
             if (!flag(options.closeEnough, name == u"--close-enough"))
                 return fail(QStringLiteral("%1 takes no value").arg(name));
         } else {
-            return fail(QStringLiteral("unknown option %1 (see 'clefmark --help')").arg(quoted(argument)));
+            return fail(
+                QStringLiteral("unknown option %1 (see 'clefmark --help')").arg(quoted(argument)));
         }
     }
     if (!options.snapshot.isEmpty() && !options.quitAfter)
@@ -142,4 +145,4 @@ QString versionText()
     return QStringLiteral("clefmark " CLEFMARK_VERSION "\n");
 }
 
-}  // namespace clefmark
+} // namespace clefmark

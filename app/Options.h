@@ -3,7 +3,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 namespace clefmark {
@@ -45,4 +44,4 @@ bool asksForHelpOrVersion(const QStringList& arguments);
 QString helpText();
 QString versionText();
 
-}  // namespace clefmark
+} // namespace clefmark

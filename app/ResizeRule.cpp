@@ -7,12 +7,12 @@ namespace clefmark {
 
 namespace {
 
-bool positive(WindowSize size)
-{
-    return size.width > 0 && size.height > 0;
-}
+    bool positive(WindowSize size)
+    {
+        return size.width > 0 && size.height > 0;
+    }
 
-}  // namespace
+} // namespace
 
 WindowSize windowWillResize(WindowSize proposed, WindowSize minimum, bool altHeld)
 {
@@ -21,7 +21,7 @@ WindowSize windowWillResize(WindowSize proposed, WindowSize minimum, bool altHel
     // rintf under the default rounding mode: halves go to the even neighbour,
     // so 1.5 and 2.5 times the minimum both give twice it.
     const float k = std::max(1.0f, std::rint(proposed.height / minimum.height));
-    return {minimum.width * k, k * minimum.height};
+    return { minimum.width * k, k * minimum.height };
 }
 
 WindowSize keepAspectRatio(WindowSize previous, WindowSize proposed, WindowSize minimum)
@@ -38,7 +38,7 @@ WindowSize keepAspectRatio(WindowSize previous, WindowSize proposed, WindowSize 
     else if (heightChanged && !widthChanged)
         scale = byHeight;
     scale = std::max(1.0f, scale);
-    return {std::round(minimum.width * scale), std::round(minimum.height * scale)};
+    return { std::round(minimum.width * scale), std::round(minimum.height * scale) };
 }
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -24,4 +24,4 @@ WindowSize windowWillResize(WindowSize proposed, WindowSize minimum, bool altHel
 /// or by the larger growth when both changed.
 WindowSize keepAspectRatio(WindowSize previous, WindowSize proposed, WindowSize minimum);
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -2,7 +2,6 @@
 
 #include <QSocketNotifier>
 #include <QtDebug>
-
 #include <array>
 #include <cerrno>
 #include <csignal>
@@ -15,25 +14,26 @@ namespace clefmark {
 
 namespace {
 
-constexpr std::array<int, 3> kSignals = {SIGTERM, SIGINT, SIGHUP};
+    constexpr std::array<int, 3> kSignals = { SIGTERM, SIGINT, SIGHUP };
 
-// Written by the handler, read by the event loop.
-int signalSockets[2] = {-1, -1};
-struct sigaction previousActions[kSignals.size()];
+    // Written by the handler, read by the event loop.
+    int signalSockets[2] = { -1, -1 };
+    struct sigaction previousActions[kSignals.size()];
 
-void handleSignal(int signal)
-{
-    const int savedErrno = errno;
-    const auto byte = static_cast<unsigned char>(signal);
-    // Async-signal-safe; a full socket just loses a duplicate.
-    [[maybe_unused]] const ssize_t written = ::write(signalSockets[0], &byte, 1);
-    errno = savedErrno;
-}
+    void handleSignal(int signal)
+    {
+        const int savedErrno = errno;
+        const auto byte = static_cast<unsigned char>(signal);
+        // Async-signal-safe; a full socket just loses a duplicate.
+        [[maybe_unused]] const ssize_t written = ::write(signalSockets[0], &byte, 1);
+        errno = savedErrno;
+    }
 
-}  // namespace
+} // namespace
 
 SignalTermination::SignalTermination(std::function<void(int)> onSignal, QObject* parent)
-    : QObject(parent), onSignal_(std::move(onSignal))
+    : QObject(parent)
+    , onSignal_(std::move(onSignal))
 {
     if (signalSockets[0] != -1) {
         qWarning("Clefmark: signals are already being caught");
@@ -41,7 +41,7 @@ SignalTermination::SignalTermination(std::function<void(int)> onSignal, QObject*
     }
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSockets) != 0) {
         qWarning("Clefmark: cannot catch signals (%s); they will end it without saving",
-                 std::strerror(errno));
+            std::strerror(errno));
         signalSockets[0] = signalSockets[1] = -1;
         return;
     }
@@ -49,7 +49,7 @@ SignalTermination::SignalTermination(std::function<void(int)> onSignal, QObject*
     notifier_ = new QSocketNotifier(signalSockets[1], QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &SignalTermination::readSignal);
 
-    struct sigaction action {};
+    struct sigaction action { };
     action.sa_handler = &handleSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
@@ -89,4 +89,4 @@ void SignalTermination::readSignal()
         onSignal_(byte);
 }
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QObject>
-
 #include <functional>
 
 class QSocketNotifier;
@@ -32,4 +31,4 @@ private:
     QSocketNotifier* notifier_ = nullptr;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

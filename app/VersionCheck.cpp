@@ -7,17 +7,17 @@ namespace clefmark {
 
 namespace {
 
-int majorOf(int version)
-{
-    return (version >> 16) & 0xff;
-}
+    int majorOf(int version)
+    {
+        return (version >> 16) & 0xff;
+    }
 
-int minorOf(int version)
-{
-    return (version >> 8) & 0xff;
-}
+    int minorOf(int version)
+    {
+        return (version >> 8) & 0xff;
+    }
 
-}  // namespace
+} // namespace
 
 QString minimumQtVersion()
 {
@@ -51,4 +51,4 @@ QString qtVersionAlertTitle()
     return QStringLiteral("Sorry, Clefmark runs only on Qt %1 or later.").arg(minimumQtVersion());
 }
 
-}  // namespace clefmark
+} // namespace clefmark

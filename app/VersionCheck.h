@@ -17,4 +17,4 @@ bool qtVersionSufficient(const QString& runningVersion);
 /// "Sorry, Clefmark runs only on Qt 6.4 or later."
 QString qtVersionAlertTitle();
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -23,14 +23,15 @@ NotificationCenter::~NotificationCenter() = default;
 NotificationCenter::Token NotificationCenter::addObserver(std::string name, Observer observer)
 {
     const Token token = nextToken_++;
-    entries_.push_back(std::make_shared<Entry>(Entry{token, std::move(name), std::move(observer)}));
+    entries_.push_back(
+        std::make_shared<Entry>(Entry { token, std::move(name), std::move(observer) }));
     return token;
 }
 
 void NotificationCenter::removeObserver(Token token)
 {
-    const auto it = std::find_if(entries_.begin(), entries_.end(),
-                                 [token](const auto& e) { return e->token == token; });
+    const auto it = std::find_if(
+        entries_.begin(), entries_.end(), [token](const auto& e) { return e->token == token; });
     if (it == entries_.end())
         return;
     (*it)->removed = true;
@@ -48,4 +49,4 @@ void NotificationCenter::post(const std::string& name)
     }
 }
 
-}  // namespace clefmark
+} // namespace clefmark

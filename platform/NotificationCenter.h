@@ -43,4 +43,4 @@ private:
     Token nextToken_ = 1;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -9,12 +9,12 @@ namespace clefmark {
 
 namespace {
 
-QString qKey(const std::string& key)
-{
-    return QString::fromStdString(key);
-}
+    QString qKey(const std::string& key)
+    {
+        return QString::fromStdString(key);
+    }
 
-}  // namespace
+} // namespace
 
 bool settingAsInteger(const QVariant& value, int& result)
 {
@@ -51,7 +51,7 @@ bool settingAsBool(const QVariant& value, bool& result)
 
 QSettingsUserDefaults::QSettingsUserDefaults()
     : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                            QStringLiteral("Clefmark"), QStringLiteral("Clefmark")))
+        QStringLiteral("Clefmark"), QStringLiteral("Clefmark")))
 {
     reportUnreadable();
 }
@@ -101,8 +101,8 @@ int QSettingsUserDefaults::integerForKey(const std::string& key) const
     int value = 0;
     if (settingAsInteger(stored, value))
         return value;
-    qWarning().noquote() << "Clefmark: ignoring" << qKey(key) << "=" << stored.toString()
-                         << "in" << fileName() << "(not a whole number); using" << fallback;
+    qWarning().noquote() << "Clefmark: ignoring" << qKey(key) << "=" << stored.toString() << "in"
+                         << fileName() << "(not a whole number); using" << fallback;
     return fallback;
 }
 
@@ -116,8 +116,8 @@ bool QSettingsUserDefaults::boolForKey(const std::string& key) const
     bool value = false;
     if (settingAsBool(stored, value))
         return value;
-    qWarning().noquote() << "Clefmark: ignoring" << qKey(key) << "=" << stored.toString()
-                         << "in" << fileName() << "(not true or false); using"
+    qWarning().noquote() << "Clefmark: ignoring" << qKey(key) << "=" << stored.toString() << "in"
+                         << fileName() << "(not true or false); using"
                          << (fallback ? "true" : "false");
     return fallback;
 }
@@ -141,8 +141,8 @@ void QSettingsUserDefaults::write(const std::string& key, const QVariant& value)
     if (settings_->status() != QSettings::NoError)
         qWarning().noquote() << "Clefmark: could not save the settings to" << fileName()
                              << (settings_->status() == QSettings::AccessError
-                                     ? "(cannot write there)"
-                                     : "(the file is not a readable INI file)");
+                                        ? "(cannot write there)"
+                                        : "(the file is not a readable INI file)");
 }
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -4,7 +4,6 @@
 #include "platform/UserDefaults.h"
 
 #include <QString>
-
 #include <map>
 #include <memory>
 #include <string>
@@ -57,4 +56,4 @@ bool settingAsInteger(const QVariant& value, int& result);
 /// in any case. False when it is none of them.
 bool settingAsBool(const QVariant& value, bool& result);
 
-}  // namespace clefmark
+} // namespace clefmark

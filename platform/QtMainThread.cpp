@@ -5,7 +5,10 @@
 
 namespace clefmark {
 
-QtMainThread::QtMainThread() : receiver_(new QObject) {}
+QtMainThread::QtMainThread()
+    : receiver_(new QObject)
+{
+}
 
 QtMainThread::~QtMainThread()
 {
@@ -20,7 +23,8 @@ void QtMainThread::post(Task task)
     queue_.push_back(std::move(task));
     if (!callQueued_) {
         callQueued_ = true;
-        QMetaObject::invokeMethod(receiver_, [this] { runBatch(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            receiver_, [this] { runBatch(); }, Qt::QueuedConnection);
     }
 }
 
@@ -71,4 +75,4 @@ bool QtMainThread::isOpen() const
     return receiver_ != nullptr;
 }
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -45,9 +45,9 @@ private:
     void runBatch();
 
     mutable std::mutex mutex_;
-    QObject* receiver_;  // null once closed
+    QObject* receiver_; // null once closed
     std::deque<Task> queue_;
     bool callQueued_ = false;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

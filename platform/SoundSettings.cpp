@@ -8,19 +8,18 @@ namespace clefmark {
 const std::vector<SoundSettingsProgram>& soundSettingsPrograms()
 {
     static const std::vector<SoundSettingsProgram> programs = {
-        {QStringLiteral("pavucontrol"), {QStringLiteral("--tab=4")}},  // its Input Devices tab
-        {QStringLiteral("pavucontrol-qt"), {}},
-        {QStringLiteral("gnome-control-center"), {QStringLiteral("sound")}},
-        {QStringLiteral("systemsettings"), {QStringLiteral("kcm_pulseaudio")}},
-        {QStringLiteral("systemsettings5"), {QStringLiteral("kcm_pulseaudio")}},
-        {QStringLiteral("cinnamon-settings"), {QStringLiteral("sound")}},
-        {QStringLiteral("mate-volume-control"), {}},
+        { QStringLiteral("pavucontrol"), { QStringLiteral("--tab=4") } }, // its Input Devices tab
+        { QStringLiteral("pavucontrol-qt"), {} },
+        { QStringLiteral("gnome-control-center"), { QStringLiteral("sound") } },
+        { QStringLiteral("systemsettings"), { QStringLiteral("kcm_pulseaudio") } },
+        { QStringLiteral("systemsettings5"), { QStringLiteral("kcm_pulseaudio") } },
+        { QStringLiteral("cinnamon-settings"), { QStringLiteral("sound") } },
+        { QStringLiteral("mate-volume-control"), {} },
     };
     return programs;
 }
 
-QString openSoundSettings(
-    const std::function<QString(const QString& program)>& find,
+QString openSoundSettings(const std::function<QString(const QString& program)>& find,
     const std::function<bool(const QString& path, const QStringList& arguments)>& startDetached)
 {
     for (const SoundSettingsProgram& candidate : soundSettingsPrograms()) {
@@ -40,4 +39,4 @@ QString openSoundSettings()
         });
 }
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -3,7 +3,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <vector>
 
@@ -24,11 +23,10 @@ const std::vector<SoundSettingsProgram>& soundSettingsPrograms();
 /// full path, or empty when it is not installed; `startDetached` starts it
 /// and tells whether it did. Returns the program started, or empty when none
 /// was.
-QString openSoundSettings(
-    const std::function<QString(const QString& program)>& find,
+QString openSoundSettings(const std::function<QString(const QString& program)>& find,
     const std::function<bool(const QString& path, const QStringList& arguments)>& startDetached);
 
 /// The same, looking in PATH and starting through QProcess.
 QString openSoundSettings();
 
-}  // namespace clefmark
+} // namespace clefmark

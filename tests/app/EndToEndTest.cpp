@@ -10,23 +10,20 @@
 #include <QImage>
 #include <QRect>
 #include <QXmlStreamReader>
-
-#include <gtest/gtest.h>
-
-#include <fcntl.h>
-#include <poll.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <fcntl.h>
+#include <gtest/gtest.h>
 #include <map>
 #include <optional>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
 #include <string>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -34,407 +31,419 @@ extern char** environ;
 namespace clefmark {
 namespace {
 
-using namespace std::chrono_literals;
+    using namespace std::chrono_literals;
 
-bool onPath(const std::string& program)
-{
-    const char* path = std::getenv("PATH");
-    std::string dirs = path != nullptr ? path : "/usr/bin:/bin";
-    std::size_t start = 0;
-    while (start <= dirs.size()) {
-        const std::size_t end = std::min(dirs.find(':', start), dirs.size());
-        if (end > start && ::access((dirs.substr(start, end - start) + "/" + program).c_str(), X_OK) == 0)
-            return true;
-        start = end + 1;
-    }
-    return false;
-}
-
-/// A child process with the environment changed by `env` (an empty value
-/// removes the variable), its output in `outputPath`.
-class Child {
-public:
-    Child(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env,
-          const std::string& outputPath, int keepOpenFd = -1)
+    bool onPath(const std::string& program)
     {
-        std::vector<std::string> environment;
-        for (char** e = environ; *e != nullptr; ++e) {
-            const std::string entry = *e;
-            if (!env.contains(entry.substr(0, entry.find('='))))
-                environment.push_back(entry);
+        const char* path = std::getenv("PATH");
+        std::string dirs = path != nullptr ? path : "/usr/bin:/bin";
+        std::size_t start = 0;
+        while (start <= dirs.size()) {
+            const std::size_t end = std::min(dirs.find(':', start), dirs.size());
+            if (end > start
+                && ::access((dirs.substr(start, end - start) + "/" + program).c_str(), X_OK) == 0)
+                return true;
+            start = end + 1;
         }
-        for (const auto& [name, value] : env)
-            if (!value.empty())
-                environment.push_back(name + "=" + value);
-        std::vector<char*> args;
-        for (const std::string& a : argv)
-            args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
-        std::vector<char*> envp;
-        for (std::string& e : environment)
-            envp.push_back(e.data());
-        envp.push_back(nullptr);
-
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        posix_spawn_file_actions_adddup2(&actions, 1, 2);
-        (void)keepOpenFd;  // inherited: it is not close-on-exec
-        if (posix_spawnp(&pid_, args[0], &actions, nullptr, args.data(), envp.data()) != 0)
-            pid_ = 0;
-        posix_spawn_file_actions_destroy(&actions);
+        return false;
     }
-    ~Child()
-    {
-        if (pid_ > 0) {
-            ::kill(pid_, SIGKILL);
-            ::waitpid(pid_, nullptr, 0);
-        }
-    }
-    Child(const Child&) = delete;
-    Child& operator=(const Child&) = delete;
 
-    bool started() const { return pid_ > 0; }
-    void signal(int sig) const { ::kill(pid_, sig); }
+    /// A child process with the environment changed by `env` (an empty value
+    /// removes the variable), its output in `outputPath`.
+    class Child {
+    public:
+        Child(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env,
+            const std::string& outputPath, int keepOpenFd = -1)
+        {
+            std::vector<std::string> environment;
+            for (char** e = environ; *e != nullptr; ++e) {
+                const std::string entry = *e;
+                if (!env.contains(entry.substr(0, entry.find('='))))
+                    environment.push_back(entry);
+            }
+            for (const auto& [name, value] : env)
+                if (!value.empty())
+                    environment.push_back(name + "=" + value);
+            std::vector<char*> args;
+            for (const std::string& a : argv)
+                args.push_back(const_cast<char*>(a.c_str()));
+            args.push_back(nullptr);
+            std::vector<char*> envp;
+            for (std::string& e : environment)
+                envp.push_back(e.data());
+            envp.push_back(nullptr);
 
-    /// The exit status, or nothing when it did not exit by itself within
-    /// `timeout` (it is killed then) or died of a signal.
-    std::optional<int> wait(std::chrono::milliseconds timeout)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + timeout;
-        int status = 0;
-        while (::waitpid(pid_, &status, WNOHANG) == 0) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                ::kill(pid_, SIGKILL);
-                ::waitpid(pid_, &status, 0);
+            posix_spawn_file_actions_t actions;
+            posix_spawn_file_actions_init(&actions);
+            posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
+            posix_spawn_file_actions_addopen(
+                &actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            posix_spawn_file_actions_adddup2(&actions, 1, 2);
+            (void)keepOpenFd; // inherited: it is not close-on-exec
+            if (posix_spawnp(&pid_, args[0], &actions, nullptr, args.data(), envp.data()) != 0)
                 pid_ = 0;
+            posix_spawn_file_actions_destroy(&actions);
+        }
+        ~Child()
+        {
+            if (pid_ > 0) {
+                ::kill(pid_, SIGKILL);
+                ::waitpid(pid_, nullptr, 0);
+            }
+        }
+        Child(const Child&) = delete;
+        Child& operator=(const Child&) = delete;
+
+        bool started() const { return pid_ > 0; }
+        void signal(int sig) const { ::kill(pid_, sig); }
+
+        /// The exit status, or nothing when it did not exit by itself within
+        /// `timeout` (it is killed then) or died of a signal.
+        std::optional<int> wait(std::chrono::milliseconds timeout)
+        {
+            const auto deadline = std::chrono::steady_clock::now() + timeout;
+            int status = 0;
+            while (::waitpid(pid_, &status, WNOHANG) == 0) {
+                if (std::chrono::steady_clock::now() > deadline) {
+                    ::kill(pid_, SIGKILL);
+                    ::waitpid(pid_, &status, 0);
+                    pid_ = 0;
+                    return std::nullopt;
+                }
+                std::this_thread::sleep_for(10ms);
+            }
+            pid_ = 0;
+            if (!WIFEXITED(status))
                 return std::nullopt;
+            return WEXITSTATUS(status);
+        }
+
+    private:
+        pid_t pid_ = 0;
+    };
+
+    /// An X server of the test's own on a display number it picks itself.
+    class Xvfb {
+    public:
+        Xvfb(const test::TempDir& dir)
+        {
+            int fds[2];
+            if (::pipe(fds) != 0)
+                return;
+            const std::vector<std::string> argv = { "Xvfb", "-displayfd", std::to_string(fds[1]),
+                "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset" };
+            server_.emplace(
+                argv, std::map<std::string, std::string> {}, dir.file("xvfb.log"), fds[1]);
+            ::close(fds[1]);
+            std::string number;
+            pollfd p { fds[0], POLLIN, 0 };
+            while (::poll(&p, 1, 10000) > 0) {
+                char c = 0;
+                if (::read(fds[0], &c, 1) != 1 || c == '\n')
+                    break;
+                number += c;
             }
-            std::this_thread::sleep_for(10ms);
+            ::close(fds[0]);
+            if (!number.empty())
+                display_ = ":" + number;
         }
-        pid_ = 0;
-        if (!WIFEXITED(status))
-            return std::nullopt;
-        return WEXITSTATUS(status);
-    }
+        const std::string& display() const { return display_; }
 
-private:
-    pid_t pid_ = 0;
-};
+    private:
+        std::optional<Child> server_;
+        std::string display_;
+    };
 
-/// An X server of the test's own on a display number it picks itself.
-class Xvfb {
-public:
-    Xvfb(const test::TempDir& dir)
+    /// A view's designed frame, from the interface description.
+    std::optional<QRect> designedFrame(const QString& uiPath, const QString& objectName)
     {
-        int fds[2];
-        if (::pipe(fds) != 0)
-            return;
-        const std::vector<std::string> argv = {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-                                               "1280x1024x24", "-nolisten", "tcp", "-noreset"};
-        server_.emplace(argv, std::map<std::string, std::string>{}, dir.file("xvfb.log"), fds[1]);
-        ::close(fds[1]);
-        std::string number;
-        pollfd p{fds[0], POLLIN, 0};
-        while (::poll(&p, 1, 10000) > 0) {
-            char c = 0;
-            if (::read(fds[0], &c, 1) != 1 || c == '\n')
-                break;
-            number += c;
+        QFile file(uiPath);
+        if (!file.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        QXmlStreamReader xml(&file);
+        bool inWidget = false;
+        bool inGeometry = false;
+        std::map<QString, int> values;
+        while (!xml.atEnd()) {
+            xml.readNext();
+            if (!xml.isStartElement())
+                continue;
+            if (xml.name() == u"widget")
+                inWidget = xml.attributes().value(QStringLiteral("name")) == objectName;
+            else if (inWidget && xml.name() == u"property")
+                inGeometry = xml.attributes().value(QStringLiteral("name")) == u"geometry";
+            else if (inWidget && inGeometry
+                && (xml.name() == u"x" || xml.name() == u"y" || xml.name() == u"width"
+                    || xml.name() == u"height")) {
+                const QString key = xml.name().toString();
+                values[key] = xml.readElementText().toInt();
+                if (values.size() == 4)
+                    return QRect(values["x"], values["y"], values["width"], values["height"]);
+            }
         }
-        ::close(fds[0]);
-        if (!number.empty())
-            display_ = ":" + number;
-    }
-    const std::string& display() const { return display_; }
-
-private:
-    std::optional<Child> server_;
-    std::string display_;
-};
-
-/// A view's designed frame, from the interface description.
-std::optional<QRect> designedFrame(const QString& uiPath, const QString& objectName)
-{
-    QFile file(uiPath);
-    if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QXmlStreamReader xml(&file);
-    bool inWidget = false;
-    bool inGeometry = false;
-    std::map<QString, int> values;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        if (xml.name() == u"widget")
-            inWidget = xml.attributes().value(QStringLiteral("name")) == objectName;
-        else if (inWidget && xml.name() == u"property")
-            inGeometry = xml.attributes().value(QStringLiteral("name")) == u"geometry";
-        else if (inWidget && inGeometry
-                 && (xml.name() == u"x" || xml.name() == u"y" || xml.name() == u"width"
-                     || xml.name() == u"height")) {
-            const QString key = xml.name().toString();
-            values[key] = xml.readElementText().toInt();
-            if (values.size() == 4)
-                return QRect(values["x"], values["y"], values["width"], values["height"]);
-        }
     }
-    return std::nullopt;
-}
 
-bool near(QRgb pixel, QColor colour, int tolerance = 12)
-{
-    return std::abs(qRed(pixel) - colour.red()) <= tolerance && std::abs(qGreen(pixel) - colour.green()) <= tolerance
-        && std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
-}
+    bool near(QRgb pixel, QColor colour, int tolerance = 12)
+    {
+        return std::abs(qRed(pixel) - colour.red()) <= tolerance
+            && std::abs(qGreen(pixel) - colour.green()) <= tolerance
+            && std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
+    }
 
-bool dark(QRgb pixel)
-{
-    return qRed(pixel) < 90 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
-}
+    bool dark(QRgb pixel)
+    {
+        return qRed(pixel) < 90 && qGreen(pixel) < 90 && qBlue(pixel) < 90;
+    }
 
-struct Blob {
-    int count = 0;
-    double x = 0;  // centroid
-    double y = 0;
-    QRect bounds;
-};
+    struct Blob {
+        int count = 0;
+        double x = 0; // centroid
+        double y = 0;
+        QRect bounds;
+    };
 
-template <typename Predicate>
-Blob blob(const QImage& image, Predicate inside)
-{
-    Blob b;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (inside(x, y)) {
-                ++b.count;
-                b.x += x;
-                b.y += y;
-                b.bounds |= QRect(x, y, 1, 1);
+    template <typename Predicate> Blob blob(const QImage& image, Predicate inside)
+    {
+        Blob b;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (inside(x, y)) {
+                    ++b.count;
+                    b.x += x;
+                    b.y += y;
+                    b.bounds |= QRect(x, y, 1, 1);
+                }
+        if (b.count > 0) {
+            b.x /= b.count;
+            b.y /= b.count;
+        }
+        return b;
+    }
+
+    /// The rows of the staff lines: rows where dark pixels run across most of
+    /// `area`, thick lines counted once (their middle row).
+    std::vector<double> staffLines(const QImage& image, const QRect& area)
+    {
+        std::vector<double> lines;
+        int firstRow = -1;
+        for (int y = area.top(); y <= area.bottom() + 1; ++y) {
+            int longest = 0;
+            int run = 0;
+            if (y <= area.bottom())
+                for (int x = area.left(); x <= area.right(); ++x) {
+                    run = dark(image.pixel(x, y)) ? run + 1 : 0;
+                    longest = std::max(longest, run);
+                }
+            const bool isLine = longest >= area.width() / 2;
+            if (isLine && firstRow < 0)
+                firstRow = y;
+            if (!isLine && firstRow >= 0) {
+                lines.push_back((firstRow + y - 1) / 2.0);
+                firstRow = -1;
             }
-    if (b.count > 0) {
-        b.x /= b.count;
-        b.y /= b.count;
+        }
+        return lines;
     }
-    return b;
-}
 
-/// The rows of the staff lines: rows where dark pixels run across most of
-/// `area`, thick lines counted once (their middle row).
-std::vector<double> staffLines(const QImage& image, const QRect& area)
-{
-    std::vector<double> lines;
-    int firstRow = -1;
-    for (int y = area.top(); y <= area.bottom() + 1; ++y) {
-        int longest = 0;
-        int run = 0;
-        if (y <= area.bottom())
-            for (int x = area.left(); x <= area.right(); ++x) {
-                run = dark(image.pixel(x, y)) ? run + 1 : 0;
-                longest = std::max(longest, run);
+    // Colours of the needle, as the tuner meter paints it.
+    const QColor kInTuneGreen(0, 150, 0);
+    const QColor kOffRed(238, 0, 0);
+
+    class EndToEnd : public testing::Test {
+    protected:
+        void SetUp() override
+        {
+            if (!onPath("Xvfb"))
+                GTEST_SKIP() << "no Xvfb on PATH (Debian package xvfb)";
+            xvfb_.emplace(dir);
+            ASSERT_FALSE(xvfb_->display().empty()) << test::readBytes(dir.file("xvfb.log"));
+            test::write16BitFile(
+                dir.file("a4.wav"), test::sine16(440.0, 44100, 0.5, 44100), 1, 44100);
+            test::write16BitFile(
+                dir.file("445.wav"), test::sine16(445.0, 44100, 0.5, 44100), 1, 44100);
+            test::write16BitFile(
+                dir.file("silence.wav"), std::vector<float>(44100, 0.0f), 1, 44100);
+        }
+
+        std::map<std::string, std::string> environment() const
+        {
+            return { { "DISPLAY", xvfb_->display() }, { "QT_QPA_PLATFORM", "xcb" },
+                { "WAYLAND_DISPLAY", "" }, { "XDG_CONFIG_HOME", dir.file("config") },
+                { "XDG_RUNTIME_DIR", "" }, { "HOME", dir.path().string() } };
+        }
+
+        /// Runs the program until it quits by itself; returns its exit status.
+        std::optional<int> run(const std::vector<std::string>& arguments, const std::string& log)
+        {
+            std::vector<std::string> argv { CLEFMARK_EXECUTABLE };
+            argv.insert(argv.end(), arguments.begin(), arguments.end());
+            Child child(argv, environment(), dir.file(log));
+            if (!child.started())
+                return std::nullopt;
+            return child.wait(60s);
+        }
+
+        /// The window's picture while `recording` plays.
+        QImage snapshot(const std::string& recording)
+        {
+            const std::string png = dir.file(recording + ".png");
+            const std::optional<int> status
+                = run({ "--input", dir.file(recording), "--snapshot", png, "--quit-after", "2.5" },
+                    recording + ".log");
+            EXPECT_EQ(status, 0) << test::readBytes(dir.file(recording + ".log"));
+            QImage image(QString::fromStdString(png));
+            EXPECT_FALSE(image.isNull()) << png;
+            // CLEFMARK_KEEP_SNAPSHOTS=DIR keeps them as DIR/window-<recording>.png.
+            if (const char* keep = std::getenv("CLEFMARK_KEEP_SNAPSHOTS");
+                keep != nullptr && !image.isNull()) {
+                const std::string stem = recording.substr(0, recording.rfind('.'));
+                image.save(QString::fromLocal8Bit(keep) + QStringLiteral("/window-")
+                    + QString::fromStdString(stem) + QStringLiteral(".png"));
             }
-        const bool isLine = longest >= area.width() / 2;
-        if (isLine && firstRow < 0)
-            firstRow = y;
-        if (!isLine && firstRow >= 0) {
-            lines.push_back((firstRow + y - 1) / 2.0);
-            firstRow = -1;
+            return image.convertToFormat(QImage::Format_RGB32);
         }
-    }
-    return lines;
-}
 
-// Colours of the needle, as the tuner meter paints it.
-const QColor kInTuneGreen(0, 150, 0);
-const QColor kOffRed(238, 0, 0);
-
-class EndToEnd : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (!onPath("Xvfb"))
-            GTEST_SKIP() << "no Xvfb on PATH (Debian package xvfb)";
-        xvfb_.emplace(dir);
-        ASSERT_FALSE(xvfb_->display().empty()) << test::readBytes(dir.file("xvfb.log"));
-        test::write16BitFile(dir.file("a4.wav"), test::sine16(440.0, 44100, 0.5, 44100), 1, 44100);
-        test::write16BitFile(dir.file("445.wav"), test::sine16(445.0, 44100, 0.5, 44100), 1, 44100);
-        test::write16BitFile(dir.file("silence.wav"), std::vector<float>(44100, 0.0f), 1, 44100);
-    }
-
-    std::map<std::string, std::string> environment() const
-    {
-        return {{"DISPLAY", xvfb_->display()},
-                {"QT_QPA_PLATFORM", "xcb"},
-                {"WAYLAND_DISPLAY", ""},
-                {"XDG_CONFIG_HOME", dir.file("config")},
-                {"XDG_RUNTIME_DIR", ""},
-                {"HOME", dir.path().string()}};
-    }
-
-    /// Runs the program until it quits by itself; returns its exit status.
-    std::optional<int> run(const std::vector<std::string>& arguments, const std::string& log)
-    {
-        std::vector<std::string> argv{CLEFMARK_EXECUTABLE};
-        argv.insert(argv.end(), arguments.begin(), arguments.end());
-        Child child(argv, environment(), dir.file(log));
-        if (!child.started())
-            return std::nullopt;
-        return child.wait(60s);
-    }
-
-    /// The window's picture while `recording` plays.
-    QImage snapshot(const std::string& recording)
-    {
-        const std::string png = dir.file(recording + ".png");
-        const std::optional<int> status =
-            run({"--input", dir.file(recording), "--snapshot", png, "--quit-after", "2.5"}, recording + ".log");
-        EXPECT_EQ(status, 0) << test::readBytes(dir.file(recording + ".log"));
-        QImage image(QString::fromStdString(png));
-        EXPECT_FALSE(image.isNull()) << png;
-        // CLEFMARK_KEEP_SNAPSHOTS=DIR keeps them as DIR/window-<recording>.png.
-        if (const char* keep = std::getenv("CLEFMARK_KEEP_SNAPSHOTS"); keep != nullptr && !image.isNull()) {
-            const std::string stem = recording.substr(0, recording.rfind('.'));
-            image.save(QString::fromLocal8Bit(keep) + QStringLiteral("/window-") + QString::fromStdString(stem)
-                       + QStringLiteral(".png"));
+        /// The tuner meter's horizontal extent in the picture.
+        std::pair<double, double> meterSpan(const QImage& image) const
+        {
+            const QString ui = QStringLiteral(CLEFMARK_RESOURCES_DIR "/MainMenu.ui");
+            const std::optional<QRect> meter = designedFrame(ui, QStringLiteral("tunerMeter"));
+            const std::optional<QRect> window = designedFrame(ui, QStringLiteral("mainWindow"));
+            EXPECT_TRUE(meter && window)
+                << "no tunerMeter or mainWindow geometry in " << ui.toStdString();
+            if (!meter || !window)
+                return { 0, 0 };
+            const double scale = double(image.width()) / window->width();
+            return { meter->left() * scale, (meter->left() + meter->width()) * scale };
         }
-        return image.convertToFormat(QImage::Format_RGB32);
-    }
 
-    /// The tuner meter's horizontal extent in the picture.
-    std::pair<double, double> meterSpan(const QImage& image) const
+        test::TempDir dir;
+        std::optional<Xvfb> xvfb_;
+    };
+
+    TEST_F(EndToEnd, A4ShowsTheWholeNoteInTheSecondSpaceOfTheTrebleStaffAndAGreenNeedleAtTheCentre)
     {
-        const QString ui = QStringLiteral(CLEFMARK_RESOURCES_DIR "/MainMenu.ui");
-        const std::optional<QRect> meter = designedFrame(ui, QStringLiteral("tunerMeter"));
-        const std::optional<QRect> window = designedFrame(ui, QStringLiteral("mainWindow"));
-        EXPECT_TRUE(meter && window) << "no tunerMeter or mainWindow geometry in " << ui.toStdString();
-        if (!meter || !window)
-            return {0, 0};
-        const double scale = double(image.width()) / window->width();
-        return {meter->left() * scale, (meter->left() + meter->width()) * scale};
+        const QImage silent = snapshot("silence.wav");
+        const QImage a4 = snapshot("a4.wav");
+        ASSERT_FALSE(silent.isNull() || a4.isNull());
+        ASSERT_EQ(silent.size(), a4.size());
+
+        // The ten staff lines, found in the quiet window: treble above bass.
+        const std::vector<double> lines = staffLines(silent, silent.rect());
+        ASSERT_GE(lines.size(), 10u) << "staff lines found: " << lines.size();
+        const double gap = lines[1] - lines[0];
+        for (std::size_t i = 1; i < 5; ++i)
+            EXPECT_NEAR(lines[i] - lines[i - 1], gap, 1.5) << "treble line " << i;
+
+        // The note: dark where the quiet window was not, between the staves'
+        // outer ledger lines.
+        const QRect staves(
+            0, int(lines[0] - 3 * gap), silent.width(), int(lines[9] - lines[0] + 6 * gap));
+        const Blob note = blob(a4, [&](int x, int y) {
+            return staves.contains(x, y) && dark(a4.pixel(x, y)) && !dark(silent.pixel(x, y));
+        });
+        ASSERT_GT(note.count, 20) << "no note drawn";
+        // A4 lies in the space between G4 (the treble staff's second line from
+        // the bottom) and B4 (its third).
+        const double a4Space = (lines[2] + lines[3]) / 2.0;
+        EXPECT_NEAR(note.y, a4Space, gap / 3.0) << "lines at " << lines[2] << " and " << lines[3];
+        EXPECT_LE(note.bounds.height(), 2 * gap) << "one whole note, no more";
+
+        // The needle: green, at the meter's centre, and no red needle at all.
+        const auto [left, right] = meterSpan(a4);
+        const Blob green
+            = blob(a4, [&](int x, int y) { return near(a4.pixel(x, y), kInTuneGreen); });
+        const Blob red = blob(a4,
+            [&](int x, int y) { return x >= left && x < right && near(a4.pixel(x, y), kOffRed); });
+        ASSERT_GT(green.count, 10) << "no green needle";
+        EXPECT_EQ(red.count, 0);
+        const double centre = (left + right) / 2.0;
+        EXPECT_NEAR(green.x, centre, (right - left) / 65.0 + 1.0);
     }
 
-    test::TempDir dir;
-    std::optional<Xvfb> xvfb_;
-};
-
-TEST_F(EndToEnd, A4ShowsTheWholeNoteInTheSecondSpaceOfTheTrebleStaffAndAGreenNeedleAtTheCentre)
-{
-    const QImage silent = snapshot("silence.wav");
-    const QImage a4 = snapshot("a4.wav");
-    ASSERT_FALSE(silent.isNull() || a4.isNull());
-    ASSERT_EQ(silent.size(), a4.size());
-
-    // The ten staff lines, found in the quiet window: treble above bass.
-    const std::vector<double> lines = staffLines(silent, silent.rect());
-    ASSERT_GE(lines.size(), 10u) << "staff lines found: " << lines.size();
-    const double gap = lines[1] - lines[0];
-    for (std::size_t i = 1; i < 5; ++i)
-        EXPECT_NEAR(lines[i] - lines[i - 1], gap, 1.5) << "treble line " << i;
-
-    // The note: dark where the quiet window was not, between the staves'
-    // outer ledger lines.
-    const QRect staves(0, int(lines[0] - 3 * gap), silent.width(), int(lines[9] - lines[0] + 6 * gap));
-    const Blob note = blob(a4, [&](int x, int y) {
-        return staves.contains(x, y) && dark(a4.pixel(x, y)) && !dark(silent.pixel(x, y));
-    });
-    ASSERT_GT(note.count, 20) << "no note drawn";
-    // A4 lies in the space between G4 (the treble staff's second line from
-    // the bottom) and B4 (its third).
-    const double a4Space = (lines[2] + lines[3]) / 2.0;
-    EXPECT_NEAR(note.y, a4Space, gap / 3.0) << "lines at " << lines[2] << " and " << lines[3];
-    EXPECT_LE(note.bounds.height(), 2 * gap) << "one whole note, no more";
-
-    // The needle: green, at the meter's centre, and no red needle at all.
-    const auto [left, right] = meterSpan(a4);
-    const Blob green = blob(a4, [&](int x, int y) { return near(a4.pixel(x, y), kInTuneGreen); });
-    const Blob red = blob(a4, [&](int x, int y) {
-        return x >= left && x < right && near(a4.pixel(x, y), kOffRed);
-    });
-    ASSERT_GT(green.count, 10) << "no green needle";
-    EXPECT_EQ(red.count, 0);
-    const double centre = (left + right) / 2.0;
-    EXPECT_NEAR(green.x, centre, (right - left) / 65.0 + 1.0);
-}
-
-TEST_F(EndToEnd, FourHundredFortyFiveHertzShowsARedNeedleRightOfCentre)
-{
-    const QImage image = snapshot("445.wav");
-    ASSERT_FALSE(image.isNull());
-    const auto [left, right] = meterSpan(image);
-    const Blob red = blob(image, [&](int x, int y) {
-        return x >= left && x < right && near(image.pixel(x, y), kOffRed);
-    });
-    const Blob green = blob(image, [&](int x, int y) { return near(image.pixel(x, y), kInTuneGreen); });
-    ASSERT_GT(red.count, 10) << "no red needle";
-    EXPECT_EQ(green.count, 0);
-    // About 20 cents sharp: 10 steps of 1/51 semitone right of the centre.
-    const double step = (right - left) / 65.0;
-    const double centre = (left + right) / 2.0;
-    EXPECT_GT(red.x, centre + 5 * step);
-    EXPECT_LT(red.x, centre + 15 * step);
-}
-
-TEST_F(EndToEnd, SettingsChangedDuringARunAreSavedOnSigterm)
-{
-    Child child({CLEFMARK_EXECUTABLE, "--input", dir.file("a4.wav"), "--reference", "445", "--close-enough",
-                 "--octave-rejection"},
-                environment(), dir.file("sigterm.log"));
-    ASSERT_TRUE(child.started());
-    std::this_thread::sleep_for(1500ms);
-    const std::string ini = dir.file("config/Clefmark/Clefmark.ini");
-    EXPECT_FALSE(std::filesystem::exists(ini)) << "written before termination";
-    child.signal(SIGTERM);
-    EXPECT_EQ(child.wait(20s), 0) << test::readBytes(dir.file("sigterm.log"));
-    const std::string text = test::readBytes(ini);
-    EXPECT_NE(text.find("ReferencePitchKey=445"), std::string::npos) << text;
-    EXPECT_NE(text.find("CloseEnoughKey=true"), std::string::npos) << text;
-    EXPECT_NE(text.find("OctaveRejectionKey=true"), std::string::npos) << text;
-
-    // The next run starts with them, and a plain run keeps them.
-    EXPECT_EQ(run({"--input", dir.file("a4.wav"), "--quit-after", "0.5"}, "again.log"), 0);
-    const std::string after = test::readBytes(ini);
-    EXPECT_NE(after.find("ReferencePitchKey=445"), std::string::npos) << after;
-}
-
-// What needs no display at all.
-class CommandLine : public testing::Test {
-protected:
-    std::optional<int> run(const std::vector<std::string>& arguments)
+    TEST_F(EndToEnd, FourHundredFortyFiveHertzShowsARedNeedleRightOfCentre)
     {
-        std::vector<std::string> argv{CLEFMARK_EXECUTABLE};
-        argv.insert(argv.end(), arguments.begin(), arguments.end());
-        Child child(argv, {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}, {"QT_QPA_PLATFORM", ""}}, dir.file("out"));
-        return child.wait(30s);
+        const QImage image = snapshot("445.wav");
+        ASSERT_FALSE(image.isNull());
+        const auto [left, right] = meterSpan(image);
+        const Blob red = blob(image, [&](int x, int y) {
+            return x >= left && x < right && near(image.pixel(x, y), kOffRed);
+        });
+        const Blob green
+            = blob(image, [&](int x, int y) { return near(image.pixel(x, y), kInTuneGreen); });
+        ASSERT_GT(red.count, 10) << "no red needle";
+        EXPECT_EQ(green.count, 0);
+        // About 20 cents sharp: 10 steps of 1/51 semitone right of the centre.
+        const double step = (right - left) / 65.0;
+        const double centre = (left + right) / 2.0;
+        EXPECT_GT(red.x, centre + 5 * step);
+        EXPECT_LT(red.x, centre + 15 * step);
     }
-    std::string output() const { return test::readBytes(dir.file("out")); }
-    test::TempDir dir;
-};
 
-TEST_F(CommandLine, HelpAndVersionNeedNoDisplay)
-{
-    EXPECT_EQ(run({"--help"}), 0);
-    EXPECT_NE(output().find("--input FILE"), std::string::npos) << output();
-    EXPECT_EQ(run({"--version"}), 0);
-    EXPECT_EQ(output().rfind("clefmark ", 0), 0u) << output();
-}
+    TEST_F(EndToEnd, SettingsChangedDuringARunAreSavedOnSigterm)
+    {
+        Child child({ CLEFMARK_EXECUTABLE, "--input", dir.file("a4.wav"), "--reference", "445",
+                        "--close-enough", "--octave-rejection" },
+            environment(), dir.file("sigterm.log"));
+        ASSERT_TRUE(child.started());
+        std::this_thread::sleep_for(1500ms);
+        const std::string ini = dir.file("config/Clefmark/Clefmark.ini");
+        EXPECT_FALSE(std::filesystem::exists(ini)) << "written before termination";
+        child.signal(SIGTERM);
+        EXPECT_EQ(child.wait(20s), 0) << test::readBytes(dir.file("sigterm.log"));
+        const std::string text = test::readBytes(ini);
+        EXPECT_NE(text.find("ReferencePitchKey=445"), std::string::npos) << text;
+        EXPECT_NE(text.find("CloseEnoughKey=true"), std::string::npos) << text;
+        EXPECT_NE(text.find("OctaveRejectionKey=true"), std::string::npos) << text;
 
-TEST_F(CommandLine, AFileThatCannotBePlayedIsSaidBeforeAnyWindow)
-{
-    std::vector<std::string> argv{CLEFMARK_EXECUTABLE, "--input", dir.file("missing.wav")};
-    Child child(argv, {{"QT_QPA_PLATFORM", "offscreen"}, {"XDG_CONFIG_HOME", dir.file("config")}},
+        // The next run starts with them, and a plain run keeps them.
+        EXPECT_EQ(run({ "--input", dir.file("a4.wav"), "--quit-after", "0.5" }, "again.log"), 0);
+        const std::string after = test::readBytes(ini);
+        EXPECT_NE(after.find("ReferencePitchKey=445"), std::string::npos) << after;
+    }
+
+    // What needs no display at all.
+    class CommandLine : public testing::Test {
+    protected:
+        std::optional<int> run(const std::vector<std::string>& arguments)
+        {
+            std::vector<std::string> argv { CLEFMARK_EXECUTABLE };
+            argv.insert(argv.end(), arguments.begin(), arguments.end());
+            Child child(argv,
+                { { "DISPLAY", "" }, { "WAYLAND_DISPLAY", "" }, { "QT_QPA_PLATFORM", "" } },
                 dir.file("out"));
-    EXPECT_EQ(child.wait(30s), 2);
-    EXPECT_NE(output().find("clefmark: cannot play '" + dir.file("missing.wav") + "'"), std::string::npos)
-        << output();
-}
+            return child.wait(30s);
+        }
+        std::string output() const { return test::readBytes(dir.file("out")); }
+        test::TempDir dir;
+    };
 
-TEST_F(CommandLine, NoDisplayIsSaidInOneLine)
-{
-    EXPECT_EQ(run({}), 1);
-    EXPECT_NE(output().find("clefmark: no display"), std::string::npos) << output();
-}
+    TEST_F(CommandLine, HelpAndVersionNeedNoDisplay)
+    {
+        EXPECT_EQ(run({ "--help" }), 0);
+        EXPECT_NE(output().find("--input FILE"), std::string::npos) << output();
+        EXPECT_EQ(run({ "--version" }), 0);
+        EXPECT_EQ(output().rfind("clefmark ", 0), 0u) << output();
+    }
 
-}  // namespace
-}  // namespace clefmark
+    TEST_F(CommandLine, AFileThatCannotBePlayedIsSaidBeforeAnyWindow)
+    {
+        std::vector<std::string> argv { CLEFMARK_EXECUTABLE, "--input", dir.file("missing.wav") };
+        Child child(argv,
+            { { "QT_QPA_PLATFORM", "offscreen" }, { "XDG_CONFIG_HOME", dir.file("config") } },
+            dir.file("out"));
+        EXPECT_EQ(child.wait(30s), 2);
+        EXPECT_NE(output().find("clefmark: cannot play '" + dir.file("missing.wav") + "'"),
+            std::string::npos)
+            << output();
+    }
+
+    TEST_F(CommandLine, NoDisplayIsSaidInOneLine)
+    {
+        EXPECT_EQ(run({}), 1);
+        EXPECT_NE(output().find("clefmark: no display"), std::string::npos) << output();
+    }
+
+} // namespace
+} // namespace clefmark

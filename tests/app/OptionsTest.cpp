@@ -1,116 +1,127 @@
-#include "app/CaptureStatus.h"
 #include "app/Options.h"
 
+#include "app/CaptureStatus.h"
+
 #include <gtest/gtest.h>
+#include <ostream>
 
 namespace clefmark {
 namespace {
 
-ParsedOptions parse(std::initializer_list<const char*> args)
-{
-    QStringList list;
-    for (const char* a : args)
-        list << QString::fromUtf8(a);
-    return parseOptions(list);
-}
+    ParsedOptions parse(std::initializer_list<const char*> args)
+    {
+        QStringList list;
+        for (const char* a : args)
+            list << QString::fromUtf8(a);
+        return parseOptions(list);
+    }
 
-TEST(Options, ValuesFollowOrComeAfterEquals)
-{
-    const ParsedOptions p = parse({"--input", "a4.wav", "--snapshot=out.png", "--quit-after", "2.5",
-                                   "--reference=442", "--octave-rejection", "--no-close-enough"});
-    ASSERT_TRUE(p.error.isEmpty()) << p.error.toStdString();
-    EXPECT_EQ(p.options.input, u"a4.wav");
-    EXPECT_EQ(p.options.snapshot, u"out.png");
-    EXPECT_EQ(p.options.quitAfter, 2.5);
-    EXPECT_EQ(p.options.referencePitch, 442);
-    EXPECT_EQ(p.options.octaveRejection, true);
-    EXPECT_EQ(p.options.closeEnough, false);
-}
+    TEST(Options, ValuesFollowOrComeAfterEquals)
+    {
+        const ParsedOptions p = parse({ "--input", "a4.wav", "--snapshot=out.png", "--quit-after",
+            "2.5", "--reference=442", "--octave-rejection", "--no-close-enough" });
+        ASSERT_TRUE(p.error.isEmpty()) << p.error.toStdString();
+        EXPECT_EQ(p.options.input, u"a4.wav");
+        EXPECT_EQ(p.options.snapshot, u"out.png");
+        EXPECT_EQ(p.options.quitAfter, 2.5);
+        EXPECT_EQ(p.options.referencePitch, 442);
+        EXPECT_EQ(p.options.octaveRejection, true);
+        EXPECT_EQ(p.options.closeEnough, false);
+    }
 
-TEST(Options, NothingGivenChangesNothing)
-{
-    const ParsedOptions p = parse({});
-    EXPECT_TRUE(p.error.isEmpty());
-    EXPECT_TRUE(p.options.input.isEmpty());
-    EXPECT_FALSE(p.options.quitAfter);
-    EXPECT_FALSE(p.options.referencePitch);
-    EXPECT_FALSE(p.options.octaveRejection);
-    EXPECT_FALSE(p.options.closeEnough);
-}
+    TEST(Options, NothingGivenChangesNothing)
+    {
+        const ParsedOptions p = parse({});
+        EXPECT_TRUE(p.error.isEmpty());
+        EXPECT_TRUE(p.options.input.isEmpty());
+        EXPECT_FALSE(p.options.quitAfter);
+        EXPECT_FALSE(p.options.referencePitch);
+        EXPECT_FALSE(p.options.octaveRejection);
+        EXPECT_FALSE(p.options.closeEnough);
+    }
 
-TEST(Options, SnapshotAloneWaitsTheDefaultTime)
-{
-    EXPECT_EQ(parse({"--snapshot", "x.png"}).options.quitAfter, kDefaultSnapshotSeconds);
-    EXPECT_EQ(parse({"--snapshot", "x.png", "--quit-after", "1"}).options.quitAfter, 1.0);
-}
+    TEST(Options, SnapshotAloneWaitsTheDefaultTime)
+    {
+        EXPECT_EQ(parse({ "--snapshot", "x.png" }).options.quitAfter, kDefaultSnapshotSeconds);
+        EXPECT_EQ(parse({ "--snapshot", "x.png", "--quit-after", "1" }).options.quitAfter, 1.0);
+    }
 
-TEST(Options, HelpAndVersionAreFoundAnywhereBeforeTheEnd)
-{
-    EXPECT_TRUE(asksForHelpOrVersion({"--input", "x", "-h"}));
-    EXPECT_TRUE(asksForHelpOrVersion({"--version"}));
-    EXPECT_FALSE(asksForHelpOrVersion({"--", "--help"}));
-    EXPECT_FALSE(asksForHelpOrVersion({"--input", "x"}));
-}
+    TEST(Options, HelpAndVersionAreFoundAnywhereBeforeTheEnd)
+    {
+        EXPECT_TRUE(asksForHelpOrVersion({ "--input", "x", "-h" }));
+        EXPECT_TRUE(asksForHelpOrVersion({ "--version" }));
+        EXPECT_FALSE(asksForHelpOrVersion({ "--", "--help" }));
+        EXPECT_FALSE(asksForHelpOrVersion({ "--input", "x" }));
+    }
 
-struct BadCase {
-    std::vector<const char*> args;
-    const char* messageContains;
-};
+    struct BadCase {
+        std::vector<const char*> args;
+        const char* messageContains;
+        friend void PrintTo(const BadCase& c, std::ostream* os)
+        {
+            for (const char* a : c.args)
+                *os << a << ' ';
+        }
+    };
 
-class BadOptions : public testing::TestWithParam<BadCase> {};
+    class BadOptions : public testing::TestWithParam<BadCase> { };
 
-TEST_P(BadOptions, OneLineNamingTheOption)
-{
-    QStringList list;
-    for (const char* a : GetParam().args)
-        list << QString::fromUtf8(a);
-    const ParsedOptions p = parseOptions(list);
-    EXPECT_TRUE(p.error.contains(QString::fromUtf8(GetParam().messageContains))) << p.error.toStdString();
-    EXPECT_FALSE(p.error.contains(u'\n'));
-}
+    TEST_P(BadOptions, OneLineNamingTheOption)
+    {
+        QStringList list;
+        for (const char* a : GetParam().args)
+            list << QString::fromUtf8(a);
+        const ParsedOptions p = parseOptions(list);
+        EXPECT_TRUE(p.error.contains(QString::fromUtf8(GetParam().messageContains)))
+            << p.error.toStdString();
+        EXPECT_FALSE(p.error.contains(u'\n'));
+    }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, BadOptions,
-    testing::Values(BadCase{{"--input"}, "--input needs a file name"},
-                    BadCase{{"--input="}, "--input needs a file name"},
-                    BadCase{{"--quit-after", "soon"}, "--quit-after needs a number"},
-                    BadCase{{"--quit-after", "0"}, "--quit-after needs a number"},
-                    BadCase{{"--quit-after", "-3"}, "--quit-after needs a number"},
-                    BadCase{{"--quit-after", "nan"}, "--quit-after needs a number"},
-                    BadCase{{"--quit-after"}, "got nothing"},
-                    BadCase{{"--reference", "419"}, "from 420 to 460 (got '419')"},
-                    BadCase{{"--reference", "461"}, "from 420 to 460"},
-                    BadCase{{"--reference", "440.5"}, "whole number"},
-                    BadCase{{"--close-enough=yes"}, "--close-enough takes no value"},
-                    BadCase{{"--loud"}, "unknown option '--loud'"},
-                    BadCase{{"song.wav"}, "unexpected argument 'song.wav'"}));
+    INSTANTIATE_TEST_SUITE_P(Table, BadOptions,
+        testing::Values(BadCase { { "--input" }, "--input needs a file name" },
+            BadCase { { "--input=" }, "--input needs a file name" },
+            BadCase { { "--quit-after", "soon" }, "--quit-after needs a number" },
+            BadCase { { "--quit-after", "0" }, "--quit-after needs a number" },
+            BadCase { { "--quit-after", "-3" }, "--quit-after needs a number" },
+            BadCase { { "--quit-after", "nan" }, "--quit-after needs a number" },
+            BadCase { { "--quit-after" }, "got nothing" },
+            BadCase { { "--reference", "419" }, "from 420 to 460 (got '419')" },
+            BadCase { { "--reference", "461" }, "from 420 to 460" },
+            BadCase { { "--reference", "440.5" }, "whole number" },
+            BadCase { { "--close-enough=yes" }, "--close-enough takes no value" },
+            BadCase { { "--loud" }, "unknown option '--loud'" },
+            BadCase { { "song.wav" }, "unexpected argument 'song.wav'" }));
 
-struct StatusCase {
-    CaptureState state;
-    const char* detail;
-    bool serverConnected;
-    const char* expected;
-};
+    struct StatusCase {
+        CaptureState state;
+        const char* detail;
+        bool serverConnected;
+        const char* expected;
+        friend void PrintTo(const StatusCase& c, std::ostream* os)
+        {
+            *os << static_cast<int>(c.state) << ' ' << c.serverConnected;
+        }
+    };
 
-class CaptureStatusText : public testing::TestWithParam<StatusCase> {};
+    class CaptureStatusText : public testing::TestWithParam<StatusCase> { };
 
-TEST_P(CaptureStatusText, SaysWhyNothingIsHeard)
-{
-    const StatusCase& c = GetParam();
-    EXPECT_EQ(captureStatusText(c.state, c.detail, c.serverConnected), QString::fromUtf8(c.expected));
-}
+    TEST_P(CaptureStatusText, SaysWhyNothingIsHeard)
+    {
+        const StatusCase& c = GetParam();
+        EXPECT_EQ(
+            captureStatusText(c.state, c.detail, c.serverConnected), QString::fromUtf8(c.expected));
+    }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, CaptureStatusText,
-    testing::Values(
-        StatusCase{CaptureState::Running, "", true, ""},
-        StatusCase{CaptureState::Stopped, "", false, ""},
-        StatusCase{CaptureState::Terminated, "", false, ""},
-        StatusCase{CaptureState::NoDevice, "no input device", false, "Waiting for the sound server…"},
-        StatusCase{CaptureState::NoDevice, "no input device", true,
-                   "No input device: choose one in Sound Settings…"},
-        StatusCase{CaptureState::FormatUnusable, "the input device's format cannot be read", true,
-                   "Cannot listen: the input device's format cannot be read"}));
+    INSTANTIATE_TEST_SUITE_P(Table, CaptureStatusText,
+        testing::Values(StatusCase { CaptureState::Running, "", true, "" },
+            StatusCase { CaptureState::Stopped, "", false, "" },
+            StatusCase { CaptureState::Terminated, "", false, "" },
+            StatusCase {
+                CaptureState::NoDevice, "no input device", false, "Waiting for the sound server…" },
+            StatusCase { CaptureState::NoDevice, "no input device", true,
+                "No input device: choose one in Sound Settings…" },
+            StatusCase { CaptureState::FormatUnusable, "the input device's format cannot be read",
+                true, "Cannot listen: the input device's format cannot be read" }));
 
-}  // namespace
-}  // namespace clefmark
+} // namespace
+} // namespace clefmark

@@ -17,14 +17,14 @@ public:
 private:
     int argc_ = 1;
     char name_[16] = "clefmark_tests";
-    char* argv_[2] = {name_, nullptr};
+    char* argv_[2] = { name_, nullptr };
     std::unique_ptr<QApplication> app_;
 };
 
-[[maybe_unused]] testing::Environment* const environment =
-    testing::AddGlobalTestEnvironment(new QtEnvironment);
+[[maybe_unused]] testing::Environment* const environment
+    = testing::AddGlobalTestEnvironment(new QtEnvironment);
 
-}  // namespace
+} // namespace
 
 // Qt's platform plugins and fontconfig keep caches for the life of the
 // process that LeakSanitizer reports at exit; none of them is ours.

@@ -4,10 +4,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace clefmark::test {
 
@@ -21,4 +19,4 @@ inline bool processEventsUntil(const std::function<bool()>& done, int timeoutMs 
     return done();
 }
 
-}  // namespace clefmark::test
+} // namespace clefmark::test
