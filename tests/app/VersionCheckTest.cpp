@@ -13,7 +13,10 @@ namespace {
         bool sufficient;
         friend void PrintTo(const VersionCase& c, std::ostream* os)
         {
-            *os << '"' << c.running << '"';
+            // Spaces and empty names make awkward test names.
+            *os << 'v';
+            for (const char* p = c.running; *p != '\0'; ++p)
+                *os << (*p == ' ' ? '_' : *p);
         }
     };
 
