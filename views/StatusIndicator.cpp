@@ -41,15 +41,20 @@ void StatusIndicator::paintEvent(QPaintEvent*)
 {
     if (statusImage_.isNull())
         return;
-    // The band moves one unit column per step; a denser image has that many
-    // pixel columns to a unit.
-    const int density = std::max(1, static_cast<int>(std::lround(statusImage_.devicePixelRatio())));
-    const QImage negative = negativeImage(statusImage_, column() * density);
-    if (negative.isNull())
-        return;
+    QPixmap& frame = frames_[static_cast<std::size_t>(status_)];
+    if (frame.isNull()) {
+        // The band moves one unit column per step; a denser image has that
+        // many pixel columns to a unit.
+        const int density
+            = std::max(1, static_cast<int>(std::lround(statusImage_.devicePixelRatio())));
+        const QImage negative = negativeImage(statusImage_, column() * density);
+        if (negative.isNull())
+            return;
+        frame = QPixmap::fromImage(negative);
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(bounds(), negative, QRectF(QPointF(), QSizeF(negative.size())));
+    painter.drawPixmap(bounds(), frame, QRectF(QPointF(), QSizeF(frame.size())));
 }
 
 }  // namespace clefmark

@@ -9,6 +9,9 @@
 #include "views/AutoResizeView.h"
 
 #include <QImage>
+#include <QPixmap>
+
+#include <array>
 
 namespace clefmark {
 
@@ -39,6 +42,11 @@ private:
     void loadStatusImage();
 
     QImage statusImage_;
+    // Each step's picture, made on its first use: a step repeats every 100
+    // detections, and making the negative and converting it for the screen
+    // on every one of some twenty redraws a second would cost more than all
+    // the rest of the window's drawing.
+    std::array<QPixmap, kCycle> frames_;
     int status_ = 0;
 };
 
