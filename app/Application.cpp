@@ -152,7 +152,7 @@ int runApplication(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Clefmark"));
     QApplication::setOrganizationName(QStringLiteral("Clefmark"));
     QApplication::setApplicationVersion(QStringLiteral(CLEFMARK_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("clefmark"));
+    QApplication::setDesktopFileName(QStringLiteral("org.clefmark.Clefmark"));
     QApplication::setQuitOnLastWindowClosed(
         Controller::applicationShouldTerminateAfterLastWindowClosed());
 
