@@ -76,47 +76,6 @@ namespace {
         const PulseAudioHardware* pulse_;
     };
 
-    // The panels are built by a later version; until then each menu command
-    // opens a short note in their place, one of each at a time.
-    void showPlaceholderPanel(Panel panel, QWidget* parent)
-    {
-        static std::map<Panel, QPointer<QMessageBox>> open;
-        if (QMessageBox* box = open[panel]) {
-            box->raise();
-            box->activateWindow();
-            return;
-        }
-        QString title;
-        QString text;
-        switch (panel) {
-        case Panel::Preferences:
-            title = QStringLiteral("Preferences");
-            text = QStringLiteral(
-                "The preferences panel is not there yet.\n\n"
-                "Meanwhile, start Clefmark with --reference HZ (420 to 460), --octave-rejection or "
-                "--close-enough to change the settings; they are remembered.");
-            break;
-        case Panel::About:
-            title = QStringLiteral("About Clefmark");
-            text = QStringLiteral("Clefmark %1\n\nA chromatic tuner.")
-                       .arg(QStringLiteral(CLEFMARK_VERSION));
-            break;
-        case Panel::Help:
-            title = QStringLiteral("Clefmark Help");
-            text = QStringLiteral(
-                "Play or sing a single note. Clefmark shows the nearest note on the staves and how "
-                "far "
-                "off you are: the needle is green when you are in tune.\n\n"
-                "Choose the microphone in Sound Settings…. Space pauses and resumes the display.");
-            break;
-        }
-        auto* box = new QMessageBox(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->setWindowModality(Qt::NonModal);
-        open[panel] = box;
-        box->show();
-    }
-
 } // namespace
 
 SignalTermination* connectOrderlyTermination(QGuiApplication& app, Controller& controller)
@@ -209,8 +168,6 @@ int runApplication(int argc, char** argv)
     };
     services.openSoundSettings = [] { return !openSoundSettings().isEmpty(); };
     QWidget* windowPointer = window.get();
-    services.showPanel
-        = [windowPointer](Panel panel) { showPlaceholderPanel(panel, windowPointer); };
     services.applyResizeRule = QGuiApplication::platformName() == u"xcb";
 
     Controller controller(std::move(services));

@@ -1,6 +1,9 @@
 #include "app/Controller.h"
 
 #include "app/VersionCheck.h"
+#include "panels/About.h"
+#include "panels/HelpPanel.h"
+#include "panels/Preferences.h"
 #include "tuner/Tuner.h"
 
 #include <QAction>
@@ -228,6 +231,21 @@ void Controller::configure(QObject*)
     if (!services_.openSoundSettings || !services_.openSoundSettings())
         services_.alert(QStringLiteral("No sound settings program was found. "
                                        "Install pavucontrol to choose the input device."));
+}
+
+void showStandardPanel(Panel panel)
+{
+    switch (panel) {
+    case Panel::Preferences:
+        Preferences::showPrefsPanel();
+        break;
+    case Panel::About:
+        About::showAboutPanel();
+        break;
+    case Panel::Help:
+        HelpPanel::showHelpPanel();
+        break;
+    }
 }
 
 void Controller::preferences(QObject*)

@@ -29,6 +29,10 @@ class StatusDisplay;
 /// The panels that open from the menu.
 enum class Panel { Preferences, About, Help };
 
+/// Brings the program's one panel of that kind forward, loading it first
+/// if need be.
+void showStandardPanel(Panel panel);
+
 class Controller final : public QObject {
     Q_OBJECT
 public:
@@ -42,7 +46,7 @@ public:
         AlertFunction alert = runAlertPanel;
         /// Opens the desktop's sound settings; false when none could be.
         std::function<bool()> openSoundSettings;
-        std::function<void(Panel)> showPanel;
+        std::function<void(Panel)> showPanel = showStandardPanel;
         /// Whether Alt is held at this moment.
         std::function<bool()> altHeld;
         /// qVersion() unless a test says otherwise.

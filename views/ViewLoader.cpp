@@ -122,6 +122,22 @@ namespace {
 
 }  // namespace
 
+namespace {
+
+    QHash<QString, std::function<QWidget*(QWidget*)>>& registeredClasses()
+    {
+        static QHash<QString, std::function<QWidget*(QWidget*)>> classes;
+        return classes;
+    }
+
+}  // namespace
+
+void ViewLoader::registerWidgetClass(const QString& className,
+                                     std::function<QWidget*(QWidget* parent)> factory)
+{
+    registeredClasses().insert(className, std::move(factory));
+}
+
 const QStringList& ViewLoader::viewClassNames()
 {
     static const QStringList names { QStringLiteral("AutoResizeView"), QStringLiteral("GuitarTunerView"),
@@ -150,6 +166,9 @@ QWidget* ViewLoader::createWidget(const QString& className, QWidget* parent, con
         widget = new Clefmark(parent);
     else if (className == u"StatusIndicator")
         widget = new StatusIndicator(parent);
+    else if (const auto registered = registeredClasses().constFind(className);
+             registered != registeredClasses().cend())
+        widget = (*registered)(parent);
     else
         return QUiLoader::createWidget(className, parent, name);
     widget->setObjectName(name);

@@ -19,6 +19,7 @@
 #include <QStringList>
 #include <QUiLoader>
 
+#include <functional>
 #include <memory>
 
 namespace clefmark {
@@ -38,6 +39,11 @@ class ViewLoader : public QUiLoader {
 public:
     /// The classes this loader builds itself.
     static const QStringList& viewClassNames();
+
+    /// Lets descriptions name `className`, built by `factory` with the
+    /// parent; for widget classes of the libraries built on this one.
+    static void registerWidgetClass(const QString& className,
+                                    std::function<QWidget*(QWidget* parent)> factory);
 
     explicit ViewLoader(QObject* parent = nullptr);
 

@@ -1,0 +1,121 @@
+#include "panels/Preferences.h"
+
+#include "panels/IntegerReading.h"
+#include "tuner/Tuner.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace clefmark {
+
+Preferences::Settings Preferences::Settings::of(std::function<Tuner&()> tuner)
+{
+    Settings settings;
+    settings.referencePitch = [tuner] { return tuner().referencePitch(); };
+    settings.octaveRejection = [tuner] { return tuner().octaveRejection(); };
+    settings.closeEnough = [tuner] { return tuner().closeEnough(); };
+    settings.setReferencePitch = [tuner](int hz) { tuner().setReferencePitch(hz); };
+    settings.setOctaveRejection = [tuner](bool on) { tuner().setOctaveRejection(on); };
+    settings.setCloseEnough = [tuner](bool on) { tuner().setCloseEnough(on); };
+    return settings;
+}
+
+void Preferences::showPrefsPanel()
+{
+    // Made once and kept until the process ends, like the shared tuner it
+    // serves.
+    static Preferences* const shared
+        = new Preferences(Settings::of([]() -> Tuner& { return Tuner::sharedInstance(); }));
+    shared->showPanel();
+}
+
+Preferences::Preferences(Settings settings, AlertFunction alert, QObject* parent)
+    : QObject(parent)
+    , settings_(std::move(settings))
+    , alert_(std::move(alert))
+    , panel_(QStringLiteral("Preferences"))
+{
+}
+
+Preferences::~Preferences() = default;
+
+void Preferences::showPanel()
+{
+    panel_.show([this](QWidget* window) { awakeFromNib(window); });
+}
+
+void Preferences::awakeFromNib(QWidget* window)
+{
+    referencePitchText_ = window->findChild<QLineEdit*>(QStringLiteral("referencePitchText"));
+    octaveRejectionCheckbox_
+        = window->findChild<QAbstractButton*>(QStringLiteral("octaveRejectionCheckbox"));
+    closeEnoughCheckbox_
+        = window->findChild<QAbstractButton*>(QStringLiteral("closeEnoughCheckbox"));
+    defaultsButton_ = window->findChild<QAbstractButton*>(QStringLiteral("defaultsButton"));
+
+    if (referencePitchText_) {
+        referencePitchText_->setText(QString::number(settings_.referencePitch()));
+        // Return, or leaving the field after changing it.
+        connect(referencePitchText_, &QLineEdit::editingFinished, this,
+            &Preferences::referencePitchTextChanged);
+    }
+    // Clicks only: the panel's own changes to the boxes are sent explicitly.
+    if (octaveRejectionCheckbox_) {
+        octaveRejectionCheckbox_->setChecked(settings_.octaveRejection());
+        connect(octaveRejectionCheckbox_, &QAbstractButton::clicked, this,
+            &Preferences::octaveRejectionChanged);
+    }
+    if (closeEnoughCheckbox_) {
+        closeEnoughCheckbox_->setChecked(settings_.closeEnough());
+        connect(closeEnoughCheckbox_, &QAbstractButton::clicked, this,
+            &Preferences::closeEnoughChanged);
+    }
+    if (defaultsButton_)
+        connect(defaultsButton_, &QAbstractButton::clicked, this, &Preferences::restoreDefaults);
+}
+
+void Preferences::referencePitchTextChanged()
+{
+    if (!referencePitchText_ || readingPitch_)
+        return;
+    // The alert takes the focus from the field, which must not read it again
+    // in the middle.
+    readingPitch_ = true;
+    int hz = readIntValue(referencePitchText_->text());
+    if (hz < kMinReferencePitch || hz > kMaxReferencePitch) {
+        alert_(kRangeAlert);
+        hz = hz < kMinReferencePitch ? kMinReferencePitch : kMaxReferencePitch;
+        if (referencePitchText_)
+            referencePitchText_->setText(QString::number(hz));
+    }
+    readingPitch_ = false;
+    settings_.setReferencePitch(hz);
+}
+
+void Preferences::octaveRejectionChanged()
+{
+    if (octaveRejectionCheckbox_)
+        settings_.setOctaveRejection(octaveRejectionCheckbox_->isChecked());
+}
+
+void Preferences::closeEnoughChanged()
+{
+    if (closeEnoughCheckbox_)
+        settings_.setCloseEnough(closeEnoughCheckbox_->isChecked());
+}
+
+void Preferences::restoreDefaults()
+{
+    if (referencePitchText_)
+        referencePitchText_->setText(QString::number(kDefaultReferencePitch));
+    if (octaveRejectionCheckbox_)
+        octaveRejectionCheckbox_->setChecked(false);
+    if (closeEnoughCheckbox_)
+        closeEnoughCheckbox_->setChecked(false);
+    referencePitchTextChanged();
+    octaveRejectionChanged();
+    closeEnoughChanged();
+}
+
+} // namespace clefmark

@@ -1,0 +1,80 @@
+// The preferences panel: the tuner's reference pitch, octave rejection and
+// close-enough leniency, each applied to the tuner the moment it changes.
+#pragma once
+
+#include "app/Alerts.h"
+#include "panels/LazyPanel.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+
+namespace clefmark {
+
+class Tuner;
+
+class Preferences final : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kMinReferencePitch = 420;
+    static constexpr int kMaxReferencePitch = 460;
+    static constexpr int kDefaultReferencePitch = 440;
+    static inline const QString kRangeAlert
+        = QStringLiteral("The A-Reference must be between 420 and 460 Hz.");
+
+    /// What the panel reads from and sends to the tuner; tests record it.
+    struct Settings {
+        std::function<int()> referencePitch;
+        std::function<bool()> octaveRejection;
+        std::function<bool()> closeEnough;
+        std::function<void(int)> setReferencePitch;
+        std::function<void(bool)> setOctaveRejection;
+        std::function<void(bool)> setCloseEnough;
+
+        /// The settings of the tuner that `tuner` gives, asked for at each
+        /// use.
+        static Settings of(std::function<Tuner&()> tuner);
+    };
+
+    /// The one panel of the program, made on first use for the shared
+    /// tuner, loaded if need be and brought forward.
+    static void showPrefsPanel();
+
+    explicit Preferences(
+        Settings settings, AlertFunction alert = runAlertPanel, QObject* parent = nullptr);
+    ~Preferences() override;
+
+    /// Loads "Preferences" on first use and brings the panel forward.
+    void showPanel();
+
+    QWidget* prefsWindow() const { return panel_.window(); }
+    QLineEdit* referencePitchText() const { return referencePitchText_; }
+    QAbstractButton* octaveRejectionCheckbox() const { return octaveRejectionCheckbox_; }
+    QAbstractButton* closeEnoughCheckbox() const { return closeEnoughCheckbox_; }
+    QAbstractButton* defaultsButton() const { return defaultsButton_; }
+
+public slots:
+    /// Reads the field as a whole number; outside 420..460 it alerts, puts
+    /// the nearer limit in the field, and sends that. Sends on every call.
+    void referencePitchTextChanged();
+    void octaveRejectionChanged();
+    void closeEnoughChanged();
+    /// 440 Hz and both switches off, shown and sent in that order.
+    void restoreDefaults();
+
+private:
+    void awakeFromNib(QWidget* window);
+
+    Settings settings_;
+    AlertFunction alert_;
+    LazyPanel panel_;
+    QPointer<QLineEdit> referencePitchText_;
+    QPointer<QAbstractButton> octaveRejectionCheckbox_;
+    QPointer<QAbstractButton> closeEnoughCheckbox_;
+    QPointer<QAbstractButton> defaultsButton_;
+    bool readingPitch_ = false;
+};
+
+} // namespace clefmark

@@ -1,0 +1,136 @@
+#include "panels/HotText.h"
+
+#include "tests/panels/PanelTestSupport.h"
+
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace clefmark {
+namespace {
+
+    enum class Step { Press, Move, Release };
+
+    struct PointerStep {
+        Step step;
+        QPoint at; // in the field's coordinates
+    };
+
+    struct Click {
+        const char* name;
+        std::vector<PointerStep> steps;
+        bool opens;
+    };
+
+    void PrintTo(const Click& click, std::ostream* out)
+    {
+        *out << click.name;
+    }
+
+    /// A field in a window with room around it, as in a panel.
+    class HotTextTest : public ::testing::TestWithParam<Click> {
+    protected:
+        void SetUp() override
+        {
+            window = std::make_unique<QWidget>();
+            window->resize(300, 120);
+            field = new HotText(window.get());
+            field->setText(QStringLiteral("clefmark.example.org/download/"));
+            field->setGeometry(50, 50, 200, 20);
+            window->show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        }
+
+        void run(const std::vector<PointerStep>& steps)
+        {
+            for (const PointerStep& s : steps) {
+                switch (s.step) {
+                case Step::Press:
+                    QTest::mousePress(field, Qt::LeftButton, {}, s.at);
+                    break;
+                case Step::Move:
+                    QTest::mouseMove(field, s.at);
+                    break;
+                case Step::Release:
+                    QTest::mouseRelease(field, Qt::LeftButton, {}, s.at);
+                    break;
+                }
+            }
+        }
+
+        test::OpenedUrls opened;
+        std::unique_ptr<QWidget> window;
+        HotText* field = nullptr;
+    };
+
+    TEST_P(HotTextTest, OpensOnlyWhenReleasedOverTheField)
+    {
+        run(GetParam().steps);
+        if (GetParam().opens) {
+            ASSERT_EQ(opened.urls.size(), 1u);
+            EXPECT_EQ(
+                opened.urls[0], QUrl(QStringLiteral("http://clefmark.example.org/download/")));
+        } else {
+            EXPECT_TRUE(opened.urls.empty());
+        }
+        EXPECT_FALSE(field->hasSelectedText());
+        EXPECT_EQ(field->text(), u"clefmark.example.org/download/");
+    }
+
+    const QPoint kInside(100, 10);
+    const QPoint kCorner(0, 0);
+    const QPoint kOutsideLeft(-30, 10);
+    const QPoint kBelow(100, 40);
+
+    const Click kClicks[] = {
+        { "ReleaseInside", { { Step::Press, kInside }, { Step::Release, kInside } }, true },
+        { "ReleaseAtCorner", { { Step::Press, kInside }, { Step::Release, kCorner } }, true },
+        { "ReleaseOutside", { { Step::Press, kInside }, { Step::Release, kOutsideLeft } }, false },
+        { "DragOutAndRelease",
+            { { Step::Press, kInside }, { Step::Move, kBelow }, { Step::Release, kBelow } },
+            false },
+        { "DragOutAndBackIn",
+            { { Step::Press, kInside }, { Step::Move, kBelow }, { Step::Move, kOutsideLeft },
+                { Step::Move, kInside }, { Step::Release, kInside } },
+            true },
+        { "DragAcrossTheText",
+            { { Step::Press, QPoint(2, 10) }, { Step::Move, QPoint(190, 10) },
+                { Step::Release, QPoint(190, 10) } },
+            true },
+        { "ReleaseWithoutPress", { { Step::Release, kInside } }, false },
+    };
+
+    INSTANTIATE_TEST_SUITE_P(Table, HotTextTest, ::testing::ValuesIn(kClicks),
+        [](const ::testing::TestParamInfo<Click>& info) { return std::string(info.param.name); });
+
+    TEST_F(HotTextTest, TwoClicksOpenTwice)
+    {
+        run({ { Step::Press, kInside }, { Step::Release, kInside } });
+        QTest::qWait(QApplication::doubleClickInterval() + 50);
+        run({ { Step::Press, kInside }, { Step::Release, kInside } });
+        EXPECT_EQ(opened.urls.size(), 2u);
+    }
+
+    TEST_F(HotTextTest, ShowsTheFingerWithItsTipAsHotSpot)
+    {
+        const QCursor cursor = field->cursor();
+        EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
+        EXPECT_FALSE(cursor.pixmap().isNull());
+        EXPECT_EQ(cursor.hotSpot(), QPoint(6, 0));
+        EXPECT_EQ(cursor.pixmap().cacheKey(), HotText::fingerCursor().pixmap().cacheKey());
+        // The window around the field keeps the ordinary arrow.
+        EXPECT_EQ(window->cursor().shape(), Qt::ArrowCursor);
+    }
+
+    TEST_F(HotTextTest, KeyboardAndMouseNeverEditOrSelect)
+    {
+        EXPECT_EQ(field->textInteractionFlags(), Qt::NoTextInteraction);
+        EXPECT_EQ(field->focusPolicy(), Qt::NoFocus);
+        QTest::mouseDClick(field, Qt::LeftButton, {}, kInside);
+        EXPECT_FALSE(field->hasSelectedText());
+    }
+
+} // namespace
+} // namespace clefmark

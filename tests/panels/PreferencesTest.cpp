@@ -1,0 +1,249 @@
+#include "panels/Preferences.h"
+
+#include "platform/MemoryUserDefaults.h"
+#include "platform/QueuedMainThread.h"
+#include "tests/panels/PanelTestSupport.h"
+#include "tuner/Tuner.h"
+
+#include <QAbstractButton>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace clefmark {
+namespace {
+
+    /// How far from the screen's centre a centred panel may lie: the window
+    /// frame's margins are unknown until it is first shown.
+    constexpr int kCentred = 8;
+
+    /// Clicks a check box on its box, the part that takes clicks.
+    void click(QAbstractButton* checkBox)
+    {
+        QTest::mouseClick(checkBox, Qt::LeftButton, {}, QPoint(8, checkBox->height() / 2));
+    }
+
+    /// A panel whose tuner records every call, in order, as text.
+    class PreferencesTest : public ::testing::Test {
+    protected:
+        void SetUp() override
+        {
+            Preferences::Settings settings;
+            settings.referencePitch = [this] { return pitch; };
+            settings.octaveRejection = [this] { return octaveRejection; };
+            settings.closeEnough = [this] { return closeEnough; };
+            settings.setReferencePitch
+                = [this](int hz) { calls.push_back("pitch " + std::to_string(hz)); };
+            settings.setOctaveRejection
+                = [this](bool on) { calls.push_back(on ? "octave on" : "octave off"); };
+            settings.setCloseEnough
+                = [this](bool on) { calls.push_back(on ? "close on" : "close off"); };
+            preferences = std::make_unique<Preferences>(
+                settings, [this](const QString& title) { alerts << title; });
+        }
+
+        /// Shows the panel and fails the test if it did not load.
+        void show()
+        {
+            preferences->showPanel();
+            ASSERT_NE(preferences->prefsWindow(), nullptr);
+            ASSERT_NE(preferences->referencePitchText(), nullptr);
+            ASSERT_NE(preferences->octaveRejectionCheckbox(), nullptr);
+            ASSERT_NE(preferences->closeEnoughCheckbox(), nullptr);
+            ASSERT_NE(preferences->defaultsButton(), nullptr);
+        }
+
+        /// Types `text` into the pitch field in place of what it held, then
+        /// presses Return.
+        void enterPitch(const QString& text)
+        {
+            QLineEdit* field = preferences->referencePitchText();
+            field->selectAll();
+            if (text.isEmpty())
+                QTest::keyClick(field, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(field, text);
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+
+        int pitch = 443;
+        bool octaveRejection = true;
+        bool closeEnough = false;
+        std::vector<std::string> calls;
+        QStringList alerts;
+        std::unique_ptr<Preferences> preferences;
+    };
+
+    TEST_F(PreferencesTest, ShowsTheTunersSettingsWhenLoaded)
+    {
+        show();
+        EXPECT_EQ(preferences->referencePitchText()->text(), u"443");
+        EXPECT_TRUE(preferences->octaveRejectionCheckbox()->isChecked());
+        EXPECT_FALSE(preferences->closeEnoughCheckbox()->isChecked());
+        EXPECT_TRUE(calls.empty());
+    }
+
+    struct PitchEntry {
+        const char* name;
+        const char16_t* typed;
+        bool alerts;
+        const char16_t* shown;
+        int sent;
+    };
+
+    void PrintTo(const PitchEntry& entry, std::ostream* out)
+    {
+        *out << entry.name;
+    }
+
+    class PitchFieldTest : public PreferencesTest,
+                           public ::testing::WithParamInterface<PitchEntry> { };
+
+    TEST_P(PitchFieldTest, KeepsThePitchInRange)
+    {
+        const PitchEntry& entry = GetParam();
+        show();
+        enterPitch(QString::fromUtf16(entry.typed));
+        EXPECT_EQ(alerts.size(), entry.alerts ? 1 : 0);
+        if (entry.alerts) {
+            EXPECT_EQ(alerts.value(0), Preferences::kRangeAlert);
+        }
+        EXPECT_EQ(preferences->referencePitchText()->text(), QString::fromUtf16(entry.shown));
+        EXPECT_EQ(calls, std::vector<std::string> { "pitch " + std::to_string(entry.sent) });
+    }
+
+    const PitchEntry kPitchEntries[] = {
+        { "LowestAccepted", u"420", false, u"420", 420 },
+        { "HighestAccepted", u"460", false, u"460", 460 },
+        { "JustBelow", u"419", true, u"420", 420 },
+        { "JustAbove", u"461", true, u"460", 460 },
+        { "Empty", u"", true, u"420", 420 },
+        { "Letters", u"abc", true, u"420", 420 },
+        { "Negative", u"-440", true, u"420", 420 },
+        { "HugeSaturatesHigh", u"99999999999", true, u"460", 460 },
+        { "DecimalKeptAsTyped", u"441.7", false, u"441.7", 441 },
+        { "DecimalOfAnOutOfRangeNumber", u"419.9", true, u"420", 420 },
+        { "LeadingSpace", u"  450", false, u"  450", 450 },
+    };
+
+    INSTANTIATE_TEST_SUITE_P(Table, PitchFieldTest, ::testing::ValuesIn(kPitchEntries),
+        [](const ::testing::TestParamInfo<PitchEntry>& info) {
+            return std::string(info.param.name);
+        });
+
+    TEST_F(PreferencesTest, ConfirmingUnchangedPitchSendsItAgain)
+    {
+        show();
+        QTest::keyClick(preferences->referencePitchText(), Qt::Key_Return);
+        QTest::keyClick(preferences->referencePitchText(), Qt::Key_Return);
+        EXPECT_EQ(calls, (std::vector<std::string> { "pitch 443", "pitch 443" }));
+        EXPECT_TRUE(alerts.isEmpty());
+    }
+
+    TEST_F(PreferencesTest, ReturnInThePitchFieldPressesNoButton)
+    {
+        show();
+        enterPitch(QStringLiteral("450"));
+        EXPECT_EQ(calls, std::vector<std::string> { "pitch 450" });
+        EXPECT_TRUE(preferences->prefsWindow()->isVisible());
+        EXPECT_EQ(preferences->referencePitchText()->text(), u"450");
+    }
+
+    TEST_F(PreferencesTest, CheckBoxesSendTheirStateWhenClicked)
+    {
+        show();
+        click(preferences->octaveRejectionCheckbox());
+        click(preferences->closeEnoughCheckbox());
+        click(preferences->closeEnoughCheckbox());
+        EXPECT_EQ(calls, (std::vector<std::string> { "octave off", "close on", "close off" }));
+    }
+
+    TEST_F(PreferencesTest, DefaultsButtonShowsAndSendsTheDefaultsInOrder)
+    {
+        closeEnough = true;
+        show();
+        enterPitch(QStringLiteral("455"));
+        calls.clear();
+        QTest::mouseClick(preferences->defaultsButton(), Qt::LeftButton);
+        EXPECT_EQ(preferences->referencePitchText()->text(), u"440");
+        EXPECT_FALSE(preferences->octaveRejectionCheckbox()->isChecked());
+        EXPECT_FALSE(preferences->closeEnoughCheckbox()->isChecked());
+        EXPECT_EQ(calls, (std::vector<std::string> { "pitch 440", "octave off", "close off" }));
+        EXPECT_TRUE(alerts.isEmpty());
+    }
+
+    TEST_F(PreferencesTest, ShowingAgainKeepsAPanelOnScreenWhereItIs)
+    {
+        show();
+        QWidget* window = preferences->prefsWindow();
+        const QRect available = window->screen()->availableGeometry();
+        EXPECT_LE(
+            (window->frameGeometry().center() - available.center()).manhattanLength(), kCentred);
+
+        window->move(available.topLeft() + QPoint(13, 17));
+        const QPoint placed = window->pos();
+        preferences->showPanel();
+        EXPECT_EQ(window->pos(), placed);
+
+        window->close();
+        preferences->showPanel();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_LE(
+            (window->frameGeometry().center() - available.center()).manhattanLength(), kCentred);
+    }
+
+    TEST_F(PreferencesTest, FailureToLoadIsLoggedAndRetried)
+    {
+        QTemporaryDir empty;
+        ASSERT_TRUE(empty.isValid());
+        {
+            test::ResourcesAt resources(empty.path());
+            test::LogCapture log;
+            preferences->showPanel();
+            preferences->showPanel();
+            EXPECT_EQ(log.count(QStringLiteral("Failed to load Preferences.nib")), 2);
+            EXPECT_EQ(preferences->prefsWindow(), nullptr);
+        }
+        show();
+        EXPECT_TRUE(preferences->prefsWindow()->isVisible());
+        EXPECT_TRUE(calls.empty());
+        EXPECT_TRUE(alerts.isEmpty());
+    }
+
+    TEST(PreferencesWithTunerTest, ChangesReachTheTunerAtOnce)
+    {
+        MemoryUserDefaults defaults;
+        ImmediateMainThread mainThread;
+        Tuner tuner(defaults, mainThread);
+        QStringList alerts;
+        Preferences preferences(Preferences::Settings::of([&]() -> Tuner& { return tuner; }),
+            [&](const QString& title) { alerts << title; });
+        preferences.showPanel();
+        ASSERT_NE(preferences.prefsWindow(), nullptr);
+        EXPECT_EQ(preferences.referencePitchText()->text(), u"440");
+
+        QLineEdit* field = preferences.referencePitchText();
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("452"));
+        QTest::keyClick(field, Qt::Key_Return);
+        EXPECT_EQ(tuner.referencePitch(), 452);
+
+        click(preferences.octaveRejectionCheckbox());
+        EXPECT_TRUE(tuner.octaveRejection());
+        click(preferences.closeEnoughCheckbox());
+        EXPECT_TRUE(tuner.closeEnough());
+
+        QTest::mouseClick(preferences.defaultsButton(), Qt::LeftButton);
+        EXPECT_EQ(tuner.referencePitch(), 440);
+        EXPECT_FALSE(tuner.octaveRejection());
+        EXPECT_FALSE(tuner.closeEnough());
+        EXPECT_TRUE(alerts.isEmpty());
+    }
+
+} // namespace
+} // namespace clefmark
