@@ -105,14 +105,6 @@ namespace {
     INSTANTIATE_TEST_SUITE_P(Table, HotTextTest, ::testing::ValuesIn(kClicks),
         [](const ::testing::TestParamInfo<Click>& info) { return std::string(info.param.name); });
 
-    TEST_F(HotTextTest, TwoClicksOpenTwice)
-    {
-        run({ { Step::Press, kInside }, { Step::Release, kInside } });
-        QTest::qWait(QApplication::doubleClickInterval() + 50);
-        run({ { Step::Press, kInside }, { Step::Release, kInside } });
-        EXPECT_EQ(opened.urls.size(), 2u);
-    }
-
     TEST_F(HotTextTest, ShowsTheFingerWithItsTipAsHotSpot)
     {
         const QCursor cursor = field->cursor();
