@@ -1,21 +1,14 @@
 // clefmark-cli analyze against aubiopitch on the same five minutes of audio,
 // in one run, as CPU time of the child processes. The ratio is the figure:
 // absolute times depend on the machine, the ratio much less.
+#include "bench/ChildProcess.h"
 #include "tests/support/AudioFiles.h"
 #include "tests/support/Signals.h"
 
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -41,31 +34,10 @@ const std::string& fiveMinutes()
     return path;
 }
 
-// Runs `argv` with its output to /dev/null and returns its CPU seconds
-// (user + system), or a negative number when it could not run or failed.
+// CPU seconds of one run of `args`, negative when it could not run or failed.
 double childCpuSeconds(const std::vector<std::string>& args)
 {
-    std::vector<char*> argv;
-    for (const std::string& a : args)
-        argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return -1.0;
-
-    int status = 0;
-    rusage usage {};
-    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return -1.0;
-    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    return clefmark::bench::runChild(args).cpu;
 }
 
 void BM_AnalyseFiveMinutes(benchmark::State& state)
