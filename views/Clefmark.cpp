@@ -25,9 +25,8 @@ void Clefmark::loadImages()
 {
     for (std::size_t i = 0; i < SPD.size(); ++i) {
         QString error;
-        SPD[i].image = loadImage(QString::fromLatin1(kImageNames[i]), &error);
         // Notes that need a missing picture are simply not drawn.
-        if (SPD[i].image.isNull())
+        if (!SPD[i].image.load(QString::fromLatin1(kImageNames[i]), &error))
             qWarning("Clefmark: %s", qUtf8Printable(error));
     }
     placeImages();
@@ -93,7 +92,7 @@ void Clefmark::paintEvent(QPaintEvent*)
     const QRectF b = bounds();
     const float sx = static_cast<float>(b.width()) / static_cast<float>(original.width());
     const float sy = static_cast<float>(b.height()) / static_cast<float>(original.height());
-    const QSizeF natural = data.image.deviceIndependentSize();
+    const QSizeF natural = data.image.size();
     const float x = sx * static_cast<float>(data.point.x());
     const float y = (static_cast<float>(kStepHeight * place.step) + static_cast<float>(data.point.y())) * sy;
     const float width = sx * static_cast<float>(natural.width());
@@ -104,7 +103,8 @@ void Clefmark::paintEvent(QPaintEvent*)
                         height);
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(target, data.image, QRectF(QPointF(), QSizeF(data.image.size())));
+    const QImage& image = data.image.at(devicePixelRatioF() * static_cast<qreal>(sy));
+    painter.drawImage(target, image, QRectF(QPointF(), QSizeF(image.size())));
 }
 
 }  // namespace clefmark

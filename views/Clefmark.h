@@ -10,6 +10,7 @@
 
 #include "tuner/Displays.h"
 #include "views/AutoResizeView.h"
+#include "views/Resources.h"
 
 #include <QImage>
 #include <QPointF>
@@ -25,7 +26,7 @@ public:
     /// A note picture and the lower-left corner it has for middle C, in
     /// units of the initial frame (lower-left origin).
     struct ImageData {
-        QImage image;
+        DensityImage image;
         QPointF point;
     };
 

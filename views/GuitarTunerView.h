@@ -4,6 +4,8 @@
 // it. Only a window layout places one; the program never refers to it.
 #pragma once
 
+#include "views/Resources.h"
+
 #include <QLabel>
 #include <QString>
 
@@ -26,6 +28,7 @@ protected:
 
 private:
     QString imageName_;
+    DensityImage image_;  // when named: drawn at the density the frame needs
 };
 
 }  // namespace clefmark

@@ -95,4 +95,36 @@ QImage loadImage(const QString& name, QString* error)
     return loadImage(name, gui ? gui->devicePixelRatio() : 1.0, error);
 }
 
+bool DensityImage::load(const QString& name, QString* error)
+{
+    for (std::size_t i = 0; i < images_.size(); ++i) {
+        const auto density = static_cast<qreal>(i + 1);
+        // loadImage falls back to another density when this one is missing;
+        // keep only true matches, so `at` knows what really exists.
+        QImage image = loadImage(name, density, error);
+        images_[i] = image.devicePixelRatio() == density ? std::move(image) : QImage();
+    }
+    return !isNull();
+}
+
+bool DensityImage::isNull() const
+{
+    return std::all_of(images_.begin(), images_.end(), [](const QImage& i) { return i.isNull(); });
+}
+
+const QImage& DensityImage::at(qreal pixelsPerUnit) const
+{
+    const QImage* densest = nullptr;
+    for (std::size_t i = 0; i < images_.size(); ++i) {
+        if (images_[i].isNull())
+            continue;
+        densest = &images_[i];
+        // The small tolerance keeps a 2.0001 scale from reaching for 3×.
+        if (static_cast<qreal>(i + 1) >= pixelsPerUnit - 0.01)
+            return images_[i];
+    }
+    static const QImage none;
+    return densest ? *densest : none;
+}
+
 }  // namespace clefmark

@@ -12,8 +12,11 @@
 #pragma once
 
 #include <QImage>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
+
+#include <array>
 
 namespace clefmark {
 
@@ -33,5 +36,26 @@ QImage loadImage(const QString& name, qreal devicePixelRatio, QString* error = n
 
 /// The same at the density of the densest screen.
 QImage loadImage(const QString& name, QString* error = nullptr);
+
+/// An image resource in every density there is, for views drawn at varying
+/// scales: a window snapped to twice its size on an ordinary screen wants the
+/// 2× picture, not the 1× one stretched and blurred.
+class DensityImage {
+public:
+    /// Loads every density of `name` there is; false, with `error` set, when
+    /// there is none.
+    bool load(const QString& name, QString* error = nullptr);
+
+    bool isNull() const;
+    /// The picture for drawing at `pixelsPerUnit` device pixels per unit: the
+    /// least dense one at least that dense, else the densest. Its device-pixel
+    /// ratio is its density.
+    const QImage& at(qreal pixelsPerUnit) const;
+    /// Its size in units.
+    QSizeF size() const { return at(1.0).deviceIndependentSize(); }
+
+private:
+    std::array<QImage, 3> images_;  // 1×, 2×, 3×; null where there is none
+};
 
 }  // namespace clefmark

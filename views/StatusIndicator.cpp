@@ -26,8 +26,7 @@ StatusIndicator::StatusIndicator(const QRectF& frame, QWidget* parent)
 void StatusIndicator::loadStatusImage()
 {
     QString error;
-    statusImage_ = loadImage(QStringLiteral("status"), &error);
-    if (statusImage_.isNull())
+    if (!statusImages_.load(QStringLiteral("status"), &error))
         qWarning("StatusIndicator: %s", qUtf8Printable(error));
 }
 
@@ -39,15 +38,20 @@ void StatusIndicator::increment()
 
 void StatusIndicator::paintEvent(QPaintEvent*)
 {
-    if (statusImage_.isNull())
+    if (statusImages_.isNull())
         return;
+    const QImage& image = statusImages_.at(devicePixelRatioF() * bounds().width()
+                                           / std::max(1.0, statusImages_.size().width()));
+    if (image.devicePixelRatio() != framesDensity_) {
+        frames_.fill(QPixmap());
+        framesDensity_ = image.devicePixelRatio();
+    }
     QPixmap& frame = frames_[static_cast<std::size_t>(status_)];
     if (frame.isNull()) {
         // The band moves one unit column per step; a denser image has that
         // many pixel columns to a unit.
-        const int density
-            = std::max(1, static_cast<int>(std::lround(statusImage_.devicePixelRatio())));
-        const QImage negative = negativeImage(statusImage_, column() * density);
+        const int density = std::max(1, static_cast<int>(std::lround(image.devicePixelRatio())));
+        const QImage negative = negativeImage(image, column() * density);
         if (negative.isNull())
             return;
         frame = QPixmap::fromImage(negative);

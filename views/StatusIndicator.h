@@ -7,6 +7,7 @@
 
 #include "tuner/Displays.h"
 #include "views/AutoResizeView.h"
+#include "views/Resources.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -33,7 +34,8 @@ public:
     /// The column argument of the negative for the current step: -50 to 49.
     int column() const { return status_ - kCycle / 2; }
 
-    const QImage& statusImage() const { return statusImage_; }
+    /// The picture at 1× (or the least dense there is).
+    const QImage& statusImage() const { return statusImages_.at(1.0); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,12 +43,13 @@ protected:
 private:
     void loadStatusImage();
 
-    QImage statusImage_;
+    DensityImage statusImages_;
     // Each step's picture, made on its first use: a step repeats every 100
     // detections, and making the negative and converting it for the screen
     // on every one of some twenty redraws a second would cost more than all
     // the rest of the window's drawing.
     std::array<QPixmap, kCycle> frames_;
+    qreal framesDensity_ = 0;  // the density the kept pictures were made at
     int status_ = 0;
 };
 
