@@ -774,16 +774,16 @@ bool PulseAudioHardware::start(AudioDeviceID device, AudioDeviceIOProc proc)
         source = *known;
     }
 
-    pa_sample_spec spec{};
-    spec.format = PA_SAMPLE_FLOAT32NE;
-    spec.rate = source.rate;
-    spec.channels = static_cast<std::uint8_t>(source.channels);
-    if (pa_sample_spec_valid(&spec) == 0)
+    pa_sample_spec sampleFormat{};
+    sampleFormat.format = PA_SAMPLE_FLOAT32NE;
+    sampleFormat.rate = source.rate;
+    sampleFormat.channels = static_cast<std::uint8_t>(source.channels);
+    if (pa_sample_spec_valid(&sampleFormat) == 0)
         return false;
     // The source's own channel map, so the server does not remix.
     pa_channel_map map = source.channelMap;
-    if (pa_channel_map_compatible(&map, &spec) == 0
-        && pa_channel_map_init_extend(&map, spec.channels, PA_CHANNEL_MAP_DEFAULT) == nullptr)
+    if (pa_channel_map_compatible(&map, &sampleFormat) == 0
+        && pa_channel_map_init_extend(&map, sampleFormat.channels, PA_CHANNEL_MAP_DEFAULT) == nullptr)
         return false;
 
     auto capture = std::make_unique<Impl::Capture>();
@@ -791,18 +791,18 @@ bool PulseAudioHardware::start(AudioDeviceID device, AudioDeviceIOProc proc)
     capture->proc = proc;
     capture->clientData = binding->clientData;
     capture->channels = source.channels;
-    capture->frameBytes = static_cast<std::uint32_t>(pa_frame_size(&spec));
-    const std::size_t fragmentBytes = pa_usec_to_bytes(kFragmentUsec, &spec);
+    capture->frameBytes = static_cast<std::uint32_t>(pa_frame_size(&sampleFormat));
+    const std::size_t fragmentBytes = pa_usec_to_bytes(kFragmentUsec, &sampleFormat);
     // A peek hands over at most one memory block: at most a tile.
     std::size_t largest = 4 * fragmentBytes;
-    if (const std::size_t tile = pa_context_get_tile_size(m.context, &spec);
+    if (const std::size_t tile = pa_context_get_tile_size(m.context, &sampleFormat);
         tile != static_cast<std::size_t>(-1))
         largest = std::max(largest, tile);
     capture->aligned.assign(largest / sizeof(float), 0.0f);
     if (capture->aligned.size() * sizeof(float) < capture->frameBytes)
         return false;
 
-    pa_stream* stream = pa_stream_new(m.context, "Tuner input", &spec, &map);
+    pa_stream* stream = pa_stream_new(m.context, "Tuner input", &sampleFormat, &map);
     if (stream == nullptr)
         return false;
     pa_stream_set_read_callback(stream, &Impl::readCallback, capture.get());

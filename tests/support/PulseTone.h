@@ -139,8 +139,8 @@ private:
             pa_threaded_mainloop_wait(loop_);
         }
 
-        const pa_sample_spec spec{PA_SAMPLE_FLOAT32NE, rate_, 1};
-        stream_ = pa_stream_new(context_, "test tone", &spec, nullptr);
+        const pa_sample_spec sampleFormat{PA_SAMPLE_FLOAT32NE, rate_, 1};
+        stream_ = pa_stream_new(context_, "test tone", &sampleFormat, nullptr);
         if (stream_ == nullptr)
             throw std::runtime_error("pa_stream_new failed");
         pa_stream_set_state_callback(stream_, &streamState, loop_);
@@ -148,10 +148,10 @@ private:
         pa_buffer_attr attr{};
         attr.maxlength = static_cast<std::uint32_t>(-1);
         attr.tlength
-            = static_cast<std::uint32_t>(pa_usec_to_bytes(bufferMs * PA_USEC_PER_MSEC, &spec));
+            = static_cast<std::uint32_t>(pa_usec_to_bytes(bufferMs * PA_USEC_PER_MSEC, &sampleFormat));
         attr.prebuf = static_cast<std::uint32_t>(-1);
         attr.minreq
-            = static_cast<std::uint32_t>(pa_usec_to_bytes(bufferMs * PA_USEC_PER_MSEC / 4, &spec));
+            = static_cast<std::uint32_t>(pa_usec_to_bytes(bufferMs * PA_USEC_PER_MSEC / 4, &sampleFormat));
         attr.fragsize = static_cast<std::uint32_t>(-1);
         const auto flags
             = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
