@@ -4,6 +4,7 @@
 
 #include "app/Alerts.h"
 #include "panels/LazyPanel.h"
+#include "tuner/Tuner.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -13,14 +14,13 @@
 
 namespace clefmark {
 
-class Tuner;
-
 class Preferences final : public QObject {
     Q_OBJECT
 public:
-    static constexpr int kMinReferencePitch = 420;
-    static constexpr int kMaxReferencePitch = 460;
-    static constexpr int kDefaultReferencePitch = 440;
+    // The range the panel keeps the tuner in, and what Restore Defaults sets.
+    static constexpr int kMinReferencePitch = Tuner::kMinReferencePitch;
+    static constexpr int kMaxReferencePitch = Tuner::kMaxReferencePitch;
+    static constexpr int kDefaultReferencePitch = Tuner::kDefaultReferencePitch;
     static inline const QString kRangeAlert
         = QStringLiteral("The A-Reference must be between 420 and 460 Hz.");
 
