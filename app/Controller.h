@@ -2,9 +2,9 @@
 // menu commands, pauses and resumes, and shapes the window's resizing.
 #pragma once
 
-#include "app/Alerts.h"
+#include "desktop/Alerts.h"
 #include "app/ResizeRule.h"
-#include "platform/NotificationCenter.h"
+#include "desktop/NotificationCenter.h"
 
 #include <QAction>
 #include <QLabel>

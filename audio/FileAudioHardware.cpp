@@ -1,4 +1,4 @@
-#include "platform/FileAudioHardware.h"
+#include "audio/FileAudioHardware.h"
 
 #include <algorithm>
 #include <bit>

@@ -3,8 +3,8 @@
 // tests use to run the whole capture path at the pace of a sound card.
 #pragma once
 
-#include "platform/AudioFile.h"
-#include "platform/AudioHardware.h"
+#include "audio/AudioFile.h"
+#include "tuner/AudioHardware.h"
 
 #include <atomic>
 #include <chrono>

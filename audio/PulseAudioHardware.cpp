@@ -1,4 +1,4 @@
-#include "platform/PulseAudioHardware.h"
+#include "audio/PulseAudioHardware.h"
 
 #include <pulse/pulseaudio.h>
 

@@ -33,7 +33,7 @@
 // every 300 ms until a server answers. It never starts a server itself.
 #pragma once
 
-#include "platform/AudioHardware.h"
+#include "tuner/AudioHardware.h"
 
 #include <memory>
 #include <string>

@@ -5,8 +5,8 @@
 #include "tuner/SampleIntake.h"
 #include "tuner/Tuner.h"
 
-#include "platform/MemoryUserDefaults.h"
-#include "platform/QueuedMainThread.h"
+#include "desktop/MemoryUserDefaults.h"
+#include "desktop/QueuedMainThread.h"
 #include "tests/support/Feed.h"
 #include "tests/support/Signals.h"
 

@@ -35,9 +35,9 @@
 // Figures: median and worst in ms, and in analysis blocks (1/22 s). The goals
 // are a median within one block plus 25 ms and a worst within two blocks
 // plus 25 ms, given alongside as *_goal_ms.
-#include "platform/MemoryUserDefaults.h"
-#include "platform/PulseAudioHardware.h"
-#include "platform/QueuedMainThread.h"
+#include "desktop/MemoryUserDefaults.h"
+#include "audio/PulseAudioHardware.h"
+#include "desktop/QueuedMainThread.h"
 #include "tests/support/PulseDaemon.h"
 #include "tests/support/PulseTone.h"
 #include "tuner/Tuner.h"

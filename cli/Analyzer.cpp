@@ -1,10 +1,10 @@
 #include "cli/Analyzer.h"
 
 #include "cli/Console.h"
-#include "platform/AudioFile.h"
-#include "platform/FileAudioHardware.h"
-#include "platform/MemoryUserDefaults.h"
-#include "platform/QueuedMainThread.h"
+#include "audio/AudioFile.h"
+#include "audio/FileAudioHardware.h"
+#include "desktop/MemoryUserDefaults.h"
+#include "desktop/QueuedMainThread.h"
 #include "tuner/Tuner.h"
 
 #include <algorithm>

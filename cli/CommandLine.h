@@ -5,7 +5,7 @@
 #pragma once
 
 #include "cli/RecordFormat.h"
-#include "platform/UserDefaults.h"
+#include "tuner/UserDefaults.h"
 #include "tuner/Tuner.h"
 
 #include <cstdint>

@@ -4,10 +4,10 @@
 #include "cli/Console.h"
 #include "cli/RecordFormat.h"
 #include "cli/StatusLine.h"
-#include "platform/FileAudioHardware.h"
-#include "platform/MemoryUserDefaults.h"
-#include "platform/PulseAudioHardware.h"
-#include "platform/QueuedMainThread.h"
+#include "audio/FileAudioHardware.h"
+#include "desktop/MemoryUserDefaults.h"
+#include "audio/PulseAudioHardware.h"
+#include "desktop/QueuedMainThread.h"
 #include "tuner/Tuner.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "app/Alerts.h"
+#include "desktop/Alerts.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "platform/MemoryUserDefaults.h"
+#include "desktop/MemoryUserDefaults.h"
 
 namespace clefmark {
 

@@ -2,7 +2,7 @@
 // user's real settings.
 #pragma once
 
-#include "platform/UserDefaults.h"
+#include "tuner/UserDefaults.h"
 
 #include <map>
 #include <string>

@@ -1,4 +1,4 @@
-#include "platform/NotificationCenter.h"
+#include "desktop/NotificationCenter.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "platform/QSettingsUserDefaults.h"
+#include "desktop/QSettingsUserDefaults.h"
 
 #include <QMetaType>
 #include <QSettings>

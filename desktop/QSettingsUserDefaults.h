@@ -1,7 +1,7 @@
 // The user's settings, kept by QSettings in an INI file.
 #pragma once
 
-#include "platform/UserDefaults.h"
+#include "tuner/UserDefaults.h"
 
 #include <QString>
 #include <map>

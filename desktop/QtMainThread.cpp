@@ -1,4 +1,4 @@
-#include "platform/QtMainThread.h"
+#include "desktop/QtMainThread.h"
 
 #include <QMetaObject>
 #include <QObject>

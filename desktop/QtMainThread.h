@@ -1,7 +1,7 @@
 // Hand-off to the Qt event loop of the GUI thread.
 #pragma once
 
-#include "platform/MainThread.h"
+#include "tuner/MainThread.h"
 
 #include <deque>
 #include <mutex>

@@ -1,4 +1,4 @@
-#include "platform/QueuedMainThread.h"
+#include "desktop/QueuedMainThread.h"
 
 #include <utility>
 

@@ -3,7 +3,7 @@
 // terminal tools, which have no GUI event loop.
 #pragma once
 
-#include "platform/MainThread.h"
+#include "tuner/MainThread.h"
 
 #include <cstddef>
 #include <deque>

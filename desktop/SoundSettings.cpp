@@ -1,4 +1,4 @@
-#include "platform/SoundSettings.h"
+#include "desktop/SoundSettings.h"
 
 #include <QProcess>
 #include <QStandardPaths>

@@ -1,6 +1,6 @@
 #include "panels/LazyPanel.h"
 
-#include "app/Alerts.h"
+#include "desktop/Alerts.h"
 #include "panels/HotText.h"
 #include "views/ViewLoader.h"
 

@@ -2,7 +2,7 @@
 // close-enough leniency, each applied to the tuner the moment it changes.
 #pragma once
 
-#include "app/Alerts.h"
+#include "desktop/Alerts.h"
 #include "panels/LazyPanel.h"
 #include "tuner/Tuner.h"
 

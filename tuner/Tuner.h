@@ -19,9 +19,9 @@
 // a new reference pitch.
 #pragma once
 
-#include "platform/AudioHardware.h"
-#include "platform/MainThread.h"
-#include "platform/UserDefaults.h"
+#include "tuner/AudioHardware.h"
+#include "tuner/MainThread.h"
+#include "tuner/UserDefaults.h"
 #include "tuner/AudioTypes.h"
 #include "tuner/Displays.h"
 #include "tuner/FrequencyTracker.h"

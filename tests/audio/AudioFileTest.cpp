@@ -1,4 +1,4 @@
-#include "platform/AudioFile.h"
+#include "audio/AudioFile.h"
 
 #include "tests/support/AudioFiles.h"
 #include "tests/support/Signals.h"

@@ -1,4 +1,4 @@
-#include "platform/FileAudioHardware.h"
+#include "audio/FileAudioHardware.h"
 
 #include "tests/support/AudioFiles.h"
 #include "tests/support/Signals.h"

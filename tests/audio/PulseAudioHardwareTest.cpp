@@ -1,7 +1,7 @@
 // The PulseAudio back-end against a private daemon (tests/support/PulseDaemon.h):
 // the snapshot of sources, the notifications, capture, and a server that is
 // missing, frozen or restarted.
-#include "platform/PulseAudioHardware.h"
+#include "audio/PulseAudioHardware.h"
 
 #include "tests/support/PulseDaemon.h"
 #include "tests/support/PulseTone.h"

@@ -2,10 +2,10 @@
 // a tone played into a sink comes out as a note on the displays, capture
 // follows the default source to another rate, and resumes by itself after
 // the sound server has restarted.
-#include "platform/PulseAudioHardware.h"
+#include "audio/PulseAudioHardware.h"
 
-#include "platform/MemoryUserDefaults.h"
-#include "platform/QueuedMainThread.h"
+#include "desktop/MemoryUserDefaults.h"
+#include "desktop/QueuedMainThread.h"
 #include "tests/support/PulseDaemon.h"
 #include "tests/support/PulseTone.h"
 #include "tests/support/Recorders.h"

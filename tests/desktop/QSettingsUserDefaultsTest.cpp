@@ -1,7 +1,7 @@
-#include "platform/QSettingsUserDefaults.h"
+#include "desktop/QSettingsUserDefaults.h"
 
-#include "platform/QueuedMainThread.h"
-#include "tests/app/QtEnvironment.h"
+#include "desktop/QueuedMainThread.h"
+#include "tests/support/QtEnvironment.h"
 #include "tests/support/AudioFiles.h"
 #include "tuner/Tuner.h"
 

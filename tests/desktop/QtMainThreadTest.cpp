@@ -1,6 +1,6 @@
-#include "platform/QtMainThread.h"
+#include "desktop/QtMainThread.h"
 
-#include "tests/app/QtEnvironment.h"
+#include "tests/support/QtEnvironment.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -3,8 +3,8 @@
 // ragged byte sizes; holes; zero, NaN and arbitrary sample times; samples that
 // are NaN, infinite or subnormal), interleaved with pausing and setting
 // changes, and checks the displays only ever receive values in their ranges.
-#include "platform/MemoryUserDefaults.h"
-#include "platform/QueuedMainThread.h"
+#include "desktop/MemoryUserDefaults.h"
+#include "desktop/QueuedMainThread.h"
 #include "tests/support/Recorders.h"
 #include "tuner/AudioTypes.h"
 #include "tuner/NoteMapper.h"

@@ -1,7 +1,7 @@
 #include "panels/Preferences.h"
 
-#include "platform/MemoryUserDefaults.h"
-#include "platform/QueuedMainThread.h"
+#include "desktop/MemoryUserDefaults.h"
+#include "desktop/QueuedMainThread.h"
 #include "tests/panels/PanelTestSupport.h"
 #include "tuner/Tuner.h"
 

@@ -1,4 +1,4 @@
-#include "tests/app/QtEnvironment.h"
+#include "tests/support/QtEnvironment.h"
 
 #include <cstdlib>
 #include <memory>

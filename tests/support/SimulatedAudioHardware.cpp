@@ -1,4 +1,4 @@
-#include "platform/SimulatedAudioHardware.h"
+#include "tests/support/SimulatedAudioHardware.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 // so the tuner's threads meet here as they do in the program.
 #pragma once
 
-#include "platform/AudioHardware.h"
+#include "tuner/AudioHardware.h"
 
 #include <condition_variable>
 #include <cstddef>

@@ -2,9 +2,9 @@
 // default input device, and the tuner's threads meeting as in the program.
 #include "tuner/Tuner.h"
 
-#include "platform/MemoryUserDefaults.h"
-#include "platform/QueuedMainThread.h"
-#include "platform/SimulatedAudioHardware.h"
+#include "desktop/MemoryUserDefaults.h"
+#include "desktop/QueuedMainThread.h"
+#include "tests/support/SimulatedAudioHardware.h"
 #include "tests/support/Feed.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/Signals.h"

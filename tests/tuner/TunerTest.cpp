@@ -1,7 +1,7 @@
 #include "tuner/Tuner.h"
 
-#include "platform/MemoryUserDefaults.h"
-#include "platform/QueuedMainThread.h"
+#include "desktop/MemoryUserDefaults.h"
+#include "desktop/QueuedMainThread.h"
 #include "tests/support/Feed.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/Signals.h"

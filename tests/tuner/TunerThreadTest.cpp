@@ -3,8 +3,8 @@
 // is shared without an atomic.
 #include "tuner/Tuner.h"
 
-#include "platform/MemoryUserDefaults.h"
-#include "platform/QueuedMainThread.h"
+#include "desktop/MemoryUserDefaults.h"
+#include "desktop/QueuedMainThread.h"
 #include "tests/support/Feed.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/Signals.h"
