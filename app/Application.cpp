@@ -1,12 +1,12 @@
 #include "app/Application.h"
 
-#include "desktop/Alerts.h"
 #include "app/CaptureStatus.h"
 #include "app/Controller.h"
 #include "app/Options.h"
 #include "app/SignalTermination.h"
 #include "audio/FileAudioHardware.h"
 #include "audio/PulseAudioHardware.h"
+#include "desktop/Alerts.h"
 #include "desktop/QSettingsUserDefaults.h"
 #include "desktop/QtMainThread.h"
 #include "desktop/SoundSettings.h"

@@ -2,8 +2,8 @@
 // menu commands, pauses and resumes, and shapes the window's resizing.
 #pragma once
 
-#include "desktop/Alerts.h"
 #include "app/ResizeRule.h"
+#include "desktop/Alerts.h"
 #include "desktop/NotificationCenter.h"
 
 #include <QAction>

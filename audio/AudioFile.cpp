@@ -1,92 +1,90 @@
 #include "audio/AudioFile.h"
 
-#include <sndfile.h>
-
 #include <cerrno>
-#include <system_error>
-#include <utility>
-
+#include <sndfile.h>
 #include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
+#include <utility>
 
 namespace clefmark {
 
 namespace {
 
-// libsndfile's messages end in a full stop; inside parentheses it only gets
-// in the way.
-std::string trimmed(const char* message)
-{
-    std::string text = message ? message : "";
-    while (!text.empty() && (text.back() == '.' || text.back() == ' ' || text.back() == '\n'))
-        text.pop_back();
-    return text;
-}
-
-std::string systemMessage(int error)
-{
-    switch (error) {
-    case ENOENT:
-    case ENOTDIR:
-        return "no such file";
-    case EACCES:
-    case EPERM:
-        return "permission denied";
-    default: {
-        std::string text = std::generic_category().message(error);
-        if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
-            text[0] = static_cast<char>(text[0] - 'A' + 'a');
+    // libsndfile's messages end in a full stop; inside parentheses it only gets
+    // in the way.
+    std::string trimmed(const char* message)
+    {
+        std::string text = message ? message : "";
+        while (!text.empty() && (text.back() == '.' || text.back() == ' ' || text.back() == '\n'))
+            text.pop_back();
         return text;
     }
+
+    std::string systemMessage(int error)
+    {
+        switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            return "no such file";
+        case EACCES:
+        case EPERM:
+            return "permission denied";
+        default: {
+            std::string text = std::generic_category().message(error);
+            if (!text.empty() && text[0] >= 'A' && text[0] <= 'Z')
+                text[0] = static_cast<char>(text[0] - 'A' + 'a');
+            return text;
+        }
+        }
     }
-}
 
-// libsndfile reports a directory, an empty file and an unreadable file all as
-// "Format not recognised". Looking first gives the user the real reason.
-std::string checkPath(const std::string& path)
-{
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return systemMessage(errno);
-    if (S_ISDIR(info.st_mode))
-        return "is a directory";
-    if (S_ISREG(info.st_mode) && info.st_size == 0)
-        return "empty file";
-    if (::access(path.c_str(), R_OK) != 0)
-        return systemMessage(errno);
-    return {};
-}
-
-// sf_open's failures: the first four codes are libsndfile's public ones; any
-// other code comes from a reader that recognised its container but could not
-// use what the header says.
-std::string openFailure(int code, const char* message)
-{
-    const std::string detail = " (" + trimmed(message) + ")";
-    switch (code) {
-    case SF_ERR_UNRECOGNISED_FORMAT:
-        return "not an audio file" + detail;
-    case SF_ERR_SYSTEM:
-        return "cannot read the file" + detail;
-    case SF_ERR_MALFORMED_FILE:
-        return "damaged audio file" + detail;
-    case SF_ERR_UNSUPPORTED_ENCODING:
-        return "unsupported audio encoding" + detail;
-    default:
-        return "damaged or unsupported audio header" + detail;
+    // libsndfile reports a directory, an empty file and an unreadable file all as
+    // "Format not recognised". Looking first gives the user the real reason.
+    std::string checkPath(const std::string& path)
+    {
+        struct stat info { };
+        if (::stat(path.c_str(), &info) != 0)
+            return systemMessage(errno);
+        if (S_ISDIR(info.st_mode))
+            return "is a directory";
+        if (S_ISREG(info.st_mode) && info.st_size == 0)
+            return "empty file";
+        if (::access(path.c_str(), R_OK) != 0)
+            return systemMessage(errno);
+        return {};
     }
-}
 
-std::string formatName(int format, int command)
-{
-    SF_FORMAT_INFO info{};
-    info.format = format;
-    if (sf_command(nullptr, command, &info, sizeof info) != 0 || info.name == nullptr)
-        return "unknown";
-    return info.name;
-}
+    // sf_open's failures: the first four codes are libsndfile's public ones; any
+    // other code comes from a reader that recognised its container but could not
+    // use what the header says.
+    std::string openFailure(int code, const char* message)
+    {
+        const std::string detail = " (" + trimmed(message) + ")";
+        switch (code) {
+        case SF_ERR_UNRECOGNISED_FORMAT:
+            return "not an audio file" + detail;
+        case SF_ERR_SYSTEM:
+            return "cannot read the file" + detail;
+        case SF_ERR_MALFORMED_FILE:
+            return "damaged audio file" + detail;
+        case SF_ERR_UNSUPPORTED_ENCODING:
+            return "unsupported audio encoding" + detail;
+        default:
+            return "damaged or unsupported audio header" + detail;
+        }
+    }
 
-}  // namespace
+    std::string formatName(int format, int command)
+    {
+        SF_FORMAT_INFO info {};
+        info.format = format;
+        if (sf_command(nullptr, command, &info, sizeof info) != 0 || info.name == nullptr)
+            return "unknown";
+        return info.name;
+    }
+
+} // namespace
 
 AudioFile::~AudioFile()
 {
@@ -94,13 +92,13 @@ AudioFile::~AudioFile()
 }
 
 AudioFile::AudioFile(AudioFile&& other) noexcept
-    : file_(std::exchange(other.file_, nullptr)),
-      sampleRate_(std::exchange(other.sampleRate_, 0)),
-      channels_(std::exchange(other.channels_, 0)),
-      frames_(std::exchange(other.frames_, 0)),
-      description_(std::move(other.description_)),
-      error_(std::move(other.error_)),
-      readError_(std::exchange(other.readError_, false))
+    : file_(std::exchange(other.file_, nullptr))
+    , sampleRate_(std::exchange(other.sampleRate_, 0))
+    , channels_(std::exchange(other.channels_, 0))
+    , frames_(std::exchange(other.frames_, 0))
+    , description_(std::move(other.description_))
+    , error_(std::move(other.error_))
+    , readError_(std::exchange(other.readError_, false))
 {
     other.description_.clear();
     other.error_.clear();
@@ -141,7 +139,7 @@ bool AudioFile::open(const std::string& path)
         return false;
     }
 
-    SF_INFO info{};
+    SF_INFO info {};
     SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
     if (file == nullptr) {
         error_ = openFailure(sf_error(nullptr), sf_strerror(nullptr));
@@ -208,4 +206,4 @@ bool AudioFile::rewind()
     return true;
 }
 
-}  // namespace clefmark
+} // namespace clefmark

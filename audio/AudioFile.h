@@ -80,4 +80,4 @@ private:
     bool readError_ = false;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

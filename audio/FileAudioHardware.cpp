@@ -8,11 +8,11 @@ namespace clefmark {
 
 namespace {
 
-// Frames read from the file at a time, rounded down to whole cycles: a few
-// reads a second at common rates, each over in a fraction of a cycle.
-constexpr std::uint32_t kReadAheadFrames = 16384;
+    // Frames read from the file at a time, rounded down to whole cycles: a few
+    // reads a second at common rates, each over in a fraction of a cycle.
+    constexpr std::uint32_t kReadAheadFrames = 16384;
 
-}  // namespace
+} // namespace
 
 StreamFormat floatStreamFormat(int sampleRate, int channels)
 {
@@ -31,7 +31,8 @@ StreamFormat floatStreamFormat(int sampleRate, int channels)
 }
 
 FileAudioHardware::FileAudioHardware(std::uint32_t cycleFrames, bool loop)
-    : cycleFrames_(std::clamp<std::uint32_t>(cycleFrames, 1, kMaxCycleFrames)), loop_(loop)
+    : cycleFrames_(std::clamp<std::uint32_t>(cycleFrames, 1, kMaxCycleFrames))
+    , loop_(loop)
 {
 }
 
@@ -66,7 +67,7 @@ bool FileAudioHardware::open(const std::string& path)
         format_ = floatStreamFormat(file_.sampleRate(), file_.channels());
         chunkCapacity_ = std::max<std::uint32_t>(1, kReadAheadFrames / cycleFrames_) * cycleFrames_;
         const auto channels = static_cast<std::size_t>(file_.channels());
-        chunk_.assign(std::size_t{chunkCapacity_} * channels, 0.0f);
+        chunk_.assign(std::size_t { chunkCapacity_ } * channels, 0.0f);
     } else {
         format_ = {};
         chunkCapacity_ = 0;
@@ -103,7 +104,7 @@ void FileAudioHardware::removePropertyListener(AudioPropertyListener listener, v
 {
     std::lock_guard lock(controlMutex_);
     const auto found
-        = std::find(listeners_.begin(), listeners_.end(), std::pair{listener, context});
+        = std::find(listeners_.begin(), listeners_.end(), std::pair { listener, context });
     if (found != listeners_.end())
         listeners_.erase(found);
 }
@@ -302,12 +303,12 @@ void FileAudioHardware::play(AudioDeviceIOProc proc, void* clientData)
                 break;
         }
 
-        const AudioBuffer buffer{channels, frames * bytesPerFrame,
-                                 chunk_.data() + std::size_t{chunkPos_} * channels};
-        const AudioBufferList list{1, &buffer};
+        const AudioBuffer buffer { channels, frames * bytesPerFrame,
+            chunk_.data() + std::size_t { chunkPos_ } * channels };
+        const AudioBufferList list { 1, &buffer };
         // A sample time of 0 marks a cycle as invalid, so counting starts at 1.
-        const AudioTimeStamp inputTime{framesDelivered_ + 1};
-        const AudioTimeStamp now{framesDelivered_ + 1 + frames};
+        const AudioTimeStamp inputTime { framesDelivered_ + 1 };
+        const AudioTimeStamp now { framesDelivered_ + 1 + frames };
         proc(kDevice, &now, &list, &inputTime, nullptr, nullptr, clientData);
         framesDelivered_ += frames;
         chunkPos_ += frames;
@@ -317,7 +318,7 @@ void FileAudioHardware::play(AudioDeviceIOProc proc, void* clientData)
             break;
         }
     }
-    inputThread_.store(std::thread::id{}, std::memory_order_relaxed);
+    inputThread_.store(std::thread::id {}, std::memory_order_relaxed);
     // Not playing before finished: whoever sees the end and starts again
     // must find the thread done, not still "running".
     playing_.store(false, std::memory_order_release);
@@ -325,4 +326,4 @@ void FileAudioHardware::play(AudioDeviceIOProc proc, void* clientData)
         setFinished(file_.hasReadError() ? file_.error() : std::string());
 }
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -120,8 +120,8 @@ private:
     const std::uint32_t cycleFrames_;
     const bool loop_;
 
-    mutable std::mutex controlMutex_;  // everything below up to the next group
-    AudioFile file_;  // the input thread's alone while it runs
+    mutable std::mutex controlMutex_; // everything below up to the next group
+    AudioFile file_; // the input thread's alone while it runs
     StreamFormat format_;
     bool fileOpen_ = false;
     AudioDeviceIOProc proc_ = nullptr;
@@ -131,22 +131,22 @@ private:
     // would cost a system call per cycle. The input thread's alone while it
     // runs, like the counters.
     std::vector<float> chunk_;
-    std::uint32_t chunkCapacity_ = 0;  // frames
-    std::uint32_t chunkFrames_ = 0;    // frames read into it
-    std::uint32_t chunkPos_ = 0;       // the next frame to deliver
-    bool chunkEnded_ = false;          // no more to read after this chunk
+    std::uint32_t chunkCapacity_ = 0; // frames
+    std::uint32_t chunkFrames_ = 0; // frames read into it
+    std::uint32_t chunkPos_ = 0; // the next frame to deliver
+    bool chunkEnded_ = false; // no more to read after this chunk
     double framesDelivered_ = 0;
     std::vector<std::pair<AudioPropertyListener, void*>> listeners_;
 
     // Shared with the input thread.
     mutable std::mutex wakeMutex_;
     mutable std::condition_variable wake_;
-    bool stopRequested_ = false;  // under wakeMutex_
-    std::atomic<bool> finished_{false};
-    std::atomic<bool> playing_{false};
-    std::atomic<std::thread::id> inputThread_{};
+    bool stopRequested_ = false; // under wakeMutex_
+    std::atomic<bool> finished_ { false };
+    std::atomic<bool> playing_ { false };
+    std::atomic<std::thread::id> inputThread_ {};
     mutable std::mutex errorMutex_;
     std::string error_;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

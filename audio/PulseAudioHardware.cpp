@@ -1,7 +1,5 @@
 #include "audio/PulseAudioHardware.h"
 
-#include <pulse/pulseaudio.h>
-
 #include <algorithm>
 #include <atomic>
 #include <bit>
@@ -9,6 +7,7 @@
 #include <cstring>
 #include <map>
 #include <mutex>
+#include <pulse/pulseaudio.h>
 #include <thread>
 #include <utility>
 #include <vector>
@@ -17,83 +16,83 @@ namespace clefmark {
 
 namespace {
 
-// About 10 ms per input cycle: short enough that the tuner's 45 ms blocks
-// start close to the sound's arrival, long enough not to wake the loop
-// thread more often than needed.
-constexpr pa_usec_t kFragmentUsec = 10 * PA_USEC_PER_MSEC;
-// How often to look for a server while there is none.
-constexpr pa_usec_t kRetryUsec = 300 * PA_USEC_PER_MSEC;
+    // About 10 ms per input cycle: short enough that the tuner's 45 ms blocks
+    // start close to the sound's arrival, long enough not to wake the loop
+    // thread more often than needed.
+    constexpr pa_usec_t kFragmentUsec = 10 * PA_USEC_PER_MSEC;
+    // How often to look for a server while there is none.
+    constexpr pa_usec_t kRetryUsec = 300 * PA_USEC_PER_MSEC;
 
-unsigned bitOf(AudioHardwareProperty property)
-{
-    return 1u << static_cast<unsigned>(property);
-}
-
-// Held for a whole control call: the loop thread holds the same lock while it
-// dispatches callbacks, so nothing of ours runs on it meanwhile.
-class LoopLock {
-public:
-    explicit LoopLock(pa_threaded_mainloop* loop)
-        : loop_(loop)
+    unsigned bitOf(AudioHardwareProperty property)
     {
-        pa_threaded_mainloop_lock(loop_);
+        return 1u << static_cast<unsigned>(property);
     }
-    ~LoopLock() { pa_threaded_mainloop_unlock(loop_); }
-    LoopLock(const LoopLock&) = delete;
-    LoopLock& operator=(const LoopLock&) = delete;
 
-private:
-    pa_threaded_mainloop* loop_;
-};
+    // Held for a whole control call: the loop thread holds the same lock while it
+    // dispatches callbacks, so nothing of ours runs on it meanwhile.
+    class LoopLock {
+    public:
+        explicit LoopLock(pa_threaded_mainloop* loop)
+            : loop_(loop)
+        {
+            pa_threaded_mainloop_lock(loop_);
+        }
+        ~LoopLock() { pa_threaded_mainloop_unlock(loop_); }
+        LoopLock(const LoopLock&) = delete;
+        LoopLock& operator=(const LoopLock&) = delete;
 
-struct Source {
-    AudioDeviceID id = kNoAudioDevice;
-    std::string name;
-    std::uint32_t rate = 0;
-    std::uint32_t channels = 0;
-    pa_channel_map channelMap{};
-};
+    private:
+        pa_threaded_mainloop* loop_;
+    };
 
-struct Snapshot {
-    std::string defaultSource;
-    std::string defaultSink;
-    std::vector<Source> sources;
+    struct Source {
+        AudioDeviceID id = kNoAudioDevice;
+        std::string name;
+        std::uint32_t rate = 0;
+        std::uint32_t channels = 0;
+        pa_channel_map channelMap {};
+    };
 
-    const Source* byName(const std::string& name) const
+    struct Snapshot {
+        std::string defaultSource;
+        std::string defaultSink;
+        std::vector<Source> sources;
+
+        const Source* byName(const std::string& name) const
+        {
+            for (const Source& s : sources)
+                if (s.name == name)
+                    return &s;
+            return nullptr;
+        }
+        const Source* byId(AudioDeviceID id) const
+        {
+            for (const Source& s : sources)
+                if (s.id == id)
+                    return &s;
+            return nullptr;
+        }
+        // The default source as the tuner sees it: none while the server names
+        // a source whose description has not arrived.
+        const Source* defaultEntry() const { return byName(defaultSource); }
+    };
+
+    bool sameFormat(const Source& a, const Source& b)
     {
-        for (const Source& s : sources)
-            if (s.name == name)
-                return &s;
-        return nullptr;
+        return a.rate == b.rate && a.channels == b.channels;
     }
-    const Source* byId(AudioDeviceID id) const
+
+    bool sameSources(const std::vector<Source>& a, const std::vector<Source>& b)
     {
-        for (const Source& s : sources)
-            if (s.id == id)
-                return &s;
-        return nullptr;
-    }
-    // The default source as the tuner sees it: none while the server names
-    // a source whose description has not arrived.
-    const Source* defaultEntry() const { return byName(defaultSource); }
-};
-
-bool sameFormat(const Source& a, const Source& b)
-{
-    return a.rate == b.rate && a.channels == b.channels;
-}
-
-bool sameSources(const std::vector<Source>& a, const std::vector<Source>& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i].id != b[i].id || !sameFormat(a[i], b[i]))
+        if (a.size() != b.size())
             return false;
-    return true;
-}
+        for (std::size_t i = 0; i < a.size(); ++i)
+            if (a[i].id != b[i].id || !sameFormat(a[i], b[i]))
+                return false;
+        return true;
+    }
 
-}  // namespace
+} // namespace
 
 struct PulseAudioHardware::Impl {
     // One running record stream. Owned by its binding; touched by the loop
@@ -144,8 +143,8 @@ struct PulseAudioHardware::Impl {
     static void serverInfoCallback(pa_context* c, const pa_server_info* info, void* userdata);
     static void sourceInfoCallback(
         pa_context* c, const pa_source_info* info, int eol, void* userdata);
-    static void retryCallback(pa_mainloop_api* api, pa_time_event* event, const struct timeval* tv,
-                              void* userdata);
+    static void retryCallback(
+        pa_mainloop_api* api, pa_time_event* event, const struct timeval* tv, void* userdata);
     static void readCallback(pa_stream* stream, std::size_t nbytes, void* userdata);
     static void retiringStateCallback(pa_stream* stream, void* userdata);
     static void deliver(Capture& capture, const void* data, std::size_t bytes);
@@ -176,7 +175,7 @@ struct PulseAudioHardware::Impl {
     Snapshot snapshot;
     std::map<std::string, AudioDeviceID> ids;
     AudioDeviceID nextId = 1;
-    std::atomic<bool> connected{false};
+    std::atomic<bool> connected { false };
 
     // Pending notifications, as property bits.
     std::mutex notifyMutex;
@@ -192,7 +191,8 @@ struct PulseAudioHardware::Impl {
     std::thread notifier;
 };
 
-PulseAudioHardware::Impl::Impl(std::string name) : applicationName(std::move(name))
+PulseAudioHardware::Impl::Impl(std::string name)
+    : applicationName(std::move(name))
 {
     notifier = std::thread([this] { notifierMain(); });
 
@@ -293,7 +293,7 @@ void PulseAudioHardware::Impl::connectionLost()
             bits |= bitOf(AudioHardwareProperty::DefaultOutputDevice);
         if (!snapshot.sources.empty())
             bits |= bitOf(AudioHardwareProperty::Devices);
-        snapshot = Snapshot{};
+        snapshot = Snapshot {};
     }
     post(bits);
     scheduleRetry();
@@ -303,14 +303,14 @@ void PulseAudioHardware::Impl::scheduleRetry()
 {
     if (shuttingDown || retry != nullptr)
         return;
-    struct timeval when {};
+    struct timeval when { };
     pa_gettimeofday(&when);
     pa_timeval_add(&when, kRetryUsec);
     retry = api->time_new(api, &when, &retryCallback, this);
 }
 
-void PulseAudioHardware::Impl::retryCallback(pa_mainloop_api* api, pa_time_event* event,
-                                             const struct timeval*, void* userdata)
+void PulseAudioHardware::Impl::retryCallback(
+    pa_mainloop_api* api, pa_time_event* event, const struct timeval*, void* userdata)
 {
     auto* self = static_cast<Impl*>(userdata);
     api->time_free(event);
@@ -349,8 +349,8 @@ void PulseAudioHardware::Impl::contextStateCallback(pa_context* c, void* userdat
     }
 }
 
-void PulseAudioHardware::Impl::subscribeCallback(pa_context* c, pa_subscription_event_type_t type,
-                                                 std::uint32_t, void* userdata)
+void PulseAudioHardware::Impl::subscribeCallback(
+    pa_context* c, pa_subscription_event_type_t type, std::uint32_t, void* userdata)
 {
     auto* self = static_cast<Impl*>(userdata);
     if (c != self->context)
@@ -371,10 +371,10 @@ void PulseAudioHardware::Impl::refresh()
         refreshAgain = true;
         return;
     }
-    building = Snapshot{};
+    building = Snapshot {};
     pa_operation* op = pa_context_get_server_info(context, &serverInfoCallback, this);
     if (op == nullptr)
-        return;  // the context is failing; its state callback follows
+        return; // the context is failing; its state callback follows
     refreshing = true;
     pa_operation_unref(op);
 }
@@ -388,8 +388,8 @@ void PulseAudioHardware::Impl::refreshDone()
     }
 }
 
-void PulseAudioHardware::Impl::serverInfoCallback(pa_context* c, const pa_server_info* info,
-                                                  void* userdata)
+void PulseAudioHardware::Impl::serverInfoCallback(
+    pa_context* c, const pa_server_info* info, void* userdata)
 {
     auto* self = static_cast<Impl*>(userdata);
     if (c != self->context)
@@ -446,7 +446,7 @@ void PulseAudioHardware::Impl::commit()
             source.id = it->second;
         }
         std::sort(building.sources.begin(), building.sources.end(),
-                  [](const Source& a, const Source& b) { return a.id < b.id; });
+            [](const Source& a, const Source& b) { return a.id < b.id; });
 
         // Server change events come for the default sink as well, and a
         // source's change events for its volume or state: tell the tuner only
@@ -463,13 +463,13 @@ void PulseAudioHardware::Impl::commit()
         if (!sameSources(snapshot.sources, building.sources))
             bits |= bitOf(AudioHardwareProperty::Devices);
         snapshot = std::move(building);
-        building = Snapshot{};
+        building = Snapshot {};
     }
     post(bits);
 }
 
-PulseAudioHardware::Impl::Binding* PulseAudioHardware::Impl::findBinding(AudioDeviceID device,
-                                                                         AudioDeviceIOProc proc)
+PulseAudioHardware::Impl::Binding* PulseAudioHardware::Impl::findBinding(
+    AudioDeviceID device, AudioDeviceIOProc proc)
 {
     for (Binding& binding : bindings)
         if (binding.device == device && binding.proc == proc)
@@ -539,9 +539,9 @@ void PulseAudioHardware::Impl::readCallback(pa_stream* stream, std::size_t, void
         const void* data = nullptr;
         std::size_t bytes = 0;
         if (pa_stream_peek(stream, &data, &bytes) < 0)
-            return;  // the stream failed; its context's failure reports it
+            return; // the stream failed; its context's failure reports it
         if (bytes == 0)
-            return;  // nothing more buffered
+            return; // nothing more buffered
         deliver(capture, data, bytes);
         if (pa_stream_drop(stream) < 0)
             return;
@@ -550,12 +550,12 @@ void PulseAudioHardware::Impl::readCallback(pa_stream* stream, std::size_t, void
 
 void PulseAudioHardware::Impl::deliver(Capture& capture, const void* data, std::size_t bytes)
 {
-    AudioBufferList none{0, nullptr};
+    AudioBufferList none { 0, nullptr };
     auto call = [&](const void* samples, std::size_t size) {
-        const AudioBuffer buffer{capture.channels, static_cast<std::uint32_t>(size), samples};
-        const AudioBufferList list{1, &buffer};
+        const AudioBuffer buffer { capture.channels, static_cast<std::uint32_t>(size), samples };
+        const AudioBufferList list { 1, &buffer };
         // 0 would mark the cycle as invalid, hence the 1.
-        const AudioTimeStamp time{static_cast<double>(capture.frames + 1)};
+        const AudioTimeStamp time { static_cast<double>(capture.frames + 1) };
         capture.proc(capture.device, &time, &list, &time, &none, &time, capture.clientData);
         capture.frames += size / capture.frameBytes;
     };
@@ -602,9 +602,8 @@ void PulseAudioHardware::Impl::notifierMain()
 void PulseAudioHardware::Impl::dispatch(unsigned bits)
 {
     std::lock_guard delivery(deliveryMutex);
-    for (const AudioHardwareProperty property :
-         {AudioHardwareProperty::DefaultInputDevice, AudioHardwareProperty::DefaultOutputDevice,
-          AudioHardwareProperty::Devices}) {
+    for (const AudioHardwareProperty property : { AudioHardwareProperty::DefaultInputDevice,
+             AudioHardwareProperty::DefaultOutputDevice, AudioHardwareProperty::Devices }) {
         if ((bits & bitOf(property)) == 0)
             continue;
         std::vector<Listener> round;
@@ -641,7 +640,7 @@ void PulseAudioHardware::addPropertyListener(AudioPropertyListener listener, voi
     if (listener == nullptr)
         return;
     std::lock_guard lock(impl_->listenersMutex);
-    impl_->listeners.push_back({listener, context});
+    impl_->listeners.push_back({ listener, context });
 }
 
 void PulseAudioHardware::removePropertyListener(AudioPropertyListener listener, void* context)
@@ -649,7 +648,7 @@ void PulseAudioHardware::removePropertyListener(AudioPropertyListener listener, 
     {
         std::lock_guard lock(impl_->listenersMutex);
         auto& all = impl_->listeners;
-        auto it = std::find(all.begin(), all.end(), Impl::Listener{listener, context});
+        auto it = std::find(all.begin(), all.end(), Impl::Listener { listener, context });
         if (it == all.end())
             return;
         all.erase(it);
@@ -685,7 +684,7 @@ bool PulseAudioHardware::bufferFrameSize(AudioDeviceID device, std::uint32_t& fr
     if (source == nullptr)
         return false;
     frames = static_cast<std::uint32_t>(
-        std::uint64_t{source->rate} * kFragmentUsec / PA_USEC_PER_SEC);
+        std::uint64_t { source->rate } * kFragmentUsec / PA_USEC_PER_SEC);
     return true;
 }
 
@@ -729,7 +728,7 @@ bool PulseAudioHardware::addIOProc(AudioDeviceID device, AudioDeviceIOProc proc,
             binding->capture->clientData = clientData;
         return true;
     }
-    m.bindings.push_back({device, proc, clientData, nullptr});
+    m.bindings.push_back({ device, proc, clientData, nullptr });
     return true;
 }
 
@@ -741,9 +740,8 @@ bool PulseAudioHardware::removeIOProc(AudioDeviceID device, AudioDeviceIOProc pr
     if (pa_threaded_mainloop_in_thread(m.loop))
         return false;
     LoopLock lock(m.loop);
-    auto it = std::find_if(m.bindings.begin(), m.bindings.end(), [&](const Impl::Binding& b) {
-        return b.device == device && b.proc == proc;
-    });
+    auto it = std::find_if(m.bindings.begin(), m.bindings.end(),
+        [&](const Impl::Binding& b) { return b.device == device && b.proc == proc; });
     if (it == m.bindings.end())
         return true;
     if (it->capture != nullptr)
@@ -774,7 +772,7 @@ bool PulseAudioHardware::start(AudioDeviceID device, AudioDeviceIOProc proc)
         source = *known;
     }
 
-    pa_sample_spec sampleFormat{};
+    pa_sample_spec sampleFormat {};
     sampleFormat.format = PA_SAMPLE_FLOAT32NE;
     sampleFormat.rate = source.rate;
     sampleFormat.channels = static_cast<std::uint8_t>(source.channels);
@@ -783,7 +781,8 @@ bool PulseAudioHardware::start(AudioDeviceID device, AudioDeviceIOProc proc)
     // The source's own channel map, so the server does not remix.
     pa_channel_map map = source.channelMap;
     if (pa_channel_map_compatible(&map, &sampleFormat) == 0
-        && pa_channel_map_init_extend(&map, sampleFormat.channels, PA_CHANNEL_MAP_DEFAULT) == nullptr)
+        && pa_channel_map_init_extend(&map, sampleFormat.channels, PA_CHANNEL_MAP_DEFAULT)
+            == nullptr)
         return false;
 
     auto capture = std::make_unique<Impl::Capture>();
@@ -807,7 +806,7 @@ bool PulseAudioHardware::start(AudioDeviceID device, AudioDeviceIOProc proc)
         return false;
     pa_stream_set_read_callback(stream, &Impl::readCallback, capture.get());
 
-    pa_buffer_attr attr{};
+    pa_buffer_attr attr {};
     attr.maxlength = static_cast<std::uint32_t>(-1);
     attr.tlength = static_cast<std::uint32_t>(-1);
     attr.prebuf = static_cast<std::uint32_t>(-1);
@@ -844,4 +843,4 @@ bool PulseAudioHardware::stop(AudioDeviceID device, AudioDeviceIOProc proc)
     return true;
 }
 
-}  // namespace clefmark
+} // namespace clefmark

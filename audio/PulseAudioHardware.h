@@ -111,4 +111,4 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -2,14 +2,13 @@
 // benchmarks that compare programs rather than functions.
 #pragma once
 
+#include <chrono>
 #include <fcntl.h>
 #include <spawn.h>
+#include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <chrono>
-#include <string>
 #include <vector>
 
 extern char** environ;
@@ -17,7 +16,7 @@ extern char** environ;
 namespace clefmark::bench {
 
 struct ChildTimes {
-    double cpu = -1.0;  // user + system seconds; negative when it could not run or failed
+    double cpu = -1.0; // user + system seconds; negative when it could not run or failed
     double wall = 0.0;
 };
 
@@ -44,7 +43,7 @@ inline ChildTimes runChild(const std::vector<std::string>& args)
         return times;
 
     int status = 0;
-    rusage usage{};
+    rusage usage {};
     if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return times;
     times.wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
@@ -53,4 +52,4 @@ inline ChildTimes runChild(const std::vector<std::string>& args)
     return times;
 }
 
-}  // namespace clefmark::bench
+} // namespace clefmark::bench

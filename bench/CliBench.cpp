@@ -6,7 +6,6 @@
 #include "tests/support/Signals.h"
 
 #include <benchmark/benchmark.h>
-
 #include <string>
 #include <vector>
 
@@ -18,7 +17,7 @@ const std::string& fiveMinutes()
 {
     static clefmark::test::TempDir dir;
     static const std::string path = [] {
-        const double notes[] = {82.41, 110.0, 146.83, 196.0, 246.94, 329.63, 440.0, 261.63};
+        const double notes[] = { 82.41, 110.0, 146.83, 196.0, 246.94, 329.63, 440.0, 261.63 };
         std::vector<float> samples;
         while (samples.size() < 300u * 44100u) {
             for (double f : notes) {
@@ -47,9 +46,10 @@ void BM_AnalyseFiveMinutes(benchmark::State& state)
     double schmitt = 0.0;
     double yinfast = 0.0;
     for (auto _ : state) {
-        const double c = childCpuSeconds({CLEFMARK_CLI_PATH, "analyze", "--format", "jsonl", file});
-        const double s = childCpuSeconds({"aubiopitch", "-p", "schmitt", "-i", file});
-        const double y = childCpuSeconds({"aubiopitch", "-p", "yinfast", "-i", file});
+        const double c
+            = childCpuSeconds({ CLEFMARK_CLI_PATH, "analyze", "--format", "jsonl", file });
+        const double s = childCpuSeconds({ "aubiopitch", "-p", "schmitt", "-i", file });
+        const double y = childCpuSeconds({ "aubiopitch", "-p", "yinfast", "-i", file });
         if (c < 0.0) {
             state.SkipWithError("clefmark-cli failed");
             return;
@@ -74,6 +74,6 @@ void BM_AnalyseFiveMinutes(benchmark::State& state)
 
 BENCHMARK(BM_AnalyseFiveMinutes)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

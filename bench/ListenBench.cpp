@@ -8,7 +8,6 @@
 #include "tests/support/Signals.h"
 
 #include <benchmark/benchmark.h>
-
 #include <string>
 
 namespace {
@@ -19,8 +18,8 @@ const std::string& steadyTone()
     static clefmark::test::TempDir dir;
     static const std::string path = [] {
         const std::string file = dir.file("tone.wav");
-        clefmark::test::writeFloatFile(file, clefmark::test::periodicSine(200, 0.5f, 10 * 44100),
-                                       1, 44100);
+        clefmark::test::writeFloatFile(
+            file, clefmark::test::periodicSine(200, 0.5f, 10 * 44100), 1, 44100);
         return file;
     }();
     return path;
@@ -32,8 +31,8 @@ void BM_ListenTenSeconds(benchmark::State& state)
     double cpu = 0.0;
     double wall = 0.0;
     for (auto _ : state) {
-        const clefmark::bench::ChildTimes t = clefmark::bench::runChild({CLEFMARK_CLI_PATH, "listen", "--input", file, "--duration",
-                                       "10", "--format", "jsonl"});
+        const clefmark::bench::ChildTimes t = clefmark::bench::runChild({ CLEFMARK_CLI_PATH,
+            "listen", "--input", file, "--duration", "10", "--format", "jsonl" });
         if (t.cpu < 0.0) {
             state.SkipWithError("clefmark-cli listen failed");
             return;
@@ -50,6 +49,6 @@ void BM_ListenTenSeconds(benchmark::State& state)
 
 BENCHMARK(BM_ListenTenSeconds)->UseManualTime()->Iterations(3)->Unit(benchmark::kMillisecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

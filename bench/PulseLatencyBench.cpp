@@ -35,16 +35,15 @@
 // Figures: median and worst in ms, and in analysis blocks (1/22 s). The goals
 // are a median within one block plus 25 ms and a worst within two blocks
 // plus 25 ms, given alongside as *_goal_ms.
-#include "desktop/MemoryUserDefaults.h"
 #include "audio/PulseAudioHardware.h"
+#include "desktop/MemoryUserDefaults.h"
 #include "desktop/QueuedMainThread.h"
 #include "tests/support/PulseDaemon.h"
 #include "tests/support/PulseTone.h"
 #include "tuner/Tuner.h"
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <chrono>
 #include <optional>
 #include <string>
@@ -54,131 +53,133 @@
 namespace clefmark {
 namespace {
 
-using Clock = std::chrono::system_clock;
-using namespace std::chrono_literals;
+    using Clock = std::chrono::system_clock;
+    using namespace std::chrono_literals;
 
-constexpr int kOnsets = 20;
-constexpr double kBlockMs = 1000.0 / 22.0;
+    constexpr int kOnsets = 20;
+    constexpr double kBlockMs = 1000.0 / 22.0;
 
-// Takes the time of the first update with the awaited note. Main thread only.
-class NoteClock final : public NoteDisplay {
-public:
-    void await(int note)
+    // Takes the time of the first update with the awaited note. Main thread only.
+    class NoteClock final : public NoteDisplay {
+    public:
+        void await(int note)
+        {
+            awaited_ = note;
+            shown_.reset();
+        }
+        void setNote(int note) override
+        {
+            if (note == awaited_ && !shown_)
+                shown_ = Clock::now();
+        }
+        const std::optional<Clock::time_point>& shown() const { return shown_; }
+
+    private:
+        int awaited_ = -1;
+        std::optional<Clock::time_point> shown_;
+    };
+
+    // Runs the main thread's tasks for `span`, or until `done`.
+    template <typename Done>
+    bool runMainThread(QueuedMainThread& mainThread, std::chrono::microseconds span, Done done)
     {
-        awaited_ = note;
-        shown_.reset();
+        const auto end = std::chrono::steady_clock::now() + span;
+        while (std::chrono::steady_clock::now() < end) {
+            mainThread.runPending();
+            if (done())
+                return true;
+            std::this_thread::sleep_for(200us);
+        }
+        return false;
     }
-    void setNote(int note) override
+
+    void BM_ToneOnsetToDisplay(
+        benchmark::State& state, const char* sink, const char* source, std::uint32_t rate)
     {
-        if (note == awaited_ && !shown_)
-            shown_ = Clock::now();
-    }
-    const std::optional<Clock::time_point>& shown() const { return shown_; }
-
-private:
-    int awaited_ = -1;
-    std::optional<Clock::time_point> shown_;
-};
-
-// Runs the main thread's tasks for `span`, or until `done`.
-template <typename Done>
-bool runMainThread(QueuedMainThread& mainThread, std::chrono::microseconds span, Done done)
-{
-    const auto end = std::chrono::steady_clock::now() + span;
-    while (std::chrono::steady_clock::now() < end) {
-        mainThread.runPending();
-        if (done())
-            return true;
-        std::this_thread::sleep_for(200us);
-    }
-    return false;
-}
-
-void BM_ToneOnsetToDisplay(benchmark::State& state, const char* sink, const char* source,
-                           std::uint32_t rate)
-{
-    if (const std::string reason = test::PulseDaemon::unavailableReason(); !reason.empty()) {
-        state.SkipWithError(reason.c_str());
-        return;
-    }
-    test::PulseDaemon daemon;
-    if (!daemon.pactl({"set-default-source", source})) {
-        state.SkipWithError(("pactl failed: " + daemon.lastOutput()).c_str());
-        return;
-    }
-    PulseAudioHardware hardware("Clefmark latency bench");
-    MemoryUserDefaults defaults;
-    QueuedMainThread mainThread;
-    NoteClock display;
-    std::vector<double> latencies;
-    double sinkLatencyMs = 0.0;
-    {
-        Tuner tuner(defaults, mainThread, &hardware);
-        tuner.setClefmark(&display);
-        tuner.start();
-        if (!runMainThread(mainThread, 10s,
-                           [&] { return tuner.captureState() == CaptureState::Running; })) {
-            state.SkipWithError("capture did not start");
+        if (const std::string reason = test::PulseDaemon::unavailableReason(); !reason.empty()) {
+            state.SkipWithError(reason.c_str());
             return;
         }
-        test::TonePlayer tone(sink, rate);
-
-        const struct {
-            double frequency;
-            int note;
-        } tones[] = {{440.0, 57}, {329.6276, 52}};
-
-        for (auto _ : state) {
-            latencies.clear();
-            sinkLatencyMs = 0.0;
-            for (int i = 0; i < kOnsets; ++i) {
-                // Silences of 400 to 444 ms, so the onsets fall all over the
-                // analysis block being filled.
-                tone.silence();
-                runMainThread(mainThread, 400ms + i * 2300us, [] { return false; });
-                const auto& t = tones[i % 2];
-                display.await(t.note);
-                tone.play(t.frequency, 0.5);
-                const Clock::time_point onset = tone.onsetTime();
-                sinkLatencyMs
-                    += std::chrono::duration<double, std::milli>(tone.lastSinkLatency()).count()
-                    / kOnsets;
-                if (!runMainThread(mainThread, 3s, [&] { return display.shown().has_value(); })) {
-                    state.SkipWithError("a tone was not shown within 3 s");
-                    return;
-                }
-                latencies.push_back(
-                    std::chrono::duration<double, std::milli>(*display.shown() - onset).count());
-            }
+        test::PulseDaemon daemon;
+        if (!daemon.pactl({ "set-default-source", source })) {
+            state.SkipWithError(("pactl failed: " + daemon.lastOutput()).c_str());
+            return;
         }
-        tuner.setClefmark(nullptr);
+        PulseAudioHardware hardware("Clefmark latency bench");
+        MemoryUserDefaults defaults;
+        QueuedMainThread mainThread;
+        NoteClock display;
+        std::vector<double> latencies;
+        double sinkLatencyMs = 0.0;
+        {
+            Tuner tuner(defaults, mainThread, &hardware);
+            tuner.setClefmark(&display);
+            tuner.start();
+            if (!runMainThread(mainThread, 10s,
+                    [&] { return tuner.captureState() == CaptureState::Running; })) {
+                state.SkipWithError("capture did not start");
+                return;
+            }
+            test::TonePlayer tone(sink, rate);
+
+            const struct {
+                double frequency;
+                int note;
+            } tones[] = { { 440.0, 57 }, { 329.6276, 52 } };
+
+            for (auto _ : state) {
+                latencies.clear();
+                sinkLatencyMs = 0.0;
+                for (int i = 0; i < kOnsets; ++i) {
+                    // Silences of 400 to 444 ms, so the onsets fall all over the
+                    // analysis block being filled.
+                    tone.silence();
+                    runMainThread(mainThread, 400ms + i * 2300us, [] { return false; });
+                    const auto& t = tones[i % 2];
+                    display.await(t.note);
+                    tone.play(t.frequency, 0.5);
+                    const Clock::time_point onset = tone.onsetTime();
+                    sinkLatencyMs
+                        += std::chrono::duration<double, std::milli>(tone.lastSinkLatency()).count()
+                        / kOnsets;
+                    if (!runMainThread(
+                            mainThread, 3s, [&] { return display.shown().has_value(); })) {
+                        state.SkipWithError("a tone was not shown within 3 s");
+                        return;
+                    }
+                    latencies.push_back(
+                        std::chrono::duration<double, std::milli>(*display.shown() - onset)
+                            .count());
+                }
+            }
+            tuner.setClefmark(nullptr);
+        }
+
+        std::sort(latencies.begin(), latencies.end());
+        const double median = (latencies[kOnsets / 2 - 1] + latencies[kOnsets / 2]) / 2.0;
+        const double worst = latencies.back();
+        state.counters["median_ms"] = median;
+        state.counters["worst_ms"] = worst;
+        state.counters["best_ms"] = latencies.front();
+        state.counters["median_blocks"] = median / kBlockMs;
+        state.counters["worst_blocks"] = worst / kBlockMs;
+        state.counters["sink_latency_ms"] = sinkLatencyMs;
+        state.counters["median_goal_ms"] = kBlockMs + 25.0;
+        state.counters["worst_goal_ms"] = 2.0 * kBlockMs + 25.0;
     }
 
-    std::sort(latencies.begin(), latencies.end());
-    const double median = (latencies[kOnsets / 2 - 1] + latencies[kOnsets / 2]) / 2.0;
-    const double worst = latencies.back();
-    state.counters["median_ms"] = median;
-    state.counters["worst_ms"] = worst;
-    state.counters["best_ms"] = latencies.front();
-    state.counters["median_blocks"] = median / kBlockMs;
-    state.counters["worst_blocks"] = worst / kBlockMs;
-    state.counters["sink_latency_ms"] = sinkLatencyMs;
-    state.counters["median_goal_ms"] = kBlockMs + 25.0;
-    state.counters["worst_goal_ms"] = 2.0 * kBlockMs + 25.0;
-}
+    BENCHMARK_CAPTURE(BM_ToneOnsetToDisplay, source_44100, test::PulseDaemon::kSink44,
+        test::PulseDaemon::kSource44, 44100)
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+    BENCHMARK_CAPTURE(BM_ToneOnsetToDisplay, source_48000, test::PulseDaemon::kSink48,
+        test::PulseDaemon::kSource48, 48000)
+        ->Iterations(1)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
 
-BENCHMARK_CAPTURE(BM_ToneOnsetToDisplay, source_44100, test::PulseDaemon::kSink44,
-                  test::PulseDaemon::kSource44, 44100)
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
-BENCHMARK_CAPTURE(BM_ToneOnsetToDisplay, source_48000, test::PulseDaemon::kSink48,
-                  test::PulseDaemon::kSource48, 48000)
-    ->Iterations(1)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime();
-
-}  // namespace
-}  // namespace clefmark
+} // namespace
+} // namespace clefmark
 
 BENCHMARK_MAIN();

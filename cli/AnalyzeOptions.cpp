@@ -17,8 +17,7 @@ ParsedAnalyzeOptions parseAnalyzeOptions(std::span<const std::string_view> args)
                 = parseCycleFrames(reader.value(), AnalyzeOptions::kMaxCycleFrames, o.cycleFrames);
         else if (reader.name() == "--format")
             parsed.error = parseFormat(reader.value(),
-                                       {OutputFormat::Text, OutputFormat::Jsonl, OutputFormat::Tsv},
-                                       o.format);
+                { OutputFormat::Text, OutputFormat::Jsonl, OutputFormat::Tsv }, o.format);
         else
             parsed.error = unknownOption(reader.argument(), "analyze");
     }
@@ -84,4 +83,4 @@ not, 2 when none was or the options were wrong.
 )";
 }
 
-}  // namespace clefmark::cli
+} // namespace clefmark::cli

@@ -36,4 +36,4 @@ ParsedAnalyzeOptions parseAnalyzeOptions(std::span<const std::string_view> args)
 /// The text of `clefmark-cli analyze --help`.
 std::string analyzeHelp();
 
-}  // namespace clefmark::cli
+} // namespace clefmark::cli

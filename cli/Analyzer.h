@@ -21,8 +21,8 @@ struct FileAnalysis {
 
 /// Analyses the file at `path` with a tuner of its own, formatting its
 /// records with `formatter`. Nothing is written anywhere.
-FileAnalysis analyzeFile(const std::string& path, const AnalyzeOptions& options,
-                         const RecordFormatter& formatter);
+FileAnalysis analyzeFile(
+    const std::string& path, const AnalyzeOptions& options, const RecordFormatter& formatter);
 
 /// The whole command: parses `args` (those after "analyze"), analyses every
 /// file and writes the records to standard output and problems to standard
@@ -30,4 +30,4 @@ FileAnalysis analyzeFile(const std::string& path, const AnalyzeOptions& options,
 /// some were, 2 when none was or the arguments were wrong.
 int runAnalyze(std::span<const std::string_view> args);
 
-}  // namespace clefmark::cli
+} // namespace clefmark::cli

@@ -82,8 +82,8 @@ bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string&
     return true;
 }
 
-std::string parseCycleFrames(std::optional<std::string_view> value, std::uint32_t maxFrames,
-                             std::uint32_t& frames)
+std::string parseCycleFrames(
+    std::optional<std::string_view> value, std::uint32_t maxFrames, std::uint32_t& frames)
 {
     const std::string max = std::to_string(maxFrames);
     if (!value)
@@ -96,7 +96,7 @@ std::string parseCycleFrames(std::optional<std::string_view> value, std::uint32_
 }
 
 std::string parseFormat(std::optional<std::string_view> value,
-                        std::initializer_list<OutputFormat> allowed, OutputFormat& format)
+    std::initializer_list<OutputFormat> allowed, OutputFormat& format)
 {
     std::string names;
     for (const OutputFormat f : allowed) {
@@ -127,7 +127,7 @@ std::optional<long long> wholeNumber(std::string_view text)
         return std::nullopt;
     long long value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc{} || end != text.data() + text.size())
+    if (ec != std::errc {} || end != text.data() + text.size())
         return std::nullopt;
     return value;
 }
@@ -140,11 +140,14 @@ std::string quoted(std::string_view text)
 std::string_view formatName(OutputFormat format)
 {
     switch (format) {
-    case OutputFormat::Text: return "text";
-    case OutputFormat::Jsonl: return "jsonl";
-    case OutputFormat::Tsv: return "tsv";
+    case OutputFormat::Text:
+        return "text";
+    case OutputFormat::Jsonl:
+        return "jsonl";
+    case OutputFormat::Tsv:
+        return "tsv";
     }
     return "text";
 }
 
-}  // namespace clefmark::cli
+} // namespace clefmark::cli

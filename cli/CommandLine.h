@@ -5,8 +5,8 @@
 #pragma once
 
 #include "cli/RecordFormat.h"
-#include "tuner/UserDefaults.h"
 #include "tuner/Tuner.h"
+#include "tuner/UserDefaults.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -37,7 +37,10 @@ void seedDefaults(UserDefaults& defaults, const CommonOptions& options);
 /// only) or as the next argument ("--format jsonl").
 class OptionReader {
 public:
-    explicit OptionReader(std::span<const std::string_view> args) : args_(args) {}
+    explicit OptionReader(std::span<const std::string_view> args)
+        : args_(args)
+    {
+    }
 
     /// Moves to the next argument, skipping the "--" that ends the options.
     /// False when there is none.
@@ -71,10 +74,10 @@ bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string&
 
 /// The checks of option values; each returns the error, or empty when the
 /// value was accepted and stored.
-std::string parseCycleFrames(std::optional<std::string_view> value, std::uint32_t maxFrames,
-                             std::uint32_t& frames);
+std::string parseCycleFrames(
+    std::optional<std::string_view> value, std::uint32_t maxFrames, std::uint32_t& frames);
 std::string parseFormat(std::optional<std::string_view> value,
-                        std::initializer_list<OutputFormat> allowed, OutputFormat& format);
+    std::initializer_list<OutputFormat> allowed, OutputFormat& format);
 
 /// "'ARG': unknown option (see 'clefmark-cli COMMAND --help')".
 std::string unknownOption(std::string_view argument, std::string_view command);
@@ -86,4 +89,4 @@ std::string quoted(std::string_view text);
 /// "text", "jsonl" or "tsv".
 std::string_view formatName(OutputFormat format);
 
-}  // namespace clefmark::cli
+} // namespace clefmark::cli

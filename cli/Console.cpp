@@ -37,8 +37,8 @@ bool writeOutput(std::string_view text)
         return true;
     const int error = errno;
     reportError("cannot write the results: "
-                + (error != 0 ? std::generic_category().message(error) : std::string("write failed")));
+        + (error != 0 ? std::generic_category().message(error) : std::string("write failed")));
     return false;
 }
 
-}  // namespace clefmark::cli
+} // namespace clefmark::cli

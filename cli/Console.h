@@ -20,4 +20,4 @@ void reportError(std::string_view message);
 /// reported why, when it could not be written.
 bool writeOutput(std::string_view text);
 
-}  // namespace clefmark::cli
+} // namespace clefmark::cli

@@ -1,12 +1,12 @@
 #include "cli/Listen.h"
 
+#include "audio/FileAudioHardware.h"
+#include "audio/PulseAudioHardware.h"
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
 #include "cli/RecordFormat.h"
 #include "cli/StatusLine.h"
-#include "audio/FileAudioHardware.h"
 #include "desktop/MemoryUserDefaults.h"
-#include "audio/PulseAudioHardware.h"
 #include "desktop/QueuedMainThread.h"
 #include "tuner/Tuner.h"
 
@@ -19,332 +19,340 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
-#include <utility>
-
 #include <pthread.h>
+#include <string>
 #include <sys/ioctl.h>
 #include <unistd.h>
+#include <utility>
 
 namespace clefmark::cli {
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-using namespace std::chrono_literals;
+    using Clock = std::chrono::steady_clock;
+    using namespace std::chrono_literals;
 
-// Between two runs of the tuner's deliveries: short enough that they look
-// immediate, long enough that waking up costs nothing worth measuring.
-constexpr auto kTick = 50ms;
-// The status line changes at most five times a second: a needle redrawn
-// faster is only harder to read.
-constexpr auto kRedrawInterval = 200ms;
-// How long the sound server gets to answer before its absence is news.
-constexpr auto kConnectGrace = 1s;
+    // Between two runs of the tuner's deliveries: short enough that they look
+    // immediate, long enough that waking up costs nothing worth measuring.
+    constexpr auto kTick = 50ms;
+    // The status line changes at most five times a second: a needle redrawn
+    // faster is only harder to read.
+    constexpr auto kRedrawInterval = 200ms;
+    // How long the sound server gets to answer before its absence is news.
+    constexpr auto kConnectGrace = 1s;
 
-enum class Display {
-    Live,   // the status line, redrawn in place on a terminal
-    Lines,  // the status line, as a new line whenever it changes
-    Jsonl,  // the records of every block
-};
+    enum class Display {
+        Live, // the status line, redrawn in place on a terminal
+        Lines, // the status line, as a new line whenever it changes
+        Jsonl, // the records of every block
+    };
 
-// Keeps SIGINT and SIGTERM from every thread, so that they end `wait`
-// instead of the process. Made before any other thread starts, since new
-// threads inherit the mask.
-class StopSignals {
-public:
-    StopSignals()
-    {
-        sigemptyset(&set_);
-        sigaddset(&set_, SIGINT);
-        sigaddset(&set_, SIGTERM);
-        pthread_sigmask(SIG_BLOCK, &set_, &previous_);
-    }
-    ~StopSignals()
-    {
-        // A second Ctrl-C during shutdown is taken as part of the first.
-        const timespec now{0, 0};
-        while (sigtimedwait(&set_, nullptr, &now) > 0) {
+    // Keeps SIGINT and SIGTERM from every thread, so that they end `wait`
+    // instead of the process. Made before any other thread starts, since new
+    // threads inherit the mask.
+    class StopSignals {
+    public:
+        StopSignals()
+        {
+            sigemptyset(&set_);
+            sigaddset(&set_, SIGINT);
+            sigaddset(&set_, SIGTERM);
+            pthread_sigmask(SIG_BLOCK, &set_, &previous_);
         }
-        pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
-    }
-    StopSignals(const StopSignals&) = delete;
-    StopSignals& operator=(const StopSignals&) = delete;
+        ~StopSignals()
+        {
+            // A second Ctrl-C during shutdown is taken as part of the first.
+            const timespec now { 0, 0 };
+            while (sigtimedwait(&set_, nullptr, &now) > 0) { }
+            pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
+        }
+        StopSignals(const StopSignals&) = delete;
+        StopSignals& operator=(const StopSignals&) = delete;
 
-    /// Sleeps for `timeout` at most; true when a stop signal came.
-    bool wait(Clock::duration timeout)
+        /// Sleeps for `timeout` at most; true when a stop signal came.
+        bool wait(Clock::duration timeout)
+        {
+            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                std::max(timeout, Clock::duration {}));
+            const timespec delay { static_cast<std::time_t>(ns.count() / 1'000'000'000),
+                static_cast<long>(ns.count() % 1'000'000'000) };
+            return sigtimedwait(&set_, nullptr, &delay) > 0;
+        }
+
+    private:
+        sigset_t set_ {};
+        sigset_t previous_ {};
+    };
+
+    std::size_t terminalWidth()
     {
-        const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
-            std::max(timeout, Clock::duration{}));
-        const timespec delay{static_cast<std::time_t>(ns.count() / 1'000'000'000),
-                             static_cast<long>(ns.count() % 1'000'000'000)};
-        return sigtimedwait(&set_, nullptr, &delay) > 0;
+        winsize size {};
+        if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+            return size.ws_col;
+        return kStatusWidth + 1;
     }
 
-private:
-    sigset_t set_{};
-    sigset_t previous_{};
-};
+    bool emit(std::string_view text)
+    {
+        return writeOutput(text) && std::fflush(stdout) == 0;
+    }
 
-std::size_t terminalWidth()
-{
-    winsize size{};
-    if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
-        return size.ws_col;
-    return kStatusWidth + 1;
-}
-
-bool emit(std::string_view text)
-{
-    return writeOutput(text) && std::fflush(stdout) == 0;
-}
-
-// Everything the user sees, kept on the main thread: the displays the tuner
-// delivers to, the capture news, the records, and what has been said.
-class Session final : public LevelDisplay, public TuneDisplay, public NoteDisplay {
-public:
-    Session(Display display, bool colour, std::function<bool()> serverConnected,
+    // Everything the user sees, kept on the main thread: the displays the tuner
+    // delivers to, the capture news, the records, and what has been said.
+    class Session final : public LevelDisplay, public TuneDisplay, public NoteDisplay {
+    public:
+        Session(Display display, bool colour, std::function<bool()> serverConnected,
             Clock::time_point graceEnd)
-        : display_(display), colour_(colour), serverConnected_(std::move(serverConnected)),
-          graceEnd_(graceEnd)
-    {
-    }
-
-    void setLevel(int level) override { reading_.level = level; }
-    void setTune(int tune, bool inTune) override
-    {
-        tune_ = tune;
-        inTune_ = inTune;
-    }
-    // The tuner delivers a note right after its tune value, in one task.
-    void setNote(int note) override { reading_.update = DisplayUpdate{tune_, inTune_, note}; }
-
-    void captureChanged(CaptureState state, std::string detail)
-    {
-        state_ = state;
-        detail_ = std::move(detail);
-        if (state == CaptureState::Running)
-            ran_ = true;
-    }
-    CaptureState state() const { return state_; }
-    const std::string& detail() const { return detail_; }
-    bool hasRun() const { return ran_; }
-
-    void addRecord(const std::string& line) { records_ += line; }
-
-    /// Says what capture waits for when that changes, and writes what there
-    /// is to write. False when the output could not be written.
-    bool tick(Clock::time_point now)
-    {
-        tellWaiting(now, false);
-        return show(now, false);
-    }
-
-    /// For giving up at the start: says what capture waits for even within
-    /// the grace period.
-    void tellNoDevice(Clock::time_point now)
-    {
-        if (shown_ == Waiting::Nothing)
-            tellWaiting(now, true);
-        if (shown_ == Waiting::Nothing)
-            say("no input device");
-    }
-
-    /// The last of the output. False when it could not be written.
-    bool finish()
-    {
-        bool ok = show(Clock::now(), true);
-        if (display_ == Display::Live && drawn_)
-            ok = emit("\n") && ok;
-        return ok;
-    }
-
-private:
-    enum class Waiting { Nothing, Server, Device, Format };
-
-    Waiting waitingFor() const
-    {
-        switch (state_) {
-        case CaptureState::NoDevice:
-            return serverConnected_() ? Waiting::Device : Waiting::Server;
-        case CaptureState::FormatUnusable:
-            return Waiting::Format;
-        default:
-            return Waiting::Nothing;
+            : display_(display)
+            , colour_(colour)
+            , serverConnected_(std::move(serverConnected))
+            , graceEnd_(graceEnd)
+        {
         }
-    }
 
-    std::string waitingText(Waiting waiting) const
-    {
-        switch (waiting) {
-        case Waiting::Server:
-            return ran_ ? "lost the sound server; waiting for it to come back..."
-                        : "waiting for a sound server...";
-        case Waiting::Device:
-            return ran_ ? "no input device any more; waiting for one..."
-                        : "waiting for an input device...";
-        case Waiting::Format:
-            return detail_ + "; waiting for another input device...";
-        case Waiting::Nothing:
-            break;
+        void setLevel(int level) override { reading_.level = level; }
+        void setTune(int tune, bool inTune) override
+        {
+            tune_ = tune;
+            inTune_ = inTune;
         }
-        return {};
-    }
-
-    void tellWaiting(Clock::time_point now, bool evenNow)
-    {
-        const Waiting want = waitingFor();
-        if (want == shown_ && (want != Waiting::Format || detail_ == shownDetail_))
-            return;
-        if (want == Waiting::Nothing) {
-            if (state_ == CaptureState::Running)
-                say(waitedAfterRunning_ ? "listening again" : "found an input device; listening");
-            shown_ = Waiting::Nothing;
-            return;
+        // The tuner delivers a note right after its tune value, in one task.
+        void setNote(int note) override
+        {
+            reading_.update = DisplayUpdate { tune_, inTune_, note };
         }
-        // At the start, the connection to the server takes a moment; only
-        // an absence that lasts is news. A device that is there but
-        // unusable is news at once.
-        if (!evenNow && !ran_ && want != Waiting::Format && now < graceEnd_)
-            return;
-        say(waitingText(want));
-        shown_ = want;
-        shownDetail_ = detail_;
-        waitedAfterRunning_ = ran_;
-    }
 
-    // One line on standard error. The status line is cleared first and
-    // drawn again below it, so the two never run into each other.
-    void say(const std::string& message)
-    {
-        if (display_ == Display::Live && drawn_) {
-            emit("\r\033[K");
-            lastLine_.clear();
+        void captureChanged(CaptureState state, std::string detail)
+        {
+            state_ = state;
+            detail_ = std::move(detail);
+            if (state == CaptureState::Running)
+                ran_ = true;
         }
-        reportError(message);
-    }
+        CaptureState state() const { return state_; }
+        const std::string& detail() const { return detail_; }
+        bool hasRun() const { return ran_; }
 
-    bool show(Clock::time_point now, bool final)
-    {
-        if (display_ == Display::Jsonl) {
-            const bool ok = emit(records_);
-            records_.clear();
+        void addRecord(const std::string& line) { records_ += line; }
+
+        /// Says what capture waits for when that changes, and writes what there
+        /// is to write. False when the output could not be written.
+        bool tick(Clock::time_point now)
+        {
+            tellWaiting(now, false);
+            return show(now, false);
+        }
+
+        /// For giving up at the start: says what capture waits for even within
+        /// the grace period.
+        void tellNoDevice(Clock::time_point now)
+        {
+            if (shown_ == Waiting::Nothing)
+                tellWaiting(now, true);
+            if (shown_ == Waiting::Nothing)
+                say("no input device");
+        }
+
+        /// The last of the output. False when it could not be written.
+        bool finish()
+        {
+            bool ok = show(Clock::now(), true);
+            if (display_ == Display::Live && drawn_)
+                ok = emit("\n") && ok;
             return ok;
         }
-        if (!final && now - lastDraw_ < kRedrawInterval)
-            return true;
 
-        const bool waiting = shown_ != Waiting::Nothing && state_ != CaptureState::Running;
-        std::string line;
-        if (display_ == Display::Live) {
-            const std::size_t width = terminalWidth();
-            line = waiting ? statusMessage(waitingText(shown_), width)
-                           : statusLine(reading_, width, colour_);
-        } else {
-            if (waiting || !ran_)
-                return true;
-            line = statusLine(reading_);
+    private:
+        enum class Waiting { Nothing, Server, Device, Format };
+
+        Waiting waitingFor() const
+        {
+            switch (state_) {
+            case CaptureState::NoDevice:
+                return serverConnected_() ? Waiting::Device : Waiting::Server;
+            case CaptureState::FormatUnusable:
+                return Waiting::Format;
+            default:
+                return Waiting::Nothing;
+            }
         }
-        if (line == lastLine_)
-            return true;
-        lastLine_ = line;
-        lastDraw_ = now;
-        if (display_ == Display::Lines)
-            return emit(line + "\n");
-        drawn_ = true;
-        return emit("\r" + line + "\033[K");
-    }
 
-    const Display display_;
-    const bool colour_;
-    const std::function<bool()> serverConnected_;
-    const Clock::time_point graceEnd_;
+        std::string waitingText(Waiting waiting) const
+        {
+            switch (waiting) {
+            case Waiting::Server:
+                return ran_ ? "lost the sound server; waiting for it to come back..."
+                            : "waiting for a sound server...";
+            case Waiting::Device:
+                return ran_ ? "no input device any more; waiting for one..."
+                            : "waiting for an input device...";
+            case Waiting::Format:
+                return detail_ + "; waiting for another input device...";
+            case Waiting::Nothing:
+                break;
+            }
+            return {};
+        }
 
-    StatusReading reading_;
-    int tune_ = 0;
-    bool inTune_ = false;
+        void tellWaiting(Clock::time_point now, bool evenNow)
+        {
+            const Waiting want = waitingFor();
+            if (want == shown_ && (want != Waiting::Format || detail_ == shownDetail_))
+                return;
+            if (want == Waiting::Nothing) {
+                if (state_ == CaptureState::Running)
+                    say(waitedAfterRunning_ ? "listening again"
+                                            : "found an input device; listening");
+                shown_ = Waiting::Nothing;
+                return;
+            }
+            // At the start, the connection to the server takes a moment; only
+            // an absence that lasts is news. A device that is there but
+            // unusable is news at once.
+            if (!evenNow && !ran_ && want != Waiting::Format && now < graceEnd_)
+                return;
+            say(waitingText(want));
+            shown_ = want;
+            shownDetail_ = detail_;
+            waitedAfterRunning_ = ran_;
+        }
 
-    CaptureState state_ = CaptureState::Stopped;
-    std::string detail_;
-    bool ran_ = false;
+        // One line on standard error. The status line is cleared first and
+        // drawn again below it, so the two never run into each other.
+        void say(const std::string& message)
+        {
+            if (display_ == Display::Live && drawn_) {
+                emit("\r\033[K");
+                lastLine_.clear();
+            }
+            reportError(message);
+        }
 
-    Waiting shown_ = Waiting::Nothing;
-    std::string shownDetail_;
-    bool waitedAfterRunning_ = false;
+        bool show(Clock::time_point now, bool final)
+        {
+            if (display_ == Display::Jsonl) {
+                const bool ok = emit(records_);
+                records_.clear();
+                return ok;
+            }
+            if (!final && now - lastDraw_ < kRedrawInterval)
+                return true;
 
-    std::string records_;
-    std::string lastLine_;
-    Clock::time_point lastDraw_{};
-    bool drawn_ = false;
-};
+            const bool waiting = shown_ != Waiting::Nothing && state_ != CaptureState::Running;
+            std::string line;
+            if (display_ == Display::Live) {
+                const std::size_t width = terminalWidth();
+                line = waiting ? statusMessage(waitingText(shown_), width)
+                               : statusLine(reading_, width, colour_);
+            } else {
+                if (waiting || !ran_)
+                    return true;
+                line = statusLine(reading_);
+            }
+            if (line == lastLine_)
+                return true;
+            lastLine_ = line;
+            lastDraw_ = now;
+            if (display_ == Display::Lines)
+                return emit(line + "\n");
+            drawn_ = true;
+            return emit("\r" + line + "\033[K");
+        }
 
-// Capture news reaches the session on the main thread, whichever thread the
-// tuner tells it on.
-class CaptureNews final : public CaptureObserver {
-public:
-    CaptureNews(MainThread& mainThread, Session& session)
-        : mainThread_(mainThread), session_(session)
+        const Display display_;
+        const bool colour_;
+        const std::function<bool()> serverConnected_;
+        const Clock::time_point graceEnd_;
+
+        StatusReading reading_;
+        int tune_ = 0;
+        bool inTune_ = false;
+
+        CaptureState state_ = CaptureState::Stopped;
+        std::string detail_;
+        bool ran_ = false;
+
+        Waiting shown_ = Waiting::Nothing;
+        std::string shownDetail_;
+        bool waitedAfterRunning_ = false;
+
+        std::string records_;
+        std::string lastLine_;
+        Clock::time_point lastDraw_ {};
+        bool drawn_ = false;
+    };
+
+    // Capture news reaches the session on the main thread, whichever thread the
+    // tuner tells it on.
+    class CaptureNews final : public CaptureObserver {
+    public:
+        CaptureNews(MainThread& mainThread, Session& session)
+            : mainThread_(mainThread)
+            , session_(session)
+        {
+        }
+
+        void captureStateChanged(CaptureState state, const std::string& detail) override
+        {
+            mainThread_.post(
+                [session = &session_, state, detail] { session->captureChanged(state, detail); });
+        }
+
+    private:
+        MainThread& mainThread_;
+        Session& session_;
+    };
+
+    // Formats each block's record on the input thread, as `analyze` would, and
+    // hands the line to the main thread, which writes it.
+    class RecordPoster final : public AnalysisObserver {
+    public:
+        RecordPoster(const Tuner& tuner, MainThread& mainThread, Session& session)
+            : tuner_(tuner)
+            , mainThread_(mainThread)
+            , session_(session)
+        {
+        }
+
+        void blockAnalysed(const BlockReport& report) override
+        {
+            std::string line;
+            // The tuner's block size and rate are those of the device being
+            // captured; they change only while no block is analysed.
+            const BlockRecord record
+                = clock_.next(report, tuner_.bufferFrames(), tuner_.sampleRate());
+            formatter_.appendRecord(line, {}, record);
+            mainThread_.post(
+                [session = &session_, line = std::move(line)] { session->addRecord(line); });
+        }
+
+    private:
+        const Tuner& tuner_;
+        MainThread& mainThread_;
+        Session& session_;
+        const RecordFormatter formatter_ { OutputFormat::Jsonl, false };
+        BlockClock clock_;
+    };
+
+    Display chooseDisplay(const std::optional<OutputFormat>& format, bool terminal)
     {
+        if (format == OutputFormat::Jsonl)
+            return Display::Jsonl;
+        if (format == OutputFormat::Text)
+            return terminal ? Display::Live : Display::Lines;
+        return terminal ? Display::Live : Display::Jsonl;
     }
 
-    void captureStateChanged(CaptureState state, const std::string& detail) override
+    // Colour where it will be seen, unless asked not to (the NO_COLOR
+    // convention) or on a terminal that knows none.
+    bool wantColour(bool terminal)
     {
-        mainThread_.post(
-            [session = &session_, state, detail] { session->captureChanged(state, detail); });
+        const char* term = std::getenv("TERM");
+        return terminal && std::getenv("NO_COLOR") == nullptr && term != nullptr
+            && std::string_view(term) != "dumb";
     }
 
-private:
-    MainThread& mainThread_;
-    Session& session_;
-};
-
-// Formats each block's record on the input thread, as `analyze` would, and
-// hands the line to the main thread, which writes it.
-class RecordPoster final : public AnalysisObserver {
-public:
-    RecordPoster(const Tuner& tuner, MainThread& mainThread, Session& session)
-        : tuner_(tuner), mainThread_(mainThread), session_(session)
-    {
-    }
-
-    void blockAnalysed(const BlockReport& report) override
-    {
-        std::string line;
-        // The tuner's block size and rate are those of the device being
-        // captured; they change only while no block is analysed.
-        const BlockRecord record = clock_.next(report, tuner_.bufferFrames(), tuner_.sampleRate());
-        formatter_.appendRecord(line, {}, record);
-        mainThread_.post(
-            [session = &session_, line = std::move(line)] { session->addRecord(line); });
-    }
-
-private:
-    const Tuner& tuner_;
-    MainThread& mainThread_;
-    Session& session_;
-    const RecordFormatter formatter_{OutputFormat::Jsonl, false};
-    BlockClock clock_;
-};
-
-Display chooseDisplay(const std::optional<OutputFormat>& format, bool terminal)
-{
-    if (format == OutputFormat::Jsonl)
-        return Display::Jsonl;
-    if (format == OutputFormat::Text)
-        return terminal ? Display::Live : Display::Lines;
-    return terminal ? Display::Live : Display::Jsonl;
-}
-
-// Colour where it will be seen, unless asked not to (the NO_COLOR
-// convention) or on a terminal that knows none.
-bool wantColour(bool terminal)
-{
-    const char* term = std::getenv("TERM");
-    return terminal && std::getenv("NO_COLOR") == nullptr && term != nullptr
-        && std::string_view(term) != "dumb";
-}
-
-}  // namespace
+} // namespace
 
 int runListen(std::span<const std::string_view> args)
 {
@@ -462,4 +470,4 @@ int runListen(std::span<const std::string_view> args)
     return status;
 }
 
-}  // namespace clefmark::cli
+} // namespace clefmark::cli

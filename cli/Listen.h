@@ -18,4 +18,4 @@ namespace clefmark::cli {
 /// thread only formats records and posts them here; it writes nothing.
 int runListen(std::span<const std::string_view> args);
 
-}  // namespace clefmark::cli
+} // namespace clefmark::cli

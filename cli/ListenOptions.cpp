@@ -7,20 +7,20 @@ namespace clefmark::cli {
 
 namespace {
 
-// Seconds as a plain decimal number: "10", "2.5". No sign, exponent or unit.
-std::optional<double> seconds(std::string_view text)
-{
-    if (text.empty() || text.front() < '0' || text.front() > '9')
-        return std::nullopt;
-    double value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value,
-                                           std::chars_format::fixed);
-    if (ec != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
+    // Seconds as a plain decimal number: "10", "2.5". No sign, exponent or unit.
+    std::optional<double> seconds(std::string_view text)
+    {
+        if (text.empty() || text.front() < '0' || text.front() > '9')
+            return std::nullopt;
+        double value = 0;
+        const auto [end, ec] = std::from_chars(
+            text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+        if (ec != std::errc {} || end != text.data() + text.size() || !std::isfinite(value))
+            return std::nullopt;
+        return value;
+    }
 
-}  // namespace
+} // namespace
 
 ParsedListenOptions parseListenOptions(std::span<const std::string_view> args)
 {
@@ -58,7 +58,8 @@ ParsedListenOptions parseListenOptions(std::span<const std::string_view> args)
                 o.duration = *s;
         } else if (name == "--format") {
             OutputFormat format = OutputFormat::Text;
-            error = parseFormat(reader.value(), {OutputFormat::Text, OutputFormat::Jsonl}, format);
+            error
+                = parseFormat(reader.value(), { OutputFormat::Text, OutputFormat::Jsonl }, format);
             o.format = format;
         } else if (name == "--cycle-frames") {
             error = parseCycleFrames(reader.value(), ListenOptions::kMaxCycleFrames, o.cycleFrames);
@@ -131,4 +132,4 @@ or the output could not be written.
 )";
 }
 
-}  // namespace clefmark::cli
+} // namespace clefmark::cli

@@ -42,4 +42,4 @@ ParsedListenOptions parseListenOptions(std::span<const std::string_view> args);
 /// The text of `clefmark-cli listen --help`.
 std::string listenHelp();
 
-}  // namespace clefmark::cli
+} // namespace clefmark::cli

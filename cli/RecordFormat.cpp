@@ -9,100 +9,101 @@ namespace clefmark::cli {
 
 namespace {
 
-// Large enough for any float in general form and any double up to 1e300 in
-// fixed form with a few decimals.
-constexpr std::size_t kNumberRoom = 400;
+    // Large enough for any float in general form and any double up to 1e300 in
+    // fixed form with a few decimals.
+    constexpr std::size_t kNumberRoom = 400;
 
-void appendPadded(std::string& out, std::string_view text, std::size_t width, bool right)
-{
-    const std::size_t pad = text.size() < width ? width - text.size() : 0;
-    if (right)
-        out.append(pad, ' ');
-    out.append(text);
-    if (!right)
-        out.append(pad, ' ');
-}
-
-std::string fixedText(double value, int decimals)
-{
-    std::string text;
-    appendFixed(text, value, decimals);
-    return text;
-}
-
-std::string signedText(int value)
-{
-    std::string text;
-    if (value > 0)
-        text += '+';
-    appendInteger(text, value);
-    return text;
-}
-
-// JSON and tsv null: a number only when there is one to give. A frequency is
-// never infinite or NaN in practice, but JSON could not carry one.
-void appendOptionalFloat(std::string& out, const std::optional<float>& value, std::string_view null)
-{
-    if (value && std::isfinite(*value))
-        appendGeneral(out, *value);
-    else
-        out.append(null);
-}
-
-// Length of the well-formed UTF-8 sequence at the start of `s`, 0 if there
-// is none (stray continuation byte, overlong form, surrogate, beyond U+10FFFF
-// or cut short).
-std::size_t utf8SequenceLength(std::string_view s)
-{
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
-    if (lead < 0x80)
-        return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        if (lead == 0xE0)
-            low = 0xA0;
-        else if (lead == 0xED)
-            high = 0x9F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        if (lead == 0xF0)
-            low = 0x90;
-        else if (lead == 0xF4)
-            high = 0x8F;
-    } else {
-        return 0;
+    void appendPadded(std::string& out, std::string_view text, std::size_t width, bool right)
+    {
+        const std::size_t pad = text.size() < width ? width - text.size() : 0;
+        if (right)
+            out.append(pad, ' ');
+        out.append(text);
+        if (!right)
+            out.append(pad, ' ');
     }
-    if (s.size() < length || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xBF)
-            return 0;
-    return length;
-}
 
-}  // namespace
+    std::string fixedText(double value, int decimals)
+    {
+        std::string text;
+        appendFixed(text, value, decimals);
+        return text;
+    }
+
+    std::string signedText(int value)
+    {
+        std::string text;
+        if (value > 0)
+            text += '+';
+        appendInteger(text, value);
+        return text;
+    }
+
+    // JSON and tsv null: a number only when there is one to give. A frequency is
+    // never infinite or NaN in practice, but JSON could not carry one.
+    void appendOptionalFloat(
+        std::string& out, const std::optional<float>& value, std::string_view null)
+    {
+        if (value && std::isfinite(*value))
+            appendGeneral(out, *value);
+        else
+            out.append(null);
+    }
+
+    // Length of the well-formed UTF-8 sequence at the start of `s`, 0 if there
+    // is none (stray continuation byte, overlong form, surrogate, beyond U+10FFFF
+    // or cut short).
+    std::size_t utf8SequenceLength(std::string_view s)
+    {
+        const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+        const unsigned char lead = byte(0);
+        std::size_t length = 0;
+        unsigned char low = 0x80, high = 0xBF; // range of the second byte
+        if (lead < 0x80)
+            return 1;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            if (lead == 0xE0)
+                low = 0xA0;
+            else if (lead == 0xED)
+                high = 0x9F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            if (lead == 0xF0)
+                low = 0x90;
+            else if (lead == 0xF4)
+                high = 0x8F;
+        } else {
+            return 0;
+        }
+        if (s.size() < length || byte(1) < low || byte(1) > high)
+            return 0;
+        for (std::size_t i = 2; i < length; ++i)
+            if (byte(i) < 0x80 || byte(i) > 0xBF)
+                return 0;
+        return length;
+    }
+
+} // namespace
 
 void appendGeneral(std::string& out, float value)
 {
     char buffer[kNumberRoom];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::general, 9);
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 9);
     out.append(buffer, result.ptr);
 }
 
 void appendFixed(std::string& out, double value, int decimals)
 {
     char buffer[kNumberRoom];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed, decimals);
-    if (result.ec == std::errc{})
+    const auto result
+        = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec == std::errc {})
         out.append(buffer, result.ptr);
-    else  // beyond 1e300: no input is that long
+    else // beyond 1e300: no input is that long
         appendGeneral(out, static_cast<float>(value));
 }
 
@@ -121,14 +122,36 @@ void appendJsonString(std::string& out, std::string_view text)
     while (i < text.size()) {
         const auto c = static_cast<unsigned char>(text[i]);
         switch (c) {
-        case '"': out += "\\\""; ++i; continue;
-        case '\\': out += "\\\\"; ++i; continue;
-        case '\b': out += "\\b"; ++i; continue;
-        case '\f': out += "\\f"; ++i; continue;
-        case '\n': out += "\\n"; ++i; continue;
-        case '\r': out += "\\r"; ++i; continue;
-        case '\t': out += "\\t"; ++i; continue;
-        default: break;
+        case '"':
+            out += "\\\"";
+            ++i;
+            continue;
+        case '\\':
+            out += "\\\\";
+            ++i;
+            continue;
+        case '\b':
+            out += "\\b";
+            ++i;
+            continue;
+        case '\f':
+            out += "\\f";
+            ++i;
+            continue;
+        case '\n':
+            out += "\\n";
+            ++i;
+            continue;
+        case '\r':
+            out += "\\r";
+            ++i;
+            continue;
+        case '\t':
+            out += "\\t";
+            ++i;
+            continue;
+        default:
+            break;
         }
         if (c < 0x20) {
             out += "\\u00";
@@ -153,11 +176,20 @@ void appendTsvField(std::string& out, std::string_view text)
 {
     for (const char c : text) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\t': out += "\\t"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
         }
     }
 }
@@ -177,8 +209,8 @@ std::string centsText(int tune)
     return text;
 }
 
-BlockRecord BlockClock::next(const BlockReport& report, std::uint32_t blockFrames,
-                             double sampleRate)
+BlockRecord BlockClock::next(
+    const BlockReport& report, std::uint32_t blockFrames, double sampleRate)
 {
     if (blockFrames != blockFrames_ || sampleRate != sampleRate_) {
         segmentStart_ = lastTime_;
@@ -199,12 +231,12 @@ BlockRecord BlockClock::next(const BlockReport& report, std::uint32_t blockFrame
 
 // Column widths of the text format, shared by the titles and the lines.
 namespace text {
-constexpr std::size_t kTime = 9;
-constexpr std::size_t kNote = 4;
-constexpr std::size_t kCents = 6;
-constexpr std::size_t kTune = 5;
-constexpr std::size_t kFrequency = 9;
-}  // namespace text
+    constexpr std::size_t kTime = 9;
+    constexpr std::size_t kNote = 4;
+    constexpr std::size_t kCents = 6;
+    constexpr std::size_t kTune = 5;
+    constexpr std::size_t kFrequency = 9;
+} // namespace text
 
 void RecordFormatter::appendHeader(std::string& out) const
 {
@@ -215,8 +247,8 @@ void RecordFormatter::appendHeader(std::string& out) const
     out += "block\ttime\tlevel\tdetected\tfrequency\tnote\tname\ttune\tin_tune\n";
 }
 
-void RecordFormatter::beginFile(std::string& out, std::string_view file,
-                                const FileSummary& summary) const
+void RecordFormatter::beginFile(
+    std::string& out, std::string_view file, const FileSummary& summary) const
 {
     if (format_ != OutputFormat::Text)
         return;
@@ -243,13 +275,19 @@ void RecordFormatter::beginFile(std::string& out, std::string_view file,
     out += '\n';
 }
 
-void RecordFormatter::appendRecord(std::string& out, std::string_view file,
-                                   const BlockRecord& record) const
+void RecordFormatter::appendRecord(
+    std::string& out, std::string_view file, const BlockRecord& record) const
 {
     switch (format_) {
-    case OutputFormat::Jsonl: appendJsonl(out, file, record); break;
-    case OutputFormat::Tsv: appendTsv(out, file, record); break;
-    case OutputFormat::Text: appendText(out, record); break;
+    case OutputFormat::Jsonl:
+        appendJsonl(out, file, record);
+        break;
+    case OutputFormat::Tsv:
+        appendTsv(out, file, record);
+        break;
+    case OutputFormat::Text:
+        appendText(out, record);
+        break;
     }
 }
 
@@ -259,8 +297,8 @@ void RecordFormatter::endFile(std::string& out, std::int64_t recordsWithNote) co
         out += "  (no pitch detected)\n";
 }
 
-void RecordFormatter::appendJsonl(std::string& out, std::string_view file,
-                                  const BlockRecord& record) const
+void RecordFormatter::appendJsonl(
+    std::string& out, std::string_view file, const BlockRecord& record) const
 {
     const BlockReport& r = record.report;
     out += '{';
@@ -292,8 +330,8 @@ void RecordFormatter::appendJsonl(std::string& out, std::string_view file,
     }
 }
 
-void RecordFormatter::appendTsv(std::string& out, std::string_view file,
-                                const BlockRecord& record) const
+void RecordFormatter::appendTsv(
+    std::string& out, std::string_view file, const BlockRecord& record) const
 {
     const BlockReport& r = record.report;
     if (withFileNames_) {
@@ -342,4 +380,4 @@ void RecordFormatter::appendText(std::string& out, const BlockRecord& record) co
     out += '\n';
 }
 
-}  // namespace clefmark::cli
+} // namespace clefmark::cli

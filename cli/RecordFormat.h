@@ -18,8 +18,8 @@ enum class OutputFormat { Text, Jsonl, Tsv };
 
 /// One analysis block's results, positioned in the input.
 struct BlockRecord {
-    std::int64_t block = 0;  ///< 0-based index in the file
-    double time = 0.0;       ///< end of the block, in seconds of input
+    std::int64_t block = 0; ///< 0-based index in the file
+    double time = 0.0; ///< end of the block, in seconds of input
     BlockReport report;
 };
 
@@ -44,7 +44,7 @@ private:
 
 /// What the text format says about a file before its records.
 struct FileSummary {
-    std::string_view description;  ///< container and encoding
+    std::string_view description; ///< container and encoding
     int sampleRate = 0;
     int channels = 0;
     std::int64_t frames = 0;
@@ -55,7 +55,8 @@ struct FileSummary {
 class RecordFormatter {
 public:
     RecordFormatter(OutputFormat format, bool withFileNames)
-        : format_(format), withFileNames_(withFileNames)
+        : format_(format)
+        , withFileNames_(withFileNames)
     {
     }
 
@@ -98,4 +99,4 @@ void appendTsvField(std::string& out, std::string_view text);
 /// The deviation in cents, one decimal, signed: tune 2 is "+3.9".
 std::string centsText(int tune);
 
-}  // namespace clefmark::cli
+} // namespace clefmark::cli

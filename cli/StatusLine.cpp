@@ -10,37 +10,37 @@ namespace clefmark::cli {
 
 namespace {
 
-constexpr std::string_view kBold = "\033[1m";
-constexpr std::string_view kGreen = "\033[32m";
-constexpr std::string_view kPlain = "\033[0m";
-constexpr std::string_view kInTune = "in tune";
-constexpr int kLevelWidth = 8;
+    constexpr std::string_view kBold = "\033[1m";
+    constexpr std::string_view kGreen = "\033[32m";
+    constexpr std::string_view kPlain = "\033[0m";
+    constexpr std::string_view kInTune = "in tune";
+    constexpr int kLevelWidth = 8;
 
-// Widths of the compact layouts, for terminals narrower than the full line.
-constexpr std::size_t kCompactWidth = 42;  // note, cents, needle, mark
-constexpr std::size_t kMinimalWidth = 10;  // note, cents
+    // Widths of the compact layouts, for terminals narrower than the full line.
+    constexpr std::size_t kCompactWidth = 42; // note, cents, needle, mark
+    constexpr std::size_t kMinimalWidth = 10; // note, cents
 
-void pad(std::string& out, std::string_view text, std::size_t width, bool right)
-{
-    const std::size_t fill = text.size() < width ? width - text.size() : 0;
-    if (right)
-        out.append(fill, ' ');
-    out.append(text);
-    if (!right)
-        out.append(fill, ' ');
-}
+    void pad(std::string& out, std::string_view text, std::size_t width, bool right)
+    {
+        const std::size_t fill = text.size() < width ? width - text.size() : 0;
+        if (right)
+            out.append(fill, ' ');
+        out.append(text);
+        if (!right)
+            out.append(fill, ' ');
+    }
 
-// Colours `text` when asked; the escapes take no columns, so widths hold.
-void painted(std::string& out, std::string_view text, std::string_view colour, bool on)
-{
-    if (on)
-        out.append(colour);
-    out.append(text);
-    if (on)
-        out.append(kPlain);
-}
+    // Colours `text` when asked; the escapes take no columns, so widths hold.
+    void painted(std::string& out, std::string_view text, std::string_view colour, bool on)
+    {
+        if (on)
+            out.append(colour);
+        out.append(text);
+        if (on)
+            out.append(kPlain);
+    }
 
-}  // namespace
+} // namespace
 
 int needlePosition(int tune)
 {
@@ -122,4 +122,4 @@ std::string statusMessage(std::string_view message, std::size_t width)
     return line;
 }
 
-}  // namespace clefmark::cli
+} // namespace clefmark::cli

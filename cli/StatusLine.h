@@ -16,7 +16,7 @@ namespace clefmark::cli {
 struct StatusReading {
     /// The last note heard, kept through silence; none before the first.
     std::optional<DisplayUpdate> update;
-    int level = 0;  ///< 0..8
+    int level = 0; ///< 0..8
 };
 
 /// Characters inside the needle's brackets; the middle one is the note.
@@ -37,11 +37,11 @@ int needlePosition(int tune);
 /// column is left free, so that no terminal wraps). With `colour`, the note
 /// is bold and the in-tune mark green (ANSI sequences, which take no
 /// columns).
-std::string statusLine(const StatusReading& reading, std::size_t width = kStatusWidth + 1,
-                       bool colour = false);
+std::string statusLine(
+    const StatusReading& reading, std::size_t width = kStatusWidth + 1, bool colour = false);
 
 /// A message in the status line's place, e.g. while waiting for a device:
 /// padded or cut to the width `statusLine` would take.
 std::string statusMessage(std::string_view message, std::size_t width = kStatusWidth + 1);
 
-}  // namespace clefmark::cli
+} // namespace clefmark::cli

@@ -24,10 +24,10 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"analyze", "print the tuner's analysis of audio files, block by block", analyzeHelp,
-     runAnalyze},
-    {"listen", "the tuner, live, on the sound server's input or a file played in real time",
-     listenHelp, runListen},
+    { "analyze", "print the tuner's analysis of audio files, block by block", analyzeHelp,
+        runAnalyze },
+    { "listen", "the tuner, live, on the sound server's input or a file played in real time",
+        listenHelp, runListen },
 };
 
 const Command* findCommand(std::string_view name)
@@ -40,8 +40,9 @@ const Command* findCommand(std::string_view name)
 
 std::string generalHelp()
 {
-    std::string text = "Usage: " + std::string(kProgramName) + " COMMAND [ARGUMENTS...]\n\n"
-                       "The Clefmark tuner's engine on the command line.\n\nCommands:\n";
+    std::string text = "Usage: " + std::string(kProgramName)
+        + " COMMAND [ARGUMENTS...]\n\n"
+          "The Clefmark tuner's engine on the command line.\n\nCommands:\n";
     for (const Command& command : kCommands) {
         text += "  ";
         text += command.name;
@@ -53,7 +54,8 @@ std::string generalHelp()
             "\nOptions:\n"
             "  -h, --help      show this help and exit\n"
             "  --version       show the version and exit\n"
-            "\nRun '" + std::string(kProgramName) + " help COMMAND' for a command's options.\n";
+            "\nRun '"
+        + std::string(kProgramName) + " help COMMAND' for a command's options.\n";
     return text;
 }
 
@@ -65,7 +67,7 @@ std::string versionText()
 int unknownCommand(std::string_view name)
 {
     reportError("'" + std::string(name) + "' is not a command (see '" + std::string(kProgramName)
-                + " --help')");
+        + " --help')");
     return 2;
 }
 
@@ -94,7 +96,7 @@ int dispatch(std::span<const std::string_view> args)
     return command->run(args.subspan(1));
 }
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

@@ -4,14 +4,14 @@ namespace clefmark {
 
 namespace {
 
-// An integer read as a boolean and the other way round follow the usual
-// convention of settings stores: non-zero is true, true is 1.
-int asInteger(const std::variant<int, bool>& v)
-{
-    return std::visit([](auto x) { return static_cast<int>(x); }, v);
-}
+    // An integer read as a boolean and the other way round follow the usual
+    // convention of settings stores: non-zero is true, true is 1.
+    int asInteger(const std::variant<int, bool>& v)
+    {
+        return std::visit([](auto x) { return static_cast<int>(x); }, v);
+    }
 
-}  // namespace
+} // namespace
 
 bool MemoryUserDefaults::hasValue(const std::string& key) const
 {
@@ -59,4 +59,4 @@ void MemoryUserDefaults::setBool(const std::string& key, bool value)
     stored_[key] = value;
 }
 
-}  // namespace clefmark
+} // namespace clefmark

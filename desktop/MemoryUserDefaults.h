@@ -28,4 +28,4 @@ private:
     std::map<std::string, Value> registered_;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -28,4 +28,4 @@ std::size_t QueuedMainThread::pendingCount() const
     return queue_.size();
 }
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -37,4 +37,4 @@ public:
     void post(Task task) override { task(); }
 };
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -20,9 +20,9 @@ inline constexpr AudioDeviceID kNoAudioDevice = 0;
 
 /// What changed, as told to a property listener.
 enum class AudioHardwareProperty {
-    DefaultInputDevice,  // another device became the default input, or none
+    DefaultInputDevice, // another device became the default input, or none
     DefaultOutputDevice,
-    Devices,             // a device appeared or went away
+    Devices, // a device appeared or went away
 };
 
 /// Called on the back-end's notification thread, never on an input thread
@@ -34,10 +34,8 @@ using AudioPropertyListener = void (*)(AudioHardwareProperty property, void* con
 /// thread with the cycle's buffers (32-bit native float samples; a buffer
 /// with null data is a hole in the stream) and a non-zero sample time.
 using AudioDeviceIOProc = std::int32_t (*)(AudioDeviceID device, const AudioTimeStamp* now,
-                                           const AudioBufferList* inputData,
-                                           const AudioTimeStamp* inputTime,
-                                           AudioBufferList* outputData,
-                                           const AudioTimeStamp* outputTime, void* clientData);
+    const AudioBufferList* inputData, const AudioTimeStamp* inputTime, AudioBufferList* outputData,
+    const AudioTimeStamp* outputTime, void* clientData);
 
 /// Every method may be called from any thread but a device's input thread,
 /// and returns false when the call failed (no such device, no server, ...);
@@ -75,4 +73,4 @@ public:
     virtual bool stop(AudioDeviceID device, AudioDeviceIOProc proc) = 0;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

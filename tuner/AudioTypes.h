@@ -56,4 +56,4 @@ struct StreamFormat {
     std::uint32_t bitsPerChannel = 0;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -54,4 +54,4 @@ struct DisplayUpdate {
     friend bool operator==(const DisplayUpdate&, const DisplayUpdate&) = default;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -7,15 +7,15 @@ namespace clefmark {
 
 namespace {
 
-// FStackIndex grows for as long as a note is held. Before it could overflow
-// it steps back by a multiple of the ring size, to a value still far above
-// the thresholds it is tested against, so the ring slot and every test on it
-// come out exactly as if it had kept counting.
-constexpr std::int32_t kIndexWrapAt = 0x40000000;
-constexpr std::int32_t kIndexWrapBy = 0x20000000;
-static_assert(kIndexWrapBy % FrequencyTracker::kStackSize == 0);
+    // FStackIndex grows for as long as a note is held. Before it could overflow
+    // it steps back by a multiple of the ring size, to a value still far above
+    // the thresholds it is tested against, so the ring slot and every test on it
+    // come out exactly as if it had kept counting.
+    constexpr std::int32_t kIndexWrapAt = 0x40000000;
+    constexpr std::int32_t kIndexWrapBy = 0x20000000;
+    static_assert(kIndexWrapBy % FrequencyTracker::kStackSize == 0);
 
-}  // namespace
+} // namespace
 
 void FrequencyTracker::OctaveJumpDetect(float& F)
 {
@@ -55,4 +55,4 @@ void FrequencyTracker::IntegrateFrequency(float& F)
     F = AvgFreq;
 }
 
-}  // namespace clefmark
+} // namespace clefmark

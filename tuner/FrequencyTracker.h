@@ -64,10 +64,10 @@ public:
 
 private:
     float AvgFreq = 0.0f;
-    std::array<float, kStackSize> FStack{};
+    std::array<float, kStackSize> FStack {};
     std::int32_t FStackIndex = 0;
-    std::atomic<float> SaveFrequency{0.0f};
+    std::atomic<float> SaveFrequency { 0.0f };
     std::int32_t OJIndex = 0;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -17,4 +17,4 @@ public:
     virtual void post(Task task) = 0;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

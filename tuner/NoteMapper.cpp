@@ -10,18 +10,18 @@ namespace clefmark {
 
 namespace {
 
-// Division rounding towards minus infinity. For a non-negative dividend it is
-// the truncating division; below the low reference A it keeps the nearest
-// note the nearest, where truncation would pick the note above.
-std::int32_t floorDiv(std::int32_t a, std::int32_t b)
-{
-    std::int32_t q = a / b;
-    if ((a % b != 0) && ((a < 0) != (b < 0)))
-        --q;
-    return q;
-}
+    // Division rounding towards minus infinity. For a non-negative dividend it is
+    // the truncating division; below the low reference A it keeps the nearest
+    // note the nearest, where truncation would pick the note above.
+    std::int32_t floorDiv(std::int32_t a, std::int32_t b)
+    {
+        std::int32_t q = a / b;
+        if ((a % b != 0) && ((a < 0) != (b < 0)))
+            --q;
+        return q;
+    }
 
-}  // namespace
+} // namespace
 
 void NoteMapper::InitTuningObject(std::int32_t referencePitch, std::int32_t steps)
 {
@@ -59,7 +59,7 @@ bool NoteMapper::UpdateTuningObject(float frequency)
 
 DisplayUpdate NoteMapper::update(bool closeEnough) const
 {
-    return {Remainder, isInTune(Remainder, closeEnough), MidiNote};
+    return { Remainder, isInTune(Remainder, closeEnough), MidiNote };
 }
 
 bool NoteMapper::isInTune(std::int32_t tune, bool closeEnough)
@@ -71,10 +71,10 @@ bool NoteMapper::isInTune(std::int32_t tune, bool closeEnough)
 std::string noteName(int note)
 {
     static constexpr const char* kNames[12]
-        = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+        = { "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B" };
     const int octave = note >= 0 ? note / 12 : -((-note + 11) / 12);
     const int pitchClass = note - 12 * octave;
     return kNames[pitchClass] + std::to_string(octave);
 }
 
-}  // namespace clefmark
+} // namespace clefmark

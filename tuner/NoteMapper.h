@@ -57,7 +57,7 @@ private:
     std::int32_t MiddleA = 0;
     float Lo_Reference = 0.0f;
     std::int32_t MIDI_Reference = 0;
-    std::int32_t Guitar_LNote = 0;  // kept with the scale; nothing reads it
+    std::int32_t Guitar_LNote = 0; // kept with the scale; nothing reads it
     std::int32_t Bias = 0;
     float nucleus = 0.0f;
     std::int32_t SubDiv = 0;
@@ -73,4 +73,4 @@ private:
 /// 46 "A#3".
 std::string noteName(int note);
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -11,44 +11,44 @@ namespace clefmark {
 
 namespace {
 
-// A block whose peak is at or below this (25/512, about -26 dBFS) is too
-// quiet to time reliably: noise would dominate its crossings.
-constexpr double kQuietPeak = 0.048828125;
-// A pass whose last crossing followed an envelope weaker than this (25/128 of
-// the block's peak) was timing the noise floor, not the note.
-constexpr double kWeakCrossing = 0.1953125;
-// Where the envelope starts: the first trough (or crest) of a block must be
-// deeper than this, less what the drain has taken since the block began.
-constexpr float kEnvelopeStart = 0.703125f;
+    // A block whose peak is at or below this (25/512, about -26 dBFS) is too
+    // quiet to time reliably: noise would dominate its crossings.
+    constexpr double kQuietPeak = 0.048828125;
+    // A pass whose last crossing followed an envelope weaker than this (25/128 of
+    // the block's peak) was timing the noise floor, not the note.
+    constexpr double kWeakCrossing = 0.1953125;
+    // Where the envelope starts: the first trough (or crest) of a block must be
+    // deeper than this, less what the drain has taken since the block began.
+    constexpr float kEnvelopeStart = 0.703125f;
 
-// The largest magnitude in the block, passing over NaN samples so the result
-// is always a number. Four lanes at a time where the processor has them: the
-// lanes' maximum is the same whatever order it is taken in, because no lane
-// ever holds a NaN, so the result is the same bits as the plain loop.
-float largestMagnitude(const float* block, std::uint32_t n)
-{
-    std::uint32_t i = 0;
-    float P = 0.0f;
+    // The largest magnitude in the block, passing over NaN samples so the result
+    // is always a number. Four lanes at a time where the processor has them: the
+    // lanes' maximum is the same whatever order it is taken in, because no lane
+    // ever holds a NaN, so the result is the same bits as the plain loop.
+    float largestMagnitude(const float* block, std::uint32_t n)
+    {
+        std::uint32_t i = 0;
+        float P = 0.0f;
 #if defined(__SSE2__)
-    // MAXPS returns its second operand when the first is NaN: a NaN sample
-    // leaves the lane as it was, exactly like the comparison below.
-    const __m128 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
-    __m128 lanes = _mm_setzero_ps();
-    for (; i + 4 <= n; i += 4)
-        lanes = _mm_max_ps(_mm_and_ps(_mm_loadu_ps(block + i), magnitude), lanes);
-    alignas(16) float lane[4];
-    _mm_store_ps(lane, lanes);
-    for (float a : lane)
-        P = a > P ? a : P;
+        // MAXPS returns its second operand when the first is NaN: a NaN sample
+        // leaves the lane as it was, exactly like the comparison below.
+        const __m128 magnitude = _mm_castsi128_ps(_mm_set1_epi32(0x7fffffff));
+        __m128 lanes = _mm_setzero_ps();
+        for (; i + 4 <= n; i += 4)
+            lanes = _mm_max_ps(_mm_and_ps(_mm_loadu_ps(block + i), magnitude), lanes);
+        alignas(16) float lane[4];
+        _mm_store_ps(lane, lanes);
+        for (float a : lane)
+            P = a > P ? a : P;
 #endif
-    for (; i < n; ++i) {
-        const float a = std::fabs(block[i]);
-        P = a > P ? a : P;
+        for (; i < n; ++i) {
+            const float a = std::fabs(block[i]);
+            P = a > P ? a : P;
+        }
+        return P;
     }
-    return P;
-}
 
-}  // namespace
+} // namespace
 
 void PeriodDetector::InitTunerProject(float sampleRate, std::uint32_t bufferFrames)
 {
@@ -70,7 +70,7 @@ int PeriodDetector::levelValue(float peak)
     // The peak on a 96 dB scale with full scale at 96, then 3 dB a step above
     // -24 dBFS: 0 below -21 dBFS, 8 only at full scale.
     if (!(peak <= 1.0f))
-        peak = 1.0f;  // the intake never gives more; keeps the cast defined
+        peak = 1.0f; // the intake never gives more; keeps the cast defined
     const auto v = static_cast<std::int32_t>(peak * 65535.0);
     if (v == 0)
         return 0;
@@ -116,7 +116,7 @@ void PeriodDetector::Analyze2(const float* block)
         }
         if (awaiting) {
             if (!(x > 0.0f))
-                continue;  // no drain between a trough and its crossing
+                continue; // no drain between a trough and its crossing
             peaks[static_cast<std::size_t>(nPeaks++)] = static_cast<std::uint16_t>(i);
             PeakLevel = e;
             awaiting = false;
@@ -209,4 +209,4 @@ std::optional<float> PeriodDetector::ExaminePeriods(bool& guardReset)
     return F;
 }
 
-}  // namespace clefmark
+} // namespace clefmark

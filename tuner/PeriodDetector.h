@@ -100,4 +100,4 @@ private:
     std::int32_t diThreshold2 = 0;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

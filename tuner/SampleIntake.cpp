@@ -8,63 +8,63 @@ namespace clefmark {
 
 namespace {
 
-constexpr std::uint32_t kMinBlockFrames = 64;
-// Sample positions and periods are 16-bit.
-constexpr std::uint32_t kMaxBlockFrames = 65535;
+    constexpr std::uint32_t kMinBlockFrames = 64;
+    // Sample positions and periods are 16-bit.
+    constexpr std::uint32_t kMaxBlockFrames = 65535;
 
-// A buffer whose samples can be read: it has data and at least one channel.
-bool readable(const AudioBuffer& b)
-{
-    return b.data != nullptr && b.numberChannels != 0;
-}
-
-// Limits a mixed sample to full scale. NaN passes; the analysis skips it.
-inline float limit(float sum)
-{
-    if (sum > 1.0f)
-        return 1.0f;
-    if (sum < -1.0f)
-        return -1.0f;
-    return sum;
-}
-
-// Mixes frames [first, first + count) of the used buffers into `out`. The sum
-// always starts from 0.0f and adds buffers and channels in list order, so the
-// fast paths for the common layouts give the same bits as the general one.
-void mix(const AudioBuffer* buffers, std::uint32_t used, bool halve, std::uint32_t first,
-         std::uint32_t count, float* out)
-{
-    const std::uint32_t channels0 = buffers[0].numberChannels;
-    if (used == 1 && channels0 == 1) {
-        const auto* s = static_cast<const float*>(buffers[0].data) + first;
-        for (std::uint32_t k = 0; k < count; ++k)
-            out[k] = limit(0.0f + s[k]);
-        return;
+    // A buffer whose samples can be read: it has data and at least one channel.
+    bool readable(const AudioBuffer& b)
+    {
+        return b.data != nullptr && b.numberChannels != 0;
     }
-    if (used == 1 && channels0 == 2) {
-        const auto* s = static_cast<const float*>(buffers[0].data) + std::size_t{first} * 2;
+
+    // Limits a mixed sample to full scale. NaN passes; the analysis skips it.
+    inline float limit(float sum)
+    {
+        if (sum > 1.0f)
+            return 1.0f;
+        if (sum < -1.0f)
+            return -1.0f;
+        return sum;
+    }
+
+    // Mixes frames [first, first + count) of the used buffers into `out`. The sum
+    // always starts from 0.0f and adds buffers and channels in list order, so the
+    // fast paths for the common layouts give the same bits as the general one.
+    void mix(const AudioBuffer* buffers, std::uint32_t used, bool halve, std::uint32_t first,
+        std::uint32_t count, float* out)
+    {
+        const std::uint32_t channels0 = buffers[0].numberChannels;
+        if (used == 1 && channels0 == 1) {
+            const auto* s = static_cast<const float*>(buffers[0].data) + first;
+            for (std::uint32_t k = 0; k < count; ++k)
+                out[k] = limit(0.0f + s[k]);
+            return;
+        }
+        if (used == 1 && channels0 == 2) {
+            const auto* s = static_cast<const float*>(buffers[0].data) + std::size_t { first } * 2;
+            for (std::uint32_t k = 0; k < count; ++k) {
+                float sum = 0.0f + s[2 * k] + s[2 * k + 1];
+                if (halve)
+                    sum = sum * 0.5f;
+                out[k] = limit(sum);
+            }
+            return;
+        }
         for (std::uint32_t k = 0; k < count; ++k) {
-            float sum = 0.0f + s[2 * k] + s[2 * k + 1];
-            if (halve)
-                sum = sum * 0.5f;
+            float sum = 0.0f;
+            for (std::uint32_t b = 0; b < used; ++b) {
+                const std::uint32_t channels = buffers[b].numberChannels;
+                const auto* s = static_cast<const float*>(buffers[b].data)
+                    + (std::size_t { first } + k) * channels;
+                for (std::uint32_t c = 0; c < channels; ++c)
+                    sum += s[c];
+            }
             out[k] = limit(sum);
         }
-        return;
     }
-    for (std::uint32_t k = 0; k < count; ++k) {
-        float sum = 0.0f;
-        for (std::uint32_t b = 0; b < used; ++b) {
-            const std::uint32_t channels = buffers[b].numberChannels;
-            const auto* s = static_cast<const float*>(buffers[b].data)
-                + (std::size_t{first} + k) * channels;
-            for (std::uint32_t c = 0; c < channels; ++c)
-                sum += s[c];
-        }
-        out[k] = limit(sum);
-    }
-}
 
-}  // namespace
+} // namespace
 
 BlockSize analysisBlockSize(float sampleRate)
 {
@@ -106,7 +106,7 @@ std::int32_t SampleIntake::inputIOProc(const AudioDeviceProcParams& params, Bloc
     const std::uint32_t perChannel = buffers[0].dataByteSize / buffers[0].numberChannels;
     std::uint32_t used = 1;
     while (used < list->numberBuffers && readable(buffers[used])
-           && buffers[used].dataByteSize / buffers[used].numberChannels == perChannel)
+        && buffers[used].dataByteSize / buffers[used].numberChannels == perChannel)
         ++used;
 
     const std::uint32_t frames = buffers[0].dataByteSize / 4 / buffers[0].numberChannels;
@@ -143,4 +143,4 @@ std::int32_t SampleIntake::inputIOProc(const AudioDeviceProcParams& params, Bloc
     return status;
 }
 
-}  // namespace clefmark
+} // namespace clefmark

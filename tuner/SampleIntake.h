@@ -38,7 +38,7 @@ protected:
 /// 16-bit positions and periods are defined for.
 struct BlockSize {
     std::uint32_t frames = 0;
-    std::string refusal;  // empty when accepted
+    std::string refusal; // empty when accepted
 };
 BlockSize analysisBlockSize(float sampleRate);
 
@@ -64,4 +64,4 @@ private:
     std::uint32_t mBufferFrames = 0;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

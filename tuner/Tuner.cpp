@@ -11,28 +11,31 @@ namespace clefmark {
 // nothing. The input thread only tests them for null, to skip posting what
 // nobody would receive.
 struct Tuner::DisplayLinks {
-    std::atomic<LevelDisplay*> level{nullptr};
-    std::atomic<TuneDisplay*> tune{nullptr};
-    std::atomic<NoteDisplay*> note{nullptr};
-    std::atomic<StatusDisplay*> status{nullptr};
+    std::atomic<LevelDisplay*> level { nullptr };
+    std::atomic<TuneDisplay*> tune { nullptr };
+    std::atomic<NoteDisplay*> note { nullptr };
+    std::atomic<StatusDisplay*> status { nullptr };
 };
 
 namespace {
 
-Tuner* sharedTuner = nullptr;
+    Tuner* sharedTuner = nullptr;
 
-// Tune value and note of one mapping in one word, so they are stored and
-// read together.
-std::uint64_t packMapping(std::int32_t tune, std::int32_t note)
-{
-    return (std::uint64_t{static_cast<std::uint32_t>(tune)} << 32) | static_cast<std::uint32_t>(note);
-}
+    // Tune value and note of one mapping in one word, so they are stored and
+    // read together.
+    std::uint64_t packMapping(std::int32_t tune, std::int32_t note)
+    {
+        return (std::uint64_t { static_cast<std::uint32_t>(tune) } << 32)
+            | static_cast<std::uint32_t>(note);
+    }
 
-}  // namespace
+} // namespace
 
 Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hardware)
-    : defaults_(defaults), mainThread_(mainThread), links_(std::make_shared<DisplayLinks>()),
-      hardware_(hardware)
+    : defaults_(defaults)
+    , mainThread_(mainThread)
+    , links_(std::make_shared<DisplayLinks>())
+    , hardware_(hardware)
 {
     firstLaunch_ = !defaults_.hasValue(kReferencePitchKey);
     defaults_.registerInteger(kReferencePitchKey, kDefaultReferencePitch);
@@ -41,8 +44,8 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hard
 
     // A value edited by hand outside the range would put the whole scale out
     // of tune without the user seeing why; take the nearer limit.
-    const int pitch = std::clamp(defaults_.integerForKey(kReferencePitchKey), kMinReferencePitch,
-                                 kMaxReferencePitch);
+    const int pitch = std::clamp(
+        defaults_.integerForKey(kReferencePitchKey), kMinReferencePitch, kMaxReferencePitch);
     referencePitch_.store(pitch, std::memory_order_relaxed);
     octaveRejection_.store(defaults_.boolForKey(kOctaveRejectionKey), std::memory_order_relaxed);
     closeEnough_.store(defaults_.boolForKey(kCloseEnoughKey), std::memory_order_relaxed);
@@ -67,8 +70,8 @@ Tuner::~Tuner()
     links_->status.store(nullptr);
 }
 
-Tuner& Tuner::sharedInstance(UserDefaults& defaults, MainThread& mainThread,
-                             AudioHardware* hardware)
+Tuner& Tuner::sharedInstance(
+    UserDefaults& defaults, MainThread& mainThread, AudioHardware* hardware)
 {
     // Created once and never released: the input thread may still be using
     // it while the process exits.
@@ -120,7 +123,7 @@ DisplayUpdate Tuner::lastUpdate() const
     const std::uint64_t packed = lastMapping_.load(std::memory_order_relaxed);
     const auto tune = static_cast<std::int32_t>(static_cast<std::uint32_t>(packed >> 32));
     const auto note = static_cast<std::int32_t>(static_cast<std::uint32_t>(packed));
-    return {tune, NoteMapper::isInTune(tune, closeEnough()), note};
+    return { tune, NoteMapper::isInTune(tune, closeEnough()), note };
 }
 
 void Tuner::storeLastMapping(const DisplayUpdate& update)
@@ -386,12 +389,12 @@ void Tuner::postIncrement()
 }
 
 std::int32_t TunerInputProc(std::uint32_t device, const AudioTimeStamp* now,
-                            const AudioBufferList* inputData, const AudioTimeStamp* inputTime,
-                            AudioBufferList* outputData, const AudioTimeStamp* outputTime,
-                            void* clientData)
+    const AudioBufferList* inputData, const AudioTimeStamp* inputTime, AudioBufferList* outputData,
+    const AudioTimeStamp* outputTime, void* clientData)
 {
-    const AudioDeviceProcParams params{device, now, inputData, inputTime, outputData, outputTime};
+    const AudioDeviceProcParams params { device, now, inputData, inputTime, outputData,
+        outputTime };
     return static_cast<Tuner*>(clientData)->inputIOProc(&params);
 }
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -20,14 +20,14 @@
 #pragma once
 
 #include "tuner/AudioHardware.h"
-#include "tuner/MainThread.h"
-#include "tuner/UserDefaults.h"
 #include "tuner/AudioTypes.h"
 #include "tuner/Displays.h"
 #include "tuner/FrequencyTracker.h"
+#include "tuner/MainThread.h"
 #include "tuner/NoteMapper.h"
 #include "tuner/PeriodDetector.h"
 #include "tuner/SampleIntake.h"
+#include "tuner/UserDefaults.h"
 
 #include <atomic>
 #include <cstdint>
@@ -61,11 +61,11 @@ protected:
 
 /// Where capture stands.
 enum class CaptureState {
-    Stopped,         // not started, or stopped
-    Running,         // the default input device is being captured
-    NoDevice,        // started, but there is no input device (or no sound server) yet
-    FormatUnusable,  // the default input's format cannot be read or analysed
-    Terminated,      // stopped for good at termination
+    Stopped, // not started, or stopped
+    Running, // the default input device is being captured
+    NoDevice, // started, but there is no input device (or no sound server) yet
+    FormatUnusable, // the default input's format cannot be read or analysed
+    Terminated, // stopped for good at termination
 };
 
 class CaptureObserver {
@@ -108,8 +108,8 @@ public:
     /// The process's shared tuner, created on the first call with these
     /// services; later calls return it unchanged and ignore their arguments.
     /// It lives until the process ends. Main thread.
-    static Tuner& sharedInstance(UserDefaults& defaults, MainThread& mainThread,
-                                 AudioHardware* hardware = nullptr);
+    static Tuner& sharedInstance(
+        UserDefaults& defaults, MainThread& mainThread, AudioHardware* hardware = nullptr);
     /// The shared tuner; throws std::logic_error before it has been created.
     static Tuner& sharedInstance();
 
@@ -230,23 +230,23 @@ private:
     MainThread& mainThread_;
     std::shared_ptr<DisplayLinks> links_;
 
-    std::atomic<std::int32_t> referencePitch_{kDefaultReferencePitch};
-    std::atomic<bool> octaveRejection_{false};
-    std::atomic<bool> closeEnough_{false};
+    std::atomic<std::int32_t> referencePitch_ { kDefaultReferencePitch };
+    std::atomic<bool> octaveRejection_ { false };
+    std::atomic<bool> closeEnough_ { false };
     bool firstLaunch_ = false;
-    std::atomic<bool> pause_{false};
+    std::atomic<bool> pause_ { false };
     // Tune value and note of the last mapping, packed so they travel as one.
-    std::atomic<std::uint64_t> lastMapping_{0};
+    std::atomic<std::uint64_t> lastMapping_ { 0 };
 
     AudioHardware* hardware_;
     // Capture control: held by start, stop, device changes and termination.
     std::mutex captureMutex_;
     bool terminated_ = false;
     bool procBound_ = false;
-    std::atomic<CaptureState> captureState_{CaptureState::Stopped};
+    std::atomic<CaptureState> captureState_ { CaptureState::Stopped };
     CaptureObserver* captureObserver_ = nullptr;
 
-    std::atomic<AudioDeviceID> mInputDevice{kNoAudioDevice};
+    std::atomic<AudioDeviceID> mInputDevice { kNoAudioDevice };
     std::uint32_t mSafetyOffset = 0;
     std::uint32_t mBufferSizeFrames = 0;
     StreamFormat mFormat;
@@ -260,16 +260,15 @@ private:
     SampleIntake intake_;
     PeriodDetector detector_;
     FrequencyTracker tracker_;
-    NoteMapper mapper_;  // the input thread's tuning state
+    NoteMapper mapper_; // the input thread's tuning state
     // Release/acquire: the observer's own set-up happens before its first use.
-    std::atomic<AnalysisObserver*> observer_{nullptr};
+    std::atomic<AnalysisObserver*> observer_ { nullptr };
 };
 
 /// The plain input procedure that capture back-ends bind, with the tuner as
 /// `clientData`: forwards the cycle to `Tuner::inputIOProc`.
 std::int32_t TunerInputProc(std::uint32_t device, const AudioTimeStamp* now,
-                            const AudioBufferList* inputData, const AudioTimeStamp* inputTime,
-                            AudioBufferList* outputData, const AudioTimeStamp* outputTime,
-                            void* clientData);
+    const AudioBufferList* inputData, const AudioTimeStamp* inputTime, AudioBufferList* outputData,
+    const AudioTimeStamp* outputTime, void* clientData);
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -28,4 +28,4 @@ public:
     virtual void setBool(const std::string& key, bool value) = 0;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

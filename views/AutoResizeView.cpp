@@ -2,7 +2,6 @@
 
 #include <QEvent>
 #include <QResizeEvent>
-
 #include <cmath>
 
 namespace clefmark {
@@ -65,9 +64,9 @@ void AutoResizeView::resizeWithOldSuperviewSize(const QSizeF&)
     const float sx = static_cast<float>(superview->width()) / originalWidth;
     const float sy = static_cast<float>(superview->height()) / originalHeight;
     setFrame(QRectF(static_cast<float>(originalFrame_.x()) * sx,
-                    static_cast<float>(originalFrame_.y()) * sy,
-                    static_cast<float>(originalFrame_.width()) * sx,
-                    static_cast<float>(originalFrame_.height()) * sy));
+        static_cast<float>(originalFrame_.y()) * sy,
+        static_cast<float>(originalFrame_.width()) * sx,
+        static_cast<float>(originalFrame_.height()) * sy));
 }
 
 bool AutoResizeView::event(QEvent* event)
@@ -107,4 +106,4 @@ void AutoResizeView::setFrame(const QRectF& frame)
     setGeometry(pixelRect(frame));
 }
 
-}  // namespace clefmark
+} // namespace clefmark

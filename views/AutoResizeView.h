@@ -73,4 +73,4 @@ private:
 /// its own, so that views that meet in floating point also meet in pixels.
 QRect pixelRect(const QRectF& frame);
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -4,7 +4,6 @@
 
 #include <QPainter>
 #include <QtGlobal>
-
 #include <cstdint>
 
 namespace clefmark {
@@ -94,17 +93,18 @@ void Clefmark::paintEvent(QPaintEvent*)
     const float sy = static_cast<float>(b.height()) / static_cast<float>(original.height());
     const QSizeF natural = data.image.size();
     const float x = sx * static_cast<float>(data.point.x());
-    const float y = (static_cast<float>(kStepHeight * place.step) + static_cast<float>(data.point.y())) * sy;
+    const float y
+        = (static_cast<float>(kStepHeight * place.step) + static_cast<float>(data.point.y())) * sy;
     const float width = sx * static_cast<float>(natural.width());
     const float height = sy * static_cast<float>(natural.height());
 
     // y is the picture's bottom edge measured up from the view's bottom.
-    const QRectF target(x, b.height() - (static_cast<double>(y) + static_cast<double>(height)), width,
-                        height);
+    const QRectF target(
+        x, b.height() - (static_cast<double>(y) + static_cast<double>(height)), width, height);
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QImage& image = data.image.at(devicePixelRatioF() * static_cast<qreal>(sy));
     painter.drawImage(target, image, QRectF(QPointF(), QSizeF(image.size())));
 }
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -14,7 +14,6 @@
 
 #include <QImage>
 #include <QPointF>
-
 #include <array>
 
 namespace clefmark {
@@ -31,9 +30,8 @@ public:
     };
 
     /// Picture names by index: (ledger line ? 2 : 0) + (sharp ? 1 : 0).
-    static constexpr std::array<const char*, 4> kImageNames {
-        "WholeNote", "SharpNote", "LineWholeNote", "SharpLineWholeNote"
-    };
+    static constexpr std::array<const char*, 4> kImageNames { "WholeNote", "SharpNote",
+        "LineWholeNote", "SharpLineWholeNote" };
     /// One staff step (line to space) in units of the initial frame.
     static constexpr int kStepHeight = 9;
 
@@ -71,4 +69,4 @@ private:
     int displayNote_ = 0;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -44,4 +44,4 @@ void GuitarTunerView::paintEvent(QPaintEvent* event)
     QLabel::paintEvent(event);
 }
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -28,7 +28,7 @@ protected:
 
 private:
     QString imageName_;
-    DensityImage image_;  // when named: drawn at the density the frame needs
+    DensityImage image_; // when named: drawn at the density the frame needs
 };
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -1,7 +1,6 @@
 #include "views/LevelMeter.h"
 
 #include <QPainter>
-
 #include <algorithm>
 
 namespace clefmark {
@@ -70,8 +69,8 @@ void LevelMeter::paintEvent(QPaintEvent*)
     } else if (peak_ != level_) {
         if (peak_ == 0)
             return;
-        painter.fillRect(segment(u * static_cast<float>(8 * peak_ - 8)),
-                         peak_ == kSegments ? red : green);
+        painter.fillRect(
+            segment(u * static_cast<float>(8 * peak_ - 8)), peak_ == kSegments ? red : green);
     }
 
     if (peak_ == 0)
@@ -87,4 +86,4 @@ void LevelMeter::paintEvent(QPaintEvent*)
     }
 }
 
-}  // namespace clefmark
+} // namespace clefmark

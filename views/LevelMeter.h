@@ -9,7 +9,6 @@
 #include "views/OneShotTimer.h"
 
 #include <QColor>
-
 #include <memory>
 
 namespace clefmark {
@@ -55,4 +54,4 @@ private:
     std::unique_ptr<OneShotTimer> timer_;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -6,7 +6,10 @@
 namespace clefmark {
 namespace {
 
-    constexpr std::uint8_t inverted(std::uint8_t sample) { return static_cast<std::uint8_t>(255 - sample); }
+    constexpr std::uint8_t inverted(std::uint8_t sample)
+    {
+        return static_cast<std::uint8_t>(255 - sample);
+    }
 
     /// Inverts the first `colours` samples of each pixel in the columns n picks.
     void invertColumns(Bitmap& bitmap, int n, int colours)
@@ -16,16 +19,18 @@ namespace {
         const auto s = static_cast<std::size_t>(bitmap.samplesPerPixel);
         for (int r = 0; r < bitmap.height; ++r) {
             for (int x = first; x < end; ++x) {
-                const std::size_t pixel = (static_cast<std::size_t>(r) * static_cast<std::size_t>(bitmap.width)
-                                              + static_cast<std::size_t>(x))
+                const std::size_t pixel
+                    = (static_cast<std::size_t>(r) * static_cast<std::size_t>(bitmap.width)
+                          + static_cast<std::size_t>(x))
                     * s;
                 for (int c = 0; c < colours; ++c)
-                    bitmap.samples[pixel + static_cast<std::size_t>(c)] = inverted(bitmap.samples[pixel + static_cast<std::size_t>(c)]);
+                    bitmap.samples[pixel + static_cast<std::size_t>(c)]
+                        = inverted(bitmap.samples[pixel + static_cast<std::size_t>(c)]);
             }
         }
     }
 
-}  // namespace
+} // namespace
 
 bool Bitmap::isValid() const
 {
@@ -113,10 +118,12 @@ Bitmap bitmapFromImage(const QImage& source)
     bitmap.width = image.width();
     bitmap.height = image.height();
     // QImage pads its rows; the bitmap's are packed.
-    const auto rowBytes = static_cast<std::size_t>(bitmap.width) * static_cast<std::size_t>(bitmap.samplesPerPixel);
+    const auto rowBytes
+        = static_cast<std::size_t>(bitmap.width) * static_cast<std::size_t>(bitmap.samplesPerPixel);
     bitmap.samples.resize(rowBytes * static_cast<std::size_t>(bitmap.height));
     for (int r = 0; r < bitmap.height; ++r)
-        std::memcpy(bitmap.samples.data() + rowBytes * static_cast<std::size_t>(r), image.constScanLine(r), rowBytes);
+        std::memcpy(bitmap.samples.data() + rowBytes * static_cast<std::size_t>(r),
+            image.constScanLine(r), rowBytes);
     return bitmap;
 }
 
@@ -159,4 +166,4 @@ QImage negativeImage(const QImage& image, int n)
     return result;
 }
 
-}  // namespace clefmark
+} // namespace clefmark

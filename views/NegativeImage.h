@@ -15,7 +15,6 @@
 #pragma once
 
 #include <QImage>
-
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -62,4 +61,4 @@ QImage imageFromBitmap(const Bitmap& bitmap);
 /// carries over); a null image when it has no negative.
 QImage negativeImage(const QImage& image, int n);
 
-}  // namespace clefmark
+} // namespace clefmark

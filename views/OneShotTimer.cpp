@@ -1,7 +1,6 @@
 #include "views/OneShotTimer.h"
 
 #include <QTimer>
-
 #include <cmath>
 
 namespace clefmark {
@@ -39,11 +38,11 @@ namespace {
         std::function<void()> callback_;
     };
 
-}  // namespace
+} // namespace
 
 std::unique_ptr<OneShotTimer> makeEventLoopTimer()
 {
     return std::make_unique<EventLoopTimer>();
 }
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -24,4 +24,4 @@ public:
 /// open or a menu is being tracked.
 std::unique_ptr<OneShotTimer> makeEventLoopTimer();
 
-}  // namespace clefmark
+} // namespace clefmark

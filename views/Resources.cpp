@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImageReader>
-
 #include <algorithm>
 #include <cmath>
 
@@ -127,4 +126,4 @@ const QImage& DensityImage::at(qreal pixelsPerUnit) const
     return densest ? *densest : none;
 }
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -15,7 +15,6 @@
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
-
 #include <array>
 
 namespace clefmark {
@@ -55,7 +54,7 @@ public:
     QSizeF size() const { return at(1.0).deviceIndependentSize(); }
 
 private:
-    std::array<QImage, 3> images_;  // 1×, 2×, 3×; null where there is none
+    std::array<QImage, 3> images_; // 1×, 2×, 3×; null where there is none
 };
 
-}  // namespace clefmark
+} // namespace clefmark

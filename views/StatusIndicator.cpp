@@ -5,7 +5,6 @@
 
 #include <QPainter>
 #include <QtGlobal>
-
 #include <algorithm>
 #include <cmath>
 
@@ -40,8 +39,8 @@ void StatusIndicator::paintEvent(QPaintEvent*)
 {
     if (statusImages_.isNull())
         return;
-    const QImage& image = statusImages_.at(devicePixelRatioF() * bounds().width()
-                                           / std::max(1.0, statusImages_.size().width()));
+    const QImage& image = statusImages_.at(
+        devicePixelRatioF() * bounds().width() / std::max(1.0, statusImages_.size().width()));
     if (image.devicePixelRatio() != framesDensity_) {
         frames_.fill(QPixmap());
         framesDensity_ = image.devicePixelRatio();
@@ -61,4 +60,4 @@ void StatusIndicator::paintEvent(QPaintEvent*)
     painter.drawPixmap(bounds(), frame, QRectF(QPointF(), QSizeF(frame.size())));
 }
 
-}  // namespace clefmark
+} // namespace clefmark

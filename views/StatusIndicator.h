@@ -11,7 +11,6 @@
 
 #include <QImage>
 #include <QPixmap>
-
 #include <array>
 
 namespace clefmark {
@@ -49,8 +48,8 @@ private:
     // on every one of some twenty redraws a second would cost more than all
     // the rest of the window's drawing.
     std::array<QPixmap, kCycle> frames_;
-    qreal framesDensity_ = 0;  // the density the kept pictures were made at
+    qreal framesDensity_ = 0; // the density the kept pictures were made at
     int status_ = 0;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -2,7 +2,6 @@
 
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 
 namespace clefmark {
@@ -47,8 +46,8 @@ void TunerMeter::paintEvent(QPaintEvent*)
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.strokePath(needle, QPen(inTune_ ? green : red, s, Qt::SolidLine, Qt::FlatCap,
-                                    Qt::MiterJoin));
+    painter.strokePath(
+        needle, QPen(inTune_ ? green : red, s, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
 }
 
-}  // namespace clefmark
+} // namespace clefmark

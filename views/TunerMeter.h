@@ -42,4 +42,4 @@ private:
     bool displayInTune_ = false;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -15,7 +15,6 @@
 #include <QHash>
 #include <QLayout>
 #include <QXmlStreamReader>
-
 #include <optional>
 
 namespace clefmark {
@@ -64,7 +63,8 @@ namespace {
                 continue;
             const QString element = xml.name().toString();
             const bool ofWidget = !elements.isEmpty() && elements.last() == u"widget";
-            if (element == u"property" && ofWidget && xml.attributes().value(QLatin1String("name")) == u"geometry") {
+            if (element == u"property" && ofWidget
+                && xml.attributes().value(QLatin1String("name")) == u"geometry") {
                 // Read to the end of <property>, which therefore never opens.
                 while (xml.readNextStartElement()) {
                     if (xml.name() == u"rect")
@@ -120,7 +120,7 @@ namespace {
         }
     }
 
-}  // namespace
+} // namespace
 
 namespace {
 
@@ -130,19 +130,20 @@ namespace {
         return classes;
     }
 
-}  // namespace
+} // namespace
 
-void ViewLoader::registerWidgetClass(const QString& className,
-                                     std::function<QWidget*(QWidget* parent)> factory)
+void ViewLoader::registerWidgetClass(
+    const QString& className, std::function<QWidget*(QWidget* parent)> factory)
 {
     registeredClasses().insert(className, std::move(factory));
 }
 
 const QStringList& ViewLoader::viewClassNames()
 {
-    static const QStringList names { QStringLiteral("AutoResizeView"), QStringLiteral("GuitarTunerView"),
-                                     QStringLiteral("LevelMeter"),     QStringLiteral("TunerMeter"),
-                                     QStringLiteral("Clefmark"),       QStringLiteral("StatusIndicator") };
+    static const QStringList names { QStringLiteral("AutoResizeView"),
+        QStringLiteral("GuitarTunerView"), QStringLiteral("LevelMeter"),
+        QStringLiteral("TunerMeter"), QStringLiteral("Clefmark"),
+        QStringLiteral("StatusIndicator") };
     return names;
 }
 
@@ -180,8 +181,9 @@ LoadedInterface ViewLoader::loadInterface(const QString& name, QWidget* parent)
     const QString fileName = name + QStringLiteral(".ui");
     const QString path = findResource(fileName);
     if (path.isEmpty()) {
-        return { nullptr, QStringLiteral("The interface description \"%1\" is missing: no %2 in %3")
-                              .arg(name, fileName, resourceFolders().join(QStringLiteral(", "))) };
+        return { nullptr,
+            QStringLiteral("The interface description \"%1\" is missing: no %2 in %3")
+                .arg(name, fileName, resourceFolders().join(QStringLiteral(", "))) };
     }
     return loadInterfaceFile(path, parent);
 }
@@ -198,11 +200,12 @@ LoadedInterface ViewLoader::loadInterfaceFile(const QString& path, QWidget* pare
     buffer.open(QIODevice::ReadOnly);
     std::unique_ptr<QWidget> widget(load(&buffer, parent));
     if (!widget) {
-        const QString why = errorString().isEmpty() ? QStringLiteral("unknown error") : errorString();
+        const QString why
+            = errorString().isEmpty() ? QStringLiteral("unknown error") : errorString();
         return { nullptr, QStringLiteral("Cannot load %1: %2").arg(path, why) };
     }
     placeViews(widget.get(), readDesign(description));
     return { std::move(widget), QString() };
 }
 
-}  // namespace clefmark
+} // namespace clefmark

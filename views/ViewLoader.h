@@ -18,7 +18,6 @@
 #include <QString>
 #include <QStringList>
 #include <QUiLoader>
-
 #include <functional>
 #include <memory>
 
@@ -42,13 +41,13 @@ public:
 
     /// Lets descriptions name `className`, built by `factory` with the
     /// parent; for widget classes of the libraries built on this one.
-    static void registerWidgetClass(const QString& className,
-                                    std::function<QWidget*(QWidget* parent)> factory);
+    static void registerWidgetClass(
+        const QString& className, std::function<QWidget*(QWidget* parent)> factory);
 
     explicit ViewLoader(QObject* parent = nullptr);
 
     QWidget* createWidget(const QString& className, QWidget* parent = nullptr,
-                          const QString& name = QString()) override;
+        const QString& name = QString()) override;
 
     /// Loads `<name>.ui` from the resources ("MainMenu", "Preferences",
     /// "About", "Help"). Pixmaps it names are found relative to the resources
@@ -58,4 +57,4 @@ public:
     LoadedInterface loadInterfaceFile(const QString& path, QWidget* parent = nullptr);
 };
 
-}  // namespace clefmark
+} // namespace clefmark

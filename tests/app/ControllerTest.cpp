@@ -3,11 +3,11 @@
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/NotificationCenter.h"
 #include "desktop/QueuedMainThread.h"
-#include "tests/support/SimulatedAudioHardware.h"
 #include "desktop/SoundSettings.h"
-#include "tests/support/QtEnvironment.h"
 #include "tests/support/Feed.h"
+#include "tests/support/QtEnvironment.h"
 #include "tests/support/Signals.h"
+#include "tests/support/SimulatedAudioHardware.h"
 #include "tuner/Tuner.h"
 
 #include <QAction>

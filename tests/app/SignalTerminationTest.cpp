@@ -4,10 +4,10 @@
 #include "app/Controller.h"
 #include "desktop/QSettingsUserDefaults.h"
 #include "desktop/QtMainThread.h"
-#include "tests/support/SimulatedAudioHardware.h"
-#include "tests/support/QtEnvironment.h"
 #include "tests/support/AudioFiles.h"
 #include "tests/support/Feed.h"
+#include "tests/support/QtEnvironment.h"
+#include "tests/support/SimulatedAudioHardware.h"
 #include "tuner/Tuner.h"
 
 #include <QApplication>

@@ -3,9 +3,8 @@
 #include "tests/support/AudioFiles.h"
 #include "tests/support/Signals.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,182 +12,185 @@
 namespace clefmark {
 namespace {
 
-using test::TempDir;
+    using test::TempDir;
 
-struct OpenFailure {
-    const char* name;
-    void (*make)(const std::string& path);
-    const char* reason;  // what error() must say
-};
+    struct OpenFailure {
+        const char* name;
+        void (*make)(const std::string& path);
+        const char* reason; // what error() must say
+    };
 
-// Names the case in test listings instead of dumping its bytes.
-void PrintTo(const OpenFailure& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-
-class AudioFileOpenFailure : public testing::TestWithParam<OpenFailure> {};
-
-TEST_P(AudioFileOpenFailure, SaysWhyAndHoldsNothing)
-{
-    TempDir dir;
-    const std::string path = dir.file("fixture.wav");
-    GetParam().make(path);
-
-    AudioFile file;
-    EXPECT_FALSE(file.open(path));
-    EXPECT_FALSE(file.isOpen());
-    EXPECT_NE(file.error().find(GetParam().reason), std::string::npos) << file.error();
-    EXPECT_EQ(file.error().find(path), std::string::npos) << "the caller names the file";
-    EXPECT_EQ(file.sampleRate(), 0);
-    EXPECT_EQ(file.channels(), 0);
-    EXPECT_EQ(file.frames(), 0);
-    float sample = 0.0f;
-    EXPECT_EQ(file.read(&sample, 1), 0);
-}
-
-const OpenFailure kOpenFailures[] = {
-    {"Missing", [](const std::string&) {}, "no such file"},
-    {"Directory", [](const std::string& p) { std::filesystem::create_directory(p); }, "is a directory"},
-    {"Empty", [](const std::string& p) { test::writeBytes(p, ""); }, "empty file"},
-    {"Text", [](const std::string& p) { test::writeBytes(p, "A4 = 440 Hz\nE2 = 82.41 Hz\n"); },
-     "not an audio file ("},
-    {"HeaderCutShort", [](const std::string& p) { test::writeTruncatedWav(p, 30); },
-     "damaged or unsupported audio header ("},
-    {"ZeroChannels",
-     [](const std::string& p) {
-         test::writeFloatFile(p, std::vector<float>(64, 0.0f), 1, 44100);
-         std::string bytes = test::readBytes(p);
-         bytes[22] = 0;  // the fmt chunk's channel count
-         bytes[23] = 0;
-         test::writeBytes(p, bytes);
-     },
-     "damaged or unsupported audio header ("},
-};
-
-INSTANTIATE_TEST_SUITE_P(AudioFile, AudioFileOpenFailure, testing::ValuesIn(kOpenFailures),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(AudioFile, ReadsFloatSamplesBitForBit)
-{
-    TempDir dir;
-    const std::string path = dir.file("sine.wav");
-    // Left and right differ, so a mix-up of the interleaving shows.
-    const std::vector<float> left = test::periodicSine(100, 0.5f, 1000);
-    const std::vector<float> right = test::noise(0.25f, 1000);
-    std::vector<float> interleaved;
-    for (std::size_t i = 0; i < left.size(); ++i) {
-        interleaved.push_back(left[i]);
-        interleaved.push_back(right[i]);
+    // Names the case in test listings instead of dumping its bytes.
+    void PrintTo(const OpenFailure& c, std::ostream* os)
+    {
+        *os << c.name;
     }
-    test::writeFloatFile(path, interleaved, 2, 48000);
 
-    AudioFile file;
-    ASSERT_TRUE(file.open(path)) << file.error();
-    EXPECT_EQ(file.sampleRate(), 48000);
-    EXPECT_EQ(file.channels(), 2);
-    EXPECT_EQ(file.frames(), 1000);
-    EXPECT_NE(file.formatDescription().find("WAV"), std::string::npos) << file.formatDescription();
-    EXPECT_NE(file.formatDescription().find("float"), std::string::npos) << file.formatDescription();
+    class AudioFileOpenFailure : public testing::TestWithParam<OpenFailure> { };
 
-    std::vector<float> got(2 * 1000);
-    EXPECT_EQ(file.read(got.data(), 1000), 1000);
-    EXPECT_EQ(got, interleaved);
-    EXPECT_FALSE(file.hasReadError());
-}
+    TEST_P(AudioFileOpenFailure, SaysWhyAndHoldsNothing)
+    {
+        TempDir dir;
+        const std::string path = dir.file("fixture.wav");
+        GetParam().make(path);
 
-TEST(AudioFile, Reads16BitAtLibsndfilesScale)
-{
-    TempDir dir;
-    const std::string path = dir.file("pluck.wav");
-    const std::vector<float> samples = test::pluck16(110.0, 22050.0, 0.9, 0.2);
-    test::write16BitFile(path, samples, 1, 22050);
+        AudioFile file;
+        EXPECT_FALSE(file.open(path));
+        EXPECT_FALSE(file.isOpen());
+        EXPECT_NE(file.error().find(GetParam().reason), std::string::npos) << file.error();
+        EXPECT_EQ(file.error().find(path), std::string::npos) << "the caller names the file";
+        EXPECT_EQ(file.sampleRate(), 0);
+        EXPECT_EQ(file.channels(), 0);
+        EXPECT_EQ(file.frames(), 0);
+        float sample = 0.0f;
+        EXPECT_EQ(file.read(&sample, 1), 0);
+    }
 
-    AudioFile file;
-    ASSERT_TRUE(file.open(path)) << file.error();
-    EXPECT_NE(file.formatDescription().find("16 bit PCM"), std::string::npos) << file.formatDescription();
-    std::vector<float> got(samples.size());
-    ASSERT_EQ(file.read(got.data(), static_cast<std::int64_t>(got.size())),
-              static_cast<std::int64_t>(samples.size()));
-    EXPECT_EQ(got, samples);
-}
+    const OpenFailure kOpenFailures[] = {
+        { "Missing", [](const std::string&) {}, "no such file" },
+        { "Directory", [](const std::string& p) { std::filesystem::create_directory(p); },
+            "is a directory" },
+        { "Empty", [](const std::string& p) { test::writeBytes(p, ""); }, "empty file" },
+        { "Text", [](const std::string& p) { test::writeBytes(p, "A4 = 440 Hz\nE2 = 82.41 Hz\n"); },
+            "not an audio file (" },
+        { "HeaderCutShort", [](const std::string& p) { test::writeTruncatedWav(p, 30); },
+            "damaged or unsupported audio header (" },
+        { "ZeroChannels",
+            [](const std::string& p) {
+                test::writeFloatFile(p, std::vector<float>(64, 0.0f), 1, 44100);
+                std::string bytes = test::readBytes(p);
+                bytes[22] = 0; // the fmt chunk's channel count
+                bytes[23] = 0;
+                test::writeBytes(p, bytes);
+            },
+            "damaged or unsupported audio header (" },
+    };
 
-TEST(AudioFile, ShortReadAtTheEndThenNothing)
-{
-    TempDir dir;
-    const std::string path = dir.file("short.wav");
-    test::writeFloatFile(path, test::noise(0.5f, 300), 1, 44100);
+    INSTANTIATE_TEST_SUITE_P(AudioFile, AudioFileOpenFailure, testing::ValuesIn(kOpenFailures),
+        [](const auto& info) { return std::string(info.param.name); });
 
-    AudioFile file;
-    ASSERT_TRUE(file.open(path)) << file.error();
-    std::vector<float> buffer(256);
-    EXPECT_EQ(file.read(buffer.data(), 256), 256);
-    EXPECT_EQ(file.read(buffer.data(), 256), 44);
-    EXPECT_EQ(file.read(buffer.data(), 256), 0);
-    EXPECT_EQ(file.read(buffer.data(), 0), 0);
-    EXPECT_FALSE(file.hasReadError()) << file.error();
-    EXPECT_TRUE(file.error().empty());
-}
+    TEST(AudioFile, ReadsFloatSamplesBitForBit)
+    {
+        TempDir dir;
+        const std::string path = dir.file("sine.wav");
+        // Left and right differ, so a mix-up of the interleaving shows.
+        const std::vector<float> left = test::periodicSine(100, 0.5f, 1000);
+        const std::vector<float> right = test::noise(0.25f, 1000);
+        std::vector<float> interleaved;
+        for (std::size_t i = 0; i < left.size(); ++i) {
+            interleaved.push_back(left[i]);
+            interleaved.push_back(right[i]);
+        }
+        test::writeFloatFile(path, interleaved, 2, 48000);
 
-TEST(AudioFile, RewindReadsTheSameAgain)
-{
-    TempDir dir;
-    const std::string path = dir.file("loop.wav");
-    const std::vector<float> samples = test::noise(0.5f, 777, 7);
-    test::writeFloatFile(path, samples, 1, 44100);
+        AudioFile file;
+        ASSERT_TRUE(file.open(path)) << file.error();
+        EXPECT_EQ(file.sampleRate(), 48000);
+        EXPECT_EQ(file.channels(), 2);
+        EXPECT_EQ(file.frames(), 1000);
+        EXPECT_NE(file.formatDescription().find("WAV"), std::string::npos)
+            << file.formatDescription();
+        EXPECT_NE(file.formatDescription().find("float"), std::string::npos)
+            << file.formatDescription();
 
-    AudioFile file;
-    ASSERT_TRUE(file.open(path)) << file.error();
-    std::vector<float> first(1000), second(1000);
-    ASSERT_EQ(file.read(first.data(), 1000), 777);
-    ASSERT_TRUE(file.rewind()) << file.error();
-    ASSERT_EQ(file.read(second.data(), 500), 500);
-    ASSERT_TRUE(file.rewind()) << file.error();
-    ASSERT_EQ(file.read(second.data(), 1000), 777);
-    EXPECT_EQ(first, second);
-}
+        std::vector<float> got(2 * 1000);
+        EXPECT_EQ(file.read(got.data(), 1000), 1000);
+        EXPECT_EQ(got, interleaved);
+        EXPECT_FALSE(file.hasReadError());
+    }
 
-TEST(AudioFile, ClosedOrMovedFromHasNothingToRead)
-{
-    TempDir dir;
-    const std::string path = dir.file("a.wav");
-    test::writeFloatFile(path, test::noise(0.5f, 100), 1, 44100);
+    TEST(AudioFile, Reads16BitAtLibsndfilesScale)
+    {
+        TempDir dir;
+        const std::string path = dir.file("pluck.wav");
+        const std::vector<float> samples = test::pluck16(110.0, 22050.0, 0.9, 0.2);
+        test::write16BitFile(path, samples, 1, 22050);
 
-    AudioFile file;
-    float sample = 0.0f;
-    EXPECT_EQ(file.read(&sample, 1), 0);
-    EXPECT_FALSE(file.error().empty());
-    EXPECT_FALSE(file.rewind());
+        AudioFile file;
+        ASSERT_TRUE(file.open(path)) << file.error();
+        EXPECT_NE(file.formatDescription().find("16 bit PCM"), std::string::npos)
+            << file.formatDescription();
+        std::vector<float> got(samples.size());
+        ASSERT_EQ(file.read(got.data(), static_cast<std::int64_t>(got.size())),
+            static_cast<std::int64_t>(samples.size()));
+        EXPECT_EQ(got, samples);
+    }
 
-    ASSERT_TRUE(file.open(path)) << file.error();
-    AudioFile moved = std::move(file);
-    EXPECT_FALSE(file.isOpen());  // NOLINT(bugprone-use-after-move): moved-from is closed
-    EXPECT_EQ(file.read(&sample, 1), 0);
-    EXPECT_TRUE(moved.isOpen());
-    EXPECT_EQ(moved.read(&sample, 1), 1);
+    TEST(AudioFile, ShortReadAtTheEndThenNothing)
+    {
+        TempDir dir;
+        const std::string path = dir.file("short.wav");
+        test::writeFloatFile(path, test::noise(0.5f, 300), 1, 44100);
 
-    moved.close();
-    EXPECT_FALSE(moved.isOpen());
-    EXPECT_EQ(moved.sampleRate(), 0);
-}
+        AudioFile file;
+        ASSERT_TRUE(file.open(path)) << file.error();
+        std::vector<float> buffer(256);
+        EXPECT_EQ(file.read(buffer.data(), 256), 256);
+        EXPECT_EQ(file.read(buffer.data(), 256), 44);
+        EXPECT_EQ(file.read(buffer.data(), 256), 0);
+        EXPECT_EQ(file.read(buffer.data(), 0), 0);
+        EXPECT_FALSE(file.hasReadError()) << file.error();
+        EXPECT_TRUE(file.error().empty());
+    }
 
-TEST(AudioFile, OpeningAnotherFileReplacesTheFirst)
-{
-    TempDir dir;
-    test::writeFloatFile(dir.file("mono.wav"), test::noise(0.5f, 100), 1, 44100);
-    test::writeFloatFile(dir.file("stereo.wav"), test::noise(0.5f, 100), 2, 96000);
+    TEST(AudioFile, RewindReadsTheSameAgain)
+    {
+        TempDir dir;
+        const std::string path = dir.file("loop.wav");
+        const std::vector<float> samples = test::noise(0.5f, 777, 7);
+        test::writeFloatFile(path, samples, 1, 44100);
 
-    AudioFile file;
-    ASSERT_TRUE(file.open(dir.file("mono.wav")));
-    ASSERT_TRUE(file.open(dir.file("stereo.wav")));
-    EXPECT_EQ(file.channels(), 2);
-    EXPECT_EQ(file.sampleRate(), 96000);
+        AudioFile file;
+        ASSERT_TRUE(file.open(path)) << file.error();
+        std::vector<float> first(1000), second(1000);
+        ASSERT_EQ(file.read(first.data(), 1000), 777);
+        ASSERT_TRUE(file.rewind()) << file.error();
+        ASSERT_EQ(file.read(second.data(), 500), 500);
+        ASSERT_TRUE(file.rewind()) << file.error();
+        ASSERT_EQ(file.read(second.data(), 1000), 777);
+        EXPECT_EQ(first, second);
+    }
 
-    // A failed open leaves nothing open, not the previous file.
-    EXPECT_FALSE(file.open(dir.file("missing.wav")));
-    EXPECT_FALSE(file.isOpen());
-}
+    TEST(AudioFile, ClosedOrMovedFromHasNothingToRead)
+    {
+        TempDir dir;
+        const std::string path = dir.file("a.wav");
+        test::writeFloatFile(path, test::noise(0.5f, 100), 1, 44100);
 
-}  // namespace
-}  // namespace clefmark
+        AudioFile file;
+        float sample = 0.0f;
+        EXPECT_EQ(file.read(&sample, 1), 0);
+        EXPECT_FALSE(file.error().empty());
+        EXPECT_FALSE(file.rewind());
+
+        ASSERT_TRUE(file.open(path)) << file.error();
+        AudioFile moved = std::move(file);
+        EXPECT_FALSE(file.isOpen()); // NOLINT(bugprone-use-after-move): moved-from is closed
+        EXPECT_EQ(file.read(&sample, 1), 0);
+        EXPECT_TRUE(moved.isOpen());
+        EXPECT_EQ(moved.read(&sample, 1), 1);
+
+        moved.close();
+        EXPECT_FALSE(moved.isOpen());
+        EXPECT_EQ(moved.sampleRate(), 0);
+    }
+
+    TEST(AudioFile, OpeningAnotherFileReplacesTheFirst)
+    {
+        TempDir dir;
+        test::writeFloatFile(dir.file("mono.wav"), test::noise(0.5f, 100), 1, 44100);
+        test::writeFloatFile(dir.file("stereo.wav"), test::noise(0.5f, 100), 2, 96000);
+
+        AudioFile file;
+        ASSERT_TRUE(file.open(dir.file("mono.wav")));
+        ASSERT_TRUE(file.open(dir.file("stereo.wav")));
+        EXPECT_EQ(file.channels(), 2);
+        EXPECT_EQ(file.sampleRate(), 96000);
+
+        // A failed open leaves nothing open, not the previous file.
+        EXPECT_FALSE(file.open(dir.file("missing.wav")));
+        EXPECT_FALSE(file.isOpen());
+    }
+
+} // namespace
+} // namespace clefmark

@@ -6,12 +6,11 @@
 #include "tests/support/PulseDaemon.h"
 #include "tests/support/PulseTone.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -20,360 +19,371 @@
 namespace clefmark {
 namespace {
 
-using namespace std::chrono_literals;
-using test::PulseDaemon;
+    using namespace std::chrono_literals;
+    using test::PulseDaemon;
 
-// Polls `done` until it holds or `limit` passes; the limit only keeps a
-// broken back-end from hanging the test, it measures nothing.
-bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s)
-{
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!done()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(2ms);
-    }
-    return true;
-}
-
-// Counts the notifications per property.
-struct PropertyLog {
-    static void listener(AudioHardwareProperty property, void* context)
+    // Polls `done` until it holds or `limit` passes; the limit only keeps a
+    // broken back-end from hanging the test, it measures nothing.
+    bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s)
     {
-        auto& self = *static_cast<PropertyLog*>(context);
-        std::lock_guard lock(self.mutex);
-        ++self.counts[static_cast<std::size_t>(property)];
-    }
-    int count(AudioHardwareProperty property)
-    {
-        std::lock_guard lock(mutex);
-        return counts[static_cast<std::size_t>(property)];
-    }
-    void clear()
-    {
-        std::lock_guard lock(mutex);
-        counts = {};
-    }
-    std::mutex mutex;
-    std::array<int, 3> counts{};
-};
-
-// What an input procedure saw, recorded without allocating on the input
-// thread.
-struct CycleLog {
-    struct Cycle {
-        AudioDeviceID device;
-        double sampleTime;
-        std::uint32_t bytes;
-        std::uint32_t channels;
-        std::uint32_t buffers;
-        bool hole;
-        float peak;
-    };
-    static constexpr std::size_t kCapacity = 4096;
-
-    static std::int32_t proc(AudioDeviceID device, const AudioTimeStamp*,
-        const AudioBufferList* input, const AudioTimeStamp* inputTime, AudioBufferList*,
-        const AudioTimeStamp*, void* clientData)
-    {
-        auto& self = *static_cast<CycleLog*>(clientData);
-        const std::size_t n = self.count.load(std::memory_order_relaxed);
-        if (n == kCapacity)
-            return 0;
-        const AudioBuffer& b = input->buffers[0];
-        float peak = 0.0f;
-        if (b.data != nullptr) {
-            const auto* samples = static_cast<const float*>(b.data);
-            for (std::size_t i = 0; i < b.dataByteSize / sizeof(float); ++i)
-                peak = std::max(peak, std::abs(samples[i]));
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        while (!done()) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            std::this_thread::sleep_for(2ms);
         }
-        self.cycles[n] = {device, inputTime->sampleTime, b.dataByteSize, b.numberChannels,
-                          input->numberBuffers, b.data == nullptr, peak};
-        self.count.store(n + 1, std::memory_order_release);
-        return 0;
-    }
-    std::size_t size() const { return count.load(std::memory_order_acquire); }
-
-    std::array<Cycle, kCapacity> cycles{};
-    std::atomic<std::size_t> count{0};
-};
-
-class PulseHardware : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (const std::string reason = PulseDaemon::unavailableReason(); !reason.empty())
-            GTEST_SKIP() << reason;
-        daemon = std::make_unique<PulseDaemon>(startDaemon);
+        return true;
     }
 
-    // The back-end comes after the daemon, whose environment it reads.
-    PulseAudioHardware& hardware()
+    // Counts the notifications per property.
+    struct PropertyLog {
+        static void listener(AudioHardwareProperty property, void* context)
+        {
+            auto& self = *static_cast<PropertyLog*>(context);
+            std::lock_guard lock(self.mutex);
+            ++self.counts[static_cast<std::size_t>(property)];
+        }
+        int count(AudioHardwareProperty property)
+        {
+            std::lock_guard lock(mutex);
+            return counts[static_cast<std::size_t>(property)];
+        }
+        void clear()
+        {
+            std::lock_guard lock(mutex);
+            counts = {};
+        }
+        std::mutex mutex;
+        std::array<int, 3> counts {};
+    };
+
+    // What an input procedure saw, recorded without allocating on the input
+    // thread.
+    struct CycleLog {
+        struct Cycle {
+            AudioDeviceID device;
+            double sampleTime;
+            std::uint32_t bytes;
+            std::uint32_t channels;
+            std::uint32_t buffers;
+            bool hole;
+            float peak;
+        };
+        static constexpr std::size_t kCapacity = 4096;
+
+        static std::int32_t proc(AudioDeviceID device, const AudioTimeStamp*,
+            const AudioBufferList* input, const AudioTimeStamp* inputTime, AudioBufferList*,
+            const AudioTimeStamp*, void* clientData)
+        {
+            auto& self = *static_cast<CycleLog*>(clientData);
+            const std::size_t n = self.count.load(std::memory_order_relaxed);
+            if (n == kCapacity)
+                return 0;
+            const AudioBuffer& b = input->buffers[0];
+            float peak = 0.0f;
+            if (b.data != nullptr) {
+                const auto* samples = static_cast<const float*>(b.data);
+                for (std::size_t i = 0; i < b.dataByteSize / sizeof(float); ++i)
+                    peak = std::max(peak, std::abs(samples[i]));
+            }
+            self.cycles[n] = { device, inputTime->sampleTime, b.dataByteSize, b.numberChannels,
+                input->numberBuffers, b.data == nullptr, peak };
+            self.count.store(n + 1, std::memory_order_release);
+            return 0;
+        }
+        std::size_t size() const { return count.load(std::memory_order_acquire); }
+
+        std::array<Cycle, kCapacity> cycles {};
+        std::atomic<std::size_t> count { 0 };
+    };
+
+    class PulseHardware : public testing::Test {
+    protected:
+        void SetUp() override
+        {
+            if (const std::string reason = PulseDaemon::unavailableReason(); !reason.empty())
+                GTEST_SKIP() << reason;
+            daemon = std::make_unique<PulseDaemon>(startDaemon);
+        }
+
+        // The back-end comes after the daemon, whose environment it reads.
+        PulseAudioHardware& hardware()
+        {
+            if (backEnd == nullptr)
+                backEnd = std::make_unique<PulseAudioHardware>("Clefmark test");
+            return *backEnd;
+        }
+
+        // Waits until the back-end has the default source of the daemon's script.
+        AudioDeviceID waitForDefault()
+        {
+            AudioDeviceID device = kNoAudioDevice;
+            EXPECT_TRUE(waitFor([&] {
+                return (device = hardware().defaultInputDevice()) != kNoAudioDevice;
+            })) << daemon->log();
+            return device;
+        }
+
+        // Makes `source` the default and waits until the back-end has seen it.
+        AudioDeviceID switchDefaultSource(const char* source, AudioDeviceID previous)
+        {
+            EXPECT_TRUE(daemon->pactl({ "set-default-source", source })) << daemon->lastOutput();
+            AudioDeviceID device = previous;
+            EXPECT_TRUE(
+                waitFor([&] { return (device = hardware().defaultInputDevice()) != previous; }));
+            return device;
+        }
+
+        bool startDaemon = true;
+        std::unique_ptr<PulseDaemon> daemon;
+        std::unique_ptr<PulseAudioHardware> backEnd;
+
+        void TearDown() override { backEnd.reset(); }
+    };
+
+    TEST_F(PulseHardware, ReportsTheDefaultSourceAtItsOwnFormatWithStableIds)
     {
-        if (backEnd == nullptr)
-            backEnd = std::make_unique<PulseAudioHardware>("Clefmark test");
-        return *backEnd;
+        const AudioDeviceID at44 = waitForDefault();
+        EXPECT_TRUE(hardware().serverConnected());
+
+        StreamFormat format;
+        ASSERT_TRUE(hardware().streamFormat(at44, format));
+        EXPECT_EQ(format.sampleRate, 44100.0);
+        EXPECT_EQ(format.channelsPerFrame, 2u);
+        EXPECT_EQ(format.formatFlags, kFormatFlagIsFloat);
+        EXPECT_EQ(format.bitsPerChannel, 32u);
+        EXPECT_EQ(format.bytesPerFrame, 8u);
+        EXPECT_EQ(format.bytesPerPacket, 8u);
+        EXPECT_EQ(format.framesPerPacket, 1u);
+        std::uint32_t frames = 1;
+        EXPECT_TRUE(hardware().safetyOffset(at44, frames));
+        EXPECT_EQ(frames, 0u);
+        EXPECT_TRUE(hardware().bufferFrameSize(at44, frames));
+        EXPECT_EQ(frames, 441u);
+
+        const AudioDeviceID at48 = switchDefaultSource(PulseDaemon::kSource48, at44);
+        EXPECT_NE(at48, kNoAudioDevice);
+        EXPECT_NE(at48, at44);
+        ASSERT_TRUE(hardware().streamFormat(at48, format));
+        EXPECT_EQ(format.sampleRate, 48000.0);
+        EXPECT_TRUE(hardware().bufferFrameSize(at48, frames));
+        EXPECT_EQ(frames, 480u);
+
+        EXPECT_EQ(switchDefaultSource(PulseDaemon::kSource44, at48), at44)
+            << "ids are per source name";
+
+        // A device that is not there: every query fails and leaves its output.
+        const AudioDeviceID unknown = at44 + at48 + 100;
+        StreamFormat untouched;
+        untouched.sampleRate = 12345.0;
+        EXPECT_FALSE(hardware().streamFormat(unknown, untouched));
+        EXPECT_EQ(untouched.sampleRate, 12345.0);
+        frames = 7;
+        EXPECT_FALSE(hardware().bufferFrameSize(unknown, frames));
+        EXPECT_FALSE(hardware().safetyOffset(unknown, frames));
+        EXPECT_EQ(frames, 7u);
+        EXPECT_FALSE(hardware().streamFormat(kNoAudioDevice, untouched));
     }
 
-    // Waits until the back-end has the default source of the daemon's script.
-    AudioDeviceID waitForDefault()
+    TEST_F(PulseHardware, NotifiesTheDefaultInputOnlyWhenTheDefaultSourceChanges)
     {
-        AudioDeviceID device = kNoAudioDevice;
+        PropertyLog log;
+        PropertyLog removed;
+        hardware().addPropertyListener(&PropertyLog::listener, &log);
+        hardware().addPropertyListener(&PropertyLog::listener, &removed);
+        const AudioDeviceID at44 = waitForDefault();
+        ASSERT_TRUE(waitFor([&] {
+            return log.count(AudioHardwareProperty::DefaultInputDevice) == 1;
+        })) << "the first snapshot is a change from no device";
+        hardware().removePropertyListener(&PropertyLog::listener, &removed);
+        removed.clear();
+        log.clear();
+
+        // The default sink alone: a server change event, but not the input's.
+        ASSERT_TRUE(daemon->pactl({ "set-default-sink", PulseDaemon::kSink48 }))
+            << daemon->lastOutput();
+        ASSERT_TRUE(
+            waitFor([&] { return log.count(AudioHardwareProperty::DefaultOutputDevice) == 1; }));
+        EXPECT_EQ(log.count(AudioHardwareProperty::DefaultInputDevice), 0);
+        EXPECT_EQ(hardware().defaultInputDevice(), at44);
+
+        ASSERT_TRUE(daemon->pactl({ "set-default-source", PulseDaemon::kSource48 }))
+            << daemon->lastOutput();
+        ASSERT_TRUE(
+            waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 1; }));
+        EXPECT_NE(hardware().defaultInputDevice(), at44);
+
+        // Everything from the source change has been told once the next change's
+        // notification arrives: the server sends events in order.
+        ASSERT_TRUE(daemon->pactl({ "set-default-sink", PulseDaemon::kSink44 }))
+            << daemon->lastOutput();
+        ASSERT_TRUE(
+            waitFor([&] { return log.count(AudioHardwareProperty::DefaultOutputDevice) == 2; }));
+        EXPECT_EQ(log.count(AudioHardwareProperty::DefaultInputDevice), 1);
+        EXPECT_EQ(log.count(AudioHardwareProperty::Devices), 0) << "no source came or went";
+        EXPECT_EQ(removed.count(AudioHardwareProperty::DefaultInputDevice)
+                + removed.count(AudioHardwareProperty::DefaultOutputDevice),
+            0);
+
+        // A new source is a device change, not a default change.
+        ASSERT_TRUE(daemon->pactl({ "load-module", "module-null-sink", "sink_name=extra" }))
+            << daemon->lastOutput();
+        ASSERT_TRUE(waitFor([&] { return log.count(AudioHardwareProperty::Devices) == 1; }));
+        EXPECT_EQ(log.count(AudioHardwareProperty::DefaultInputDevice), 1);
+        hardware().removePropertyListener(&PropertyLog::listener, &log);
+    }
+
+    TEST_F(PulseHardware, DeliversContiguousCyclesOfAboutTenMilliseconds)
+    {
+        const AudioDeviceID device = waitForDefault();
+        test::TonePlayer tone(PulseDaemon::kSink44, 44100);
+        tone.play(440.0, 0.5);
+
+        CycleLog log;
+        ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &log));
+        ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
+        EXPECT_TRUE(hardware().start(device, &CycleLog::proc)) << "already running";
+        ASSERT_TRUE(waitFor([&] { return log.size() >= 100; })) << daemon->log();
+        ASSERT_TRUE(hardware().stop(device, &CycleLog::proc));
+        const std::size_t count = log.size();
+        std::this_thread::sleep_for(100ms);
+        EXPECT_EQ(log.size(), count) << "a cycle after stop returned";
+
+        std::vector<std::uint32_t> frames;
+        float peak = 0.0f;
+        double expected = 1.0;
+        for (std::size_t i = 0; i < count; ++i) {
+            const CycleLog::Cycle& c = log.cycles[i];
+            SCOPED_TRACE(i);
+            EXPECT_EQ(c.device, device);
+            EXPECT_EQ(c.buffers, 1u);
+            EXPECT_EQ(c.channels, 2u);
+            ASSERT_EQ(c.bytes % 8, 0u);
+            ASSERT_GT(c.bytes, 0u);
+            EXPECT_EQ(c.sampleTime, expected) << "sample times count the frames delivered, from 1";
+            expected += c.bytes / 8;
+            frames.push_back(c.bytes / 8);
+            peak = std::max(peak, c.peak);
+        }
+        std::sort(frames.begin(), frames.end());
+        const std::uint32_t median = frames[frames.size() / 2];
+        EXPECT_GE(median, 441u / 2) << "cycles of about 10 ms (441 frames)";
+        EXPECT_LE(median, 441u * 2) << "cycles of about 10 ms (441 frames)";
+        EXPECT_GT(peak, 0.4f) << "the tone arrives as floats of full scale 1";
+        EXPECT_LT(peak, 0.6f);
+
+        // Started again: a new stream, counting from 1 again.
+        log.count.store(0);
+        ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
+        ASSERT_TRUE(waitFor([&] { return log.size() >= 2; }));
+        ASSERT_TRUE(hardware().removeIOProc(device, &CycleLog::proc)) << "stops first";
+        EXPECT_EQ(log.cycles[0].sampleTime, 1.0);
+        const std::size_t after = log.size();
+        std::this_thread::sleep_for(50ms);
+        EXPECT_EQ(log.size(), after);
+    }
+
+    TEST_F(PulseHardware, ControlOfWhatIsNotBoundOrRunning)
+    {
+        const AudioDeviceID device = waitForDefault();
+        CycleLog log;
+        EXPECT_TRUE(hardware().stop(device, &CycleLog::proc)) << "not bound";
+        EXPECT_TRUE(hardware().removeIOProc(device, &CycleLog::proc)) << "not bound";
+        EXPECT_FALSE(hardware().start(device, &CycleLog::proc)) << "not bound";
+        EXPECT_FALSE(hardware().addIOProc(device + 100, &CycleLog::proc, &log)) << "no such device";
+        EXPECT_FALSE(hardware().addIOProc(kNoAudioDevice, &CycleLog::proc, &log));
+        ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &log));
+        EXPECT_TRUE(hardware().stop(device, &CycleLog::proc)) << "bound, not running";
+        // Stopped before the server has even answered the stream's creation.
+        ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
+        EXPECT_TRUE(hardware().stop(device, &CycleLog::proc));
+        EXPECT_TRUE(hardware().removeIOProc(device, &CycleLog::proc));
+        std::this_thread::sleep_for(50ms);
+        EXPECT_EQ(log.size(), 0u);
+        // The server does not keep the abandoned stream.
         EXPECT_TRUE(waitFor([&] {
-            return (device = hardware().defaultInputDevice()) != kNoAudioDevice;
-        })) << daemon->log();
-        return device;
+            return daemon->pactl({ "list", "short", "source-outputs" })
+                && daemon->lastOutput().empty();
+        })) << daemon->lastOutput();
     }
 
-    // Makes `source` the default and waits until the back-end has seen it.
-    AudioDeviceID switchDefaultSource(const char* source, AudioDeviceID previous)
+    TEST_F(PulseHardware, StopDoesNotWaitForTheServer)
     {
-        EXPECT_TRUE(daemon->pactl({"set-default-source", source})) << daemon->lastOutput();
-        AudioDeviceID device = previous;
-        EXPECT_TRUE(
-            waitFor([&] { return (device = hardware().defaultInputDevice()) != previous; }));
-        return device;
+        const AudioDeviceID device = waitForDefault();
+        CycleLog log;
+        ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &log));
+        ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
+        ASSERT_TRUE(waitFor([&] { return log.size() > 0; }));
+
+        // A server that never answers: if stop waited for a reply, it would
+        // hang here until the test's timeout.
+        daemon->freeze();
+        EXPECT_TRUE(hardware().stop(device, &CycleLog::proc));
+        EXPECT_TRUE(hardware().removeIOProc(device, &CycleLog::proc));
+        EXPECT_EQ(hardware().defaultInputDevice(), device) << "queries answer from the snapshot";
+        daemon->thaw();
     }
 
-    bool startDaemon = true;
-    std::unique_ptr<PulseDaemon> daemon;
-    std::unique_ptr<PulseAudioHardware> backEnd;
+    // The daemon's directory and environment, but no daemon yet.
+    class PulseHardwareWithoutServer : public PulseHardware {
+    protected:
+        PulseHardwareWithoutServer() { startDaemon = false; }
+    };
 
-    void TearDown() override { backEnd.reset(); }
-};
+    TEST_F(PulseHardwareWithoutServer, ANewDaemonIsFoundAndNotified)
+    {
+        PropertyLog log;
+        testing::internal::CaptureStderr();
+        hardware().addPropertyListener(&PropertyLog::listener, &log);
+        std::this_thread::sleep_for(700ms); // two retries come and go
+        EXPECT_EQ(hardware().defaultInputDevice(), kNoAudioDevice);
+        EXPECT_FALSE(hardware().serverConnected());
+        EXPECT_EQ(log.count(AudioHardwareProperty::DefaultInputDevice), 0);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "no server is not an error";
 
-TEST_F(PulseHardware, ReportsTheDefaultSourceAtItsOwnFormatWithStableIds)
-{
-    const AudioDeviceID at44 = waitForDefault();
-    EXPECT_TRUE(hardware().serverConnected());
-
-    StreamFormat format;
-    ASSERT_TRUE(hardware().streamFormat(at44, format));
-    EXPECT_EQ(format.sampleRate, 44100.0);
-    EXPECT_EQ(format.channelsPerFrame, 2u);
-    EXPECT_EQ(format.formatFlags, kFormatFlagIsFloat);
-    EXPECT_EQ(format.bitsPerChannel, 32u);
-    EXPECT_EQ(format.bytesPerFrame, 8u);
-    EXPECT_EQ(format.bytesPerPacket, 8u);
-    EXPECT_EQ(format.framesPerPacket, 1u);
-    std::uint32_t frames = 1;
-    EXPECT_TRUE(hardware().safetyOffset(at44, frames));
-    EXPECT_EQ(frames, 0u);
-    EXPECT_TRUE(hardware().bufferFrameSize(at44, frames));
-    EXPECT_EQ(frames, 441u);
-
-    const AudioDeviceID at48 = switchDefaultSource(PulseDaemon::kSource48, at44);
-    EXPECT_NE(at48, kNoAudioDevice);
-    EXPECT_NE(at48, at44);
-    ASSERT_TRUE(hardware().streamFormat(at48, format));
-    EXPECT_EQ(format.sampleRate, 48000.0);
-    EXPECT_TRUE(hardware().bufferFrameSize(at48, frames));
-    EXPECT_EQ(frames, 480u);
-
-    EXPECT_EQ(switchDefaultSource(PulseDaemon::kSource44, at48), at44) << "ids are per source name";
-
-    // A device that is not there: every query fails and leaves its output.
-    const AudioDeviceID unknown = at44 + at48 + 100;
-    StreamFormat untouched;
-    untouched.sampleRate = 12345.0;
-    EXPECT_FALSE(hardware().streamFormat(unknown, untouched));
-    EXPECT_EQ(untouched.sampleRate, 12345.0);
-    frames = 7;
-    EXPECT_FALSE(hardware().bufferFrameSize(unknown, frames));
-    EXPECT_FALSE(hardware().safetyOffset(unknown, frames));
-    EXPECT_EQ(frames, 7u);
-    EXPECT_FALSE(hardware().streamFormat(kNoAudioDevice, untouched));
-}
-
-TEST_F(PulseHardware, NotifiesTheDefaultInputOnlyWhenTheDefaultSourceChanges)
-{
-    PropertyLog log;
-    PropertyLog removed;
-    hardware().addPropertyListener(&PropertyLog::listener, &log);
-    hardware().addPropertyListener(&PropertyLog::listener, &removed);
-    const AudioDeviceID at44 = waitForDefault();
-    ASSERT_TRUE(waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 1; }))
-        << "the first snapshot is a change from no device";
-    hardware().removePropertyListener(&PropertyLog::listener, &removed);
-    removed.clear();
-    log.clear();
-
-    // The default sink alone: a server change event, but not the input's.
-    ASSERT_TRUE(daemon->pactl({"set-default-sink", PulseDaemon::kSink48})) << daemon->lastOutput();
-    ASSERT_TRUE(
-        waitFor([&] { return log.count(AudioHardwareProperty::DefaultOutputDevice) == 1; }));
-    EXPECT_EQ(log.count(AudioHardwareProperty::DefaultInputDevice), 0);
-    EXPECT_EQ(hardware().defaultInputDevice(), at44);
-
-    ASSERT_TRUE(daemon->pactl({ "set-default-source", PulseDaemon::kSource48 }))
-        << daemon->lastOutput();
-    ASSERT_TRUE(waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 1; }));
-    EXPECT_NE(hardware().defaultInputDevice(), at44);
-
-    // Everything from the source change has been told once the next change's
-    // notification arrives: the server sends events in order.
-    ASSERT_TRUE(daemon->pactl({"set-default-sink", PulseDaemon::kSink44})) << daemon->lastOutput();
-    ASSERT_TRUE(
-        waitFor([&] { return log.count(AudioHardwareProperty::DefaultOutputDevice) == 2; }));
-    EXPECT_EQ(log.count(AudioHardwareProperty::DefaultInputDevice), 1);
-    EXPECT_EQ(log.count(AudioHardwareProperty::Devices), 0) << "no source came or went";
-    EXPECT_EQ(removed.count(AudioHardwareProperty::DefaultInputDevice)
-                  + removed.count(AudioHardwareProperty::DefaultOutputDevice),
-              0);
-
-    // A new source is a device change, not a default change.
-    ASSERT_TRUE(daemon->pactl({ "load-module", "module-null-sink", "sink_name=extra" }))
-        << daemon->lastOutput();
-    ASSERT_TRUE(waitFor([&] { return log.count(AudioHardwareProperty::Devices) == 1; }));
-    EXPECT_EQ(log.count(AudioHardwareProperty::DefaultInputDevice), 1);
-    hardware().removePropertyListener(&PropertyLog::listener, &log);
-}
-
-TEST_F(PulseHardware, DeliversContiguousCyclesOfAboutTenMilliseconds)
-{
-    const AudioDeviceID device = waitForDefault();
-    test::TonePlayer tone(PulseDaemon::kSink44, 44100);
-    tone.play(440.0, 0.5);
-
-    CycleLog log;
-    ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &log));
-    ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
-    EXPECT_TRUE(hardware().start(device, &CycleLog::proc)) << "already running";
-    ASSERT_TRUE(waitFor([&] { return log.size() >= 100; })) << daemon->log();
-    ASSERT_TRUE(hardware().stop(device, &CycleLog::proc));
-    const std::size_t count = log.size();
-    std::this_thread::sleep_for(100ms);
-    EXPECT_EQ(log.size(), count) << "a cycle after stop returned";
-
-    std::vector<std::uint32_t> frames;
-    float peak = 0.0f;
-    double expected = 1.0;
-    for (std::size_t i = 0; i < count; ++i) {
-        const CycleLog::Cycle& c = log.cycles[i];
-        SCOPED_TRACE(i);
-        EXPECT_EQ(c.device, device);
-        EXPECT_EQ(c.buffers, 1u);
-        EXPECT_EQ(c.channels, 2u);
-        ASSERT_EQ(c.bytes % 8, 0u);
-        ASSERT_GT(c.bytes, 0u);
-        EXPECT_EQ(c.sampleTime, expected) << "sample times count the frames delivered, from 1";
-        expected += c.bytes / 8;
-        frames.push_back(c.bytes / 8);
-        peak = std::max(peak, c.peak);
+        daemon->start();
+        ASSERT_TRUE(
+            waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 1; }));
+        EXPECT_NE(hardware().defaultInputDevice(), kNoAudioDevice);
+        EXPECT_TRUE(hardware().serverConnected());
+        hardware().removePropertyListener(&PropertyLog::listener, &log);
     }
-    std::sort(frames.begin(), frames.end());
-    const std::uint32_t median = frames[frames.size() / 2];
-    EXPECT_GE(median, 441u / 2) << "cycles of about 10 ms (441 frames)";
-    EXPECT_LE(median, 441u * 2) << "cycles of about 10 ms (441 frames)";
-    EXPECT_GT(peak, 0.4f) << "the tone arrives as floats of full scale 1";
-    EXPECT_LT(peak, 0.6f);
 
-    // Started again: a new stream, counting from 1 again.
-    log.count.store(0);
-    ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
-    ASSERT_TRUE(waitFor([&] { return log.size() >= 2; }));
-    ASSERT_TRUE(hardware().removeIOProc(device, &CycleLog::proc)) << "stops first";
-    EXPECT_EQ(log.cycles[0].sampleTime, 1.0);
-    const std::size_t after = log.size();
-    std::this_thread::sleep_for(50ms);
-    EXPECT_EQ(log.size(), after);
-}
+    TEST_F(PulseHardware, ARestartedDaemonIsFoundAgain)
+    {
+        PropertyLog log;
+        hardware().addPropertyListener(&PropertyLog::listener, &log);
+        const AudioDeviceID device = waitForDefault();
+        ASSERT_TRUE(
+            waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 1; }));
+        CycleLog cycles;
+        ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &cycles));
+        ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
+        ASSERT_TRUE(waitFor([&] { return cycles.size() > 0; }));
 
-TEST_F(PulseHardware, ControlOfWhatIsNotBoundOrRunning)
-{
-    const AudioDeviceID device = waitForDefault();
-    CycleLog log;
-    EXPECT_TRUE(hardware().stop(device, &CycleLog::proc)) << "not bound";
-    EXPECT_TRUE(hardware().removeIOProc(device, &CycleLog::proc)) << "not bound";
-    EXPECT_FALSE(hardware().start(device, &CycleLog::proc)) << "not bound";
-    EXPECT_FALSE(hardware().addIOProc(device + 100, &CycleLog::proc, &log)) << "no such device";
-    EXPECT_FALSE(hardware().addIOProc(kNoAudioDevice, &CycleLog::proc, &log));
-    ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &log));
-    EXPECT_TRUE(hardware().stop(device, &CycleLog::proc)) << "bound, not running";
-    // Stopped before the server has even answered the stream's creation.
-    ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
-    EXPECT_TRUE(hardware().stop(device, &CycleLog::proc));
-    EXPECT_TRUE(hardware().removeIOProc(device, &CycleLog::proc));
-    std::this_thread::sleep_for(50ms);
-    EXPECT_EQ(log.size(), 0u);
-    // The server does not keep the abandoned stream.
-    EXPECT_TRUE(waitFor([&] {
-        return daemon->pactl({"list", "short", "source-outputs"}) && daemon->lastOutput().empty();
-    })) << daemon->lastOutput();
-}
+        daemon->kill(SIGKILL);
+        ASSERT_TRUE(
+            waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 2; }));
+        EXPECT_EQ(hardware().defaultInputDevice(), kNoAudioDevice);
+        EXPECT_FALSE(hardware().serverConnected());
+        EXPECT_FALSE(hardware().addIOProc(device, &CycleLog::proc, &cycles))
+            << "the device is gone";
+        // The failed stream is still ours to stop.
+        EXPECT_TRUE(hardware().stop(device, &CycleLog::proc));
+        EXPECT_TRUE(hardware().removeIOProc(device, &CycleLog::proc));
 
-TEST_F(PulseHardware, StopDoesNotWaitForTheServer)
-{
-    const AudioDeviceID device = waitForDefault();
-    CycleLog log;
-    ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &log));
-    ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
-    ASSERT_TRUE(waitFor([&] { return log.size() > 0; }));
+        daemon->start();
+        ASSERT_TRUE(waitFor([&] {
+            return log.count(AudioHardwareProperty::DefaultInputDevice) == 3;
+        })) << daemon->log();
+        EXPECT_EQ(hardware().defaultInputDevice(), device) << "the same source name keeps its id";
+        EXPECT_TRUE(hardware().serverConnected());
+        cycles.count.store(0);
+        ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &cycles));
+        ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
+        EXPECT_TRUE(waitFor([&] { return cycles.size() > 0; }));
+        hardware().removePropertyListener(&PropertyLog::listener, &log);
+    }
 
-    // A server that never answers: if stop waited for a reply, it would
-    // hang here until the test's timeout.
-    daemon->freeze();
-    EXPECT_TRUE(hardware().stop(device, &CycleLog::proc));
-    EXPECT_TRUE(hardware().removeIOProc(device, &CycleLog::proc));
-    EXPECT_EQ(hardware().defaultInputDevice(), device) << "queries answer from the snapshot";
-    daemon->thaw();
-}
-
-// The daemon's directory and environment, but no daemon yet.
-class PulseHardwareWithoutServer : public PulseHardware {
-protected:
-    PulseHardwareWithoutServer() { startDaemon = false; }
-};
-
-TEST_F(PulseHardwareWithoutServer, ANewDaemonIsFoundAndNotified)
-{
-    PropertyLog log;
-    testing::internal::CaptureStderr();
-    hardware().addPropertyListener(&PropertyLog::listener, &log);
-    std::this_thread::sleep_for(700ms);  // two retries come and go
-    EXPECT_EQ(hardware().defaultInputDevice(), kNoAudioDevice);
-    EXPECT_FALSE(hardware().serverConnected());
-    EXPECT_EQ(log.count(AudioHardwareProperty::DefaultInputDevice), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "no server is not an error";
-
-    daemon->start();
-    ASSERT_TRUE(waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 1; }));
-    EXPECT_NE(hardware().defaultInputDevice(), kNoAudioDevice);
-    EXPECT_TRUE(hardware().serverConnected());
-    hardware().removePropertyListener(&PropertyLog::listener, &log);
-}
-
-TEST_F(PulseHardware, ARestartedDaemonIsFoundAgain)
-{
-    PropertyLog log;
-    hardware().addPropertyListener(&PropertyLog::listener, &log);
-    const AudioDeviceID device = waitForDefault();
-    ASSERT_TRUE(waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 1; }));
-    CycleLog cycles;
-    ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &cycles));
-    ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
-    ASSERT_TRUE(waitFor([&] { return cycles.size() > 0; }));
-
-    daemon->kill(SIGKILL);
-    ASSERT_TRUE(waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 2; }));
-    EXPECT_EQ(hardware().defaultInputDevice(), kNoAudioDevice);
-    EXPECT_FALSE(hardware().serverConnected());
-    EXPECT_FALSE(hardware().addIOProc(device, &CycleLog::proc, &cycles)) << "the device is gone";
-    // The failed stream is still ours to stop.
-    EXPECT_TRUE(hardware().stop(device, &CycleLog::proc));
-    EXPECT_TRUE(hardware().removeIOProc(device, &CycleLog::proc));
-
-    daemon->start();
-    ASSERT_TRUE(waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 3; }))
-        << daemon->log();
-    EXPECT_EQ(hardware().defaultInputDevice(), device) << "the same source name keeps its id";
-    EXPECT_TRUE(hardware().serverConnected());
-    cycles.count.store(0);
-    ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &cycles));
-    ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
-    EXPECT_TRUE(waitFor([&] { return cycles.size() > 0; }));
-    hardware().removePropertyListener(&PropertyLog::listener, &log);
-}
-
-}  // namespace
-}  // namespace clefmark
+} // namespace
+} // namespace clefmark

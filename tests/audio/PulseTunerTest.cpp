@@ -3,7 +3,6 @@
 // follows the default source to another rate, and resumes by itself after
 // the sound server has restarted.
 #include "audio/PulseAudioHardware.h"
-
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/QueuedMainThread.h"
 #include "tests/support/PulseDaemon.h"
@@ -11,11 +10,10 @@
 #include "tests/support/Recorders.h"
 #include "tuner/Tuner.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <chrono>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -24,155 +22,160 @@
 namespace clefmark {
 namespace {
 
-using namespace std::chrono_literals;
-using test::PulseDaemon;
+    using namespace std::chrono_literals;
+    using test::PulseDaemon;
 
-constexpr double kA4 = 440.0;       // note 57
-constexpr int kNoteA4 = 57;
-constexpr double kE4 = 329.6276;    // note 52
-constexpr int kNoteE4 = 52;
+    constexpr double kA4 = 440.0; // note 57
+    constexpr int kNoteA4 = 57;
+    constexpr double kE4 = 329.6276; // note 52
+    constexpr int kNoteE4 = 52;
 
-// Capture states as the tuner reports them, with the block length it set up,
-// read on the controlling thread where the tuner has just configured it.
-class CaptureLog final : public CaptureObserver {
-public:
-    explicit CaptureLog(const Tuner& tuner) : tuner_(tuner) {}
-    void captureStateChanged(CaptureState state, const std::string&) override
-    {
-        std::lock_guard lock(mutex_);
-        last_ = {state, tuner_.bufferFrames(), tuner_.inputDevice()};
-    }
-    struct Entry {
-        CaptureState state = CaptureState::Stopped;
-        std::uint32_t bufferFrames = 0;
-        AudioDeviceID device = kNoAudioDevice;
-    };
-    Entry last() const
-    {
-        std::lock_guard lock(mutex_);
-        return last_;
-    }
-
-private:
-    const Tuner& tuner_;
-    mutable std::mutex mutex_;
-    Entry last_;
-};
-
-class PulseTuner : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        if (const std::string reason = PulseDaemon::unavailableReason(); !reason.empty())
-            GTEST_SKIP() << reason;
-        daemon = std::make_unique<PulseDaemon>();
-        hardware = std::make_unique<PulseAudioHardware>("Clefmark test");
-        tuner = std::make_unique<Tuner>(defaults, mainThread, hardware.get());
-        log = std::make_unique<CaptureLog>(*tuner);
-        tuner->setCaptureObserver(log.get());
-        tuner->setLevelMeter(&displays);
-        tuner->setTunerMeter(&displays);
-        tuner->setClefmark(&displays);
-        tuner->setStatusIndicator(&displays);
-    }
-
-    void TearDown() override
-    {
-        // The tuner stops following the hardware before the hardware goes.
-        tuner.reset();
-        hardware.reset();
-    }
-
-    // Runs the main thread until `done` holds; the limit only keeps a broken
-    // capture path from hanging the test.
-    bool runUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 15s)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
-        for (;;) {
-            mainThread.runPending();
-            if (done())
-                return true;
-            if (std::chrono::steady_clock::now() > deadline)
-                return false;
-            std::this_thread::sleep_for(2ms);
+    // Capture states as the tuner reports them, with the block length it set up,
+    // read on the controlling thread where the tuner has just configured it.
+    class CaptureLog final : public CaptureObserver {
+    public:
+        explicit CaptureLog(const Tuner& tuner)
+            : tuner_(tuner)
+        {
         }
-    }
+        void captureStateChanged(CaptureState state, const std::string&) override
+        {
+            std::lock_guard lock(mutex_);
+            last_ = { state, tuner_.bufferFrames(), tuner_.inputDevice() };
+        }
+        struct Entry {
+            CaptureState state = CaptureState::Stopped;
+            std::uint32_t bufferFrames = 0;
+            AudioDeviceID device = kNoAudioDevice;
+        };
+        Entry last() const
+        {
+            std::lock_guard lock(mutex_);
+            return last_;
+        }
 
-    bool running(std::uint32_t bufferFrames)
+    private:
+        const Tuner& tuner_;
+        mutable std::mutex mutex_;
+        Entry last_;
+    };
+
+    class PulseTuner : public testing::Test {
+    protected:
+        void SetUp() override
+        {
+            if (const std::string reason = PulseDaemon::unavailableReason(); !reason.empty())
+                GTEST_SKIP() << reason;
+            daemon = std::make_unique<PulseDaemon>();
+            hardware = std::make_unique<PulseAudioHardware>("Clefmark test");
+            tuner = std::make_unique<Tuner>(defaults, mainThread, hardware.get());
+            log = std::make_unique<CaptureLog>(*tuner);
+            tuner->setCaptureObserver(log.get());
+            tuner->setLevelMeter(&displays);
+            tuner->setTunerMeter(&displays);
+            tuner->setClefmark(&displays);
+            tuner->setStatusIndicator(&displays);
+        }
+
+        void TearDown() override
+        {
+            // The tuner stops following the hardware before the hardware goes.
+            tuner.reset();
+            hardware.reset();
+        }
+
+        // Runs the main thread until `done` holds; the limit only keeps a broken
+        // capture path from hanging the test.
+        bool runUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 15s)
+        {
+            const auto deadline = std::chrono::steady_clock::now() + limit;
+            for (;;) {
+                mainThread.runPending();
+                if (done())
+                    return true;
+                if (std::chrono::steady_clock::now() > deadline)
+                    return false;
+                std::this_thread::sleep_for(2ms);
+            }
+        }
+
+        bool running(std::uint32_t bufferFrames)
+        {
+            const CaptureLog::Entry e = log->last();
+            return e.state == CaptureState::Running && e.bufferFrames == bufferFrames;
+        }
+
+        // Forgets the notes shown so far and waits for `note`.
+        bool showsNote(int note)
+        {
+            displays.notes.clear();
+            return runUntil([&] {
+                return std::count(displays.notes.begin(), displays.notes.end(), note) >= 3;
+            });
+        }
+
+        std::unique_ptr<PulseDaemon> daemon;
+        std::unique_ptr<PulseAudioHardware> hardware;
+        MemoryUserDefaults defaults;
+        QueuedMainThread mainThread;
+        test::RecordingDisplays displays;
+        std::unique_ptr<Tuner> tuner;
+        std::unique_ptr<CaptureLog> log;
+    };
+
+    TEST_F(PulseTuner, ShowsAToneFromTheDefaultSource)
     {
-        const CaptureLog::Entry e = log->last();
-        return e.state == CaptureState::Running && e.bufferFrames == bufferFrames;
-    }
-
-    // Forgets the notes shown so far and waits for `note`.
-    bool showsNote(int note)
-    {
-        displays.notes.clear();
-        return runUntil([&] {
-            return std::count(displays.notes.begin(), displays.notes.end(), note) >= 3;
-        });
-    }
-
-    std::unique_ptr<PulseDaemon> daemon;
-    std::unique_ptr<PulseAudioHardware> hardware;
-    MemoryUserDefaults defaults;
-    QueuedMainThread mainThread;
-    test::RecordingDisplays displays;
-    std::unique_ptr<Tuner> tuner;
-    std::unique_ptr<CaptureLog> log;
-};
-
-TEST_F(PulseTuner, ShowsAToneFromTheDefaultSource)
-{
-    tuner->start();
-    ASSERT_TRUE(runUntil([&] { return running(2004); })) << daemon->log();
-    test::TonePlayer tone(PulseDaemon::kSink44, 44100);
-    tone.play(kA4);
-    EXPECT_TRUE(showsNote(kNoteA4));
-    EXPECT_FALSE(displays.levels.empty());
-}
-
-TEST_F(PulseTuner, FollowsTheDefaultSourceToAnotherRate)
-{
-    tuner->start();
-    ASSERT_TRUE(runUntil([&] { return running(2004); })) << daemon->log();
-    const AudioDeviceID at44 = log->last().device;
-    // A different note on each sink tells which one the tuner hears.
-    test::TonePlayer tone44(PulseDaemon::kSink44, 44100);
-    test::TonePlayer tone48(PulseDaemon::kSink48, 48000);
-    tone44.play(kA4);
-    tone48.play(kE4);
-    ASSERT_TRUE(showsNote(kNoteA4));
-
-    ASSERT_TRUE(daemon->pactl({"set-default-source", PulseDaemon::kSource48})) << daemon->lastOutput();
-    ASSERT_TRUE(runUntil([&] { return running(2181); }));
-    EXPECT_NE(log->last().device, at44);
-    EXPECT_TRUE(showsNote(kNoteE4));
-
-    ASSERT_TRUE(daemon->pactl({"set-default-source", PulseDaemon::kSource44})) << daemon->lastOutput();
-    ASSERT_TRUE(runUntil([&] { return running(2004); }));
-    EXPECT_EQ(log->last().device, at44);
-    EXPECT_TRUE(showsNote(kNoteA4));
-}
-
-TEST_F(PulseTuner, ResumesByItselfAfterTheServerRestarts)
-{
-    tuner->start();
-    ASSERT_TRUE(runUntil([&] { return running(2004); })) << daemon->log();
-    {
+        tuner->start();
+        ASSERT_TRUE(runUntil([&] { return running(2004); })) << daemon->log();
         test::TonePlayer tone(PulseDaemon::kSink44, 44100);
         tone.play(kA4);
-        ASSERT_TRUE(showsNote(kNoteA4));
-        daemon->kill(SIGKILL);
-        ASSERT_TRUE(runUntil([&] { return log->last().state == CaptureState::NoDevice; }));
+        EXPECT_TRUE(showsNote(kNoteA4));
+        EXPECT_FALSE(displays.levels.empty());
     }
 
-    daemon->start();
-    ASSERT_TRUE(runUntil([&] { return running(2004); })) << daemon->log();
-    test::TonePlayer tone(PulseDaemon::kSink44, 44100);
-    tone.play(kE4);
-    EXPECT_TRUE(showsNote(kNoteE4));
-}
+    TEST_F(PulseTuner, FollowsTheDefaultSourceToAnotherRate)
+    {
+        tuner->start();
+        ASSERT_TRUE(runUntil([&] { return running(2004); })) << daemon->log();
+        const AudioDeviceID at44 = log->last().device;
+        // A different note on each sink tells which one the tuner hears.
+        test::TonePlayer tone44(PulseDaemon::kSink44, 44100);
+        test::TonePlayer tone48(PulseDaemon::kSink48, 48000);
+        tone44.play(kA4);
+        tone48.play(kE4);
+        ASSERT_TRUE(showsNote(kNoteA4));
 
-}  // namespace
-}  // namespace clefmark
+        ASSERT_TRUE(daemon->pactl({ "set-default-source", PulseDaemon::kSource48 }))
+            << daemon->lastOutput();
+        ASSERT_TRUE(runUntil([&] { return running(2181); }));
+        EXPECT_NE(log->last().device, at44);
+        EXPECT_TRUE(showsNote(kNoteE4));
+
+        ASSERT_TRUE(daemon->pactl({ "set-default-source", PulseDaemon::kSource44 }))
+            << daemon->lastOutput();
+        ASSERT_TRUE(runUntil([&] { return running(2004); }));
+        EXPECT_EQ(log->last().device, at44);
+        EXPECT_TRUE(showsNote(kNoteA4));
+    }
+
+    TEST_F(PulseTuner, ResumesByItselfAfterTheServerRestarts)
+    {
+        tuner->start();
+        ASSERT_TRUE(runUntil([&] { return running(2004); })) << daemon->log();
+        {
+            test::TonePlayer tone(PulseDaemon::kSink44, 44100);
+            tone.play(kA4);
+            ASSERT_TRUE(showsNote(kNoteA4));
+            daemon->kill(SIGKILL);
+            ASSERT_TRUE(runUntil([&] { return log->last().state == CaptureState::NoDevice; }));
+        }
+
+        daemon->start();
+        ASSERT_TRUE(runUntil([&] { return running(2004); })) << daemon->log();
+        test::TonePlayer tone(PulseDaemon::kSink44, 44100);
+        tone.play(kE4);
+        EXPECT_TRUE(showsNote(kNoteE4));
+    }
+
+} // namespace
+} // namespace clefmark

@@ -5,7 +5,6 @@
 #include "tests/support/Signals.h"
 
 #include <gtest/gtest.h>
-
 #include <ostream>
 #include <string>
 #include <vector>
@@ -13,239 +12,251 @@
 namespace clefmark::test {
 namespace {
 
-constexpr int kRate = 44100;
-constexpr std::size_t kBlockFrames = 2004;  // 1/22 s at 44100 Hz
+    constexpr int kRate = 44100;
+    constexpr std::size_t kBlockFrames = 2004; // 1/22 s at 44100 Hz
 
-// 441 Hz at 44100 Hz is a period of exactly 100 samples.
-std::vector<float> sine441(std::size_t frames)
-{
-    return periodicSine(100, 0.5f, frames);
-}
-
-constexpr const char* kFirstBlock = "{\"block\":0,\"time\":0.045442,\"level\":5,\"detected\":441,"
-                                    "\"frequency\":441,\"note\":57,\"name\":\"A4\",\"tune\":2,"
-                                    "\"in_tune\":false}";
-
-TEST(Cli, SineOfFourHundredFortyOneHertz)
-{
-    TempDir dir;
-    const std::string path = dir.file("sine441.wav");
-    // Five whole blocks and part of a sixth, which is not analysed.
-    writeFloatFile(path, sine441(5 * kBlockFrames + 1000), 1, kRate);
-
-    const CliRun run = runCli(dir, {"analyze", "--format", "jsonl", path});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    const std::vector<std::string> records = lines(run.out);
-    ASSERT_EQ(records.size(), 5u) << run.out;
-    EXPECT_EQ(records[0], kFirstBlock);
-    EXPECT_TRUE(records[1].starts_with("{\"block\":1,\"time\":0.090884,\"level\":5,")) << records[1];
-    EXPECT_NE(records[1].find("\"note\":57,\"name\":\"A4\""), std::string::npos) << records[1];
-    EXPECT_TRUE(records[4].starts_with("{\"block\":4,\"time\":0.227211,")) << records[4];
-}
-
-TEST(Cli, StereoWithEqualChannelsIsTheSameAsMono)
-{
-    TempDir dir;
-    const std::vector<float> mono = sine441(3 * kBlockFrames);
-    writeFloatFile(dir.file("mono.wav"), mono, 1, kRate);
-    writeFloatFile(dir.file("stereo.wav"), duplicated(mono, 2), 2, kRate);
-
-    const CliRun monoRun = runCli(dir, {"analyze", "--format=jsonl", dir.file("mono.wav")});
-    const CliRun stereoRun = runCli(dir, {"analyze", "--format=jsonl", dir.file("stereo.wav")});
-    EXPECT_EQ(monoRun.status, 0);
-    EXPECT_EQ(stereoRun.status, 0);
-    ASSERT_FALSE(monoRun.out.empty());
-    EXPECT_EQ(stereoRun.out, monoRun.out);
-}
-
-TEST(Cli, CycleSizeDoesNotChangeTheRecords)
-{
-    TempDir dir;
-    const std::string path = dir.file("two-notes.wav");
-    std::vector<float> samples = pluck16(110.0, kRate, 0.8, 0.5);
-    const std::vector<float> second = pluck16(329.63, kRate, 0.8, 0.5);
-    samples.insert(samples.end(), second.begin(), second.end());
-    write16BitFile(path, samples, 1, kRate);
-
-    const CliRun reference = runCli(dir, {"analyze", "--format", "jsonl", path});
-    ASSERT_EQ(reference.status, 0) << reference.err;
-    ASSERT_EQ(lines(reference.out).size(), samples.size() / kBlockFrames);
-    for (const char* cycle : {"1", "4096", "65536"}) {
-        const CliRun run = runCli(dir, {"analyze", "--format", "jsonl", "--cycle-frames", cycle, path});
-        EXPECT_EQ(run.status, 0) << cycle;
-        EXPECT_EQ(run.out, reference.out) << "--cycle-frames " << cycle;
+    // 441 Hz at 44100 Hz is a period of exactly 100 samples.
+    std::vector<float> sine441(std::size_t frames)
+    {
+        return periodicSine(100, 0.5f, frames);
     }
-}
 
-TEST(Cli, OtherFormatsAndSettings)
-{
-    TempDir dir;
-    const std::string path = dir.file("sine.wav");
-    writeFloatFile(path, sine441(3 * kBlockFrames), 1, kRate);
+    constexpr const char* kFirstBlock
+        = "{\"block\":0,\"time\":0.045442,\"level\":5,\"detected\":441,"
+          "\"frequency\":441,\"note\":57,\"name\":\"A4\",\"tune\":2,"
+          "\"in_tune\":false}";
 
-    const CliRun tsv = runCli(dir, {"analyze", "--format", "tsv", path});
-    EXPECT_EQ(tsv.status, 0);
-    const std::vector<std::string> rows = lines(tsv.out);
-    ASSERT_EQ(rows.size(), 4u) << tsv.out;
-    EXPECT_EQ(rows[0], "block\ttime\tlevel\tdetected\tfrequency\tnote\tname\ttune\tin_tune");
-    EXPECT_EQ(rows[1], "0\t0.045442\t5\t441\t441\t57\tA4\t2\tfalse");
+    TEST(Cli, SineOfFourHundredFortyOneHertz)
+    {
+        TempDir dir;
+        const std::string path = dir.file("sine441.wav");
+        // Five whole blocks and part of a sixth, which is not analysed.
+        writeFloatFile(path, sine441(5 * kBlockFrames + 1000), 1, kRate);
 
-    const CliRun text = runCli(dir, {"analyze", path});
-    EXPECT_EQ(text.status, 0);
-    EXPECT_TRUE(text.out.starts_with(path + ": ")) << text.out;
-    EXPECT_NE(text.out.find("    0.045 s  A4      +3.9     +2     441.00 Hz\n"), std::string::npos)
-        << text.out;
+        const CliRun run = runCli(dir, { "analyze", "--format", "jsonl", path });
+        EXPECT_EQ(run.status, 0);
+        EXPECT_EQ(run.err, "");
+        const std::vector<std::string> records = lines(run.out);
+        ASSERT_EQ(records.size(), 5u) << run.out;
+        EXPECT_EQ(records[0], kFirstBlock);
+        EXPECT_TRUE(records[1].starts_with("{\"block\":1,\"time\":0.090884,\"level\":5,"))
+            << records[1];
+        EXPECT_NE(records[1].find("\"note\":57,\"name\":\"A4\""), std::string::npos) << records[1];
+        EXPECT_TRUE(records[4].starts_with("{\"block\":4,\"time\":0.227211,")) << records[4];
+    }
 
-    // 441 Hz is 2 steps sharp of 440 and in tune for a close-enough ear;
-    // against A = 441 it is exact.
-    const CliRun lenient = runCli(dir, {"analyze", "--format=jsonl", "--close-enough", path});
-    EXPECT_NE(lenient.out.find("\"tune\":2,\"in_tune\":false"), std::string::npos) << lenient.out;
-    const CliRun exact = runCli(dir, {"analyze", "--format=jsonl", "--reference", "441", path});
-    EXPECT_NE(exact.out.find("\"note\":57,\"name\":\"A4\",\"tune\":0,\"in_tune\":true"),
-              std::string::npos) << exact.out;
-}
+    TEST(Cli, StereoWithEqualChannelsIsTheSameAsMono)
+    {
+        TempDir dir;
+        const std::vector<float> mono = sine441(3 * kBlockFrames);
+        writeFloatFile(dir.file("mono.wav"), mono, 1, kRate);
+        writeFloatFile(dir.file("stereo.wav"), duplicated(mono, 2), 2, kRate);
 
-TEST(Cli, SameOutputInAGermanLocale)
-{
-    TempDir dir;
-    const std::string path = dir.file("sine.wav");
-    writeFloatFile(path, sine441(2 * kBlockFrames), 1, kRate);
-    const CliRun run = runCli(dir, {"analyze", "--format", "jsonl", path},
-                              {"LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8"});
-    EXPECT_EQ(run.status, 0);
-    EXPECT_TRUE(run.out.starts_with(kFirstBlock)) << run.out;
-}
+        const CliRun monoRun = runCli(dir, { "analyze", "--format=jsonl", dir.file("mono.wav") });
+        const CliRun stereoRun
+            = runCli(dir, { "analyze", "--format=jsonl", dir.file("stereo.wav") });
+        EXPECT_EQ(monoRun.status, 0);
+        EXPECT_EQ(stereoRun.status, 0);
+        ASSERT_FALSE(monoRun.out.empty());
+        EXPECT_EQ(stereoRun.out, monoRun.out);
+    }
 
-struct BadFile {
-    const char* name;
-    void (*make)(const std::string& path);
-    const char* reason;
-};
+    TEST(Cli, CycleSizeDoesNotChangeTheRecords)
+    {
+        TempDir dir;
+        const std::string path = dir.file("two-notes.wav");
+        std::vector<float> samples = pluck16(110.0, kRate, 0.8, 0.5);
+        const std::vector<float> second = pluck16(329.63, kRate, 0.8, 0.5);
+        samples.insert(samples.end(), second.begin(), second.end());
+        write16BitFile(path, samples, 1, kRate);
 
-// Names the case in test listings instead of dumping its bytes.
-void PrintTo(const BadFile& c, std::ostream* os)
-{
-    *os << c.name;
-}
+        const CliRun reference = runCli(dir, { "analyze", "--format", "jsonl", path });
+        ASSERT_EQ(reference.status, 0) << reference.err;
+        ASSERT_EQ(lines(reference.out).size(), samples.size() / kBlockFrames);
+        for (const char* cycle : { "1", "4096", "65536" }) {
+            const CliRun run
+                = runCli(dir, { "analyze", "--format", "jsonl", "--cycle-frames", cycle, path });
+            EXPECT_EQ(run.status, 0) << cycle;
+            EXPECT_EQ(run.out, reference.out) << "--cycle-frames " << cycle;
+        }
+    }
 
+    TEST(Cli, OtherFormatsAndSettings)
+    {
+        TempDir dir;
+        const std::string path = dir.file("sine.wav");
+        writeFloatFile(path, sine441(3 * kBlockFrames), 1, kRate);
 
-class CliBadFile : public testing::TestWithParam<BadFile> {};
+        const CliRun tsv = runCli(dir, { "analyze", "--format", "tsv", path });
+        EXPECT_EQ(tsv.status, 0);
+        const std::vector<std::string> rows = lines(tsv.out);
+        ASSERT_EQ(rows.size(), 4u) << tsv.out;
+        EXPECT_EQ(rows[0], "block\ttime\tlevel\tdetected\tfrequency\tnote\tname\ttune\tin_tune");
+        EXPECT_EQ(rows[1], "0\t0.045442\t5\t441\t441\t57\tA4\t2\tfalse");
 
-TEST_P(CliBadFile, OneLineOnStandardErrorAndNothingElse)
-{
-    TempDir dir;
-    const std::string path = dir.file("input.wav");
-    GetParam().make(path);
+        const CliRun text = runCli(dir, { "analyze", path });
+        EXPECT_EQ(text.status, 0);
+        EXPECT_TRUE(text.out.starts_with(path + ": ")) << text.out;
+        EXPECT_NE(
+            text.out.find("    0.045 s  A4      +3.9     +2     441.00 Hz\n"), std::string::npos)
+            << text.out;
 
-    const CliRun run = runCli(dir, {"analyze", "--format", "jsonl", path});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.out, "");
-    EXPECT_TRUE(run.err.starts_with("clefmark-cli: " + path + ": " + GetParam().reason)) << run.err;
-    EXPECT_EQ(lines(run.err).size(), 1u) << run.err;
-    EXPECT_TRUE(run.err.ends_with("\n"));
-}
+        // 441 Hz is 2 steps sharp of 440 and in tune for a close-enough ear;
+        // against A = 441 it is exact.
+        const CliRun lenient = runCli(dir, { "analyze", "--format=jsonl", "--close-enough", path });
+        EXPECT_NE(lenient.out.find("\"tune\":2,\"in_tune\":false"), std::string::npos)
+            << lenient.out;
+        const CliRun exact
+            = runCli(dir, { "analyze", "--format=jsonl", "--reference", "441", path });
+        EXPECT_NE(exact.out.find("\"note\":57,\"name\":\"A4\",\"tune\":0,\"in_tune\":true"),
+            std::string::npos)
+            << exact.out;
+    }
 
-const BadFile kBadFiles[] = {
-    {"Missing", [](const std::string&) {}, "no such file"},
-    {"Text", [](const std::string& p) { writeBytes(p, "not audio at all\n"); }, "not an audio file ("},
-    {"DamagedHeader", [](const std::string& p) { writeTruncatedWav(p, 30); },
-     "damaged or unsupported audio header ("},
-    // 1000 Hz gives blocks of 45 samples, too short to analyse.
-    {"RateTooLow", [](const std::string& p) { writeFloatFile(p, sine441(4000), 1, 1000); },
-     "sample rate 1000 Hz cannot be analysed"},
-};
+    TEST(Cli, SameOutputInAGermanLocale)
+    {
+        TempDir dir;
+        const std::string path = dir.file("sine.wav");
+        writeFloatFile(path, sine441(2 * kBlockFrames), 1, kRate);
+        const CliRun run = runCli(dir, { "analyze", "--format", "jsonl", path },
+            { "LC_ALL=de_DE.UTF-8", "LANG=de_DE.UTF-8" });
+        EXPECT_EQ(run.status, 0);
+        EXPECT_TRUE(run.out.starts_with(kFirstBlock)) << run.out;
+    }
 
-INSTANTIATE_TEST_SUITE_P(Cli, CliBadFile, testing::ValuesIn(kBadFiles),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Cli, SomeFilesFailed)
-{
-    TempDir dir;
-    const std::string good = dir.file("good \"take\".wav");
-    const std::string bad = dir.file("notes.txt");
-    writeFloatFile(good, sine441(2 * kBlockFrames), 1, kRate);
-    writeBytes(bad, "E A D G B E\n");
-
-    const CliRun run = runCli(dir, {"analyze", "--format", "jsonl", bad, good});
-    EXPECT_EQ(run.status, 1);
-    const std::vector<std::string> records = lines(run.out);
-    ASSERT_EQ(records.size(), 2u) << run.out;
-    std::string escaped = good;
-    escaped.replace(escaped.find("\"take\""), 6, "\\\"take\\\"");
-    for (const std::string& record : records)
-        EXPECT_TRUE(record.starts_with("{\"file\":\"" + escaped + "\",\"block\":")) << record;
-    EXPECT_EQ(records[0], "{\"file\":\"" + escaped + "\"," + std::string(kFirstBlock + 1));
-    EXPECT_TRUE(run.err.starts_with("clefmark-cli: " + bad + ": not an audio file")) << run.err;
-    EXPECT_EQ(lines(run.err).size(), 1u);
-
-    // Every file failing is a complete failure.
-    const CliRun none = runCli(dir, {"analyze", bad, dir.file("missing.wav")});
-    EXPECT_EQ(none.status, 2);
-    EXPECT_EQ(none.out, "");
-    EXPECT_EQ(lines(none.err).size(), 2u) << none.err;
-}
-
-TEST(Cli, TwoGoodFilesInTsvHaveOneHeaderAndAFileColumn)
-{
-    TempDir dir;
-    writeFloatFile(dir.file("a.wav"), sine441(2 * kBlockFrames), 1, kRate);
-    writeFloatFile(dir.file("b.wav"), sine441(kBlockFrames), 1, kRate);
-    const CliRun run = runCli(dir, {"analyze", "--format", "tsv", dir.file("a.wav"), dir.file("b.wav")});
-    EXPECT_EQ(run.status, 0);
-    const std::vector<std::string> rows = lines(run.out);
-    ASSERT_EQ(rows.size(), 4u) << run.out;
-    EXPECT_TRUE(rows[0].starts_with("file\tblock\t"));
-    EXPECT_TRUE(rows[1].starts_with(dir.file("a.wav") + "\t0\t"));
-    EXPECT_TRUE(rows[2].starts_with(dir.file("a.wav") + "\t1\t"));
-    EXPECT_TRUE(rows[3].starts_with(dir.file("b.wav") + "\t0\t"));
-}
-
-TEST(Cli, BadCommandLines)
-{
-    TempDir dir;
-    const std::string path = dir.file("sine.wav");
-    writeFloatFile(path, sine441(kBlockFrames), 1, kRate);
-
-    const std::vector<std::vector<std::string>> cases = {
-        {"analyze", "--reference", "500", path},
-        {"analyze", "--cycle-frames", "0", path},
-        {"analyze", "--format", "csv", path},
-        {"analyze", "--loud", path},
-        {"analyze"},
-        {"analyse", path},
-        {},
-        {"help", "tune"},
+    struct BadFile {
+        const char* name;
+        void (*make)(const std::string& path);
+        const char* reason;
     };
-    for (const auto& args : cases) {
-        const CliRun run = runCli(dir, args);
-        const std::string context = args.empty() ? "(nothing)" : args[0] + " " + (args.size() > 1 ? args[1] : "");
-        EXPECT_EQ(run.status, 2) << context;
-        EXPECT_EQ(run.out, "") << context;
-        EXPECT_TRUE(run.err.starts_with("clefmark-cli: ")) << context << ": " << run.err;
-        EXPECT_EQ(lines(run.err).size(), 1u) << context << ": " << run.err;
+
+    // Names the case in test listings instead of dumping its bytes.
+    void PrintTo(const BadFile& c, std::ostream* os)
+    {
+        *os << c.name;
     }
-}
 
-TEST(Cli, HelpAndVersion)
-{
-    TempDir dir;
-    const CliRun help = runCli(dir, {"analyze", "--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("--cycle-frames"), std::string::npos);
-    EXPECT_EQ(runCli(dir, {"help", "analyze"}).out, help.out);
+    class CliBadFile : public testing::TestWithParam<BadFile> { };
 
-    const CliRun general = runCli(dir, {"--help"});
-    EXPECT_EQ(general.status, 0);
-    EXPECT_NE(general.out.find("analyze"), std::string::npos);
-    EXPECT_EQ(general.err, "");
+    TEST_P(CliBadFile, OneLineOnStandardErrorAndNothingElse)
+    {
+        TempDir dir;
+        const std::string path = dir.file("input.wav");
+        GetParam().make(path);
 
-    for (const auto& args : {std::vector<std::string>{"--version"}, {"analyze", "--version"}}) {
-        const CliRun version = runCli(dir, args);
-        EXPECT_EQ(version.status, 0);
-        EXPECT_EQ(version.out, "clefmark-cli " CLEFMARK_EXPECTED_VERSION "\n");
+        const CliRun run = runCli(dir, { "analyze", "--format", "jsonl", path });
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_TRUE(run.err.starts_with("clefmark-cli: " + path + ": " + GetParam().reason))
+            << run.err;
+        EXPECT_EQ(lines(run.err).size(), 1u) << run.err;
+        EXPECT_TRUE(run.err.ends_with("\n"));
     }
-}
 
-}  // namespace
-}  // namespace clefmark::test
+    const BadFile kBadFiles[] = {
+        { "Missing", [](const std::string&) {}, "no such file" },
+        { "Text", [](const std::string& p) { writeBytes(p, "not audio at all\n"); },
+            "not an audio file (" },
+        { "DamagedHeader", [](const std::string& p) { writeTruncatedWav(p, 30); },
+            "damaged or unsupported audio header (" },
+        // 1000 Hz gives blocks of 45 samples, too short to analyse.
+        { "RateTooLow", [](const std::string& p) { writeFloatFile(p, sine441(4000), 1, 1000); },
+            "sample rate 1000 Hz cannot be analysed" },
+    };
+
+    INSTANTIATE_TEST_SUITE_P(Cli, CliBadFile, testing::ValuesIn(kBadFiles),
+        [](const auto& info) { return std::string(info.param.name); });
+
+    TEST(Cli, SomeFilesFailed)
+    {
+        TempDir dir;
+        const std::string good = dir.file("good \"take\".wav");
+        const std::string bad = dir.file("notes.txt");
+        writeFloatFile(good, sine441(2 * kBlockFrames), 1, kRate);
+        writeBytes(bad, "E A D G B E\n");
+
+        const CliRun run = runCli(dir, { "analyze", "--format", "jsonl", bad, good });
+        EXPECT_EQ(run.status, 1);
+        const std::vector<std::string> records = lines(run.out);
+        ASSERT_EQ(records.size(), 2u) << run.out;
+        std::string escaped = good;
+        escaped.replace(escaped.find("\"take\""), 6, "\\\"take\\\"");
+        for (const std::string& record : records)
+            EXPECT_TRUE(record.starts_with("{\"file\":\"" + escaped + "\",\"block\":")) << record;
+        EXPECT_EQ(records[0], "{\"file\":\"" + escaped + "\"," + std::string(kFirstBlock + 1));
+        EXPECT_TRUE(run.err.starts_with("clefmark-cli: " + bad + ": not an audio file")) << run.err;
+        EXPECT_EQ(lines(run.err).size(), 1u);
+
+        // Every file failing is a complete failure.
+        const CliRun none = runCli(dir, { "analyze", bad, dir.file("missing.wav") });
+        EXPECT_EQ(none.status, 2);
+        EXPECT_EQ(none.out, "");
+        EXPECT_EQ(lines(none.err).size(), 2u) << none.err;
+    }
+
+    TEST(Cli, TwoGoodFilesInTsvHaveOneHeaderAndAFileColumn)
+    {
+        TempDir dir;
+        writeFloatFile(dir.file("a.wav"), sine441(2 * kBlockFrames), 1, kRate);
+        writeFloatFile(dir.file("b.wav"), sine441(kBlockFrames), 1, kRate);
+        const CliRun run
+            = runCli(dir, { "analyze", "--format", "tsv", dir.file("a.wav"), dir.file("b.wav") });
+        EXPECT_EQ(run.status, 0);
+        const std::vector<std::string> rows = lines(run.out);
+        ASSERT_EQ(rows.size(), 4u) << run.out;
+        EXPECT_TRUE(rows[0].starts_with("file\tblock\t"));
+        EXPECT_TRUE(rows[1].starts_with(dir.file("a.wav") + "\t0\t"));
+        EXPECT_TRUE(rows[2].starts_with(dir.file("a.wav") + "\t1\t"));
+        EXPECT_TRUE(rows[3].starts_with(dir.file("b.wav") + "\t0\t"));
+    }
+
+    TEST(Cli, BadCommandLines)
+    {
+        TempDir dir;
+        const std::string path = dir.file("sine.wav");
+        writeFloatFile(path, sine441(kBlockFrames), 1, kRate);
+
+        const std::vector<std::vector<std::string>> cases = {
+            { "analyze", "--reference", "500", path },
+            { "analyze", "--cycle-frames", "0", path },
+            { "analyze", "--format", "csv", path },
+            { "analyze", "--loud", path },
+            { "analyze" },
+            { "analyse", path },
+            {},
+            { "help", "tune" },
+        };
+        for (const auto& args : cases) {
+            const CliRun run = runCli(dir, args);
+            const std::string context
+                = args.empty() ? "(nothing)" : args[0] + " " + (args.size() > 1 ? args[1] : "");
+            EXPECT_EQ(run.status, 2) << context;
+            EXPECT_EQ(run.out, "") << context;
+            EXPECT_TRUE(run.err.starts_with("clefmark-cli: ")) << context << ": " << run.err;
+            EXPECT_EQ(lines(run.err).size(), 1u) << context << ": " << run.err;
+        }
+    }
+
+    TEST(Cli, HelpAndVersion)
+    {
+        TempDir dir;
+        const CliRun help = runCli(dir, { "analyze", "--help" });
+        EXPECT_EQ(help.status, 0);
+        EXPECT_NE(help.out.find("--cycle-frames"), std::string::npos);
+        EXPECT_EQ(runCli(dir, { "help", "analyze" }).out, help.out);
+
+        const CliRun general = runCli(dir, { "--help" });
+        EXPECT_EQ(general.status, 0);
+        EXPECT_NE(general.out.find("analyze"), std::string::npos);
+        EXPECT_EQ(general.err, "");
+
+        for (const auto& args :
+            { std::vector<std::string> { "--version" }, { "analyze", "--version" } }) {
+            const CliRun version = runCli(dir, args);
+            EXPECT_EQ(version.status, 0);
+            EXPECT_EQ(version.out, "clefmark-cli " CLEFMARK_EXPECTED_VERSION "\n");
+        }
+    }
+
+} // namespace
+} // namespace clefmark::test

@@ -3,13 +3,12 @@
 
 #include "tests/support/AudioFiles.h"
 
+#include <cerrno>
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/wait.h>
-
-#include <cerrno>
 #include <stdexcept>
 #include <string>
+#include <sys/wait.h>
 #include <utility>
 #include <vector>
 
@@ -18,7 +17,7 @@ extern char** environ;
 namespace clefmark::test {
 
 struct CliRun {
-    int status = -1;  ///< exit status, or -1 when it did not exit normally
+    int status = -1; ///< exit status, or -1 when it did not exit normally
     std::string out;
     std::string err;
 };
@@ -27,7 +26,7 @@ struct CliRun {
 /// files in `dir`, standard input empty. `extraEnvironment` entries
 /// ("NAME=value") are added to this process's environment.
 inline CliRun runCli(const TempDir& dir, const std::vector<std::string>& args,
-                     const std::vector<std::string>& extraEnvironment = {})
+    const std::vector<std::string>& extraEnvironment = {})
 {
     const std::string outPath = dir.file("cli-stdout");
     const std::string errPath = dir.file("cli-stderr");
@@ -35,10 +34,12 @@ inline CliRun runCli(const TempDir& dir, const std::vector<std::string>& args,
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(
+        &actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(
+        &actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
 
-    std::vector<std::string> argStrings{CLEFMARK_CLI_PATH};
+    std::vector<std::string> argStrings { CLEFMARK_CLI_PATH };
     argStrings.insert(argStrings.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& a : argStrings)
@@ -55,7 +56,8 @@ inline CliRun runCli(const TempDir& dir, const std::vector<std::string>& args,
     envp.push_back(nullptr);
 
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, CLEFMARK_CLI_PATH, &actions, nullptr, argv.data(), envp.data());
+    const int spawned
+        = posix_spawn(&pid, CLEFMARK_CLI_PATH, &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (spawned != 0)
         throw std::runtime_error("cannot run " CLEFMARK_CLI_PATH);
@@ -89,4 +91,4 @@ inline std::vector<std::string> lines(const std::string& text)
     return result;
 }
 
-}  // namespace clefmark::test
+} // namespace clefmark::test

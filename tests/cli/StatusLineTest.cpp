@@ -1,101 +1,100 @@
 #include "cli/StatusLine.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace clefmark::cli {
 namespace {
 
-// What a terminal shows: the text without its ANSI sequences.
-std::string visible(const std::string& text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\033') {
-            while (i < text.size() && text[i] != 'm')
-                ++i;
-            continue;
-        }
-        out += text[i];
-    }
-    return out;
-}
-
-TEST(StatusLine, NeedlePlacesTheMarkerByTuneValue)
-{
-    struct Case {
-        int tune;
-        const char* bar;
-    };
-    const Case cases[] = {
-        {0, "[----------*----------]"},
-        {1, "[----------*----------]"},   // within a needle step of the note
-        {-1, "[----------*----------]"},
-        {2, "[----------|*---------]"},
-        {-3, "[---------*|----------]"},
-        {12, "[----------|----*-----]"},
-        {25, "[----------|---------*]"},  // half a semitone sharp: the end
-        {-25, "[*---------|----------]"},
-        {40, "[----------|---------*]"},  // beyond: held at the end
-        {-99, "[*---------|----------]"},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(needle(c.tune), c.bar) << "tune " << c.tune;
-    EXPECT_EQ(needle(std::nullopt), "[----------|----------]");
-}
-
-TEST(StatusLine, FullLineSaysEverythingAtAFixedWidth)
-{
-    const StatusReading sharp{DisplayUpdate{12, false, 57}, 5};
-    EXPECT_EQ(statusLine(sharp),
-              "A4    +23.5 cents  [----------|----*-----]           level [=====   ]");
-    const StatusReading inTune{DisplayUpdate{-1, true, 46}, 8};
-    EXPECT_EQ(statusLine(inTune),
-              "A#3    -2.0 cents  [----------*----------]  in tune  level [========]");
-    const StatusReading nothingYet{std::nullopt, 0};
-    EXPECT_EQ(statusLine(nothingYet),
-              "--                 [----------|----------]           level [        ]");
-
-    // Whatever is shown, the width stays, so a redraw covers the last one.
-    for (int tune = -30; tune <= 30; tune += 3)
-        for (int level : {-1, 0, 4, 8, 9})
-            for (int note : {0, 28, 57, 61, 127}) {
-                const StatusReading reading{DisplayUpdate{tune, tune == 0, note}, level};
-                EXPECT_EQ(statusLine(reading).size(), kStatusWidth);
-                EXPECT_EQ(visible(statusLine(reading, 200, true)), statusLine(reading));
+    // What a terminal shows: the text without its ANSI sequences.
+    std::string visible(const std::string& text)
+    {
+        std::string out;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\033') {
+                while (i < text.size() && text[i] != 'm')
+                    ++i;
+                continue;
             }
-}
-
-TEST(StatusLine, NarrowTerminalsGetAShorterLineThatFits)
-{
-    const StatusReading reading{DisplayUpdate{-1, true, 57}, 6};
-    struct Case {
-        std::size_t width;
-        const char* line;
-    };
-    const Case cases[] = {
-        {70, "A4     -2.0 cents  [----------*----------]  in tune  level [======  ]"},
-        {69, "A4    -2.0 [----------*----------] in tune"},
-        {43, "A4    -2.0 [----------*----------] in tune"},
-        {42, "A4    -2.0"},
-        {11, "A4    -2.0"},
-        {8, "A4    -"},
-        {1, ""},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(statusLine(reading, c.width), c.line) << "width " << c.width;
-        EXPECT_LT(visible(statusLine(reading, c.width, true)).size(), c.width)
-            << "width " << c.width;
+            out += text[i];
+        }
+        return out;
     }
-}
 
-TEST(StatusLine, MessagesTakeTheLinesPlace)
-{
-    EXPECT_EQ(statusMessage("waiting for a sound server..."),
-              "waiting for a sound server..." + std::string(kStatusWidth - 29, ' '));
-    EXPECT_EQ(statusMessage("waiting for a sound server...", 11), "waiting fo");
-}
+    TEST(StatusLine, NeedlePlacesTheMarkerByTuneValue)
+    {
+        struct Case {
+            int tune;
+            const char* bar;
+        };
+        const Case cases[] = {
+            { 0, "[----------*----------]" },
+            { 1, "[----------*----------]" }, // within a needle step of the note
+            { -1, "[----------*----------]" },
+            { 2, "[----------|*---------]" },
+            { -3, "[---------*|----------]" },
+            { 12, "[----------|----*-----]" },
+            { 25, "[----------|---------*]" }, // half a semitone sharp: the end
+            { -25, "[*---------|----------]" },
+            { 40, "[----------|---------*]" }, // beyond: held at the end
+            { -99, "[*---------|----------]" },
+        };
+        for (const Case& c : cases)
+            EXPECT_EQ(needle(c.tune), c.bar) << "tune " << c.tune;
+        EXPECT_EQ(needle(std::nullopt), "[----------|----------]");
+    }
 
-}  // namespace
-}  // namespace clefmark::cli
+    TEST(StatusLine, FullLineSaysEverythingAtAFixedWidth)
+    {
+        const StatusReading sharp { DisplayUpdate { 12, false, 57 }, 5 };
+        EXPECT_EQ(statusLine(sharp),
+            "A4    +23.5 cents  [----------|----*-----]           level [=====   ]");
+        const StatusReading inTune { DisplayUpdate { -1, true, 46 }, 8 };
+        EXPECT_EQ(statusLine(inTune),
+            "A#3    -2.0 cents  [----------*----------]  in tune  level [========]");
+        const StatusReading nothingYet { std::nullopt, 0 };
+        EXPECT_EQ(statusLine(nothingYet),
+            "--                 [----------|----------]           level [        ]");
+
+        // Whatever is shown, the width stays, so a redraw covers the last one.
+        for (int tune = -30; tune <= 30; tune += 3)
+            for (int level : { -1, 0, 4, 8, 9 })
+                for (int note : { 0, 28, 57, 61, 127 }) {
+                    const StatusReading reading { DisplayUpdate { tune, tune == 0, note }, level };
+                    EXPECT_EQ(statusLine(reading).size(), kStatusWidth);
+                    EXPECT_EQ(visible(statusLine(reading, 200, true)), statusLine(reading));
+                }
+    }
+
+    TEST(StatusLine, NarrowTerminalsGetAShorterLineThatFits)
+    {
+        const StatusReading reading { DisplayUpdate { -1, true, 57 }, 6 };
+        struct Case {
+            std::size_t width;
+            const char* line;
+        };
+        const Case cases[] = {
+            { 70, "A4     -2.0 cents  [----------*----------]  in tune  level [======  ]" },
+            { 69, "A4    -2.0 [----------*----------] in tune" },
+            { 43, "A4    -2.0 [----------*----------] in tune" },
+            { 42, "A4    -2.0" },
+            { 11, "A4    -2.0" },
+            { 8, "A4    -" },
+            { 1, "" },
+        };
+        for (const Case& c : cases) {
+            EXPECT_EQ(statusLine(reading, c.width), c.line) << "width " << c.width;
+            EXPECT_LT(visible(statusLine(reading, c.width, true)).size(), c.width)
+                << "width " << c.width;
+        }
+    }
+
+    TEST(StatusLine, MessagesTakeTheLinesPlace)
+    {
+        EXPECT_EQ(statusMessage("waiting for a sound server..."),
+            "waiting for a sound server..." + std::string(kStatusWidth - 29, ' '));
+        EXPECT_EQ(statusMessage("waiting for a sound server...", 11), "waiting fo");
+    }
+
+} // namespace
+} // namespace clefmark::cli

@@ -1,8 +1,8 @@
 #include "desktop/QSettingsUserDefaults.h"
 
 #include "desktop/QueuedMainThread.h"
-#include "tests/support/QtEnvironment.h"
 #include "tests/support/AudioFiles.h"
+#include "tests/support/QtEnvironment.h"
 #include "tuner/Tuner.h"
 
 #include <QFile>

@@ -10,8 +10,6 @@
 #include "tuner/NoteMapper.h"
 #include "tuner/Tuner.h"
 
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <array>
 #include <cmath>
 #include <cstddef>
@@ -19,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fuzzer/FuzzedDataProvider.h>
 #include <limits>
 #include <vector>
 
@@ -40,9 +39,22 @@ using clefmark::StreamFormat;
 // (1408 and 1441791 Hz) and their refused neighbours, and values no device
 // should report but a broken one might.
 constexpr std::array<double, 16> kRates = {
-    44100.0, 48000.0, 22050.0, 96000.0, 8000.0, 16000.0, 192000.0, 11025.0,
-    1408.0, 1407.0, 1441791.0, 1441792.0, 0.0, -44100.0,
-    std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
+    44100.0,
+    48000.0,
+    22050.0,
+    96000.0,
+    8000.0,
+    16000.0,
+    192000.0,
+    11025.0,
+    1408.0,
+    1407.0,
+    1441791.0,
+    1441792.0,
+    0.0,
+    -44100.0,
+    std::numeric_limits<double>::quiet_NaN(),
+    std::numeric_limits<double>::infinity(),
 };
 
 double pickRate(FuzzedDataProvider& in)
@@ -67,7 +79,8 @@ StreamFormat pickFormat(FuzzedDataProvider& in)
     StreamFormat f;
     f.sampleRate = pickRate(in);
     const auto channels = in.ConsumeIntegralInRange<std::uint32_t>(1, 8);
-    f.formatFlags = in.ConsumeBool() ? clefmark::kFormatFlagIsFloat : in.ConsumeIntegral<std::uint32_t>();
+    f.formatFlags
+        = in.ConsumeBool() ? clefmark::kFormatFlagIsFloat : in.ConsumeIntegral<std::uint32_t>();
     f.bitsPerChannel = in.ConsumeBool() ? 32 : in.ConsumeIntegralInRange<std::uint32_t>(0, 64);
     f.channelsPerFrame = channels;
     f.bytesPerFrame = f.bitsPerChannel / 8 * channels;
@@ -120,7 +133,7 @@ void runCycles(FuzzedDataProvider& in, clefmark::Tuner& tuner, double& frameCloc
 {
     const auto numberBuffers = in.ConsumeIntegralInRange<std::uint32_t>(0, 4);
     std::array<Storage, 4> storage;
-    std::array<AudioBuffer, 4> buffers{};
+    std::array<AudioBuffer, 4> buffers {};
     for (std::uint32_t b = 0; b < numberBuffers; ++b) {
         AudioBuffer& buf = buffers[b];
         buf.numberChannels = in.ConsumeIntegralInRange<std::uint32_t>(0, 8);
@@ -188,7 +201,7 @@ void runCycles(FuzzedDataProvider& in, clefmark::Tuner& tuner, double& frameCloc
     }
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -209,8 +222,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Settings as a stored profile might bring them, before capture starts.
     tuner.setOctaveRejection(in.ConsumeBool());
     tuner.setCloseEnough(in.ConsumeBool());
-    tuner.setReferencePitch(in.ConsumeIntegralInRange<int>(clefmark::Tuner::kMinReferencePitch,
-                                                          clefmark::Tuner::kMaxReferencePitch));
+    tuner.setReferencePitch(in.ConsumeIntegralInRange<int>(
+        clefmark::Tuner::kMinReferencePitch, clefmark::Tuner::kMaxReferencePitch));
     checkDisplays(displays, tuner.closeEnough());
 
     // A refused format must leave the tuner ignoring cycles, not half set up.
@@ -244,8 +257,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         default: {
             const bool configured = tuner.isCaptureConfigured();
             runCycles(in, tuner, frameClock);
-            if (!configured && !(displays.levels.empty() && displays.tunes.empty()
-                                 && displays.notes.empty() && displays.increments == 0))
+            if (!configured
+                && !(displays.levels.empty() && displays.tunes.empty() && displays.notes.empty()
+                    && displays.increments == 0))
                 fail("a tuner with a refused format analysed input", 0);
             break;
         }

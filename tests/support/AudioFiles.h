@@ -2,14 +2,13 @@
 // files written into it with libsndfile.
 #pragma once
 
-#include <sndfile.h>
-
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sndfile.h>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -24,7 +23,8 @@ class TempDir {
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "clefmark-test-XXXXXX").string();
+        std::string pattern
+            = (std::filesystem::temp_directory_path() / "clefmark-test-XXXXXX").string();
         if (::mkdtemp(pattern.data()) == nullptr)
             throw std::runtime_error("cannot create a temporary directory");
         path_ = pattern;
@@ -58,16 +58,17 @@ inline std::vector<float> duplicated(const std::vector<float>& samples, int chan
 /// Writes interleaved float `samples` as 32-bit float WAV (or `format`),
 /// bit for bit. Throws when libsndfile cannot write the file.
 inline void writeFloatFile(const std::string& path, const std::vector<float>& samples, int channels,
-                           int sampleRate, int format = SF_FORMAT_WAV | SF_FORMAT_FLOAT)
+    int sampleRate, int format = SF_FORMAT_WAV | SF_FORMAT_FLOAT)
 {
-    SF_INFO info{};
+    SF_INFO info {};
     info.samplerate = sampleRate;
     info.channels = channels;
     info.format = format;
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
     if (file == nullptr)
         throw std::runtime_error("cannot write " + path + ": " + sf_strerror(nullptr));
-    const auto frames = static_cast<sf_count_t>(samples.size() / static_cast<std::size_t>(channels));
+    const auto frames
+        = static_cast<sf_count_t>(samples.size() / static_cast<std::size_t>(channels));
     const sf_count_t written = sf_writef_float(file, samples.data(), frames);
     sf_close(file);
     if (written != frames)
@@ -79,15 +80,15 @@ inline void writeFloatFile(const std::string& path, const std::vector<float>& sa
 /// than by libsndfile, whose float-to-integer scale (32767) is not the
 /// inverse of its reading scale (1/32768): this way reading the file back
 /// gives exactly `samples`.
-inline void write16BitFile(const std::string& path, const std::vector<float>& samples, int channels,
-                           int sampleRate)
+inline void write16BitFile(
+    const std::string& path, const std::vector<float>& samples, int channels, int sampleRate)
 {
     std::vector<short> pcm(samples.size());
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const double q = std::nearbyint(static_cast<double>(samples[i]) * 32768.0);
         pcm[i] = static_cast<short>(q > 32767.0 ? 32767.0 : (q < -32768.0 ? -32768.0 : q));
     }
-    SF_INFO info{};
+    SF_INFO info {};
     info.samplerate = sampleRate;
     info.channels = channels;
     info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
@@ -114,7 +115,7 @@ inline void writeBytes(const std::string& path, std::string_view bytes)
 inline std::string readBytes(const std::string& path)
 {
     std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
 /// A WAV file cut off in its header: the first `keep` bytes of a valid one.
@@ -125,4 +126,4 @@ inline void writeTruncatedWav(const std::string& path, std::size_t keep)
     writeBytes(path, std::string_view(whole).substr(0, keep));
 }
 
-}  // namespace clefmark::test
+} // namespace clefmark::test

@@ -25,11 +25,11 @@ inline StreamFormat floatFormat(double rate, std::uint32_t channels = 1)
 
 /// One input cycle of one buffer of interleaved samples.
 inline std::int32_t feedCycle(Tuner& tuner, const float* samples, std::uint32_t frames,
-                              std::uint32_t channels, double sampleTime)
+    std::uint32_t channels, double sampleTime)
 {
-    const AudioBuffer buffer{channels, frames * channels * 4, samples};
-    const AudioBufferList list{1, &buffer};
-    const AudioTimeStamp time{sampleTime};
+    const AudioBuffer buffer { channels, frames * channels * 4, samples };
+    const AudioBufferList list { 1, &buffer };
+    const AudioTimeStamp time { sampleTime };
     AudioDeviceProcParams params;
     params.inputData = &list;
     params.inputTime = &time;
@@ -39,14 +39,16 @@ inline std::int32_t feedCycle(Tuner& tuner, const float* samples, std::uint32_t 
 /// Feeds interleaved `samples` in cycles of `cycleFrames` frames with sample
 /// times counting from 1.
 inline void feed(Tuner& tuner, const std::vector<float>& samples, std::uint32_t channels = 1,
-                 std::uint32_t cycleFrames = 512)
+    std::uint32_t cycleFrames = 512)
 {
     const std::size_t frames = samples.size() / channels;
     for (std::size_t done = 0; done < frames;) {
-        const auto n = static_cast<std::uint32_t>(std::min<std::size_t>(cycleFrames, frames - done));
-        feedCycle(tuner, samples.data() + done * channels, n, channels, static_cast<double>(done + 1));
+        const auto n
+            = static_cast<std::uint32_t>(std::min<std::size_t>(cycleFrames, frames - done));
+        feedCycle(
+            tuner, samples.data() + done * channels, n, channels, static_cast<double>(done + 1));
         done += n;
     }
 }
 
-}  // namespace clefmark::test
+} // namespace clefmark::test

@@ -6,26 +6,25 @@
 
 #include "tests/support/AudioFiles.h"
 
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
 #include <signal.h>
 #include <spawn.h>
+#include <stdexcept>
+#include <string>
 #include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <chrono>
-#include <cstdlib>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <initializer_list>
-#include <stdexcept>
-#include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 extern char** environ;
@@ -113,11 +112,11 @@ public:
     explicit PulseDaemon(bool startNow = true)
     {
         namespace fs = std::filesystem;
-        for (const char* sub : {"runtime", "state", "home/.config/pulse"})
+        for (const char* sub : { "runtime", "state", "home/.config/pulse" })
             fs::create_directories(dir_.path() / sub);
         // Sockets may not have paths of more than about 100 bytes.
         socket_ = dir_.file("runtime/native");
-        if (socket_.size() >= sizeof(sockaddr_un{}.sun_path))
+        if (socket_.size() >= sizeof(sockaddr_un {}.sun_path))
             throw std::runtime_error("temporary directory path too long for a socket: " + socket_);
         std::ofstream(dir_.file("home/.config/pulse/client.conf")) << "autospawn = no\n";
         std::ofstream script(dir_.file("daemon.pa"));
@@ -126,7 +125,8 @@ public:
                << "load-module module-null-sink sink_name=" << kSink48
                << " rate=48000 norewinds=1\n"
                << "set-default-sink " << kSink44 << "\n"
-               << "set-default-source " << kSource44 << "\n"
+               << "set-default-source " << kSource44
+               << "\n"
                // Last: a client that can connect finds everything above done.
                << "load-module module-native-protocol-unix auth-anonymous=1 socket=" << socket_
                << "\n";
@@ -158,10 +158,10 @@ public:
         if (pid_ > 0)
             return;
         const std::string program = findOnPath("pulseaudio");
-        const std::vector<std::string> argv = {program, "-n", "-F", dir_.file("daemon.pa"),
-            "--daemonize=no", "--system=false", "--exit-idle-time=-1", "--use-pid-file=no",
-            "--realtime=no", "--high-priority=no", "--disallow-exit=yes", "--log-target=stderr",
-            "--log-level=notice"};
+        const std::vector<std::string> argv
+            = { program, "-n", "-F", dir_.file("daemon.pa"), "--daemonize=no", "--system=false",
+                  "--exit-idle-time=-1", "--use-pid-file=no", "--realtime=no", "--high-priority=no",
+                  "--disallow-exit=yes", "--log-target=stderr", "--log-level=notice" };
         std::vector<char*> args;
         for (const std::string& a : argv)
             args.push_back(const_cast<char*>(a.c_str()));
@@ -241,7 +241,7 @@ public:
     /// Its output is in `lastOutput()`.
     bool pactl(std::initializer_list<std::string> args)
     {
-        std::vector<std::string> argv{"pactl"};
+        std::vector<std::string> argv { "pactl" };
         argv.insert(argv.end(), args.begin(), args.end());
         const std::string out = dir_.file("pactl.out");
         const int status = runProgram(argv, out);
@@ -259,7 +259,7 @@ private:
         const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (fd < 0)
             return false;
-        sockaddr_un address{};
+        sockaddr_un address {};
         address.sun_family = AF_UNIX;
         std::strncpy(address.sun_path, socket_.c_str(), sizeof(address.sun_path) - 1);
         const bool ok
@@ -274,4 +274,4 @@ private:
     std::string lastOutput_;
 };
 
-}  // namespace clefmark::test
+} // namespace clefmark::test

@@ -4,12 +4,11 @@
 // first sample.
 #pragma once
 
-#include <pulse/pulseaudio.h>
-
 #include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <pulse/pulseaudio.h>
 #include <stdexcept>
 #include <string>
 
@@ -21,7 +20,8 @@ public:
     /// `rate`, the sink's own rate, so the server does not resample), with
     /// about `bufferMs` of audio queued ahead. Throws when the server is not
     /// there or refuses.
-    TonePlayer(const std::string& sink, std::uint32_t rate, unsigned bufferMs = 60) : rate_(rate)
+    TonePlayer(const std::string& sink, std::uint32_t rate, unsigned bufferMs = 60)
+        : rate_(rate)
     {
         loop_ = pa_threaded_mainloop_new();
         if (loop_ == nullptr)
@@ -134,37 +134,37 @@ private:
             if (state == PA_CONTEXT_READY)
                 break;
             if (!PA_CONTEXT_IS_GOOD(state))
-                throw std::runtime_error(std::string("cannot connect: ")
-                                         + pa_strerror(pa_context_errno(context_)));
+                throw std::runtime_error(
+                    std::string("cannot connect: ") + pa_strerror(pa_context_errno(context_)));
             pa_threaded_mainloop_wait(loop_);
         }
 
-        const pa_sample_spec sampleFormat{PA_SAMPLE_FLOAT32NE, rate_, 1};
+        const pa_sample_spec sampleFormat { PA_SAMPLE_FLOAT32NE, rate_, 1 };
         stream_ = pa_stream_new(context_, "test tone", &sampleFormat, nullptr);
         if (stream_ == nullptr)
             throw std::runtime_error("pa_stream_new failed");
         pa_stream_set_state_callback(stream_, &streamState, loop_);
         pa_stream_set_write_callback(stream_, &writeCallback, this);
-        pa_buffer_attr attr{};
+        pa_buffer_attr attr {};
         attr.maxlength = static_cast<std::uint32_t>(-1);
-        attr.tlength
-            = static_cast<std::uint32_t>(pa_usec_to_bytes(bufferMs * PA_USEC_PER_MSEC, &sampleFormat));
+        attr.tlength = static_cast<std::uint32_t>(
+            pa_usec_to_bytes(bufferMs * PA_USEC_PER_MSEC, &sampleFormat));
         attr.prebuf = static_cast<std::uint32_t>(-1);
-        attr.minreq
-            = static_cast<std::uint32_t>(pa_usec_to_bytes(bufferMs * PA_USEC_PER_MSEC / 4, &sampleFormat));
+        attr.minreq = static_cast<std::uint32_t>(
+            pa_usec_to_bytes(bufferMs * PA_USEC_PER_MSEC / 4, &sampleFormat));
         attr.fragsize = static_cast<std::uint32_t>(-1);
         const auto flags
             = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
         if (pa_stream_connect_playback(stream_, sink.c_str(), &attr, flags, nullptr, nullptr) < 0)
             throw std::runtime_error(std::string("cannot play into ") + sink + ": "
-                                     + pa_strerror(pa_context_errno(context_)));
+                + pa_strerror(pa_context_errno(context_)));
         for (;;) {
             const pa_stream_state_t state = pa_stream_get_state(stream_);
             if (state == PA_STREAM_READY)
                 break;
             if (!PA_STREAM_IS_GOOD(state))
                 throw std::runtime_error(std::string("cannot play into ") + sink + ": "
-                                         + pa_strerror(pa_context_errno(context_)));
+                    + pa_strerror(pa_context_errno(context_)));
             pa_threaded_mainloop_wait(loop_);
         }
     }
@@ -222,7 +222,7 @@ private:
         }
         if (pa_stream_write(stream, buffer, frames * sizeof(float), nullptr, 0, PA_SEEK_RELATIVE)
             < 0)
-            return;  // the stream is failing; onsetTime reports it
+            return; // the stream is failing; onsetTime reports it
         self.written_ += frames;
     }
 
@@ -240,7 +240,7 @@ private:
     std::uint64_t phaseFrame_ = 0;
     double playing_ = 0.0;
     double playingAmplitude_ = 0.0;
-    std::chrono::microseconds sinkLatency_{0};
+    std::chrono::microseconds sinkLatency_ { 0 };
 };
 
-}  // namespace clefmark::test
+} // namespace clefmark::test

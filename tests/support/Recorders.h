@@ -22,7 +22,7 @@ public:
     }
     void setTune(int tune, bool inTune) override
     {
-        tunes.push_back({tune, inTune, 0});
+        tunes.push_back({ tune, inTune, 0 });
         log.push_back("tune " + std::to_string(tune) + (inTune ? " in" : " out"));
     }
     void setNote(int note) override
@@ -37,10 +37,10 @@ public:
     }
 
     std::vector<int> levels;
-    std::vector<DisplayUpdate> tunes;  // note unused: notes arrive separately
+    std::vector<DisplayUpdate> tunes; // note unused: notes arrive separately
     std::vector<int> notes;
     int increments = 0;
     std::vector<std::string> log;
 };
 
-}  // namespace clefmark::test
+} // namespace clefmark::test

@@ -23,7 +23,8 @@ inline std::vector<float> periodicSine(std::size_t period, float amplitude, std:
     std::vector<float> table(period);
     for (std::size_t i = 0; i < period; ++i)
         table[i] = static_cast<float>(amplitude
-            * std::sin(2.0 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(period)));
+            * std::sin(
+                2.0 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(period)));
     std::vector<float> out(frames);
     for (std::size_t i = 0; i < frames; ++i)
         out[i] = table[i % period];
@@ -44,8 +45,8 @@ inline float from16Bit(double x)
 
 /// `frames` samples of a sine of `frequency` Hz at `sampleRate`, amplitude
 /// `amplitude` (of full scale), starting at phase 0, rounded to 16 bits.
-inline std::vector<float> sine16(double frequency, double sampleRate, double amplitude,
-                                 std::size_t frames)
+inline std::vector<float> sine16(
+    double frequency, double sampleRate, double amplitude, std::size_t frames)
 {
     std::vector<float> out(frames);
     for (std::size_t i = 0; i < frames; ++i)
@@ -56,8 +57,8 @@ inline std::vector<float> sine16(double frequency, double sampleRate, double amp
 
 /// A plucked-string-like tone rounded to 16 bits: a fundamental with a few
 /// decaying harmonics under an exponential decay. Starts at phase 0.
-inline std::vector<float> pluck16(double frequency, double sampleRate, double amplitude,
-                                  double seconds)
+inline std::vector<float> pluck16(
+    double frequency, double sampleRate, double amplitude, double seconds)
 {
     const auto frames = static_cast<std::size_t>(seconds * sampleRate);
     std::vector<float> out(frames);
@@ -83,4 +84,4 @@ inline std::vector<float> noise(float amplitude, std::size_t frames, std::uint32
     return out;
 }
 
-}  // namespace clefmark::test
+} // namespace clefmark::test

@@ -4,7 +4,10 @@
 
 namespace clefmark {
 
-SimulatedAudioHardware::SimulatedAudioHardware() : notifier_([this] { notifyLoop(); }) { }
+SimulatedAudioHardware::SimulatedAudioHardware()
+    : notifier_([this] { notifyLoop(); })
+{
+}
 
 SimulatedAudioHardware::~SimulatedAudioHardware()
 {
@@ -16,9 +19,8 @@ SimulatedAudioHardware::~SimulatedAudioHardware()
     notifier_.join();
 }
 
-AudioDeviceID SimulatedAudioHardware::addDevice(const StreamFormat& format,
-                                                std::uint32_t safetyOffset,
-                                                std::uint32_t bufferFrames)
+AudioDeviceID SimulatedAudioHardware::addDevice(
+    const StreamFormat& format, std::uint32_t safetyOffset, std::uint32_t bufferFrames)
 {
     std::lock_guard lock(mutex_);
     const AudioDeviceID id = nextId_++;
@@ -82,8 +84,8 @@ void SimulatedAudioHardware::notifyLoop()
     }
 }
 
-bool SimulatedAudioHardware::deliverCycle(AudioDeviceID device, const float* samples,
-                                          std::uint32_t frames)
+bool SimulatedAudioHardware::deliverCycle(
+    AudioDeviceID device, const float* samples, std::uint32_t frames)
 {
     std::lock_guard cycle(cycleMutex_);
     Binding binding;
@@ -94,17 +96,17 @@ bool SimulatedAudioHardware::deliverCycle(AudioDeviceID device, const float* sam
         Device* d = find(device);
         if (d == nullptr)
             return false;
-        const auto running = std::find_if(d->bindings.begin(), d->bindings.end(),
-                                          [](const Binding& b) { return b.running; });
+        const auto running = std::find_if(
+            d->bindings.begin(), d->bindings.end(), [](const Binding& b) { return b.running; });
         if (running == d->bindings.end())
             return false;
         binding = *running;
         const std::uint32_t channels = std::max<std::uint32_t>(1, d->format.channelsPerFrame);
-        buffer = {channels, frames * channels * 4, samples};
+        buffer = { channels, frames * channels * 4, samples };
         time.sampleTime = d->framesDelivered + 1;
         d->framesDelivered += frames;
     }
-    const AudioBufferList list{1, &buffer};
+    const AudioBufferList list { 1, &buffer };
     binding.proc(device, &time, &list, &time, nullptr, nullptr, binding.clientData);
     return true;
 }
@@ -120,8 +122,9 @@ bool SimulatedAudioHardware::isRunning(AudioDeviceID device) const
 {
     std::lock_guard lock(mutex_);
     const Device* d = find(device);
-    return d && std::any_of(d->bindings.begin(), d->bindings.end(),
-                            [](const Binding& b) { return b.running; });
+    return d && std::any_of(d->bindings.begin(), d->bindings.end(), [](const Binding& b) {
+        return b.running;
+    });
 }
 
 std::size_t SimulatedAudioHardware::runningCount() const
@@ -129,8 +132,8 @@ std::size_t SimulatedAudioHardware::runningCount() const
     std::lock_guard lock(mutex_);
     std::size_t n = 0;
     for (const auto& [id, d] : devices_)
-        n += static_cast<std::size_t>(std::count_if(d.bindings.begin(), d.bindings.end(),
-                                                    [](const Binding& b) { return b.running; }));
+        n += static_cast<std::size_t>(std::count_if(
+            d.bindings.begin(), d.bindings.end(), [](const Binding& b) { return b.running; }));
     return n;
 }
 
@@ -183,14 +186,14 @@ bool SimulatedAudioHardware::streamFormat(AudioDeviceID device, StreamFormat& fo
     return true;
 }
 
-bool SimulatedAudioHardware::addIOProc(AudioDeviceID device, AudioDeviceIOProc proc,
-                                       void* clientData)
+bool SimulatedAudioHardware::addIOProc(
+    AudioDeviceID device, AudioDeviceIOProc proc, void* clientData)
 {
     std::lock_guard lock(mutex_);
     Device* d = find(device);
     if (d == nullptr)
         return false;
-    d->bindings.push_back({proc, clientData, false});
+    d->bindings.push_back({ proc, clientData, false });
     return true;
 }
 
@@ -247,4 +250,4 @@ const SimulatedAudioHardware::Device* SimulatedAudioHardware::find(AudioDeviceID
     return it == devices_.end() ? nullptr : &it->second;
 }
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -27,7 +27,7 @@ public:
 
     /// Adds a device (not the default). Its format can be made unreadable.
     AudioDeviceID addDevice(const StreamFormat& format, std::uint32_t safetyOffset = 0,
-                            std::uint32_t bufferFrames = 512);
+        std::uint32_t bufferFrames = 512);
     void setFormatReadable(AudioDeviceID device, bool readable);
     /// Makes `device` (or none) the default input and tells the listeners.
     void setDefaultInputDevice(AudioDeviceID device);
@@ -76,7 +76,7 @@ private:
     Device* find(AudioDeviceID device);
     const Device* find(AudioDeviceID device) const;
 
-    mutable std::mutex mutex_;  // devices, default, bindings
+    mutable std::mutex mutex_; // devices, default, bindings
     std::map<AudioDeviceID, Device> devices_;
     AudioDeviceID nextId_ = 1;
     AudioDeviceID defaultInput_ = kNoAudioDevice;
@@ -85,7 +85,7 @@ private:
     std::mutex cycleMutex_;
 
     // The notification thread and what it works on.
-    std::mutex listenerMutex_;  // held while listeners run, and to change them
+    std::mutex listenerMutex_; // held while listeners run, and to change them
     std::vector<std::pair<AudioPropertyListener, void*>> listeners_;
     std::mutex queueMutex_;
     std::condition_variable queueChanged_;
@@ -95,4 +95,4 @@ private:
     std::thread notifier_;
 };
 
-}  // namespace clefmark
+} // namespace clefmark

@@ -1,17 +1,15 @@
 // Capture control against simulated hardware: device set-up, following the
 // default input device, and the tuner's threads meeting as in the program.
-#include "tuner/Tuner.h"
-
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/QueuedMainThread.h"
-#include "tests/support/SimulatedAudioHardware.h"
 #include "tests/support/Feed.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/Signals.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/SimulatedAudioHardware.h"
+#include "tuner/Tuner.h"
 
 #include <atomic>
+#include <gtest/gtest.h>
 #include <string>
 #include <thread>
 #include <vector>
@@ -19,271 +17,272 @@
 namespace clefmark {
 namespace {
 
-class CaptureLog final : public CaptureObserver {
-public:
-    void captureStateChanged(CaptureState state, const std::string& detail) override
-    {
-        std::lock_guard lock(mutex);
-        states.push_back(state);
-        details.push_back(detail);
-    }
-    std::mutex mutex;
-    std::vector<CaptureState> states;
-    std::vector<std::string> details;
-};
+    class CaptureLog final : public CaptureObserver {
+    public:
+        void captureStateChanged(CaptureState state, const std::string& detail) override
+        {
+            std::lock_guard lock(mutex);
+            states.push_back(state);
+            details.push_back(detail);
+        }
+        std::mutex mutex;
+        std::vector<CaptureState> states;
+        std::vector<std::string> details;
+    };
 
-struct CaptureRig {
-    CaptureRig()
+    struct CaptureRig {
+        CaptureRig()
+        {
+            tuner.setLevelMeter(&displays);
+            tuner.setTunerMeter(&displays);
+            tuner.setClefmark(&displays);
+            tuner.setStatusIndicator(&displays);
+            tuner.setCaptureObserver(&log);
+        }
+
+        AudioDeviceID addDevice(double rate, std::uint32_t channels = 1)
+        {
+            return hardware.addDevice(test::floatFormat(rate, channels));
+        }
+
+        // Makes `device` the default and waits until the tuner has followed.
+        void switchTo(AudioDeviceID device)
+        {
+            hardware.setDefaultInputDevice(device);
+            hardware.waitForListeners();
+        }
+
+        // Delivers `samples` (mono) to `device` in cycles of 512 frames; false if
+        // the device was not running.
+        bool play(AudioDeviceID device, const std::vector<float>& samples)
+        {
+            for (std::size_t done = 0; done < samples.size(); done += 512) {
+                const auto n
+                    = static_cast<std::uint32_t>(std::min<std::size_t>(512, samples.size() - done));
+                if (!hardware.deliverCycle(device, samples.data() + done, n))
+                    return false;
+            }
+            return true;
+        }
+
+        SimulatedAudioHardware hardware;
+        MemoryUserDefaults defaults;
+        QueuedMainThread mainThread;
+        test::RecordingDisplays displays;
+        CaptureLog log;
+        Tuner tuner { defaults, mainThread, &hardware };
+    };
+
+    TEST(TunerCapture, SizesTheAnalysisFromTheDeviceRate)
     {
-        tuner.setLevelMeter(&displays);
-        tuner.setTunerMeter(&displays);
-        tuner.setClefmark(&displays);
-        tuner.setStatusIndicator(&displays);
-        tuner.setCaptureObserver(&log);
+        struct Case {
+            double rate;
+            std::uint32_t frames;
+            int threshold1;
+            int threshold2;
+        };
+        const Case cases[] = { { 22050, 1002, 16, 63 }, { 22528, 1024, 16, 64 },
+            { 44100, 2004, 31, 125 }, { 48000, 2181, 34, 136 }, { 96000, 4363, 68, 273 } };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.rate);
+            CaptureRig rig;
+            const AudioDeviceID device = rig.addDevice(c.rate);
+            rig.switchTo(device); // a device change alone starts capture
+            EXPECT_EQ(rig.tuner.captureState(), CaptureState::Running);
+            rig.tuner.start();
+            EXPECT_EQ(rig.tuner.captureState(), CaptureState::Running);
+            EXPECT_EQ(rig.tuner.inputDevice(), device);
+            EXPECT_EQ(rig.tuner.bufferFrames(), c.frames);
+            EXPECT_EQ(rig.tuner.intake().buffer().size(), c.frames);
+            EXPECT_EQ(rig.tuner.detector().diThreshold1Value(), c.threshold1);
+            EXPECT_EQ(rig.tuner.detector().diThreshold2Value(), c.threshold2);
+            EXPECT_TRUE(rig.hardware.isRunning(device));
+        }
     }
 
-    AudioDeviceID addDevice(double rate, std::uint32_t channels = 1)
+    TEST(TunerCapture, FollowsTheDefaultDeviceToAnotherRate)
     {
-        return hardware.addDevice(test::floatFormat(rate, channels));
+        CaptureRig rig;
+        const AudioDeviceID at44 = rig.addDevice(44100);
+        const AudioDeviceID at48 = rig.addDevice(48000, 2);
+        rig.switchTo(at44);
+        rig.tuner.start();
+        ASSERT_TRUE(rig.play(at44, test::periodicSine(100, 0.5f, 2004 * 2)));
+        rig.tuner.setPause(true);
+
+        rig.switchTo(at48);
+        EXPECT_FALSE(rig.hardware.isRunning(at44));
+        EXPECT_TRUE(rig.hardware.isRunning(at48));
+        EXPECT_EQ(rig.hardware.boundProcCount(at44), 0u);
+        EXPECT_EQ(rig.tuner.bufferFrames(), 2181u);
+        EXPECT_TRUE(rig.tuner.pause()) << "a device change leaves the pause as it was";
+
+        rig.tuner.setPause(false);
+        std::vector<float> stereo;
+        for (float x : test::periodicSine(103, 0.5f, 2181)) // 466 Hz
+            stereo.insert(stereo.end(), { x, x });
+        ASSERT_TRUE(rig.hardware.deliverCycle(at48, stereo.data(), 2181));
+        EXPECT_FALSE(rig.play(at44, test::periodicSine(100, 0.5f, 512)));
+        rig.mainThread.runPending();
+        ASSERT_GE(rig.displays.notes.size(), 3u);
+        EXPECT_EQ(rig.displays.notes[0], 57); // 441 Hz
+        EXPECT_EQ(rig.displays.notes.back(), 58); // A#4
     }
 
-    // Makes `device` the default and waits until the tuner has followed.
-    void switchTo(AudioDeviceID device)
+    TEST(TunerCapture, StartingTwiceLeavesOneProcedure)
     {
+        CaptureRig rig;
+        const AudioDeviceID device = rig.addDevice(44100);
+        rig.switchTo(device);
+        rig.tuner.start();
+        rig.tuner.start();
+        EXPECT_EQ(rig.hardware.boundProcCount(device), 1u);
+        EXPECT_EQ(rig.hardware.runningCount(), 1u);
+        rig.tuner.stop();
+        EXPECT_EQ(rig.hardware.boundProcCount(device), 0u);
+        EXPECT_EQ(rig.tuner.captureState(), CaptureState::Stopped);
+        rig.tuner.stop(); // again: nothing to do
+    }
+
+    TEST(TunerCapture, WithoutADeviceItWaitsSilentlyForOne)
+    {
+        CaptureRig rig;
+        rig.tuner.start();
+        EXPECT_EQ(rig.tuner.captureState(), CaptureState::NoDevice);
+        EXPECT_EQ(rig.hardware.runningCount(), 0u);
+        EXPECT_EQ(rig.mainThread.pendingCount(), 0u);
+
+        const AudioDeviceID device = rig.addDevice(48000);
+        rig.switchTo(device);
+        EXPECT_EQ(rig.tuner.captureState(), CaptureState::Running);
+        EXPECT_TRUE(rig.hardware.isRunning(device));
+
+        rig.switchTo(kNoAudioDevice); // unplugged
+        EXPECT_EQ(rig.tuner.captureState(), CaptureState::NoDevice);
+        EXPECT_EQ(rig.hardware.runningCount(), 0u);
+    }
+
+    TEST(TunerCapture, OtherHardwareChangesDoNothing)
+    {
+        CaptureRig rig;
+        const AudioDeviceID device = rig.addDevice(44100);
+        rig.switchTo(device);
+        rig.tuner.start();
+        ASSERT_TRUE(rig.play(device, test::periodicSine(100, 0.5f, 1000)));
+        rig.hardware.announce(AudioHardwareProperty::DefaultOutputDevice);
+        rig.hardware.announce(AudioHardwareProperty::Devices);
+        rig.hardware.waitForListeners();
+        EXPECT_EQ(rig.tuner.bufferOffset(), 1000u) << "no restart: the part block is kept";
+    }
+
+    TEST(TunerCapture, UnusableFormatsAreNotStarted)
+    {
+        CaptureRig rig;
+        const AudioDeviceID unreadable = rig.addDevice(44100);
+        rig.hardware.setFormatReadable(unreadable, false);
+        const AudioDeviceID tooSlow = rig.addDevice(1000);
+        const AudioDeviceID good = rig.addDevice(44100);
+
+        rig.switchTo(unreadable);
+        EXPECT_EQ(rig.tuner.captureState(), CaptureState::FormatUnusable);
+        EXPECT_EQ(rig.hardware.runningCount(), 0u);
+
+        rig.switchTo(tooSlow);
+        EXPECT_EQ(rig.tuner.captureState(), CaptureState::FormatUnusable);
+        EXPECT_EQ(rig.hardware.runningCount(), 0u);
+
+        rig.switchTo(good);
+        EXPECT_EQ(rig.tuner.captureState(), CaptureState::Running);
+
+        std::lock_guard lock(rig.log.mutex);
+        ASSERT_EQ(rig.log.states.size(), 3u);
+        EXPECT_EQ(rig.log.details[0], "the input device's format cannot be read");
+        EXPECT_EQ(rig.log.details[1],
+            "the input device's sample rate 1000 Hz cannot be analysed (1408 to 1441791 Hz can)");
+    }
+
+    TEST(TunerCapture, NothingRestartsAfterTermination)
+    {
+        CaptureRig rig;
+        const AudioDeviceID first = rig.addDevice(44100);
+        const AudioDeviceID second = rig.addDevice(48000);
+        rig.switchTo(first);
+        rig.tuner.start();
+        rig.tuner.applicationWillTerminate();
+        EXPECT_EQ(rig.tuner.captureState(), CaptureState::Terminated);
+        EXPECT_EQ(rig.hardware.runningCount(), 0u);
+        rig.switchTo(second);
+        rig.tuner.start();
+        EXPECT_EQ(rig.hardware.runningCount(), 0u);
+        EXPECT_EQ(rig.tuner.captureState(), CaptureState::Terminated);
+    }
+
+    TEST(TunerCapture, ATunerGoneStopsCaptureAndListening)
+    {
+        SimulatedAudioHardware hardware;
+        MemoryUserDefaults defaults;
+        QueuedMainThread mainThread;
+        const AudioDeviceID device = hardware.addDevice(test::floatFormat(44100));
         hardware.setDefaultInputDevice(device);
+        {
+            Tuner tuner(defaults, mainThread, &hardware);
+            tuner.start();
+            EXPECT_TRUE(hardware.isRunning(device));
+        }
+        EXPECT_EQ(hardware.boundProcCount(device), 0u);
+        hardware.setDefaultInputDevice(device); // would reach a dead tuner
         hardware.waitForListeners();
     }
 
-    // Delivers `samples` (mono) to `device` in cycles of 512 frames; false if
-    // the device was not running.
-    bool play(AudioDeviceID device, const std::vector<float>& samples)
+    // A storm of default-device changes on the notification thread while cycles
+    // flow on an input thread and the main thread flips the settings. Run under
+    // ThreadSanitizer by the tsan preset.
+    TEST(TunerCapture, DeviceChangeStorm)
     {
-        for (std::size_t done = 0; done < samples.size(); done += 512) {
-            const auto n = static_cast<std::uint32_t>(std::min<std::size_t>(512, samples.size() - done));
-            if (!hardware.deliverCycle(device, samples.data() + done, n))
-                return false;
-        }
-        return true;
-    }
-
-    SimulatedAudioHardware hardware;
-    MemoryUserDefaults defaults;
-    QueuedMainThread mainThread;
-    test::RecordingDisplays displays;
-    CaptureLog log;
-    Tuner tuner{defaults, mainThread, &hardware};
-};
-
-TEST(TunerCapture, SizesTheAnalysisFromTheDeviceRate)
-{
-    struct Case {
-        double rate;
-        std::uint32_t frames;
-        int threshold1;
-        int threshold2;
-    };
-    const Case cases[] = {{22050, 1002, 16, 63}, {22528, 1024, 16, 64}, {44100, 2004, 31, 125},
-                          {48000, 2181, 34, 136}, {96000, 4363, 68, 273}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.rate);
         CaptureRig rig;
-        const AudioDeviceID device = rig.addDevice(c.rate);
-        rig.switchTo(device);  // a device change alone starts capture
-        EXPECT_EQ(rig.tuner.captureState(), CaptureState::Running);
+        const AudioDeviceID devices[]
+            = { rig.addDevice(44100), rig.addDevice(48000), rig.addDevice(22050) };
+        rig.switchTo(devices[0]);
         rig.tuner.start();
-        EXPECT_EQ(rig.tuner.captureState(), CaptureState::Running);
-        EXPECT_EQ(rig.tuner.inputDevice(), device);
-        EXPECT_EQ(rig.tuner.bufferFrames(), c.frames);
-        EXPECT_EQ(rig.tuner.intake().buffer().size(), c.frames);
-        EXPECT_EQ(rig.tuner.detector().diThreshold1Value(), c.threshold1);
-        EXPECT_EQ(rig.tuner.detector().diThreshold2Value(), c.threshold2);
-        EXPECT_TRUE(rig.hardware.isRunning(device));
-    }
-}
 
-TEST(TunerCapture, FollowsTheDefaultDeviceToAnotherRate)
-{
-    CaptureRig rig;
-    const AudioDeviceID at44 = rig.addDevice(44100);
-    const AudioDeviceID at48 = rig.addDevice(48000, 2);
-    rig.switchTo(at44);
-    rig.tuner.start();
-    ASSERT_TRUE(rig.play(at44, test::periodicSine(100, 0.5f, 2004 * 2)));
-    rig.tuner.setPause(true);
+        const std::vector<float> tone = test::periodicSine(100, 0.5f, 4096);
+        std::atomic<bool> done { false };
+        std::thread input([&] {
+            std::size_t i = 0;
+            while (!done.load(std::memory_order_acquire)) {
+                for (AudioDeviceID d : devices)
+                    rig.hardware.deliverCycle(d, tone.data() + (i % 8) * 512, 512);
+                ++i;
+            }
+        });
+        std::thread changer([&] {
+            for (int i = 0; i < 1000; ++i)
+                rig.hardware.setDefaultInputDevice(devices[i % 3]);
+            rig.hardware.waitForListeners();
+            done.store(true, std::memory_order_release);
+        });
 
-    rig.switchTo(at48);
-    EXPECT_FALSE(rig.hardware.isRunning(at44));
-    EXPECT_TRUE(rig.hardware.isRunning(at48));
-    EXPECT_EQ(rig.hardware.boundProcCount(at44), 0u);
-    EXPECT_EQ(rig.tuner.bufferFrames(), 2181u);
-    EXPECT_TRUE(rig.tuner.pause()) << "a device change leaves the pause as it was";
-
-    rig.tuner.setPause(false);
-    std::vector<float> stereo;
-    for (float x : test::periodicSine(103, 0.5f, 2181))  // 466 Hz
-        stereo.insert(stereo.end(), {x, x});
-    ASSERT_TRUE(rig.hardware.deliverCycle(at48, stereo.data(), 2181));
-    EXPECT_FALSE(rig.play(at44, test::periodicSine(100, 0.5f, 512)));
-    rig.mainThread.runPending();
-    ASSERT_GE(rig.displays.notes.size(), 3u);
-    EXPECT_EQ(rig.displays.notes[0], 57);  // 441 Hz
-    EXPECT_EQ(rig.displays.notes.back(), 58);  // A#4
-}
-
-TEST(TunerCapture, StartingTwiceLeavesOneProcedure)
-{
-    CaptureRig rig;
-    const AudioDeviceID device = rig.addDevice(44100);
-    rig.switchTo(device);
-    rig.tuner.start();
-    rig.tuner.start();
-    EXPECT_EQ(rig.hardware.boundProcCount(device), 1u);
-    EXPECT_EQ(rig.hardware.runningCount(), 1u);
-    rig.tuner.stop();
-    EXPECT_EQ(rig.hardware.boundProcCount(device), 0u);
-    EXPECT_EQ(rig.tuner.captureState(), CaptureState::Stopped);
-    rig.tuner.stop();  // again: nothing to do
-}
-
-TEST(TunerCapture, WithoutADeviceItWaitsSilentlyForOne)
-{
-    CaptureRig rig;
-    rig.tuner.start();
-    EXPECT_EQ(rig.tuner.captureState(), CaptureState::NoDevice);
-    EXPECT_EQ(rig.hardware.runningCount(), 0u);
-    EXPECT_EQ(rig.mainThread.pendingCount(), 0u);
-
-    const AudioDeviceID device = rig.addDevice(48000);
-    rig.switchTo(device);
-    EXPECT_EQ(rig.tuner.captureState(), CaptureState::Running);
-    EXPECT_TRUE(rig.hardware.isRunning(device));
-
-    rig.switchTo(kNoAudioDevice);  // unplugged
-    EXPECT_EQ(rig.tuner.captureState(), CaptureState::NoDevice);
-    EXPECT_EQ(rig.hardware.runningCount(), 0u);
-}
-
-TEST(TunerCapture, OtherHardwareChangesDoNothing)
-{
-    CaptureRig rig;
-    const AudioDeviceID device = rig.addDevice(44100);
-    rig.switchTo(device);
-    rig.tuner.start();
-    ASSERT_TRUE(rig.play(device, test::periodicSine(100, 0.5f, 1000)));
-    rig.hardware.announce(AudioHardwareProperty::DefaultOutputDevice);
-    rig.hardware.announce(AudioHardwareProperty::Devices);
-    rig.hardware.waitForListeners();
-    EXPECT_EQ(rig.tuner.bufferOffset(), 1000u) << "no restart: the part block is kept";
-}
-
-TEST(TunerCapture, UnusableFormatsAreNotStarted)
-{
-    CaptureRig rig;
-    const AudioDeviceID unreadable = rig.addDevice(44100);
-    rig.hardware.setFormatReadable(unreadable, false);
-    const AudioDeviceID tooSlow = rig.addDevice(1000);
-    const AudioDeviceID good = rig.addDevice(44100);
-
-    rig.switchTo(unreadable);
-    EXPECT_EQ(rig.tuner.captureState(), CaptureState::FormatUnusable);
-    EXPECT_EQ(rig.hardware.runningCount(), 0u);
-
-    rig.switchTo(tooSlow);
-    EXPECT_EQ(rig.tuner.captureState(), CaptureState::FormatUnusable);
-    EXPECT_EQ(rig.hardware.runningCount(), 0u);
-
-    rig.switchTo(good);
-    EXPECT_EQ(rig.tuner.captureState(), CaptureState::Running);
-
-    std::lock_guard lock(rig.log.mutex);
-    ASSERT_EQ(rig.log.states.size(), 3u);
-    EXPECT_EQ(rig.log.details[0], "the input device's format cannot be read");
-    EXPECT_EQ(rig.log.details[1],
-              "the input device's sample rate 1000 Hz cannot be analysed (1408 to 1441791 Hz can)");
-}
-
-TEST(TunerCapture, NothingRestartsAfterTermination)
-{
-    CaptureRig rig;
-    const AudioDeviceID first = rig.addDevice(44100);
-    const AudioDeviceID second = rig.addDevice(48000);
-    rig.switchTo(first);
-    rig.tuner.start();
-    rig.tuner.applicationWillTerminate();
-    EXPECT_EQ(rig.tuner.captureState(), CaptureState::Terminated);
-    EXPECT_EQ(rig.hardware.runningCount(), 0u);
-    rig.switchTo(second);
-    rig.tuner.start();
-    EXPECT_EQ(rig.hardware.runningCount(), 0u);
-    EXPECT_EQ(rig.tuner.captureState(), CaptureState::Terminated);
-}
-
-TEST(TunerCapture, ATunerGoneStopsCaptureAndListening)
-{
-    SimulatedAudioHardware hardware;
-    MemoryUserDefaults defaults;
-    QueuedMainThread mainThread;
-    const AudioDeviceID device = hardware.addDevice(test::floatFormat(44100));
-    hardware.setDefaultInputDevice(device);
-    {
-        Tuner tuner(defaults, mainThread, &hardware);
-        tuner.start();
-        EXPECT_TRUE(hardware.isRunning(device));
-    }
-    EXPECT_EQ(hardware.boundProcCount(device), 0u);
-    hardware.setDefaultInputDevice(device);  // would reach a dead tuner
-    hardware.waitForListeners();
-}
-
-// A storm of default-device changes on the notification thread while cycles
-// flow on an input thread and the main thread flips the settings. Run under
-// ThreadSanitizer by the tsan preset.
-TEST(TunerCapture, DeviceChangeStorm)
-{
-    CaptureRig rig;
-    const AudioDeviceID devices[] = {rig.addDevice(44100), rig.addDevice(48000),
-                                     rig.addDevice(22050)};
-    rig.switchTo(devices[0]);
-    rig.tuner.start();
-
-    const std::vector<float> tone = test::periodicSine(100, 0.5f, 4096);
-    std::atomic<bool> done{false};
-    std::thread input([&] {
-        std::size_t i = 0;
+        int flips = 0;
         while (!done.load(std::memory_order_acquire)) {
-            for (AudioDeviceID d : devices)
-                rig.hardware.deliverCycle(d, tone.data() + (i % 8) * 512, 512);
-            ++i;
+            rig.tuner.setReferencePitch(420 + flips % 41);
+            rig.tuner.setCloseEnough(flips % 2 == 0);
+            rig.tuner.setOctaveRejection(flips % 3 == 0);
+            rig.tuner.setPause(flips % 50 == 0);
+            rig.mainThread.runPending();
+            ++flips;
         }
-    });
-    std::thread changer([&] {
-        for (int i = 0; i < 1000; ++i)
-            rig.hardware.setDefaultInputDevice(devices[i % 3]);
-        rig.hardware.waitForListeners();
-        done.store(true, std::memory_order_release);
-    });
-
-    int flips = 0;
-    while (!done.load(std::memory_order_acquire)) {
-        rig.tuner.setReferencePitch(420 + flips % 41);
-        rig.tuner.setCloseEnough(flips % 2 == 0);
-        rig.tuner.setOctaveRejection(flips % 3 == 0);
-        rig.tuner.setPause(flips % 50 == 0);
+        changer.join();
+        input.join();
         rig.mainThread.runPending();
-        ++flips;
+
+        EXPECT_EQ(rig.tuner.captureState(), CaptureState::Running);
+        EXPECT_EQ(rig.tuner.inputDevice(), devices[999 % 3]);
+        EXPECT_EQ(rig.hardware.runningCount(), 1u);
+        std::size_t bound = 0;
+        for (AudioDeviceID d : devices)
+            bound += rig.hardware.boundProcCount(d);
+        EXPECT_EQ(bound, 1u);
     }
-    changer.join();
-    input.join();
-    rig.mainThread.runPending();
 
-    EXPECT_EQ(rig.tuner.captureState(), CaptureState::Running);
-    EXPECT_EQ(rig.tuner.inputDevice(), devices[999 % 3]);
-    EXPECT_EQ(rig.hardware.runningCount(), 1u);
-    std::size_t bound = 0;
-    for (AudioDeviceID d : devices)
-        bound += rig.hardware.boundProcCount(d);
-    EXPECT_EQ(bound, 1u);
-}
-
-}  // namespace
-}  // namespace clefmark
+} // namespace
+} // namespace clefmark

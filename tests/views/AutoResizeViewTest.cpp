@@ -1,8 +1,8 @@
-#include "ViewTestSupport.h"
 #include "views/AutoResizeView.h"
 
-#include <gtest/gtest.h>
+#include "ViewTestSupport.h"
 
+#include <gtest/gtest.h>
 #include <memory>
 
 namespace clefmark {
@@ -28,7 +28,8 @@ namespace {
         AutoResizeView view(QRectF(10, 20, 30, 40), stage.parent);
         EXPECT_EQ(view.originalSuperviewBounds(), QRectF(0, 0, 200, 100));
 
-        for (const QSize size : { QSize(300, 120), QSize(250, 250), QSize(120, 90), QSize(400, 150) })
+        for (const QSize size :
+            { QSize(300, 120), QSize(250, 250), QSize(120, 90), QSize(400, 150) })
             stage.parent->resize(size);
         EXPECT_EQ(view.frame(), QRectF(20, 30, 60, 60));
         EXPECT_EQ(view.geometry(), QRect(20, 30, 60, 60));
@@ -108,7 +109,8 @@ namespace {
     TEST(AutoResizeView, fractionalFramesRoundEachEdgeSoNeighboursStillMeet)
     {
         EXPECT_EQ(pixelRect(QRectF(12.5, 0.4, 37.5, 10.2)), QRect(13, 0, 37, 11));
-        EXPECT_EQ(pixelRect(QRectF(0, 0, 12.5, 1)).right() + 1, pixelRect(QRectF(12.5, 0, 10, 1)).left());
+        EXPECT_EQ(
+            pixelRect(QRectF(0, 0, 12.5, 1)).right() + 1, pixelRect(QRectF(12.5, 0, 10, 1)).left());
 
         // Someone else setting the geometry is believed.
         AutoResizeView view(QRectF(1.5, 0, 10, 10));
@@ -116,5 +118,5 @@ namespace {
         EXPECT_EQ(view.frame(), QRectF(5, 6, 7, 8));
     }
 
-}  // namespace
-}  // namespace clefmark
+} // namespace
+} // namespace clefmark

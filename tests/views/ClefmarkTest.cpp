@@ -1,9 +1,9 @@
-#include "ViewTestSupport.h"
 #include "views/Clefmark.h"
 
-#include <gtest/gtest.h>
+#include "ViewTestSupport.h"
 
 #include <climits>
+#include <gtest/gtest.h>
 
 namespace clefmark {
 namespace {
@@ -47,17 +47,16 @@ namespace {
             int step;
         };
         const Case cases[] = {
-            { 48, Line, 0 },    // middle C on its ledger line
+            { 48, Line, 0 }, // middle C on its ledger line
             { 49, SharpLine, 0 }, // C#4 at the same place
-            { 50, Whole, 1 },   // D4, one step up
-            { 28, Line, -12 },  // E2 on the ledger line under the bass staff
-            { 27, Sharp, 1 },   // D#2 is out of range: shown as D#4
+            { 50, Whole, 1 }, // D4, one step up
+            { 28, Line, -12 }, // E2 on the ledger line under the bass staff
+            { 27, Sharp, 1 }, // D#2 is out of range: shown as D#4
             { 70, SharpLine, 12 }, // A#5 on the ledger line over the treble staff
-            { 71, Whole, 6 },   // B5 is out of range: shown as B4
-            { 57, Whole, 5 },   // the reference A
-            { 0, Line, 0 },     // far out of range: the pitch class near middle C
-            { 84, Line, 0 },
-            { -13, Whole, -1 }, // below -12 the fold lands an octave lower: B3
+            { 71, Whole, 6 }, // B5 is out of range: shown as B4
+            { 57, Whole, 5 }, // the reference A
+            { 0, Line, 0 }, // far out of range: the pitch class near middle C
+            { 84, Line, 0 }, { -13, Whole, -1 }, // below -12 the fold lands an octave lower: B3
         };
         for (const int scale : { 1, 2 }) {
             for (const auto& c : cases) {
@@ -69,7 +68,7 @@ namespace {
                 const QRect place = expectedPlace(c.step, scale);
                 EXPECT_EQ(test::paintedRect(image), place);
                 EXPECT_EQ(test::pixel(image, place.center().x(), place.center().y()),
-                          TestResources::noteColour(c.picture));
+                    TestResources::noteColour(c.picture));
             }
         }
     }
@@ -78,8 +77,9 @@ namespace {
     {
         // Every note drawn in place, by letter name: E2 at step -12 up to A5
         // at +12, sharps beside their naturals; 'L' marks a ledger line.
-        const char* steps = "E2 F2 F#2 G2 G#2 A2 A#2 B2 C3 C#3 D3 D#3 E3 F3 F#3 G3 G#3 A3 A#3 B3 "
-                            "C4 C#4 D4 D#4 E4 F4 F#4 G4 G#4 A4 A#4 B4 C5 C#5 D5 D#5 E5 F5 F#5 G5 G#5 A5 A#5";
+        const char* steps
+            = "E2 F2 F#2 G2 G#2 A2 A#2 B2 C3 C#3 D3 D#3 E3 F3 F#3 G3 G#3 A3 A#3 B3 "
+              "C4 C#4 D4 D#4 E4 F4 F#4 G4 G#4 A4 A#4 B4 C5 C#5 D5 D#5 E5 F5 F#5 G5 G#5 A5 A#5";
         int expectedStep = -12;
         int note = 28;
         for (const char* name = steps; *name; ++note) {
@@ -117,12 +117,13 @@ namespace {
         EXPECT_EQ(test::paintsDuring(view, [&] { view.setNote(60); }), 0);
         EXPECT_EQ(test::paintsDuring(view, [&] { view.setNote(48); }), 1);
         // 0, 12 and 84 all fold onto middle C.
-        EXPECT_EQ(test::paintsDuring(view, [&] {
-            view.setNote(0);
-            view.setNote(12);
-            view.setNote(84);
-        }),
-                  0);
+        EXPECT_EQ(test::paintsDuring(view,
+                      [&] {
+                          view.setNote(0);
+                          view.setNote(12);
+                          view.setNote(84);
+                      }),
+            0);
     }
 
     TEST(Clefmark, extremeNoteNumbersFoldWithoutOverflow)
@@ -138,7 +139,8 @@ namespace {
     TEST(Clefmark, aMissingPictureDrawsNothingForItsNotes)
     {
         TestResources empty(false);
-        empty.addImage(QStringLiteral("WholeNote.png"), TestResources::solid({ 16, 48 }, Qt::black));
+        empty.addImage(
+            QStringLiteral("WholeNote.png"), TestResources::solid({ 16, 48 }, Qt::black));
         QWidget window;
         window.resize(kWidth, kHeight);
         Clefmark view(QRectF(0, 0, kWidth, kHeight), &window);
@@ -148,5 +150,5 @@ namespace {
         EXPECT_EQ(test::paintedRect(test::render(view)), expectedPlace(1, 1));
     }
 
-}  // namespace
-}  // namespace clefmark
+} // namespace
+} // namespace clefmark

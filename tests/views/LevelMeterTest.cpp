@@ -1,10 +1,9 @@
-#include "ViewTestSupport.h"
 #include "views/LevelMeter.h"
 
+#include "ViewTestSupport.h"
+
 #include <QCoreApplication>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace clefmark {
@@ -22,14 +21,19 @@ namespace {
         for (int i = 0; i < LevelMeter::kSegments; ++i) {
             const int left = 8 * unit * i;
             const QColor colour = test::pixel(image, left + 2 * unit, image.height() / 2);
-            drawn += colour == LevelMeter::green ? 'G' : colour == LevelMeter::red ? 'R' : colour.alpha() == 0 ? '.' : '?';
+            drawn += colour == LevelMeter::green ? 'G'
+                : colour == LevelMeter::red      ? 'R'
+                : colour.alpha() == 0            ? '.'
+                                                 : '?';
             for (int y : { 0, image.height() - 1 }) {
                 EXPECT_EQ(test::pixel(image, left, y), colour) << "segment " << i;
                 EXPECT_EQ(test::pixel(image, left + 4 * unit - 1, y), colour) << "segment " << i;
             }
             if (i < LevelMeter::kSegments - 1) {
-                EXPECT_EQ(test::pixel(image, left + 4 * unit, image.height() / 2).alpha(), 0) << "gap " << i;
-                EXPECT_EQ(test::pixel(image, left + 8 * unit - 1, image.height() / 2).alpha(), 0) << "gap " << i;
+                EXPECT_EQ(test::pixel(image, left + 4 * unit, image.height() / 2).alpha(), 0)
+                    << "gap " << i;
+                EXPECT_EQ(test::pixel(image, left + 8 * unit - 1, image.height() / 2).alpha(), 0)
+                    << "gap " << i;
             }
         }
         return drawn;
@@ -59,8 +63,13 @@ namespace {
             const char* drawn;
         };
         const Case cases[] = {
-            { 0, "........" }, { 1, "G......." }, { 5, "GGGGG..." }, { 7, "GGGGGGG." }, { 8, "GGGGGGGR" },
-            { 9, "GGGGGGGR" }, { -3, "........" },
+            { 0, "........" },
+            { 1, "G......." },
+            { 5, "GGGGG..." },
+            { 7, "GGGGGGG." },
+            { 8, "GGGGGGGR" },
+            { 9, "GGGGGGGR" },
+            { -3, "........" },
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(c.level);
@@ -203,5 +212,5 @@ namespace {
         EXPECT_EQ(chained, 3);
     }
 
-}  // namespace
-}  // namespace clefmark
+} // namespace
+} // namespace clefmark

@@ -1,8 +1,7 @@
 #include "views/NegativeImage.h"
 
-#include <gtest/gtest.h>
-
 #include <climits>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace clefmark {
@@ -18,16 +17,18 @@ namespace {
     }
 
     /// Which columns of row `row` differ from the pixel `original`: '-' kept, 'x' changed.
-    std::string changedColumns(const Bitmap& bitmap, const std::vector<std::uint8_t>& original, int row = 0)
+    std::string changedColumns(
+        const Bitmap& bitmap, const std::vector<std::uint8_t>& original, int row = 0)
     {
         std::string columns;
         const auto s = static_cast<std::size_t>(bitmap.samplesPerPixel);
         for (int x = 0; x < bitmap.width; ++x) {
-            const auto start = (static_cast<std::size_t>(row) * static_cast<std::size_t>(bitmap.width)
-                                   + static_cast<std::size_t>(x))
+            const auto start
+                = (static_cast<std::size_t>(row) * static_cast<std::size_t>(bitmap.width)
+                      + static_cast<std::size_t>(x))
                 * s;
             const std::vector<std::uint8_t> pixel(bitmap.samples.begin() + static_cast<long>(start),
-                                                  bitmap.samples.begin() + static_cast<long>(start + s));
+                bitmap.samples.begin() + static_cast<long>(start + s));
             columns += pixel == original ? '-' : 'x';
         }
         return columns;
@@ -41,10 +42,19 @@ namespace {
     TEST(NegativeImage, colourBitmapsInvertTheColumnsTheArgumentPicks)
     {
         const ColumnCase cases[] = {
-            { 0, "xxxx" },  { 1, "-xxx" },  { -1, "xxx-" }, { 3, "---x" },      { -3, "x---" },
-            { 4, "----" },  { -4, "----" }, { 99, "----" }, { INT_MAX, "----" }, { INT_MIN, "----" },
+            { 0, "xxxx" },
+            { 1, "-xxx" },
+            { -1, "xxx-" },
+            { 3, "---x" },
+            { -3, "x---" },
+            { 4, "----" },
+            { -4, "----" },
+            { 99, "----" },
+            { INT_MAX, "----" },
+            { INT_MIN, "----" },
         };
-        for (const auto& pixel : { std::vector<std::uint8_t> { 10, 20, 30, 40 }, std::vector<std::uint8_t> { 10, 20, 30 } }) {
+        for (const auto& pixel : { std::vector<std::uint8_t> { 10, 20, 30, 40 },
+                 std::vector<std::uint8_t> { 10, 20, 30 } }) {
             const Bitmap source = uniform(4, 2, pixel);
             for (const auto& c : cases) {
                 SCOPED_TRACE(testing::Message() << pixel.size() << " samples, n = " << c.n);
@@ -107,7 +117,7 @@ namespace {
         EXPECT_EQ(packed.samplesPerPixel, 3);
         ASSERT_EQ(packed.samples.size(), 18u);
         EXPECT_EQ(std::vector<std::uint8_t>(packed.samples.end() - 3, packed.samples.end()),
-                  (std::vector<std::uint8_t> { 7, 8, 9 }));
+            (std::vector<std::uint8_t> { 7, 8, 9 }));
         EXPECT_EQ(imageFromBitmap(packed), rgb);
 
         QImage grey(5, 1, QImage::Format_Grayscale8);
@@ -137,5 +147,5 @@ namespace {
         EXPECT_EQ(image.pixelColor(2, 1), QColor(10, 20, 30));
     }
 
-}  // namespace
-}  // namespace clefmark
+} // namespace
+} // namespace clefmark

@@ -1,8 +1,8 @@
-#include "ViewTestSupport.h"
 #include "views/Resources.h"
 
-#include <QDir>
+#include "ViewTestSupport.h"
 
+#include <QDir>
 #include <gtest/gtest.h>
 
 namespace clefmark {
@@ -15,20 +15,28 @@ namespace {
         TestResources resources(false);
         EXPECT_EQ(resourceFolders(), QStringList { QDir::cleanPath(resources.path()) });
         resources.addFile(QStringLiteral("About.ui"), "<ui/>");
-        EXPECT_EQ(findResource(QStringLiteral("About.ui")), QDir(resources.path()).filePath(QStringLiteral("About.ui")));
+        EXPECT_EQ(findResource(QStringLiteral("About.ui")),
+            QDir(resources.path()).filePath(QStringLiteral("About.ui")));
         EXPECT_TRUE(findResource(QStringLiteral("Help.ui")).isEmpty());
     }
 
     TEST(Resources, imagesComeAtTheDensityThatSuitsTheScreen)
     {
         struct Case {
-            const char* available;  // densities present, as digits
+            const char* available; // densities present, as digits
             qreal screen;
             int chosen;
         };
         const Case cases[] = {
-            { "123", 1.0, 1 }, { "123", 1.25, 2 }, { "123", 2.0, 2 }, { "123", 3.0, 3 }, { "123", 4.0, 3 },
-            { "1", 2.0, 1 },   { "2", 1.0, 2 },    { "13", 2.0, 3 },  { "12", 3.0, 2 },
+            { "123", 1.0, 1 },
+            { "123", 1.25, 2 },
+            { "123", 2.0, 2 },
+            { "123", 3.0, 3 },
+            { "123", 4.0, 3 },
+            { "1", 2.0, 1 },
+            { "2", 1.0, 2 },
+            { "13", 2.0, 3 },
+            { "12", 3.0, 2 },
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(testing::Message() << c.available << " at " << c.screen);
@@ -37,7 +45,7 @@ namespace {
                 const int scale = *d - '0';
                 const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
                 resources.addImage(QStringLiteral("Thing%1.png").arg(suffix),
-                                   TestResources::solid(QSize(7, 5) * scale, Qt::red));
+                    TestResources::solid(QSize(7, 5) * scale, Qt::red));
             }
             QString error;
             const QImage image = loadImage(QStringLiteral("Thing"), c.screen, &error);
@@ -64,5 +72,5 @@ namespace {
         EXPECT_TRUE(loadImage(QStringLiteral("status")).isNull());
     }
 
-}  // namespace
-}  // namespace clefmark
+} // namespace
+} // namespace clefmark

@@ -1,8 +1,8 @@
-#include "ViewTestSupport.h"
 #include "views/StatusIndicator.h"
 
-#include <gtest/gtest.h>
+#include "ViewTestSupport.h"
 
+#include <gtest/gtest.h>
 #include <string>
 
 namespace clefmark {
@@ -16,7 +16,9 @@ namespace {
         std::string drawn;
         for (int x = 0; x < image.width(); ++x) {
             const QColor at = image.pixelColor(x, y);
-            drawn += at == TestResources::statusColour ? '-' : at == TestResources::statusNegative ? 'x' : '?';
+            drawn += at == TestResources::statusColour ? '-'
+                : at == TestResources::statusNegative  ? 'x'
+                                                       : '?';
         }
         return drawn;
     }
@@ -42,14 +44,14 @@ namespace {
             std::string columns;
         };
         const Case cases[] = {
-            { 0, band(0) },        // a new view shows the picture as it is
-            { 1, band(1) },        // the negative spreads from the left…
+            { 0, band(0) }, // a new view shows the picture as it is
+            { 1, band(1) }, // the negative spreads from the left…
             { 25, band(25) },
-            { 50, band(50) },      // …until all of it is inverted,
-            { 51, band(49, 1) },   // then the picture comes back from the left
+            { 50, band(50) }, // …until all of it is inverted,
+            { 51, band(49, 1) }, // then the picture comes back from the left
             { 75, band(25, 25) },
             { 99, band(1, 49) },
-            { 100, band(0) },      // and the cycle starts again
+            { 100, band(0) }, // and the cycle starts again
             { 150, band(50) },
             { 1234, band(34) },
         };
@@ -84,10 +86,12 @@ namespace {
     {
         // Only a 2x picture: it is 100 pixels wide but 50 units.
         TestResources resources(false);
-        resources.addImage(QStringLiteral("status@2x.png"), TestResources::solid({ 100, 20 }, TestResources::statusColour));
+        resources.addImage(QStringLiteral("status@2x.png"),
+            TestResources::solid({ 100, 20 }, TestResources::statusColour));
         StatusIndicator view(QRectF(0, 0, 50, 10));
         ASSERT_EQ(view.statusImage().deviceIndependentSize(), QSizeF(50, 10));
-        for (const auto& [increments, expected] : { std::pair { 25, band(50, 0, 100) }, std::pair { 99, band(2, 98, 100) } }) {
+        for (const auto& [increments, expected] :
+            { std::pair { 25, band(50, 0, 100) }, std::pair { 99, band(2, 98, 100) } }) {
             SCOPED_TRACE(increments);
             step(view, increments - view.status());
             const QImage image = test::render(view, 2.0);
@@ -116,5 +120,5 @@ namespace {
         EXPECT_TRUE(test::paintedRect(test::render(view)).isNull());
     }
 
-}  // namespace
-}  // namespace clefmark
+} // namespace
+} // namespace clefmark

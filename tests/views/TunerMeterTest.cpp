@@ -1,9 +1,9 @@
-#include "ViewTestSupport.h"
 #include "views/TunerMeter.h"
 
-#include <gtest/gtest.h>
+#include "ViewTestSupport.h"
 
 #include <climits>
+#include <gtest/gtest.h>
 #include <vector>
 
 namespace clefmark {
@@ -91,5 +91,5 @@ namespace {
         EXPECT_EQ(view.displayTune(), 64);
     }
 
-}  // namespace
-}  // namespace clefmark
+} // namespace
+} // namespace clefmark

@@ -1,14 +1,14 @@
+#include "views/ViewLoader.h"
+
 #include "ViewTestSupport.h"
 #include "views/Clefmark.h"
 #include "views/GuitarTunerView.h"
 #include "views/LevelMeter.h"
 #include "views/StatusIndicator.h"
 #include "views/TunerMeter.h"
-#include "views/ViewLoader.h"
 
 #include <QMainWindow>
 #include <QMenuBar>
-
 #include <gtest/gtest.h>
 
 namespace clefmark {
@@ -18,8 +18,9 @@ namespace {
 
     QByteArray rect(int x, int y, int width, int height)
     {
-        return QStringLiteral("<property name=\"geometry\"><rect><x>%1</x><y>%2</y><width>%3</width>"
-                              "<height>%4</height></rect></property>")
+        return QStringLiteral(
+            "<property name=\"geometry\"><rect><x>%1</x><y>%2</y><width>%3</width>"
+            "<height>%4</height></rect></property>")
             .arg(x)
             .arg(y)
             .arg(width)
@@ -29,7 +30,8 @@ namespace {
 
     QByteArray widget(const char* className, const char* name, const QByteArray& inside)
     {
-        return QByteArray("<widget class=\"") + className + "\" name=\"" + name + "\">" + inside + "</widget>";
+        return QByteArray("<widget class=\"") + className + "\" name=\"" + name + "\">" + inside
+            + "</widget>";
     }
 
     /// Every view class in a 400 × 300 form, one level meter inside a frame.
@@ -37,16 +39,17 @@ namespace {
     {
         return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><ui version=\"4.0\"><class>Panel</class>"
             + widget("QWidget", "Panel",
-                     rect(0, 0, 400, 300)
-                         + widget("GuitarTunerView", "staves",
-                                  rect(0, 0, 400, 300)
-                                      + "<property name=\"imageName\"><string>status</string></property>")
-                         + widget("TunerMeter", "tunerMeter", rect(10, 20, 65, 30))
-                         + widget("Clefmark", "clefmark", rect(100, 10, 40, 280))
-                         + widget("StatusIndicator", "statusIndicator", rect(300, 250, 50, 10))
-                         + widget("QFrame", "box",
-                                  rect(200, 100, 120, 80) + widget("LevelMeter", "levelMeter", rect(0, 40, 60, 10)))
-                         + widget("AutoResizeView", "plain", rect(5, 6, 7, 8)))
+                rect(0, 0, 400, 300)
+                    + widget("GuitarTunerView", "staves",
+                        rect(0, 0, 400, 300)
+                            + "<property name=\"imageName\"><string>status</string></property>")
+                    + widget("TunerMeter", "tunerMeter", rect(10, 20, 65, 30))
+                    + widget("Clefmark", "clefmark", rect(100, 10, 40, 280))
+                    + widget("StatusIndicator", "statusIndicator", rect(300, 250, 50, 10))
+                    + widget("QFrame", "box",
+                        rect(200, 100, 120, 80)
+                            + widget("LevelMeter", "levelMeter", rect(0, 40, 60, 10)))
+                    + widget("AutoResizeView", "plain", rect(5, 6, 7, 8)))
             + "</ui>";
     }
 
@@ -72,11 +75,16 @@ namespace {
             QSizeF parentSize;
         };
         const Case cases[] = {
-            { panel.findChild<TunerMeter*>(QStringLiteral("tunerMeter")), { 10, 20, 65, 30 }, { 400, 300 } },
-            { panel.findChild<Clefmark*>(QStringLiteral("clefmark")), { 100, 10, 40, 280 }, { 400, 300 } },
-            { panel.findChild<StatusIndicator*>(QStringLiteral("statusIndicator")), { 300, 250, 50, 10 }, { 400, 300 } },
-            { panel.findChild<LevelMeter*>(QStringLiteral("levelMeter")), { 0, 40, 60, 10 }, { 120, 80 } },
-            { panel.findChild<AutoResizeView*>(QStringLiteral("plain")), { 5, 6, 7, 8 }, { 400, 300 } },
+            { panel.findChild<TunerMeter*>(QStringLiteral("tunerMeter")), { 10, 20, 65, 30 },
+                { 400, 300 } },
+            { panel.findChild<Clefmark*>(QStringLiteral("clefmark")), { 100, 10, 40, 280 },
+                { 400, 300 } },
+            { panel.findChild<StatusIndicator*>(QStringLiteral("statusIndicator")),
+                { 300, 250, 50, 10 }, { 400, 300 } },
+            { panel.findChild<LevelMeter*>(QStringLiteral("levelMeter")), { 0, 40, 60, 10 },
+                { 120, 80 } },
+            { panel.findChild<AutoResizeView*>(QStringLiteral("plain")), { 5, 6, 7, 8 },
+                { 400, 300 } },
         };
         for (const auto& c : cases) {
             ASSERT_NE(c.view, nullptr);
@@ -104,13 +112,14 @@ namespace {
     {
         return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><ui version=\"4.0\"><class>Main</class>"
             + widget("QMainWindow", "Main",
-                     rect(0, 0, 300, 200)
-                         + widget("GuitarTunerView", "centralwidget",
-                                  centralExtras + widget("TunerMeter", "tunerMeter", rect(30, 40, 65, 20)))
-                         + widget("QMenuBar", "menubar",
-                                  rect(0, 0, 300, 22)
-                                      + widget("QMenu", "menuFile", "<property name=\"title\"><string>File</string></property>")
-                                      + "<addaction name=\"menuFile\"/>"))
+                rect(0, 0, 300, 200)
+                    + widget("GuitarTunerView", "centralwidget",
+                        centralExtras + widget("TunerMeter", "tunerMeter", rect(30, 40, 65, 20)))
+                    + widget("QMenuBar", "menubar",
+                        rect(0, 0, 300, 22)
+                            + widget("QMenu", "menuFile",
+                                "<property name=\"title\"><string>File</string></property>")
+                            + "<addaction name=\"menuFile\"/>"))
             + "</ui>";
     }
 
@@ -176,5 +185,5 @@ namespace {
         EXPECT_EQ(test::pixel(test::render(empty), 10, 10).alpha(), 255);
     }
 
-}  // namespace
-}  // namespace clefmark
+} // namespace
+} // namespace clefmark

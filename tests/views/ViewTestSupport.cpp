@@ -5,9 +5,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QPainter>
-
 #include <gtest/gtest.h>
-
 #include <memory>
 
 // Leaks inside the system's font and message-bus libraries, which Qt loads
@@ -54,11 +52,12 @@ namespace {
         }
     };
 
-}  // namespace
+} // namespace
 
 QColor TestResources::noteColour(int index)
 {
-    static const QColor colours[] = { { 200, 0, 0 }, { 0, 200, 0 }, { 0, 0, 200 }, { 200, 0, 200 } };
+    static const QColor colours[]
+        = { { 200, 0, 0 }, { 0, 200, 0 }, { 0, 0, 200 }, { 200, 0, 200 } };
     return colours[index];
 }
 
@@ -72,7 +71,8 @@ TestResources::TestResources(bool withPictures)
         return;
     const char* names[] = { "WholeNote", "SharpNote", "LineWholeNote", "SharpLineWholeNote" };
     for (int i = 0; i < 4; ++i)
-        addImage(QStringLiteral("%1.png").arg(QLatin1String(names[i])), solid(kNoteSize, noteColour(i)));
+        addImage(
+            QStringLiteral("%1.png").arg(QLatin1String(names[i])), solid(kNoteSize, noteColour(i)));
     addImage(QStringLiteral("status.png"), solid(kStatusSize, statusColour));
 }
 
@@ -166,4 +166,4 @@ bool ManualTimer::fire()
     return true;
 }
 
-}  // namespace clefmark::test
+} // namespace clefmark::test

@@ -11,7 +11,6 @@
 #include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
-
 #include <functional>
 #include <optional>
 
@@ -78,4 +77,4 @@ private:
     int starts_ = 0;
 };
 
-}  // namespace clefmark::test
+} // namespace clefmark::test
