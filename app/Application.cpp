@@ -9,6 +9,7 @@
 #include "desktop/Alerts.h"
 #include "desktop/QSettingsUserDefaults.h"
 #include "desktop/QtMainThread.h"
+#include "desktop/Readiness.h"
 #include "desktop/SoundSettings.h"
 #include "tuner/Tuner.h"
 #include "views/ViewLoader.h"
@@ -187,8 +188,11 @@ int runApplication(int argc, char** argv)
         tuner.setCloseEnough(*options.closeEnough);
 
     window->show();
-    QTimer::singleShot(
-        0, &controller, [&controller] { controller.applicationDidFinishLaunching(); });
+    QTimer::singleShot(0, &controller, [&controller] {
+        controller.applicationDidFinishLaunching();
+        // The event loop runs, so a termination signal is now handled.
+        Readiness::ofProcess().announce();
+    });
 
     if (options.quitAfter) {
         const int milliseconds = static_cast<int>(*options.quitAfter * 1000.0);

@@ -8,6 +8,7 @@
 #include "cli/StatusLine.h"
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/QueuedMainThread.h"
+#include "desktop/Readiness.h"
 #include "tuner/Tuner.h"
 
 #include <algorithm>
@@ -373,6 +374,7 @@ int runListen(std::span<const std::string_view> args)
     const Display display = chooseDisplay(options.format, terminal);
 
     StopSignals signals;
+    Readiness::ofProcess().announce();
 
     // The hardware outlives the tuner, which captures from it.
     std::unique_ptr<FileAudioHardware> file;

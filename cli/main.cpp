@@ -5,6 +5,7 @@
 #include "cli/Analyzer.h"
 #include "cli/Console.h"
 #include "cli/Listen.h"
+#include "desktop/Readiness.h"
 
 #include <cstdio>
 #include <span>
@@ -100,6 +101,8 @@ int dispatch(std::span<const std::string_view> args)
 
 int main(int argc, char** argv)
 {
+    // Before any thread exists that might read the environment.
+    clefmark::Readiness::ofProcess();
     // No setlocale: the program stays in the "C" locale, and formats its
     // numbers without the locale anyway.
     const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
