@@ -4,6 +4,7 @@
 #include "audio/PulseAudioHardware.h"
 #include "cli/CommandLine.h"
 #include "cli/Console.h"
+#include "cli/ListenSession.h"
 #include "cli/RecordFormat.h"
 #include "cli/StatusLine.h"
 #include "desktop/MemoryUserDefaults.h"
@@ -31,22 +32,6 @@ namespace clefmark::cli {
 namespace {
 
     using Clock = std::chrono::steady_clock;
-    using namespace std::chrono_literals;
-
-    // Between two runs of the tuner's deliveries: short enough that they look
-    // immediate, long enough that waking up costs nothing worth measuring.
-    constexpr auto kTick = 50ms;
-    // The status line changes at most five times a second: a needle redrawn
-    // faster is only harder to read.
-    constexpr auto kRedrawInterval = 200ms;
-    // How long the sound server gets to answer before its absence is news.
-    constexpr auto kConnectGrace = 1s;
-
-    enum class Display {
-        Live, // the status line, redrawn in place on a terminal
-        Lines, // the status line, as a new line whenever it changes
-        Jsonl, // the records of every block
-    };
 
     // Keeps SIGINT and SIGTERM from every thread, so that they end `wait`
     // instead of the process. Made before any other thread starts, since new
@@ -93,201 +78,22 @@ namespace {
         return kStatusWidth + 1;
     }
 
-    bool emit(std::string_view text)
+    // Standard output, flushed at once so that a redrawn line shows, and
+    // standard error.
+    ListenSink consoleSink()
     {
-        return writeOutput(text) && std::fflush(stdout) == 0;
+        return {
+            [](std::string_view text) { return writeOutput(text) && std::fflush(stdout) == 0; },
+            [](std::string_view message) { reportError(message); },
+            terminalWidth,
+        };
     }
-
-    // Everything the user sees, kept on the main thread: the displays the tuner
-    // delivers to, the capture news, the records, and what has been said.
-    class Session final : public LevelDisplay, public TuneDisplay, public NoteDisplay {
-    public:
-        Session(Display display, bool colour, std::function<bool()> serverConnected,
-            Clock::time_point graceEnd)
-            : display_(display)
-            , colour_(colour)
-            , serverConnected_(std::move(serverConnected))
-            , graceEnd_(graceEnd)
-        {
-        }
-
-        void setLevel(int level) override { reading_.level = level; }
-        void setTune(int tune, bool inTune) override
-        {
-            tune_ = tune;
-            inTune_ = inTune;
-        }
-        // The tuner delivers a note right after its tune value, in one task.
-        void setNote(int note) override
-        {
-            reading_.update = DisplayUpdate { tune_, inTune_, note };
-        }
-
-        void captureChanged(CaptureState state, std::string detail)
-        {
-            state_ = state;
-            detail_ = std::move(detail);
-            if (state == CaptureState::Running)
-                ran_ = true;
-        }
-        CaptureState state() const { return state_; }
-        const std::string& detail() const { return detail_; }
-        bool hasRun() const { return ran_; }
-
-        void addRecord(const std::string& line) { records_ += line; }
-
-        /// Says what capture waits for when that changes, and writes what there
-        /// is to write. False when the output could not be written.
-        bool tick(Clock::time_point now)
-        {
-            tellWaiting(now, false);
-            return show(now, false);
-        }
-
-        /// For giving up at the start: says what capture waits for even within
-        /// the grace period.
-        void tellNoDevice(Clock::time_point now)
-        {
-            if (shown_ == Waiting::Nothing)
-                tellWaiting(now, true);
-            if (shown_ == Waiting::Nothing)
-                say("no input device");
-        }
-
-        /// The last of the output. False when it could not be written.
-        bool finish()
-        {
-            bool ok = show(Clock::now(), true);
-            if (display_ == Display::Live && drawn_)
-                ok = emit("\n") && ok;
-            return ok;
-        }
-
-    private:
-        enum class Waiting { Nothing, Server, Device, Format };
-
-        Waiting waitingFor() const
-        {
-            switch (state_) {
-            case CaptureState::NoDevice:
-                return serverConnected_() ? Waiting::Device : Waiting::Server;
-            case CaptureState::FormatUnusable:
-                return Waiting::Format;
-            default:
-                return Waiting::Nothing;
-            }
-        }
-
-        std::string waitingText(Waiting waiting) const
-        {
-            switch (waiting) {
-            case Waiting::Server:
-                return ran_ ? "lost the sound server; waiting for it to come back..."
-                            : "waiting for a sound server...";
-            case Waiting::Device:
-                return ran_ ? "no input device any more; waiting for one..."
-                            : "waiting for an input device...";
-            case Waiting::Format:
-                return detail_ + "; waiting for another input device...";
-            case Waiting::Nothing:
-                break;
-            }
-            return {};
-        }
-
-        void tellWaiting(Clock::time_point now, bool evenNow)
-        {
-            const Waiting want = waitingFor();
-            if (want == shown_ && (want != Waiting::Format || detail_ == shownDetail_))
-                return;
-            if (want == Waiting::Nothing) {
-                if (state_ == CaptureState::Running)
-                    say(waitedAfterRunning_ ? "listening again"
-                                            : "found an input device; listening");
-                shown_ = Waiting::Nothing;
-                return;
-            }
-            // At the start, the connection to the server takes a moment; only
-            // an absence that lasts is news. A device that is there but
-            // unusable is news at once.
-            if (!evenNow && !ran_ && want != Waiting::Format && now < graceEnd_)
-                return;
-            say(waitingText(want));
-            shown_ = want;
-            shownDetail_ = detail_;
-            waitedAfterRunning_ = ran_;
-        }
-
-        // One line on standard error. The status line is cleared first and
-        // drawn again below it, so the two never run into each other.
-        void say(const std::string& message)
-        {
-            if (display_ == Display::Live && drawn_) {
-                emit("\r\033[K");
-                lastLine_.clear();
-            }
-            reportError(message);
-        }
-
-        bool show(Clock::time_point now, bool final)
-        {
-            if (display_ == Display::Jsonl) {
-                const bool ok = emit(records_);
-                records_.clear();
-                return ok;
-            }
-            if (!final && now - lastDraw_ < kRedrawInterval)
-                return true;
-
-            const bool waiting = shown_ != Waiting::Nothing && state_ != CaptureState::Running;
-            std::string line;
-            if (display_ == Display::Live) {
-                const std::size_t width = terminalWidth();
-                line = waiting ? statusMessage(waitingText(shown_), width)
-                               : statusLine(reading_, width, colour_);
-            } else {
-                if (waiting || !ran_)
-                    return true;
-                line = statusLine(reading_);
-            }
-            if (line == lastLine_)
-                return true;
-            lastLine_ = line;
-            lastDraw_ = now;
-            if (display_ == Display::Lines)
-                return emit(line + "\n");
-            drawn_ = true;
-            return emit("\r" + line + "\033[K");
-        }
-
-        const Display display_;
-        const bool colour_;
-        const std::function<bool()> serverConnected_;
-        const Clock::time_point graceEnd_;
-
-        StatusReading reading_;
-        int tune_ = 0;
-        bool inTune_ = false;
-
-        CaptureState state_ = CaptureState::Stopped;
-        std::string detail_;
-        bool ran_ = false;
-
-        Waiting shown_ = Waiting::Nothing;
-        std::string shownDetail_;
-        bool waitedAfterRunning_ = false;
-
-        std::string records_;
-        std::string lastLine_;
-        Clock::time_point lastDraw_ {};
-        bool drawn_ = false;
-    };
 
     // Capture news reaches the session on the main thread, whichever thread the
     // tuner tells it on.
     class CaptureNews final : public CaptureObserver {
     public:
-        CaptureNews(MainThread& mainThread, Session& session)
+        CaptureNews(MainThread& mainThread, ListenSession& session)
             : mainThread_(mainThread)
             , session_(session)
         {
@@ -301,14 +107,14 @@ namespace {
 
     private:
         MainThread& mainThread_;
-        Session& session_;
+        ListenSession& session_;
     };
 
     // Formats each block's record on the input thread, as `analyze` would, and
     // hands the line to the main thread, which writes it.
     class RecordPoster final : public AnalysisObserver {
     public:
-        RecordPoster(const Tuner& tuner, MainThread& mainThread, Session& session)
+        RecordPoster(const Tuner& tuner, MainThread& mainThread, ListenSession& session)
             : tuner_(tuner)
             , mainThread_(mainThread)
             , session_(session)
@@ -330,18 +136,18 @@ namespace {
     private:
         const Tuner& tuner_;
         MainThread& mainThread_;
-        Session& session_;
+        ListenSession& session_;
         const RecordFormatter formatter_ { OutputFormat::Jsonl, false };
         BlockClock clock_;
     };
 
-    Display chooseDisplay(const std::optional<OutputFormat>& format, bool terminal)
+    ListenDisplay chooseDisplay(const std::optional<OutputFormat>& format, bool terminal)
     {
         if (format == OutputFormat::Jsonl)
-            return Display::Jsonl;
+            return ListenDisplay::Jsonl;
         if (format == OutputFormat::Text)
-            return terminal ? Display::Live : Display::Lines;
-        return terminal ? Display::Live : Display::Jsonl;
+            return terminal ? ListenDisplay::Live : ListenDisplay::Lines;
+        return terminal ? ListenDisplay::Live : ListenDisplay::Jsonl;
     }
 
     // Colour where it will be seen, unless asked not to (the NO_COLOR
@@ -371,7 +177,7 @@ int runListen(std::span<const std::string_view> args)
             : 2;
 
     const bool terminal = ::isatty(STDOUT_FILENO) == 1;
-    const Display display = chooseDisplay(options.format, terminal);
+    const ListenDisplay display = chooseDisplay(options.format, terminal);
 
     StopSignals signals;
     Readiness::ofProcess().announce();
@@ -395,17 +201,26 @@ int runListen(std::span<const std::string_view> args)
     MemoryUserDefaults defaults;
     seedDefaults(defaults, options);
     QueuedMainThread mainThread;
-    const Clock::time_point begin = Clock::now();
-    Session session(
-        display, wantColour(terminal),
+    ListenSettings settings { display, wantColour(terminal), std::nullopt };
+    if (options.duration)
+        settings.duration = std::chrono::duration_cast<Clock::duration>(
+            std::chrono::duration<double>(*options.duration));
+    ListenSource source {
+        options.input,
         [&server] { return server == nullptr || server->serverConnected(); },
-        begin + kConnectGrace);
+        [&file]() -> std::optional<std::string> {
+            if (!file->finished())
+                return std::nullopt;
+            return file->error();
+        },
+    };
+    ListenSession session(std::move(settings), std::move(source), consoleSink(), Clock::now());
     CaptureNews news(mainThread, session);
 
     Tuner tuner(defaults, mainThread, hardware);
     RecordPoster poster(tuner, mainThread, session);
     tuner.setCaptureObserver(&news);
-    if (display == Display::Jsonl) {
+    if (display == ListenDisplay::Jsonl) {
         tuner.setAnalysisObserver(&poster);
     } else {
         tuner.setLevelMeter(&session);
@@ -414,51 +229,10 @@ int runListen(std::span<const std::string_view> args)
     }
     tuner.start();
 
-    std::optional<Clock::time_point> end;
-    if (options.duration)
-        end = begin
-            + std::chrono::duration_cast<Clock::duration>(
-                std::chrono::duration<double>(*options.duration));
-    // With a duration, a device that is not there at the start is taken as
-    // one that will not come.
-    const Clock::time_point deviceDeadline = end ? std::min(begin + kConnectGrace, *end) : begin;
-    bool deviceChecked = !end;
-
-    int status = 0;
     for (;;) {
         mainThread.runPending();
-        const Clock::time_point now = Clock::now();
-        if (!session.tick(now)) {
-            status = 2;
-            break;
-        }
-        if (file && session.state() == CaptureState::FormatUnusable) {
-            reportError(options.input + ": " + session.detail());
-            status = 1;
-            break;
-        }
-        if (file && file->finished()) {
-            if (const std::string error = file->error(); !error.empty()) {
-                reportError(options.input + ": " + error);
-                status = 1;
-            }
-            break;
-        }
-        if (!deviceChecked && session.hasRun())
-            deviceChecked = true;
-        if (!deviceChecked && now >= deviceDeadline) {
-            session.tellNoDevice(now);
-            status = 1;
-            break;
-        }
-        if (end && now >= *end)
-            break;
-        Clock::duration sleep = kTick;
-        if (end)
-            sleep = std::min(sleep, *end - now);
-        if (!deviceChecked)
-            sleep = std::min(sleep, deviceDeadline - now);
-        if (signals.wait(sleep))
+        const std::optional<Clock::duration> sleep = session.tick(Clock::now());
+        if (!sleep || signals.wait(*sleep))
             break;
     }
 
@@ -467,9 +241,7 @@ int runListen(std::span<const std::string_view> args)
     tuner.setAnalysisObserver(nullptr);
     tuner.setCaptureObserver(nullptr);
     mainThread.runPending();
-    if (!session.finish() && status == 0)
-        status = 2;
-    return status;
+    return session.finish(Clock::now());
 }
 
 } // namespace clefmark::cli
