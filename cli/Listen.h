@@ -14,8 +14,9 @@ namespace clefmark::cli {
 ///
 /// Threads: this thread is the tuner's main thread. It blocks SIGINT and
 /// SIGTERM before any other thread starts, so that they reach only its own
-/// wait, and runs the tuner's deliveries between waits of 25 ms. The input
-/// thread only formats records and posts them here; it writes nothing.
+/// wait, and runs the tuner's deliveries and the session (`ListenSession`)
+/// between waits of 50 ms at most. The input thread only formats records and
+/// posts them here; it writes nothing.
 int runListen(std::span<const std::string_view> args);
 
 } // namespace clefmark::cli
