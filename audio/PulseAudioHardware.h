@@ -1,36 +1,26 @@
 // The sound server as audio hardware: PulseAudio (or PipeWire's PulseAudio
 // service) through libpulse.
 //
-// Design. libpulse runs everything on one main-loop thread of its own (a
-// pa_threaded_mainloop): the connection, subscription events, replies to
-// queries and the record streams' read callbacks. Three things follow.
+// Design. libpulse runs everything on one main-loop thread of its own: the
+// connection, subscription events, replies to queries and the record streams'
+// read callbacks. Three parts share it, each in a unit of its own:
 //
-//  - The interface promises that queries never wait on the server, but the
-//    server answers only asynchronously. So the loop thread keeps a snapshot
-//    of what the tuner asks about (the default source's name; every known
-//    source's name, device id, rate, channels and channel map), refreshed
-//    whenever a SERVER or SOURCE event arrives, and the query methods read it
-//    under a plain mutex. A refresh asks for the server info and then the
-//    whole source list and replaces the snapshot in one step at the end, so a
-//    reader never sees a default source without its format.
+//  - PulseConnection connects (and reconnects after the server went away)
+//    and keeps a snapshot of the server's sources, refreshed from its events,
+//    which the queries read under a plain mutex: the server answers only
+//    asynchronously, and a query must never wait on it.
 //
-//  - Property listeners call `stop` and `start`, which need the loop's lock.
-//    Called from a loop callback (where that lock is held by the loop thread
-//    and the loop cannot run), they would deadlock or re-enter libpulse in
-//    the middle of a dispatch. So changes are handed to a notification thread
-//    of the back-end's own through a bit set: a burst of events (a restart of
-//    the sound system sends dozens) becomes one call per property.
+//  - PulseRecorder binds input procedures to sources and runs their record
+//    streams. A stream's read callback is the input thread; it runs with the
+//    loop lock held, and `stop` disconnects under that lock, so when `stop`
+//    returns no callback is running and none can start.
 //
-//  - A record stream's read callback is the tuner's input thread. It runs
-//    with the loop's lock held, so `stop`, which disconnects the stream under
-//    the same lock, returns only once no callback is running, and afterwards
-//    none can start. Disconnecting sends a request and does not wait for the
-//    reply, so `stop` is never held up by the server.
-//
-// The server may be absent at construction or go away later (a restart of
-// the sound system). A context that failed cannot be reused, so the loop
-// thread drops it, reports the default input as gone, and tries a new one
-// every 300 ms until a server answers. It never starts a server itself.
+//  - PropertyNotifier calls the property listeners on a thread of its own.
+//    Listeners call `stop` and `start`, which need the loop lock; called from
+//    a loop callback (where the loop thread holds that lock) they would
+//    deadlock or re-enter libpulse in the middle of a dispatch. So the loop
+//    thread only posts what changed, and a burst of events (a restart of the
+//    sound system sends dozens) becomes one call per property.
 #pragma once
 
 #include "tuner/AudioHardware.h"
