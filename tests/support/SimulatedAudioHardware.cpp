@@ -4,20 +4,9 @@
 
 namespace clefmark {
 
-SimulatedAudioHardware::SimulatedAudioHardware()
-    : notifier_([this] { notifyLoop(); })
-{
-}
+SimulatedAudioHardware::SimulatedAudioHardware() = default;
 
-SimulatedAudioHardware::~SimulatedAudioHardware()
-{
-    {
-        std::lock_guard lock(queueMutex_);
-        quitting_ = true;
-    }
-    queueChanged_.notify_all();
-    notifier_.join();
-}
+SimulatedAudioHardware::~SimulatedAudioHardware() = default;
 
 AudioDeviceID SimulatedAudioHardware::addDevice(
     const StreamFormat& format, std::uint32_t safetyOffset, std::uint32_t bufferFrames)
@@ -49,39 +38,12 @@ void SimulatedAudioHardware::setDefaultInputDevice(AudioDeviceID device)
 
 void SimulatedAudioHardware::announce(AudioHardwareProperty property)
 {
-    {
-        std::lock_guard lock(queueMutex_);
-        queue_.push_back(property);
-    }
-    queueChanged_.notify_all();
+    notifier_.post(property);
 }
 
 void SimulatedAudioHardware::waitForListeners()
 {
-    std::unique_lock lock(queueMutex_);
-    queueChanged_.wait(lock, [this] { return queue_.empty() && !busy_; });
-}
-
-void SimulatedAudioHardware::notifyLoop()
-{
-    std::unique_lock lock(queueMutex_);
-    for (;;) {
-        queueChanged_.wait(lock, [this] { return quitting_ || !queue_.empty(); });
-        if (quitting_)
-            return;
-        const AudioHardwareProperty property = queue_.front();
-        queue_.pop_front();
-        busy_ = true;
-        lock.unlock();
-        {
-            std::lock_guard listenersLock(listenerMutex_);
-            for (const auto& [listener, context] : listeners_)
-                listener(property, context);
-        }
-        lock.lock();
-        busy_ = false;
-        queueChanged_.notify_all();
-    }
+    notifier_.waitUntilIdle();
 }
 
 bool SimulatedAudioHardware::deliverCycle(
@@ -139,15 +101,12 @@ std::size_t SimulatedAudioHardware::runningCount() const
 
 void SimulatedAudioHardware::addPropertyListener(AudioPropertyListener listener, void* context)
 {
-    std::lock_guard lock(listenerMutex_);
-    listeners_.emplace_back(listener, context);
+    notifier_.addListener(listener, context);
 }
 
 void SimulatedAudioHardware::removePropertyListener(AudioPropertyListener listener, void* context)
 {
-    // Waits for a running notification to end, since it holds the lock.
-    std::lock_guard lock(listenerMutex_);
-    std::erase(listeners_, std::make_pair(listener, context));
+    notifier_.removeListener(listener, context);
 }
 
 AudioDeviceID SimulatedAudioHardware::defaultInputDevice()

@@ -1,19 +1,17 @@
 // Audio hardware that exists only in memory, for tests: devices of chosen
 // formats, a default input the test changes at will, and input cycles the
 // test delivers one by one on whatever thread it likes. Device changes reach
-// the listeners on a notification thread of its own, as real hardware does,
-// so the tuner's threads meet here as they do in the program.
+// the listeners through the back-ends' shared PropertyNotifier, on a thread of
+// its own with no lock of ours held, as with real hardware, so the tuner's
+// threads meet here as they do in the program.
 #pragma once
 
+#include "audio/PropertyNotifier.h"
 #include "tuner/AudioHardware.h"
 
-#include <condition_variable>
 #include <cstddef>
-#include <deque>
 #include <map>
 #include <mutex>
-#include <thread>
-#include <utility>
 #include <vector>
 
 namespace clefmark {
@@ -32,8 +30,11 @@ public:
     /// Makes `device` (or none) the default input and tells the listeners.
     void setDefaultInputDevice(AudioDeviceID device);
     /// Tells the listeners that `property` changed, without changing anything.
+    /// Announcements not yet told coalesce: each property is told once more
+    /// after its latest announcement, in the order first announced.
     void announce(AudioHardwareProperty property);
-    /// Waits until every announcement so far has been handled.
+    /// Waits until every announcement so far has been handled. Never call it
+    /// from a listener.
     void waitForListeners();
 
     /// Runs one input cycle of interleaved `samples` on the calling thread, if
@@ -72,7 +73,6 @@ private:
         double framesDelivered = 0;
     };
 
-    void notifyLoop();
     Device* find(AudioDeviceID device);
     const Device* find(AudioDeviceID device) const;
 
@@ -84,15 +84,8 @@ private:
     // Held while an input cycle runs, so that `stop` can wait for it.
     std::mutex cycleMutex_;
 
-    // The notification thread and what it works on.
-    std::mutex listenerMutex_; // held while listeners run, and to change them
-    std::vector<std::pair<AudioPropertyListener, void*>> listeners_;
-    std::mutex queueMutex_;
-    std::condition_variable queueChanged_;
-    std::deque<AudioHardwareProperty> queue_;
-    bool busy_ = false;
-    bool quitting_ = false;
-    std::thread notifier_;
+    // Last, so that its thread ends before anything a listener may reach.
+    PropertyNotifier notifier_;
 };
 
 } // namespace clefmark
