@@ -55,10 +55,11 @@ public:
     /// else is running.
     void removeListener(AudioPropertyListener listener, void* context);
 
-    /// Has the listeners told that `property` changed. Non-blocking: takes
-    /// only the notifier's mutex, which is never held while a listener runs,
-    /// so it may be called under the back-end's locks or in a libpulse
-    /// callback. Ignored once stopped.
+    /// Has the listeners told that `property` changed. Thread safe,
+    /// non-blocking: takes only the notifier's mutex, which is held for a few
+    /// steps at a time and never while a listener runs, so it may be called
+    /// under the back-end's locks or in a libpulse callback. Ignored once
+    /// stopped.
     void post(AudioHardwareProperty property);
 
     /// Waits until every property posted so far has been told to every

@@ -52,8 +52,9 @@ namespace clefmark {
 ///    waits for a reply from the server;
 ///  - property listeners run on the notification thread, with no lock of the
 ///    back-end held, so they may call any method; `removePropertyListener`
-///    waits for a call in progress, so it must not be called while holding
-///    something that listener needs, nor from the listener itself;
+///    waits for a call of that listener in progress, so it must not be
+///    called while holding something that listener needs, nor from the
+///    listener itself;
 ///  - an input procedure runs on the loop thread with the loop lock held and
 ///    must not call the back-end.
 class PulseAudioHardware final : public AudioHardware {
