@@ -5,6 +5,7 @@
 #include "audio/PulseRecorder.h"
 
 #include <bit>
+#include <optional>
 #include <utility>
 
 namespace clefmark {
