@@ -3,6 +3,7 @@
 // without a sound server.
 #include "tests/cli/RunCli.h"
 #include "tests/support/AudioFiles.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/Signals.h"
 
 #include <algorithm>
@@ -11,11 +12,9 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pty.h>
 #include <signal.h>
-#include <spawn.h>
 #include <string>
 #include <sys/wait.h>
 #include <thread>
@@ -41,23 +40,6 @@ namespace {
         return path;
     }
 
-    // The environment of this process with `overrides` ("NAME=value") in place
-    // of any variables of the same names.
-    std::vector<std::string> environmentWith(const std::vector<std::string>& overrides)
-    {
-        std::vector<std::string> result;
-        for (char** e = environ; *e != nullptr; ++e) {
-            const std::string entry = *e;
-            bool replaced = false;
-            for (const std::string& o : overrides)
-                replaced = replaced || entry.starts_with(o.substr(0, o.find('=') + 1));
-            if (!replaced)
-                result.push_back(entry);
-        }
-        result.insert(result.end(), overrides.begin(), overrides.end());
-        return result;
-    }
-
     std::vector<char*> pointers(std::vector<std::string>& strings)
     {
         std::vector<char*> result;
@@ -67,68 +49,25 @@ namespace {
         return result;
     }
 
-    // clefmark-cli running in the background, its output going to files.
-    class Background {
-    public:
-        Background(const TempDir& dir, std::vector<std::string> args,
-            const std::vector<std::string>& overrides = {})
-            : outPath_(dir.file("bg-stdout"))
-            , errPath_(dir.file("bg-stderr"))
-        {
-            posix_spawn_file_actions_t actions;
-            posix_spawn_file_actions_init(&actions);
-            posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-            const int flags = O_WRONLY | O_CREAT | O_TRUNC;
-            posix_spawn_file_actions_addopen(&actions, 1, outPath_.c_str(), flags, 0600);
-            posix_spawn_file_actions_addopen(&actions, 2, errPath_.c_str(), flags, 0600);
-            args.insert(args.begin(), CLEFMARK_CLI_PATH);
-            std::vector<std::string> env = environmentWith(overrides);
-            const std::vector<char*> argv = pointers(args);
-            const std::vector<char*> envp = pointers(env);
-            if (posix_spawn(&pid_, CLEFMARK_CLI_PATH, &actions, nullptr, argv.data(), envp.data())
-                != 0)
-                pid_ = -1;
-            posix_spawn_file_actions_destroy(&actions);
-        }
-        ~Background()
-        {
-            if (pid_ > 0) {
-                ::kill(pid_, SIGKILL);
-                wait();
-            }
-        }
+    // The command line that runs clefmark-cli with `args`.
+    std::vector<std::string> cli(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), CLEFMARK_CLI_PATH);
+        return args;
+    }
 
-        bool started() const { return pid_ > 0; }
-        std::string out() const { return readBytes(outPath_); }
-        std::string err() const { return readBytes(errPath_); }
-        void signal(int number) const { ::kill(pid_, number); }
-
-        /// Waits until its standard output has `lines` lines, or `timeout`.
-        bool waitForLines(std::size_t count, std::chrono::milliseconds timeout) const
-        {
-            const auto end = Clock::now() + timeout;
-            while (lines(out()).size() < count) {
-                if (Clock::now() > end)
-                    return false;
-                std::this_thread::sleep_for(20ms);
-            }
-            return true;
+    /// Waits until `child`'s standard output has `count` lines, or `timeout`.
+    bool waitForLines(
+        const ChildProcess& child, std::size_t count, std::chrono::milliseconds timeout)
+    {
+        const auto end = Clock::now() + timeout;
+        while (lines(child.out()).size() < count) {
+            if (Clock::now() > end)
+                return false;
+            std::this_thread::sleep_for(20ms);
         }
-
-        /// Its exit status, or -1 when a signal ended it.
-        int wait()
-        {
-            int status = 0;
-            while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) { }
-            pid_ = -1;
-            return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-
-    private:
-        std::string outPath_;
-        std::string errPath_;
-        pid_t pid_ = -1;
-    };
+        return true;
+    }
 
     TEST(Listen, PlaysAFileToTheEndWithTheRecordsOfAnalyze)
     {
@@ -203,11 +142,11 @@ namespace {
             SCOPED_TRACE(strsignal(number));
             TempDir dir;
             const std::string path = writeTwoNotes(dir);
-            Background listen(dir, { "listen", "--input", path, "--loop", "--format", "jsonl" });
-            ASSERT_TRUE(listen.started());
-            ASSERT_TRUE(listen.waitForLines(3, 10000ms)) << listen.err();
+            ChildProcess listen(cli({ "listen", "--input", path, "--loop", "--format", "jsonl" }));
+            ASSERT_TRUE(listen.started()) << listen.startError();
+            ASSERT_TRUE(waitForLines(listen, 3, 10000ms)) << listen.err();
             listen.signal(number);
-            EXPECT_EQ(listen.wait(), 0) << listen.err();
+            EXPECT_EQ(listen.wait(30s), 0) << listen.err();
             EXPECT_EQ(listen.err(), "");
             const std::string out = listen.out();
             ASSERT_FALSE(out.empty());
@@ -234,21 +173,22 @@ namespace {
             "TSAN_OPTIONS=" + std::string(tsanOptions != nullptr ? tsanOptions : "")
                 + ":suppressions=" + dir.file("tsan.supp"),
         };
-        Background listen(dir, { "listen", "--duration", "1", "--format", "jsonl" }, noServer);
-        ASSERT_TRUE(listen.started());
-        EXPECT_EQ(listen.wait(), 1);
+        ChildProcess listen(
+            cli({ "listen", "--duration", "1", "--format", "jsonl" }), { .environment = noServer });
+        ASSERT_TRUE(listen.started()) << listen.startError();
+        EXPECT_EQ(listen.wait(30s), 1);
         EXPECT_EQ(listen.err(), "clefmark-cli: waiting for a sound server...\n");
         EXPECT_EQ(listen.out(), "");
 
         // Without a duration it waits, until told to stop.
-        Background waiting(dir, { "listen", "--format", "jsonl" }, noServer);
-        ASSERT_TRUE(waiting.started());
+        ChildProcess waiting(cli({ "listen", "--format", "jsonl" }), { .environment = noServer });
+        ASSERT_TRUE(waiting.started()) << waiting.startError();
         const auto end = Clock::now() + 10s;
         while (waiting.err().empty() && Clock::now() < end)
             std::this_thread::sleep_for(20ms);
         EXPECT_EQ(waiting.err(), "clefmark-cli: waiting for a sound server...\n");
         waiting.signal(SIGINT);
-        EXPECT_EQ(waiting.wait(), 0);
+        EXPECT_EQ(waiting.wait(30s), 0);
     }
 
     TEST(Listen, AFileThatCannotBePlayedIsOneLine)
@@ -301,8 +241,7 @@ namespace {
         size.ws_row = 24;
         // Made before the fork: the child only calls exec.
         std::vector<std::string> args { CLEFMARK_CLI_PATH, "listen", "--input", path };
-        std::vector<std::string> env = environmentWith({ "TERM=xterm" });
-        std::erase_if(env, [](const std::string& e) { return e.starts_with("NO_COLOR="); });
+        std::vector<std::string> env = environmentWith({ "TERM=xterm", "NO_COLOR" });
         const std::vector<char*> argv = pointers(args);
         const std::vector<char*> envp = pointers(env);
         int terminal = -1;

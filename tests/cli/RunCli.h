@@ -2,17 +2,13 @@
 #pragma once
 
 #include "tests/support/AudioFiles.h"
+#include "tests/support/ChildProcess.h"
 
-#include <cerrno>
-#include <fcntl.h>
-#include <spawn.h>
+#include <chrono>
+#include <optional>
 #include <stdexcept>
 #include <string>
-#include <sys/wait.h>
-#include <utility>
 #include <vector>
-
-extern char** environ;
 
 namespace clefmark::test {
 
@@ -22,56 +18,23 @@ struct CliRun {
     std::string err;
 };
 
-/// Runs clefmark-cli with `args`, its standard output and error captured in
-/// files in `dir`, standard input empty. `extraEnvironment` entries
-/// ("NAME=value") are added to this process's environment.
+/// Runs clefmark-cli with `args` in `dir`, standard input empty, and captures
+/// what it writes. `extraEnvironment` entries ("NAME=value") take the place
+/// of this process's variables of the same names.
 inline CliRun runCli(const TempDir& dir, const std::vector<std::string>& args,
     const std::vector<std::string>& extraEnvironment = {})
 {
-    const std::string outPath = dir.file("cli-stdout");
-    const std::string errPath = dir.file("cli-stderr");
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(
-        &actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(
-        &actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-
-    std::vector<std::string> argStrings { CLEFMARK_CLI_PATH };
-    argStrings.insert(argStrings.end(), args.begin(), args.end());
-    std::vector<char*> argv;
-    for (std::string& a : argStrings)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-
-    std::vector<std::string> envStrings;
-    for (char** e = environ; *e != nullptr; ++e)
-        envStrings.emplace_back(*e);
-    envStrings.insert(envStrings.end(), extraEnvironment.begin(), extraEnvironment.end());
-    std::vector<char*> envp;
-    for (std::string& e : envStrings)
-        envp.push_back(e.data());
-    envp.push_back(nullptr);
-
-    pid_t pid = 0;
-    const int spawned
-        = posix_spawn(&pid, CLEFMARK_CLI_PATH, &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        throw std::runtime_error("cannot run " CLEFMARK_CLI_PATH);
-
-    int wstatus = 0;
-    while (::waitpid(pid, &wstatus, 0) < 0) {
-        if (errno != EINTR)
-            throw std::runtime_error("lost track of " CLEFMARK_CLI_PATH);
-    }
-    CliRun run;
-    run.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1;
-    run.out = readBytes(outPath);
-    run.err = readBytes(errPath);
-    return run;
+    std::vector<std::string> argv { CLEFMARK_CLI_PATH };
+    argv.insert(argv.end(), args.begin(), args.end());
+    ChildOptions options;
+    options.environment = extraEnvironment;
+    options.workingDirectory = dir.path().string();
+    ChildProcess cli(argv, options);
+    if (!cli.started())
+        throw std::runtime_error("cannot run " CLEFMARK_CLI_PATH ": " + cli.startError());
+    // Well inside a test's own timeout, so that a hang shows as this run.
+    const std::optional<int> status = cli.wait(std::chrono::seconds(60));
+    return { status.value_or(-1), cli.out(), cli.err() };
 }
 
 /// `text` cut into lines, without their newlines.
