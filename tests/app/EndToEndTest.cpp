@@ -3,6 +3,7 @@
 // at it: where the note sits between the staff lines, and the needle's
 // colour and place.
 #include "tests/support/AudioFiles.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/Signals.h"
 
 #include <QColor>
@@ -12,115 +13,33 @@
 #include <QXmlStreamReader>
 #include <chrono>
 #include <cmath>
-#include <cstring>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <map>
 #include <optional>
 #include <poll.h>
 #include <signal.h>
-#include <spawn.h>
 #include <string>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
-
-extern char** environ;
 
 namespace clefmark {
 namespace {
 
     using namespace std::chrono_literals;
 
-    bool onPath(const std::string& program)
+    using test::ChildOptions;
+    using test::ChildOutput;
+    using test::ChildProcess;
+
+    /// Options for a child with the environment changed by `environment` and
+    /// both its output streams in `outputPath`.
+    ChildOptions loggedTo(const std::string& outputPath, std::vector<std::string> environment)
     {
-        const char* path = std::getenv("PATH");
-        std::string dirs = path != nullptr ? path : "/usr/bin:/bin";
-        std::size_t start = 0;
-        while (start <= dirs.size()) {
-            const std::size_t end = std::min(dirs.find(':', start), dirs.size());
-            if (end > start
-                && ::access((dirs.substr(start, end - start) + "/" + program).c_str(), X_OK) == 0)
-                return true;
-            start = end + 1;
-        }
-        return false;
+        return { .environment = std::move(environment),
+            .out = ChildOutput::file(outputPath),
+            .err = ChildOutput::withStandardOutput() };
     }
-
-    /// A child process with the environment changed by `env` (an empty value
-    /// removes the variable), its output in `outputPath`.
-    class Child {
-    public:
-        Child(const std::vector<std::string>& argv, const std::map<std::string, std::string>& env,
-            const std::string& outputPath, int keepOpenFd = -1)
-        {
-            std::vector<std::string> environment;
-            for (char** e = environ; *e != nullptr; ++e) {
-                const std::string entry = *e;
-                if (!env.contains(entry.substr(0, entry.find('='))))
-                    environment.push_back(entry);
-            }
-            for (const auto& [name, value] : env)
-                if (!value.empty())
-                    environment.push_back(name + "=" + value);
-            std::vector<char*> args;
-            for (const std::string& a : argv)
-                args.push_back(const_cast<char*>(a.c_str()));
-            args.push_back(nullptr);
-            std::vector<char*> envp;
-            for (std::string& e : environment)
-                envp.push_back(e.data());
-            envp.push_back(nullptr);
-
-            posix_spawn_file_actions_t actions;
-            posix_spawn_file_actions_init(&actions);
-            posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-            posix_spawn_file_actions_addopen(
-                &actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            posix_spawn_file_actions_adddup2(&actions, 1, 2);
-            (void)keepOpenFd; // inherited: it is not close-on-exec
-            if (posix_spawnp(&pid_, args[0], &actions, nullptr, args.data(), envp.data()) != 0)
-                pid_ = 0;
-            posix_spawn_file_actions_destroy(&actions);
-        }
-        ~Child()
-        {
-            if (pid_ > 0) {
-                ::kill(pid_, SIGKILL);
-                ::waitpid(pid_, nullptr, 0);
-            }
-        }
-        Child(const Child&) = delete;
-        Child& operator=(const Child&) = delete;
-
-        bool started() const { return pid_ > 0; }
-        void signal(int sig) const { ::kill(pid_, sig); }
-
-        /// The exit status, or nothing when it did not exit by itself within
-        /// `timeout` (it is killed then) or died of a signal.
-        std::optional<int> wait(std::chrono::milliseconds timeout)
-        {
-            const auto deadline = std::chrono::steady_clock::now() + timeout;
-            int status = 0;
-            while (::waitpid(pid_, &status, WNOHANG) == 0) {
-                if (std::chrono::steady_clock::now() > deadline) {
-                    ::kill(pid_, SIGKILL);
-                    ::waitpid(pid_, &status, 0);
-                    pid_ = 0;
-                    return std::nullopt;
-                }
-                std::this_thread::sleep_for(10ms);
-            }
-            pid_ = 0;
-            if (!WIFEXITED(status))
-                return std::nullopt;
-            return WEXITSTATUS(status);
-        }
-
-    private:
-        pid_t pid_ = 0;
-    };
 
     /// An X server of the test's own on a display number it picks itself.
     class Xvfb {
@@ -128,12 +47,13 @@ namespace {
         Xvfb(const test::TempDir& dir)
         {
             int fds[2];
-            if (::pipe(fds) != 0)
+            if (::pipe2(fds, O_CLOEXEC) != 0)
                 return;
             const std::vector<std::string> argv = { "Xvfb", "-displayfd", std::to_string(fds[1]),
                 "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset" };
-            server_.emplace(
-                argv, std::map<std::string, std::string> {}, dir.file("xvfb.log"), fds[1]);
+            ChildOptions options = loggedTo(dir.file("xvfb.log"), {});
+            options.keepOpen = { fds[1] };
+            server_.emplace(argv, options);
             ::close(fds[1]);
             std::string number;
             pollfd p { fds[0], POLLIN, 0 };
@@ -150,7 +70,7 @@ namespace {
         const std::string& display() const { return display_; }
 
     private:
-        std::optional<Child> server_;
+        std::optional<ChildProcess> server_;
         std::string display_;
     };
 
@@ -254,7 +174,7 @@ namespace {
     protected:
         void SetUp() override
         {
-            if (!onPath("Xvfb"))
+            if (!test::onPath("Xvfb"))
                 GTEST_SKIP() << "no Xvfb on PATH (Debian package xvfb)";
             xvfb_.emplace(dir);
             ASSERT_FALSE(xvfb_->display().empty()) << test::readBytes(dir.file("xvfb.log"));
@@ -266,11 +186,11 @@ namespace {
                 dir.file("silence.wav"), std::vector<float>(44100, 0.0f), 1, 44100);
         }
 
-        std::map<std::string, std::string> environment() const
+        std::vector<std::string> environment() const
         {
-            return { { "DISPLAY", xvfb_->display() }, { "QT_QPA_PLATFORM", "xcb" },
-                { "WAYLAND_DISPLAY", "" }, { "XDG_CONFIG_HOME", dir.file("config") },
-                { "XDG_RUNTIME_DIR", "" }, { "HOME", dir.path().string() } };
+            return { "DISPLAY=" + xvfb_->display(), "QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY",
+                "XDG_CONFIG_HOME=" + dir.file("config"), "XDG_RUNTIME_DIR",
+                "HOME=" + dir.path().string() };
         }
 
         /// Runs the program until it quits by itself; returns its exit status.
@@ -278,9 +198,7 @@ namespace {
         {
             std::vector<std::string> argv { CLEFMARK_EXECUTABLE };
             argv.insert(argv.end(), arguments.begin(), arguments.end());
-            Child child(argv, environment(), dir.file(log));
-            if (!child.started())
-                return std::nullopt;
+            ChildProcess child(argv, loggedTo(dir.file(log), environment()));
             return child.wait(60s);
         }
 
@@ -383,11 +301,13 @@ namespace {
 
     TEST_F(EndToEnd, SettingsChangedDuringARunAreSavedOnSigterm)
     {
-        Child child({ CLEFMARK_EXECUTABLE, "--input", dir.file("a4.wav"), "--reference", "445",
-                        "--close-enough", "--octave-rejection" },
-            environment(), dir.file("sigterm.log"));
-        ASSERT_TRUE(child.started());
-        std::this_thread::sleep_for(1500ms);
+        ChildOptions options = loggedTo(dir.file("sigterm.log"), environment());
+        options.readiness = true;
+        ChildProcess child({ CLEFMARK_EXECUTABLE, "--input", dir.file("a4.wav"), "--reference",
+                               "445", "--close-enough", "--octave-rejection" },
+            options);
+        ASSERT_TRUE(child.started()) << child.startError();
+        ASSERT_TRUE(child.waitUntilReady(30s)) << test::readBytes(dir.file("sigterm.log"));
         const std::string ini = dir.file("config/Clefmark/Clefmark.ini");
         EXPECT_FALSE(std::filesystem::exists(ini)) << "written before termination";
         child.signal(SIGTERM);
@@ -410,9 +330,8 @@ namespace {
         {
             std::vector<std::string> argv { CLEFMARK_EXECUTABLE };
             argv.insert(argv.end(), arguments.begin(), arguments.end());
-            Child child(argv,
-                { { "DISPLAY", "" }, { "WAYLAND_DISPLAY", "" }, { "QT_QPA_PLATFORM", "" } },
-                dir.file("out"));
+            ChildProcess child(argv,
+                loggedTo(dir.file("out"), { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" }));
             return child.wait(30s);
         }
         std::string output() const { return test::readBytes(dir.file("out")); }
@@ -430,9 +349,9 @@ namespace {
     TEST_F(CommandLine, AFileThatCannotBePlayedIsSaidBeforeAnyWindow)
     {
         std::vector<std::string> argv { CLEFMARK_EXECUTABLE, "--input", dir.file("missing.wav") };
-        Child child(argv,
-            { { "QT_QPA_PLATFORM", "offscreen" }, { "XDG_CONFIG_HOME", dir.file("config") } },
-            dir.file("out"));
+        ChildProcess child(argv,
+            loggedTo(dir.file("out"),
+                { "QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + dir.file("config") }));
         EXPECT_EQ(child.wait(30s), 2);
         EXPECT_NE(output().find("clefmark: cannot play '" + dir.file("missing.wav") + "'"),
             std::string::npos)
