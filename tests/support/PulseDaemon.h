@@ -5,80 +5,25 @@
 #pragma once
 
 #include "tests/support/AudioFiles.h"
+#include "tests/support/ChildProcess.h"
 
-#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <initializer_list>
+#include <memory>
 #include <signal.h>
-#include <spawn.h>
 #include <stdexcept>
 #include <string>
-#include <sys/prctl.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <vector>
 
-extern char** environ;
-
 namespace clefmark::test {
-
-/// The path of `program` on PATH, or empty when it is not there.
-inline std::string findOnPath(const std::string& program)
-{
-    const char* path = std::getenv("PATH");
-    std::string dirs = path != nullptr ? path : "/usr/bin:/bin";
-    std::size_t start = 0;
-    while (start <= dirs.size()) {
-        const std::size_t end = std::min(dirs.find(':', start), dirs.size());
-        const std::string candidate = dirs.substr(start, end - start) + "/" + program;
-        if (end > start && ::access(candidate.c_str(), X_OK) == 0)
-            return candidate;
-        start = end + 1;
-    }
-    return {};
-}
-
-inline bool onPath(const std::string& program)
-{
-    return !findOnPath(program).empty();
-}
-
-/// Runs `argv` with the process's environment and waits for it; its standard
-/// output and error go to `outputPath`. Returns the exit status, or -1 when
-/// it could not run or was killed.
-inline int runProgram(const std::vector<std::string>& argv, const std::string& outputPath)
-{
-    std::vector<char*> args;
-    for (const std::string& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(
-        &actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        return -1;
-    int status = 0;
-    while (::waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR)
-            return -1;
-    }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 /// A PulseAudio daemon of the test's own.
 ///
@@ -155,50 +100,26 @@ public:
     /// thread that runs the test.
     void start()
     {
-        if (pid_ > 0)
+        if (daemon_)
             return;
-        const std::string program = findOnPath("pulseaudio");
-        const std::vector<std::string> argv
-            = { program, "-n", "-F", dir_.file("daemon.pa"), "--daemonize=no", "--system=false",
-                  "--exit-idle-time=-1", "--use-pid-file=no", "--realtime=no", "--high-priority=no",
-                  "--disallow-exit=yes", "--log-target=stderr", "--log-level=notice" };
-        std::vector<char*> args;
-        for (const std::string& a : argv)
-            args.push_back(const_cast<char*>(a.c_str()));
-        args.push_back(nullptr);
         const std::string log = dir_.file("daemon.log");
-        const int logFd = ::open(log.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
-        const int nullFd = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
-        if (logFd < 0 || nullFd < 0 || program.empty())
-            throw std::runtime_error("cannot prepare to run pulseaudio");
-        const pid_t parent = ::getpid();
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            // The parent has threads: nothing but async-signal-safe calls
-            // until exec.
-            ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-            if (::getppid() != parent)
-                ::_exit(127);
-            ::dup2(nullFd, 0);
-            ::dup2(logFd, 1);
-            ::dup2(logFd, 2);
-            ::execve(args[0], args.data(), environ);
-            ::_exit(127);
-        }
-        const int forkError = errno;
-        ::close(logFd);
-        ::close(nullFd);
-        if (pid_ < 0) {
-            pid_ = 0;
-            throw std::runtime_error(
-                std::string("cannot run pulseaudio: ") + std::strerror(forkError));
+        daemon_ = std::make_unique<ChildProcess>(
+            std::vector<std::string> { "pulseaudio", "-n", "-F", dir_.file("daemon.pa"),
+                "--daemonize=no", "--system=false", "--exit-idle-time=-1", "--use-pid-file=no",
+                "--realtime=no", "--high-priority=no", "--disallow-exit=yes", "--log-target=stderr",
+                "--log-level=notice" },
+            ChildOptions {
+                .out = ChildOutput::file(log, true), .err = ChildOutput::withStandardOutput() });
+        if (!daemon_->started()) {
+            const std::string why = daemon_->startError();
+            daemon_.reset();
+            throw std::runtime_error("cannot run pulseaudio: " + why);
         }
 
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (!acceptsConnections()) {
-            int status = 0;
-            if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-                pid_ = 0;
+            if (!daemon_->running()) {
+                daemon_.reset();
                 throw std::runtime_error("pulseaudio exited at start:\n" + readBytes(log));
             }
             if (std::chrono::steady_clock::now() > deadline) {
@@ -214,28 +135,27 @@ public:
     /// until it is gone. Harmless when it is not running.
     void kill(int signal = SIGKILL)
     {
-        if (pid_ <= 0)
+        if (!daemon_)
             return;
-        ::kill(pid_, signal);
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        int status = 0;
-        while (::waitpid(pid_, &status, WNOHANG) == 0) {
-            if (std::chrono::steady_clock::now() > deadline) {
-                ::kill(pid_, SIGKILL);
-                ::waitpid(pid_, &status, 0);
-                break;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-        pid_ = 0;
+        daemon_->signal(signal);
+        daemon_->wait(std::chrono::seconds(5)); // then killed outright
+        daemon_.reset();
     }
 
     /// Freezes (SIGSTOP) or thaws (SIGCONT) the running daemon: a server
     /// that accepts requests but never answers.
-    void freeze() { ::kill(pid_, SIGSTOP); }
-    void thaw() { ::kill(pid_, SIGCONT); }
+    void freeze()
+    {
+        if (daemon_)
+            daemon_->signal(SIGSTOP);
+    }
+    void thaw()
+    {
+        if (daemon_)
+            daemon_->signal(SIGCONT);
+    }
 
-    bool running() const { return pid_ > 0; }
+    bool running() const { return daemon_ != nullptr; }
 
     /// Runs `pactl` with `args` against this daemon; true when it succeeded.
     /// Its output is in `lastOutput()`.
@@ -243,9 +163,9 @@ public:
     {
         std::vector<std::string> argv { "pactl" };
         argv.insert(argv.end(), args.begin(), args.end());
-        const std::string out = dir_.file("pactl.out");
-        const int status = runProgram(argv, out);
-        lastOutput_ = readBytes(out);
+        ChildProcess pactl(argv, { .err = ChildOutput::withStandardOutput() });
+        const std::optional<int> status = pactl.wait(std::chrono::seconds(30));
+        lastOutput_ = pactl.out();
         return status == 0;
     }
     const std::string& lastOutput() const { return lastOutput_; }
@@ -270,7 +190,7 @@ private:
 
     TempDir dir_;
     std::string socket_;
-    pid_t pid_ = 0;
+    std::unique_ptr<ChildProcess> daemon_;
     std::string lastOutput_;
 };
 
