@@ -1,11 +1,12 @@
 // clefmark-cli analyze against aubiopitch on the same five minutes of audio,
 // in one run, as CPU time of the child processes. The ratio is the figure:
 // absolute times depend on the machine, the ratio much less.
-#include "bench/ChildProcess.h"
 #include "tests/support/AudioFiles.h"
+#include "tests/support/ChildProcess.h"
 #include "tests/support/Signals.h"
 
 #include <benchmark/benchmark.h>
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -33,10 +34,15 @@ const std::string& fiveMinutes()
     return path;
 }
 
-// CPU seconds of one run of `args`, negative when it could not run or failed.
+// CPU seconds of one run of `args` (the program found on PATH when not a
+// path), negative when it could not run or failed. The kernel's own
+// accounting of the child: the benchmark's threads never count.
 double childCpuSeconds(const std::vector<std::string>& args)
 {
-    return clefmark::bench::runChild(args).cpu;
+    using clefmark::test::ChildOutput;
+    clefmark::test::ChildProcess child(
+        args, { .out = ChildOutput::discard(), .err = ChildOutput::discard() });
+    return child.wait(std::chrono::minutes(5)) == 0 ? child.cpuSeconds() : -1.0;
 }
 
 void BM_AnalyseFiveMinutes(benchmark::State& state)
