@@ -1,5 +1,7 @@
 // One QApplication for a whole test binary, on the offscreen platform, so
-// that GUI tests need no display.
+// that GUI tests need no display. A test binary compiled with
+// CLEFMARK_RESOURCES_DIR reads its resources from that folder
+// (CLEFMARK_RESOURCES is set before the application is made).
 #pragma once
 
 #include <QApplication>

@@ -6,40 +6,9 @@
 #include <QFile>
 #include <QPainter>
 #include <gtest/gtest.h>
-#include <memory>
-
-// Leaks inside the system's font and message-bus libraries, which Qt loads
-// and never frees, are not ours to report.
-extern "C" const char* __lsan_default_suppressions()
-{
-    return "leak:libfontconfig.so\n"
-           "leak:libdbus-1.so\n"
-           "leak:libglib-2.0.so\n";
-}
 
 namespace clefmark::test {
 namespace {
-
-    /// One application for the whole run, on the offscreen platform so the
-    /// tests need no display.
-    class QtEnvironment final : public ::testing::Environment {
-    public:
-        void SetUp() override
-        {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            app_ = std::make_unique<QApplication>(argc_, argv_);
-        }
-        void TearDown() override { app_.reset(); }
-
-    private:
-        int argc_ = 1;
-        char name_[12] = "views_tests";
-        char* argv_[2] = { name_, nullptr };
-        std::unique_ptr<QApplication> app_;
-    };
-
-    [[maybe_unused]] const auto* const environment
-        = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
     class PaintCounter final : public QObject {
     public:
