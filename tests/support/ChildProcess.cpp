@@ -151,7 +151,7 @@ std::vector<std::string> environmentWith(const std::vector<std::string>& changes
     return result;
 }
 
-ChildProcess::ChildProcess(std::vector<std::string> argv, ChildOptions options)
+ChildProcess::ChildProcess(const std::vector<std::string>& argv, const ChildOptions& options)
 {
     try {
         spawn(argv, options);
@@ -357,10 +357,9 @@ std::optional<int> ChildProcess::wait(std::chrono::milliseconds timeout)
     }
     if (drainer_.joinable()) {
         // The pipes end with the child, unless something it started keeps
-        // them open: then what came so far has to do.
+        // them open: then what came within a second has to do.
         std::unique_lock lock(mutex_);
-        drained_.wait_until(lock, std::max(deadline, Clock::now() + std::chrono::seconds(2)),
-            [this] { return finished_; });
+        drained_.wait_for(lock, std::chrono::seconds(1), [this] { return finished_; });
         lock.unlock();
         stopDraining();
     }

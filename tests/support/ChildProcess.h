@@ -13,6 +13,7 @@
 #include <sys/resource.h>
 #include <sys/types.h>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace clefmark::test {
@@ -68,7 +69,7 @@ struct ChildOptions {
 class ChildProcess {
 public:
     /// `argv[0]` is looked up on PATH when it holds no '/'.
-    explicit ChildProcess(std::vector<std::string> argv, ChildOptions options = {});
+    explicit ChildProcess(const std::vector<std::string>& argv, const ChildOptions& options = {});
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
