@@ -1,5 +1,6 @@
-// Shared by the panel tests: one offscreen application reading the source
-// tree's resources, the log, and the addresses the panels would open.
+// Shared by the panel tests, which run in the shared offscreen application
+// (tests/support/QtEnvironment) reading the source tree's resources: the
+// log, the addresses the panels would open, and other resource folders.
 #pragma once
 
 #include "panels/UrlOpener.h"

@@ -1,6 +1,7 @@
-// Fixtures for the views' tests: an offscreen application, a temporary
-// resources folder with simple pictures, rendering a view to an image, a
-// timer the test steps itself, and counting redraws.
+// Fixtures for the views' tests, which run in the shared offscreen
+// application (tests/support/QtEnvironment): a temporary resources folder
+// with simple pictures, rendering a view to an image, a timer the test steps
+// itself, and counting redraws.
 #pragma once
 
 #include "views/OneShotTimer.h"
