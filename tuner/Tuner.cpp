@@ -89,7 +89,10 @@ Tuner& Tuner::sharedInstance()
 
 void Tuner::setReferencePitch(int hz)
 {
-    referencePitch_.store(hz, std::memory_order_relaxed);
+    // Sequentially consistent, as are the mapping's stores: see
+    // UpdateTunerFrequency, which must see this store if its mapping would
+    // otherwise land after ours.
+    referencePitch_.store(hz, std::memory_order_seq_cst);
 
     // Before anything has been shown there is nothing to re-map: the display
     // keeps its blank state rather than a note made up from 0 Hz.
@@ -128,7 +131,7 @@ DisplayUpdate Tuner::lastUpdate() const
 
 void Tuner::storeLastMapping(const DisplayUpdate& update)
 {
-    lastMapping_.store(packMapping(update.tune, update.note), std::memory_order_relaxed);
+    lastMapping_.store(packMapping(update.tune, update.note), std::memory_order_seq_cst);
 }
 
 void Tuner::setLevelMeter(LevelDisplay* display)
@@ -339,14 +342,28 @@ void Tuner::DoWhenFound(float F, BlockReport& report)
 
 void Tuner::UpdateTunerFrequency(float F, BlockReport& report)
 {
-    const std::int32_t pitch = referencePitch_.load(std::memory_order_relaxed);
-    if (pitch != mapper_.middleA())
-        mapper_.InitTuningObject(pitch, NoteMapper::kStepsPerSemitone);
-    if (mapper_.UpdateTuningObject(F)) {
+    // The main thread may set a new reference between our reading the old one
+    // and our posting: its re-mapping would then reach the display first and
+    // ours, made under the old reference, last. So once ours is stored and
+    // posted we read the reference again and map once more if it moved.
+    // Sequential consistency makes that enough: the main thread stores the
+    // reference before it stores and posts its mapping, so if either of ours
+    // lands after its counterpart (the single order of the seq_cst stores, the
+    // post queue's lock), the second load sees the new reference.
+    std::int32_t pitch = referencePitch_.load(std::memory_order_seq_cst);
+    for (;;) {
+        if (pitch != mapper_.middleA())
+            mapper_.InitTuningObject(pitch, NoteMapper::kStepsPerSemitone);
+        if (!mapper_.UpdateTuningObject(F))
+            break;
         const DisplayUpdate update = mapper_.update(closeEnough());
         storeLastMapping(update);
         postUpdate(update);
         report.update = update;
+        const std::int32_t now = referencePitch_.load(std::memory_order_seq_cst);
+        if (now == pitch)
+            break;
+        pitch = now;
     }
     postIncrement();
 }

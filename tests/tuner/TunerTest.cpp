@@ -6,9 +6,11 @@
 #include "tests/support/Recorders.h"
 #include "tests/support/Signals.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace clefmark {
@@ -166,6 +168,38 @@ namespace {
         rig.play(100, 0.5f, rig.tuner.bufferFrames());
         rig.mainThread.runPending();
         EXPECT_EQ(rig.displays.tunes.back().tune, 20);
+    }
+
+    // The user sets a new reference at the worst moment: while the input
+    // thread posts a mapping it made under the old one.
+    TEST(TunerDisplayUpdates, AReferenceSetDuringAPostIsTheOneThatStays)
+    {
+        struct InterruptedMainThread final : MainThread {
+            void post(Task task) override
+            {
+                if (const auto interruption = std::exchange(interrupt, nullptr))
+                    interruption();
+                queue.post(std::move(task));
+            }
+            std::function<void()> interrupt;
+            QueuedMainThread queue;
+        };
+        MemoryUserDefaults defaults;
+        InterruptedMainThread mainThread;
+        Tuner tuner { defaults, mainThread };
+        test::RecordingDisplays displays;
+        tuner.setTunerMeter(&displays);
+        ASSERT_EQ(tuner.configureCapture(floatFormat(44000)), "");
+        feed(tuner, test::periodicSine(100, 0.5f, tuner.bufferFrames() * 2)); // 440 Hz
+        mainThread.queue.runPending();
+        ASSERT_EQ(displays.tunes.back().tune, 0);
+
+        mainThread.interrupt = [&tuner] { tuner.setReferencePitch(430); };
+        feed(tuner, test::periodicSine(100, 0.5f, tuner.bufferFrames()));
+        ASSERT_EQ(mainThread.interrupt, nullptr) << "the block posted nothing";
+        mainThread.queue.runPending();
+        EXPECT_EQ(displays.tunes.back().tune, 20);
+        EXPECT_EQ(tuner.lastUpdate().tune, 20);
     }
 
     TEST(TunerDisplayUpdates, SettingsBeforeAnyPitch)
