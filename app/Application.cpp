@@ -212,8 +212,9 @@ int runApplication(int argc, char** argv)
     controller.applicationWillTerminate();
     mainThread->close();
     tuner.setCaptureObserver(nullptr);
+    reporter.reset();
     window.reset();
-    // Joins the back-end's threads; the terminated tuner never calls it again.
+    // Joins the back-end's threads; the terminated tuner has let go of it.
     hardware.reset();
     return status;
 }

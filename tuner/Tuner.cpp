@@ -156,10 +156,21 @@ void Tuner::setStatusIndicator(StatusDisplay* display)
 
 void Tuner::applicationWillTerminate()
 {
+    // The program may destroy the hardware once this returns, so the tuner
+    // lets go of it for good: first of its listener, outside the capture lock
+    // that a running listener may be waiting for, then of capture.
+    AudioHardware* hardware = nullptr;
+    {
+        std::lock_guard lock(captureMutex_);
+        hardware = hardware_;
+    }
+    if (hardware != nullptr)
+        hardware->removePropertyListener(&Tuner::propertyListener, this);
     {
         std::lock_guard lock(captureMutex_);
         stopLocked();
         terminated_ = true;
+        hardware_ = nullptr;
         setCaptureState(CaptureState::Terminated);
     }
     defaults_.setInteger(kReferencePitchKey, referencePitch());
@@ -205,6 +216,8 @@ void Tuner::stop()
 bool Tuner::setInputDevice(AudioDeviceID device)
 {
     std::lock_guard lock(captureMutex_);
+    if (terminated_)
+        return false;
     return setInputDeviceLocked(device);
 }
 

@@ -155,7 +155,8 @@ public:
     /// Stops capture and prepares the analysis for `device`: reads its
     /// properties, sizes the buffers from its sample rate and scales the
     /// analysis to it. Does not start capture. False (with the state
-    /// FormatUnusable) when its format cannot be read or analysed.
+    /// FormatUnusable) when its format cannot be read or analysed, and after
+    /// termination, when it does nothing.
     bool setInputDevice(AudioDeviceID device);
     /// The default input device changed: stop, then start on the new one.
     /// Does nothing after termination.
@@ -168,9 +169,10 @@ public:
     /// Set before `start`; null detaches.
     void setCaptureObserver(CaptureObserver* observer);
 
-    /// Stops capture for good (no device change restarts it) and writes the
-    /// three settings to the user defaults, the only place they are written.
-    /// Main thread.
+    /// Stops capture for good (no device change restarts it), lets go of the
+    /// audio hardware, which may be destroyed once this returns, and writes
+    /// the three settings to the user defaults, the only place they are
+    /// written. Main thread; not from a property listener.
     void applicationWillTerminate();
 
     /// Prepares the analysis for a device delivering `format`: a new empty

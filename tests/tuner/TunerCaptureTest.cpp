@@ -10,6 +10,7 @@
 
 #include <atomic>
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 #include <thread>
 #include <vector>
@@ -213,9 +214,28 @@ namespace {
         EXPECT_EQ(rig.hardware.runningCount(), 0u);
         rig.switchTo(second);
         rig.tuner.start();
+        EXPECT_FALSE(rig.tuner.setInputDevice(second));
         EXPECT_EQ(rig.hardware.runningCount(), 0u);
         EXPECT_EQ(rig.tuner.captureState(), CaptureState::Terminated);
     }
+
+    // The program destroys its back-end after termination, while the shared
+    // tuner lives on.
+    TEST(TunerCapture, TerminationLetsGoOfTheHardware)
+    {
+        auto hardware = std::make_unique<SimulatedAudioHardware>();
+        MemoryUserDefaults defaults;
+        QueuedMainThread mainThread;
+        const AudioDeviceID device = hardware->addDevice(test::floatFormat(44100));
+        hardware->setDefaultInputDevice(device);
+        Tuner tuner(defaults, mainThread, hardware.get());
+        tuner.start();
+        tuner.applicationWillTerminate();
+        hardware.reset();
+        tuner.start();
+        EXPECT_FALSE(tuner.setInputDevice(device));
+        tuner.applicationWillTerminate();
+    } // and the tuner's destructor must not reach for it either
 
     TEST(TunerCapture, ATunerGoneStopsCaptureAndListening)
     {
