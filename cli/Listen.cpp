@@ -7,6 +7,7 @@
 #include "cli/ListenSession.h"
 #include "cli/RecordFormat.h"
 #include "cli/StatusLine.h"
+#include "cli/StopSignals.h"
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/QueuedMainThread.h"
 #include "desktop/Readiness.h"
@@ -14,14 +15,11 @@
 
 #include <algorithm>
 #include <chrono>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <pthread.h>
 #include <string>
 #include <sys/ioctl.h>
 #include <unistd.h>
@@ -33,42 +31,9 @@ namespace {
 
     using Clock = std::chrono::steady_clock;
 
-    // Keeps SIGINT and SIGTERM from every thread, so that they end `wait`
-    // instead of the process. Made before any other thread starts, since new
-    // threads inherit the mask.
-    class StopSignals {
-    public:
-        StopSignals()
-        {
-            sigemptyset(&set_);
-            sigaddset(&set_, SIGINT);
-            sigaddset(&set_, SIGTERM);
-            pthread_sigmask(SIG_BLOCK, &set_, &previous_);
-        }
-        ~StopSignals()
-        {
-            // A second Ctrl-C during shutdown is taken as part of the first.
-            const timespec now { 0, 0 };
-            while (sigtimedwait(&set_, nullptr, &now) > 0) { }
-            pthread_sigmask(SIG_SETMASK, &previous_, nullptr);
-        }
-        StopSignals(const StopSignals&) = delete;
-        StopSignals& operator=(const StopSignals&) = delete;
-
-        /// Sleeps for `timeout` at most; true when a stop signal came.
-        bool wait(Clock::duration timeout)
-        {
-            const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                std::max(timeout, Clock::duration {}));
-            const timespec delay { static_cast<std::time_t>(ns.count() / 1'000'000'000),
-                static_cast<long>(ns.count() % 1'000'000'000) };
-            return sigtimedwait(&set_, nullptr, &delay) > 0;
-        }
-
-    private:
-        sigset_t set_ {};
-        sigset_t previous_ {};
-    };
+    // How long a write may stay blocked after a stop signal before the
+    // process ends without finishing it: two of these stay under a second.
+    constexpr std::chrono::milliseconds kBlockedOutputGrace { 400 };
 
     std::size_t terminalWidth()
     {
@@ -79,12 +44,18 @@ namespace {
     }
 
     // Standard output, flushed at once so that a redrawn line shows, and
-    // standard error.
-    ListenSink consoleSink()
+    // standard error; either may block, and a stop must still end the run.
+    ListenSink consoleSink(StopSignals& signals)
     {
         return {
-            [](std::string_view text) { return writeOutput(text) && std::fflush(stdout) == 0; },
-            [](std::string_view message) { reportError(message); },
+            [&signals](std::string_view text) {
+                const StopSignals::Writing writing(signals);
+                return writeOutput(text) && std::fflush(stdout) == 0;
+            },
+            [&signals](std::string_view message) {
+                const StopSignals::Writing writing(signals);
+                reportError(message);
+            },
             terminalWidth,
         };
     }
@@ -179,7 +150,7 @@ int runListen(std::span<const std::string_view> args)
     const bool terminal = ::isatty(STDOUT_FILENO) == 1;
     const ListenDisplay display = chooseDisplay(options.format, terminal);
 
-    StopSignals signals;
+    StopSignals signals(kBlockedOutputGrace, ListenSession::kOutputFailed);
     Readiness::ofProcess().announce();
 
     // The hardware outlives the tuner, which captures from it.
@@ -214,7 +185,8 @@ int runListen(std::span<const std::string_view> args)
             return file->error();
         },
     };
-    ListenSession session(std::move(settings), std::move(source), consoleSink(), Clock::now());
+    ListenSession session(
+        std::move(settings), std::move(source), consoleSink(signals), Clock::now());
     CaptureNews news(mainThread, session);
 
     Tuner tuner(defaults, mainThread, hardware);

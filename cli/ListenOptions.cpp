@@ -123,12 +123,14 @@ away or the device changes while it runs. An input device whose format the
 tuner cannot use is named in one line, and it waits for another.
 
 It stops on Ctrl-C (SIGINT) or SIGTERM, after --duration, or at the end of
-the --input file unless --loop is given.
+the --input file unless --loop is given. A stop ends it within a second even
+while its output is blocked (a pipe nobody reads, a terminal held with
+Ctrl-S); what could not be written then is lost.
 
 Exit status: 0 when it stopped as asked or the file was played through; 1
 when --input FILE cannot be played, or when --duration is given and there is
-no usable input device after about a second; 2 when the options were wrong
-or the output could not be written.
+no usable input device after about a second; 2 when the options were wrong,
+the output could not be written, or a stop found it blocked.
 )";
 }
 

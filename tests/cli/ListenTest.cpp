@@ -12,10 +12,12 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pty.h>
 #include <signal.h>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -156,6 +158,37 @@ namespace {
                 EXPECT_TRUE(records[i].starts_with("{\"block\":" + std::to_string(i) + ","))
                     << records[i];
         }
+    }
+
+    // A pipe that nobody reads: once it is full every write blocks, and a
+    // stop must end the run all the same.
+    TEST(Listen, AStopEndsItWhileItsOutputIsBlocked)
+    {
+        TempDir dir;
+        const std::string path = writeTwoNotes(dir);
+        const std::string fifo = dir.file("out.fifo");
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0) << std::strerror(errno);
+        const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        ASSERT_GE(reader, 0) << std::strerror(errno);
+        // One page, so that it fills in a second of records.
+        ASSERT_GT(::fcntl(reader, F_SETPIPE_SZ, 4096), 0) << std::strerror(errno);
+        ChildProcess listen(cli({ "listen", "--input", path, "--loop", "--format", "jsonl" }),
+            { .out = ChildOutput::file(fifo) });
+        ASSERT_TRUE(listen.started()) << listen.startError();
+
+        // Its main thread waits in the pipe's write, for room that never comes.
+        const std::string wchan = "/proc/" + std::to_string(listen.pid()) + "/wchan";
+        const auto end = Clock::now() + 30s;
+        const auto writing = [&] { return readBytes(wchan).ends_with("pipe_write"); };
+        while (!writing() && Clock::now() < end)
+            std::this_thread::sleep_for(20ms);
+        ASSERT_TRUE(writing()) << readBytes(wchan);
+
+        listen.signal(SIGTERM);
+        const std::optional<int> status = listen.wait(10s);
+        ::close(reader);
+        ASSERT_TRUE(status.has_value()) << "still running, killed";
+        EXPECT_EQ(*status, 2) << "its output was cut short";
     }
 
     TEST(Listen, WithoutASoundServerItSaysSoAndGivesUpAfterItsDuration)

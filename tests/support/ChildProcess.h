@@ -77,6 +77,8 @@ public:
     /// False when it could not be run; `startError()` says why.
     bool started() const { return pid_ > 0; }
     const std::string& startError() const { return startError_; }
+    /// Its process id, while it runs.
+    pid_t pid() const { return pid_; }
 
     /// True until it has ended (and has been collected).
     bool running();
