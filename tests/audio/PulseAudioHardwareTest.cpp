@@ -192,8 +192,11 @@ namespace {
         hardware().addPropertyListener(&PropertyLog::listener, &log);
         hardware().addPropertyListener(&PropertyLog::listener, &removed);
         const AudioDeviceID at44 = waitForDefault();
+        // The first snapshot tells of the default input, the default output
+        // and the device list, in that order: all told before counting anew.
         ASSERT_TRUE(waitFor([&] {
-            return log.count(AudioHardwareProperty::DefaultInputDevice) == 1;
+            return log.count(AudioHardwareProperty::DefaultInputDevice) == 1
+                && log.count(AudioHardwareProperty::Devices) == 1;
         })) << "the first snapshot is a change from no device";
         hardware().removePropertyListener(&PropertyLog::listener, &removed);
         removed.clear();
