@@ -6,6 +6,7 @@
 
 #include "tests/support/AudioFiles.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/SoundServer.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -28,20 +29,13 @@ namespace clefmark::test {
 /// A PulseAudio daemon of the test's own.
 ///
 /// Creating one points this process's environment at it (PULSE_SERVER,
-/// PULSE_RUNTIME_PATH, PULSE_STATE_PATH, HOME), so do it before creating any
-/// client, and keep one alive at a time. The daemon runs as the current user
-/// (root included) with no autospawn, no idle exit, and this script:
-/// two null sinks, `kSink44` at 44100 Hz and `kSink48` at 48000 Hz (both
-/// s16le stereo, without rewinds, so a recorder joining does not push the
-/// next sound a second back), whose monitors `kSource44`/`kSource48` are the
-/// sources; the default sink and source are the 44100 Hz ones.
-class PulseDaemon {
+/// PULSE_RUNTIME_PATH, PULSE_STATE_PATH, HOME). The daemon runs as the
+/// current user (root included) with no autospawn, no idle exit, and a script
+/// that sets up the sinks and sources of SoundServer (the null sinks s16le
+/// stereo, without rewinds, so a recorder joining does not push the next
+/// sound a second back).
+class PulseDaemon final : public SoundServer {
 public:
-    static constexpr const char* kSink44 = "clefmark_44k";
-    static constexpr const char* kSink48 = "clefmark_48k";
-    static constexpr const char* kSource44 = "clefmark_44k.monitor";
-    static constexpr const char* kSource48 = "clefmark_48k.monitor";
-
     /// Why the daemon cannot run here, or empty when it can.
     static std::string unavailableReason()
     {
@@ -88,17 +82,12 @@ public:
             start();
     }
 
-    ~PulseDaemon() { kill(SIGTERM); }
+    ~PulseDaemon() override { kill(SIGTERM); }
 
-    PulseDaemon(const PulseDaemon&) = delete;
-    PulseDaemon& operator=(const PulseDaemon&) = delete;
-
-    /// Starts the daemon and waits until it accepts connections. Throws with
-    /// the daemon's log when it does not come up within 10 s. The daemon is
-    /// killed when the calling thread ends, so a test that crashes or is
-    /// killed by its timeout leaves no daemon behind: call it from the
-    /// thread that runs the test.
-    void start()
+    /// Starts the daemon and waits until it accepts connections, within 10 s.
+    /// The daemon is killed when the calling thread ends, so a test that
+    /// crashes or is killed by its timeout leaves no daemon behind.
+    void start() override
     {
         if (daemon_)
             return;
@@ -117,7 +106,7 @@ public:
         }
 
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!acceptsConnections()) {
+        while (!acceptsConnections(socket_)) {
             if (!daemon_->running()) {
                 daemon_.reset();
                 throw std::runtime_error("pulseaudio exited at start:\n" + readBytes(log));
@@ -131,9 +120,7 @@ public:
         }
     }
 
-    /// Ends the daemon with `signal` (SIGKILL: as if it crashed) and waits
-    /// until it is gone. Harmless when it is not running.
-    void kill(int signal = SIGKILL)
+    void kill(int signal = SIGKILL) override
     {
         if (!daemon_)
             return;
@@ -142,56 +129,26 @@ public:
         daemon_.reset();
     }
 
-    /// Freezes (SIGSTOP) or thaws (SIGCONT) the running daemon: a server
-    /// that accepts requests but never answers.
-    void freeze()
+    void freeze() override
     {
         if (daemon_)
             daemon_->signal(SIGSTOP);
     }
-    void thaw()
+    void thaw() override
     {
         if (daemon_)
             daemon_->signal(SIGCONT);
     }
 
-    bool running() const { return daemon_ != nullptr; }
-
-    /// Runs `pactl` with `args` against this daemon; true when it succeeded.
-    /// Its output is in `lastOutput()`.
-    bool pactl(std::initializer_list<std::string> args)
-    {
-        std::vector<std::string> argv { "pactl" };
-        argv.insert(argv.end(), args.begin(), args.end());
-        ChildProcess pactl(argv, { .err = ChildOutput::withStandardOutput() });
-        const std::optional<int> status = pactl.wait(std::chrono::seconds(30));
-        lastOutput_ = pactl.out();
-        return status == 0;
-    }
-    const std::string& lastOutput() const { return lastOutput_; }
+    bool running() const override { return daemon_ != nullptr; }
 
     /// The daemon's log so far, for failure messages.
-    std::string log() const { return readBytes(dir_.file("daemon.log")); }
+    std::string log() const override { return readBytes(dir_.file("daemon.log")); }
 
 private:
-    bool acceptsConnections() const
-    {
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        if (fd < 0)
-            return false;
-        sockaddr_un address {};
-        address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, socket_.c_str(), sizeof(address.sun_path) - 1);
-        const bool ok
-            = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
-        ::close(fd);
-        return ok;
-    }
-
     TempDir dir_;
     std::string socket_;
     std::unique_ptr<ChildProcess> daemon_;
-    std::string lastOutput_;
 };
 
 } // namespace clefmark::test

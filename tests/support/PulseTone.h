@@ -1,5 +1,5 @@
 // A tone played into a sink of the sound server named by the environment
-// (see PulseDaemon.h), through a playback stream of our own: silence until
+// (see SoundServer.h), through a playback stream of our own: silence until
 // asked, then a sine from phase 0, and the time the server plays the tone's
 // first sample.
 #pragma once
