@@ -1,10 +1,10 @@
-// The PulseAudio back-end against a private daemon (tests/support/PulseDaemon.h):
-// the snapshot of sources, the notifications, capture, and a server that is
-// missing, frozen or restarted.
+// The PulseAudio back-end against a private server, PulseAudio and PipeWire
+// in turn (tests/support/SoundServers.h): the snapshot of sources, the
+// notifications, capture, and a server that is missing, frozen or restarted.
 #include "audio/PulseAudioHardware.h"
 
-#include "tests/support/PulseDaemon.h"
 #include "tests/support/PulseTone.h"
+#include "tests/support/SoundServers.h"
 
 #include <array>
 #include <atomic>
@@ -20,7 +20,8 @@ namespace clefmark {
 namespace {
 
     using namespace std::chrono_literals;
-    using test::PulseDaemon;
+    using test::SoundServer;
+    using test::SoundServerKind;
 
     // Polls `done` until it holds or `limit` passes; the limit only keeps a
     // broken back-end from hanging the test, it measures nothing.
@@ -97,13 +98,16 @@ namespace {
         std::atomic<std::size_t> count { 0 };
     };
 
-    class PulseHardware : public testing::Test {
+    class PulseHardware : public testing::TestWithParam<SoundServerKind> {
     protected:
         void SetUp() override
         {
-            if (const std::string reason = PulseDaemon::unavailableReason(); !reason.empty())
+            if (const std::string reason = test::unavailableReason(GetParam()); !reason.empty()) {
+                if (test::soundServersRequired())
+                    FAIL() << reason << " (and CLEFMARK_REQUIRE_SERVERS=1)";
                 GTEST_SKIP() << reason;
-            daemon = std::make_unique<PulseDaemon>(startDaemon);
+            }
+            daemon = test::makeSoundServer(GetParam(), startDaemon);
         }
 
         // The back-end comes after the daemon, whose environment it reads.
@@ -135,13 +139,13 @@ namespace {
         }
 
         bool startDaemon = true;
-        std::unique_ptr<PulseDaemon> daemon;
+        std::unique_ptr<SoundServer> daemon;
         std::unique_ptr<PulseAudioHardware> backEnd;
 
         void TearDown() override { backEnd.reset(); }
     };
 
-    TEST_F(PulseHardware, ReportsTheDefaultSourceAtItsOwnFormatWithStableIds)
+    TEST_P(PulseHardware, ReportsTheDefaultSourceAtItsOwnFormatWithStableIds)
     {
         const AudioDeviceID at44 = waitForDefault();
         EXPECT_TRUE(hardware().serverConnected());
@@ -161,7 +165,7 @@ namespace {
         EXPECT_TRUE(hardware().bufferFrameSize(at44, frames));
         EXPECT_EQ(frames, 441u);
 
-        const AudioDeviceID at48 = switchDefaultSource(PulseDaemon::kSource48, at44);
+        const AudioDeviceID at48 = switchDefaultSource(SoundServer::kSource48, at44);
         EXPECT_NE(at48, kNoAudioDevice);
         EXPECT_NE(at48, at44);
         ASSERT_TRUE(hardware().streamFormat(at48, format));
@@ -169,7 +173,7 @@ namespace {
         EXPECT_TRUE(hardware().bufferFrameSize(at48, frames));
         EXPECT_EQ(frames, 480u);
 
-        EXPECT_EQ(switchDefaultSource(PulseDaemon::kSource44, at48), at44)
+        EXPECT_EQ(switchDefaultSource(SoundServer::kSource44, at48), at44)
             << "ids are per source name";
 
         // A device that is not there: every query fails and leaves its output.
@@ -185,7 +189,7 @@ namespace {
         EXPECT_FALSE(hardware().streamFormat(kNoAudioDevice, untouched));
     }
 
-    TEST_F(PulseHardware, NotifiesTheDefaultInputOnlyWhenTheDefaultSourceChanges)
+    TEST_P(PulseHardware, NotifiesTheDefaultInputOnlyWhenTheDefaultSourceChanges)
     {
         PropertyLog log;
         PropertyLog removed;
@@ -203,14 +207,14 @@ namespace {
         log.clear();
 
         // The default sink alone: a server change event, but not the input's.
-        ASSERT_TRUE(daemon->pactl({ "set-default-sink", PulseDaemon::kSink48 }))
+        ASSERT_TRUE(daemon->pactl({ "set-default-sink", SoundServer::kSink48 }))
             << daemon->lastOutput();
         ASSERT_TRUE(
             waitFor([&] { return log.count(AudioHardwareProperty::DefaultOutputDevice) == 1; }));
         EXPECT_EQ(log.count(AudioHardwareProperty::DefaultInputDevice), 0);
         EXPECT_EQ(hardware().defaultInputDevice(), at44);
 
-        ASSERT_TRUE(daemon->pactl({ "set-default-source", PulseDaemon::kSource48 }))
+        ASSERT_TRUE(daemon->pactl({ "set-default-source", SoundServer::kSource48 }))
             << daemon->lastOutput();
         ASSERT_TRUE(
             waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 1; }));
@@ -218,7 +222,7 @@ namespace {
 
         // Everything from the source change has been told once the next change's
         // notification arrives: the server sends events in order.
-        ASSERT_TRUE(daemon->pactl({ "set-default-sink", PulseDaemon::kSink44 }))
+        ASSERT_TRUE(daemon->pactl({ "set-default-sink", SoundServer::kSink44 }))
             << daemon->lastOutput();
         ASSERT_TRUE(
             waitFor([&] { return log.count(AudioHardwareProperty::DefaultOutputDevice) == 2; }));
@@ -236,10 +240,10 @@ namespace {
         hardware().removePropertyListener(&PropertyLog::listener, &log);
     }
 
-    TEST_F(PulseHardware, DeliversContiguousCyclesOfAboutTenMilliseconds)
+    TEST_P(PulseHardware, DeliversContiguousCyclesOfAboutTenMilliseconds)
     {
         const AudioDeviceID device = waitForDefault();
-        test::TonePlayer tone(PulseDaemon::kSink44, 44100);
+        test::TonePlayer tone(SoundServer::kSink44, 44100);
         tone.play(440.0, 0.5);
 
         CycleLog log;
@@ -286,7 +290,7 @@ namespace {
         EXPECT_EQ(log.size(), after);
     }
 
-    TEST_F(PulseHardware, ControlOfWhatIsNotBoundOrRunning)
+    TEST_P(PulseHardware, ControlOfWhatIsNotBoundOrRunning)
     {
         const AudioDeviceID device = waitForDefault();
         CycleLog log;
@@ -310,7 +314,7 @@ namespace {
         })) << daemon->lastOutput();
     }
 
-    TEST_F(PulseHardware, StopDoesNotWaitForTheServer)
+    TEST_P(PulseHardware, StopDoesNotWaitForTheServer)
     {
         const AudioDeviceID device = waitForDefault();
         CycleLog log;
@@ -333,7 +337,7 @@ namespace {
         PulseHardwareWithoutServer() { startDaemon = false; }
     };
 
-    TEST_F(PulseHardwareWithoutServer, ANewDaemonIsFoundAndNotified)
+    TEST_P(PulseHardwareWithoutServer, ANewDaemonIsFoundAndNotified)
     {
         PropertyLog log;
         testing::internal::CaptureStderr();
@@ -352,7 +356,7 @@ namespace {
         hardware().removePropertyListener(&PropertyLog::listener, &log);
     }
 
-    TEST_F(PulseHardware, ARestartedDaemonIsFoundAgain)
+    TEST_P(PulseHardware, ARestartedDaemonIsFoundAgain)
     {
         PropertyLog log;
         hardware().addPropertyListener(&PropertyLog::listener, &log);
@@ -387,6 +391,9 @@ namespace {
         EXPECT_TRUE(waitFor([&] { return cycles.size() > 0; }));
         hardware().removePropertyListener(&PropertyLog::listener, &log);
     }
+
+    INSTANTIATE_TEST_SUITE_P(, PulseHardware, testing::ValuesIn(test::kSoundServers));
+    INSTANTIATE_TEST_SUITE_P(, PulseHardwareWithoutServer, testing::ValuesIn(test::kSoundServers));
 
 } // namespace
 } // namespace clefmark

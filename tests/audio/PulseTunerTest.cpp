@@ -1,13 +1,13 @@
-// The tuner capturing through the PulseAudio back-end from a private daemon:
-// a tone played into a sink comes out as a note on the displays, capture
-// follows the default source to another rate, and resumes by itself after
-// the sound server has restarted.
+// The tuner capturing through the PulseAudio back-end from a private server,
+// PulseAudio and PipeWire in turn: a tone played into a sink comes out as a
+// note on the displays, capture follows the default source to another rate,
+// and resumes by itself after the sound server has restarted.
 #include "audio/PulseAudioHardware.h"
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/QueuedMainThread.h"
-#include "tests/support/PulseDaemon.h"
 #include "tests/support/PulseTone.h"
 #include "tests/support/Recorders.h"
+#include "tests/support/SoundServers.h"
 #include "tuner/Tuner.h"
 
 #include <algorithm>
@@ -23,7 +23,8 @@ namespace clefmark {
 namespace {
 
     using namespace std::chrono_literals;
-    using test::PulseDaemon;
+    using test::SoundServer;
+    using test::SoundServerKind;
 
     constexpr double kA4 = 440.0; // note 57
     constexpr int kNoteA4 = 57;
@@ -60,13 +61,16 @@ namespace {
         Entry last_;
     };
 
-    class PulseTuner : public testing::Test {
+    class PulseTuner : public testing::TestWithParam<SoundServerKind> {
     protected:
         void SetUp() override
         {
-            if (const std::string reason = PulseDaemon::unavailableReason(); !reason.empty())
+            if (const std::string reason = test::unavailableReason(GetParam()); !reason.empty()) {
+                if (test::soundServersRequired())
+                    FAIL() << reason << " (and CLEFMARK_REQUIRE_SERVERS=1)";
                 GTEST_SKIP() << reason;
-            daemon = std::make_unique<PulseDaemon>();
+            }
+            daemon = test::makeSoundServer(GetParam());
             hardware = std::make_unique<PulseAudioHardware>("Clefmark test");
             tuner = std::make_unique<Tuner>(defaults, mainThread, hardware.get());
             log = std::make_unique<CaptureLog>(*tuner);
@@ -114,7 +118,7 @@ namespace {
             });
         }
 
-        std::unique_ptr<PulseDaemon> daemon;
+        std::unique_ptr<SoundServer> daemon;
         std::unique_ptr<PulseAudioHardware> hardware;
         MemoryUserDefaults defaults;
         QueuedMainThread mainThread;
@@ -123,47 +127,47 @@ namespace {
         std::unique_ptr<CaptureLog> log;
     };
 
-    TEST_F(PulseTuner, ShowsAToneFromTheDefaultSource)
+    TEST_P(PulseTuner, ShowsAToneFromTheDefaultSource)
     {
         tuner->start();
         ASSERT_TRUE(runUntil([&] { return running(2004); })) << daemon->log();
-        test::TonePlayer tone(PulseDaemon::kSink44, 44100);
+        test::TonePlayer tone(SoundServer::kSink44, 44100);
         tone.play(kA4);
         EXPECT_TRUE(showsNote(kNoteA4));
         EXPECT_FALSE(displays.levels.empty());
     }
 
-    TEST_F(PulseTuner, FollowsTheDefaultSourceToAnotherRate)
+    TEST_P(PulseTuner, FollowsTheDefaultSourceToAnotherRate)
     {
         tuner->start();
         ASSERT_TRUE(runUntil([&] { return running(2004); })) << daemon->log();
         const AudioDeviceID at44 = log->last().device;
         // A different note on each sink tells which one the tuner hears.
-        test::TonePlayer tone44(PulseDaemon::kSink44, 44100);
-        test::TonePlayer tone48(PulseDaemon::kSink48, 48000);
+        test::TonePlayer tone44(SoundServer::kSink44, 44100);
+        test::TonePlayer tone48(SoundServer::kSink48, 48000);
         tone44.play(kA4);
         tone48.play(kE4);
         ASSERT_TRUE(showsNote(kNoteA4));
 
-        ASSERT_TRUE(daemon->pactl({ "set-default-source", PulseDaemon::kSource48 }))
+        ASSERT_TRUE(daemon->pactl({ "set-default-source", SoundServer::kSource48 }))
             << daemon->lastOutput();
         ASSERT_TRUE(runUntil([&] { return running(2181); }));
         EXPECT_NE(log->last().device, at44);
         EXPECT_TRUE(showsNote(kNoteE4));
 
-        ASSERT_TRUE(daemon->pactl({ "set-default-source", PulseDaemon::kSource44 }))
+        ASSERT_TRUE(daemon->pactl({ "set-default-source", SoundServer::kSource44 }))
             << daemon->lastOutput();
         ASSERT_TRUE(runUntil([&] { return running(2004); }));
         EXPECT_EQ(log->last().device, at44);
         EXPECT_TRUE(showsNote(kNoteA4));
     }
 
-    TEST_F(PulseTuner, ResumesByItselfAfterTheServerRestarts)
+    TEST_P(PulseTuner, ResumesByItselfAfterTheServerRestarts)
     {
         tuner->start();
         ASSERT_TRUE(runUntil([&] { return running(2004); })) << daemon->log();
         {
-            test::TonePlayer tone(PulseDaemon::kSink44, 44100);
+            test::TonePlayer tone(SoundServer::kSink44, 44100);
             tone.play(kA4);
             ASSERT_TRUE(showsNote(kNoteA4));
             daemon->kill(SIGKILL);
@@ -172,10 +176,12 @@ namespace {
 
         daemon->start();
         ASSERT_TRUE(runUntil([&] { return running(2004); })) << daemon->log();
-        test::TonePlayer tone(PulseDaemon::kSink44, 44100);
+        test::TonePlayer tone(SoundServer::kSink44, 44100);
         tone.play(kE4);
         EXPECT_TRUE(showsNote(kNoteE4));
     }
+
+    INSTANTIATE_TEST_SUITE_P(, PulseTuner, testing::ValuesIn(test::kSoundServers));
 
 } // namespace
 } // namespace clefmark
