@@ -15,7 +15,7 @@ namespace clefmark {
 struct PulseAudioHardware::Impl {
     explicit Impl(std::string applicationName)
         : connection(std::move(applicationName), notifier)
-        , recorder(connection)
+        , recorder(connection, notifier)
     {
     }
     ~Impl();

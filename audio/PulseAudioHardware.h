@@ -94,6 +94,9 @@ public:
     /// its source: when the default source changes, the server does not move
     /// it (resampled) but the listeners are told, so the tuner restarts on
     /// the new source at its own rate.
+    /// When the server ends the stream by itself (or it fails), the
+    /// listeners are told DeviceStreamEnded, at most once a second; the
+    /// server going away is told as the default input gone instead.
     bool start(AudioDeviceID device, AudioDeviceIOProc proc) override;
     bool stop(AudioDeviceID device, AudioDeviceIOProc proc) override;
 

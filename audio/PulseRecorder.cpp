@@ -7,13 +7,21 @@
 
 namespace clefmark {
 
+namespace {
+
+    // At most one DeviceStreamEnded a second, hence at most one restart.
+    constexpr auto kEndedInterval = std::chrono::seconds(1);
+
+} // namespace
+
 std::uint32_t PulseRecorder::cycleFrames(std::uint32_t rate)
 {
     return static_cast<std::uint32_t>(std::uint64_t { rate } * kCycleUsec / PA_USEC_PER_SEC);
 }
 
-PulseRecorder::PulseRecorder(PulseConnection& connection)
+PulseRecorder::PulseRecorder(PulseConnection& connection, PropertyNotifier& notifier)
     : connection_(connection)
+    , notifier_(notifier)
 {
 }
 
@@ -87,6 +95,7 @@ bool PulseRecorder::start(AudioDeviceID device, AudioDeviceIOProc proc)
         return false;
 
     auto capture = std::make_unique<Capture>();
+    capture->owner = this;
     capture->device = device;
     capture->proc = proc;
     capture->clientData = binding->clientData;
@@ -106,6 +115,7 @@ bool PulseRecorder::start(AudioDeviceID device, AudioDeviceIOProc proc)
     if (stream == nullptr)
         return false;
     pa_stream_set_read_callback(stream, &readCallback, capture.get());
+    pa_stream_set_state_callback(stream, &stateCallback, capture.get());
 
     pa_buffer_attr attr {};
     attr.maxlength = static_cast<std::uint32_t>(-1);
@@ -120,11 +130,13 @@ bool PulseRecorder::start(AudioDeviceID device, AudioDeviceIOProc proc)
         = static_cast<pa_stream_flags_t>(PA_STREAM_ADJUST_LATENCY | PA_STREAM_DONT_MOVE);
     if (pa_stream_connect_record(stream, source.name.c_str(), &attr, flags) < 0) {
         pa_stream_set_read_callback(stream, nullptr, nullptr);
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
         pa_stream_unref(stream);
         return false;
     }
     capture->stream = stream;
     binding->capture = std::move(capture);
+    binding->ended = false;
     return true;
 }
 
@@ -150,6 +162,11 @@ void PulseRecorder::stopAll()
         if (binding.capture != nullptr)
             teardown(*binding.capture);
     bindings_.clear();
+    if (endedTimer_ != nullptr) {
+        pa_mainloop_api* api = pa_threaded_mainloop_get_api(connection_.loop());
+        api->time_free(endedTimer_);
+        endedTimer_ = nullptr;
+    }
 }
 
 void PulseRecorder::releaseRetiring()
@@ -176,6 +193,7 @@ void PulseRecorder::teardown(Capture& capture)
     if (stream == nullptr)
         return;
     pa_stream_set_read_callback(stream, nullptr, nullptr);
+    pa_stream_set_state_callback(stream, nullptr, nullptr);
     switch (pa_stream_get_state(stream)) {
     case PA_STREAM_READY: {
         // Sends the request and returns; the server's answer is not awaited.
@@ -195,6 +213,68 @@ void PulseRecorder::teardown(Capture& capture)
     default:
         pa_stream_unref(stream);
         break;
+    }
+}
+
+void PulseRecorder::stateCallback(pa_stream* stream, void* userdata)
+{
+    const pa_stream_state_t state = pa_stream_get_state(stream);
+    if (state == PA_STREAM_FAILED || state == PA_STREAM_TERMINATED) {
+        auto& capture = *static_cast<Capture*>(userdata);
+        capture.owner->captureEnded(capture);
+    }
+}
+
+// libpulse holds a reference to the stream while its state callback runs, so
+// the capture may drop ours here.
+void PulseRecorder::captureEnded(Capture& capture)
+{
+    // A stream that fails with its context is no news of its own: the
+    // connection reports the server gone, and the tuner follows that.
+    pa_context* context = pa_stream_get_context(capture.stream);
+    const bool serverGone = context == nullptr || pa_context_get_state(context) != PA_CONTEXT_READY;
+    for (Binding& binding : bindings_) {
+        if (binding.capture.get() != &capture)
+            continue;
+        teardown(capture);
+        binding.capture.reset();
+        binding.ended = !serverGone;
+        if (!serverGone)
+            postEnded();
+        return;
+    }
+}
+
+void PulseRecorder::postEnded()
+{
+    if (endedTimer_ != nullptr)
+        return; // one is waiting already and will tell of this one too
+    const auto now = std::chrono::steady_clock::now();
+    if (now - lastEndedPost_ >= kEndedInterval) {
+        lastEndedPost_ = now;
+        notifier_.post(AudioHardwareProperty::DeviceStreamEnded);
+        return;
+    }
+    const auto wait = std::chrono::duration_cast<std::chrono::microseconds>(
+        lastEndedPost_ + kEndedInterval - now);
+    struct timeval when { };
+    pa_gettimeofday(&when);
+    pa_timeval_add(&when, static_cast<pa_usec_t>(wait.count()));
+    pa_mainloop_api* api = pa_threaded_mainloop_get_api(connection_.loop());
+    endedTimer_ = api->time_new(api, &when, &endedTimerCallback, this);
+}
+
+void PulseRecorder::endedTimerCallback(
+    pa_mainloop_api* api, pa_time_event* event, const struct timeval*, void* userdata)
+{
+    auto* self = static_cast<PulseRecorder*>(userdata);
+    api->time_free(event);
+    self->endedTimer_ = nullptr;
+    const bool waiting = std::any_of(self->bindings_.begin(), self->bindings_.end(),
+        [](const Binding& binding) { return binding.ended; });
+    if (waiting) {
+        self->lastEndedPost_ = std::chrono::steady_clock::now();
+        self->notifier_.post(AudioHardwareProperty::DeviceStreamEnded);
     }
 }
 
@@ -231,7 +311,7 @@ void PulseRecorder::readCallback(pa_stream* stream, std::size_t, void* userdata)
         const void* data = nullptr;
         std::size_t bytes = 0;
         if (pa_stream_peek(stream, &data, &bytes) < 0)
-            return; // the stream failed; its context's failure reports it
+            return; // the stream failed; its state callback reports it
         if (bytes == 0)
             return; // nothing more buffered
         deliver(capture, data, bytes);

@@ -8,11 +8,23 @@
 // for the reply, so `stop` is never held up by the server. A stream stopped
 // before the server has answered its creation cannot be disconnected yet: it
 // loses its read callback at once and is finished off by its state callback.
+//
+// The server may also end a running stream by itself: `kill-source-output`,
+// its source unloaded (or unloaded and loaded again under the same name, which
+// leaves the snapshot unchanged), a module reloaded or crashing. Nothing else
+// tells of that, so every live stream has a state callback: the capture is
+// dropped on the loop thread and DeviceStreamEnded is posted for the tuner to
+// restart. A stream that the new source refuses at once would fail again
+// straight away, so the posts are at most one a second; a post that has to
+// wait goes out from a timer, and only if the capture has not been restarted
+// meanwhile (by a default change, say).
 #pragma once
 
+#include "audio/PropertyNotifier.h"
 #include "audio/PulseConnection.h"
 #include "tuner/AudioHardware.h"
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <pulse/pulseaudio.h>
@@ -33,7 +45,8 @@ public:
     /// The frames per cycle asked of the server at `rate`.
     static std::uint32_t cycleFrames(std::uint32_t rate);
 
-    explicit PulseRecorder(PulseConnection& connection);
+    /// Tells `notifier` of streams that the server ended.
+    PulseRecorder(PulseConnection& connection, PropertyNotifier& notifier);
 
     PulseRecorder(const PulseRecorder&) = delete;
     PulseRecorder& operator=(const PulseRecorder&) = delete;
@@ -43,8 +56,8 @@ public:
     bool start(AudioDeviceID device, AudioDeviceIOProc proc);
     bool stop(AudioDeviceID device, AudioDeviceIOProc proc);
 
-    /// Stops every stream and forgets every binding. Under the loop lock,
-    /// while the context still exists.
+    /// Stops every stream, forgets every binding and cancels a post still
+    /// waiting. Under the loop lock, while the context still exists.
     void stopAll();
     /// Releases the streams still waiting for the server's answer. Under the
     /// loop lock, once the context has been dropped.
@@ -54,6 +67,7 @@ private:
     // One running record stream. Owned by its binding; touched by the loop
     // thread (read callback) and by control calls, always under the loop lock.
     struct Capture {
+        PulseRecorder* owner = nullptr;
         AudioDeviceID device = kNoAudioDevice;
         AudioDeviceIOProc proc = nullptr;
         void* clientData = nullptr;
@@ -71,22 +85,34 @@ private:
         AudioDeviceIOProc proc = nullptr;
         void* clientData = nullptr;
         std::unique_ptr<Capture> capture;
+        // The server ended the capture, and it has not been started again.
+        bool ended = false;
     };
 
     Binding* findBinding(AudioDeviceID device, AudioDeviceIOProc proc);
     void teardown(Capture& capture);
 
     static void readCallback(pa_stream* stream, std::size_t nbytes, void* userdata);
+    void captureEnded(Capture& capture);
+    void postEnded();
+
+    static void stateCallback(pa_stream* stream, void* userdata);
     static void retiringStateCallback(pa_stream* stream, void* userdata);
+    static void endedTimerCallback(
+        pa_mainloop_api* api, pa_time_event* event, const struct timeval* tv, void* userdata);
     static void deliver(Capture& capture, const void* data, std::size_t bytes);
 
     PulseConnection& connection_;
+    PropertyNotifier& notifier_;
 
     // Under the loop lock.
     std::vector<Binding> bindings_;
     // Streams stopped before the server had answered their creation: they
     // cannot be disconnected yet and are finished off by their state callback.
     std::vector<pa_stream*> retiring_;
+    // The last DeviceStreamEnded post, and the timer of one waiting to go.
+    std::chrono::steady_clock::time_point lastEndedPost_ {};
+    pa_time_event* endedTimer_ = nullptr;
 };
 
 } // namespace clefmark

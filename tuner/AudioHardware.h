@@ -23,6 +23,10 @@ enum class AudioHardwareProperty {
     DefaultInputDevice, // another device became the default input, or none
     DefaultOutputDevice,
     Devices, // a device appeared or went away
+    // A running input procedure's stream ended without being stopped (the
+    // server ended it, its device was replaced, it failed): capture is over
+    // until started again.
+    DeviceStreamEnded,
 };
 
 /// Called on the back-end's notification thread, never on an input thread

@@ -187,6 +187,8 @@ void Tuner::propertyListener(AudioHardwareProperty property, void* context)
 {
     if (property == AudioHardwareProperty::DefaultInputDevice)
         static_cast<Tuner*>(context)->audioHardwarePropertyListener();
+    else if (property == AudioHardwareProperty::DeviceStreamEnded)
+        static_cast<Tuner*>(context)->recordingEnded();
 }
 
 void Tuner::audioHardwarePropertyListener()
@@ -196,6 +198,18 @@ void Tuner::audioHardwarePropertyListener()
         return;
     stopLocked();
     startLocked();
+}
+
+// A stop or a device change may have come between the end and this call;
+// capture that has been stopped stays stopped, and a restart on a device that
+// has since gone away lands on the next default (or none) all the same.
+void Tuner::recordingEnded()
+{
+    std::lock_guard lock(captureMutex_);
+    if (terminated_ || !procBound_)
+        return;
+    stopLocked();
+    startLocked(kRecordingEndedDetail);
 }
 
 void Tuner::start()
@@ -227,7 +241,7 @@ void Tuner::setCaptureObserver(CaptureObserver* observer)
     captureObserver_ = observer;
 }
 
-void Tuner::startLocked()
+void Tuner::startLocked(const char* runningDetail)
 {
     if (hardware_ == nullptr) {
         setCaptureState(CaptureState::NoDevice, "no audio hardware to capture from");
@@ -249,7 +263,7 @@ void Tuner::startLocked()
         setCaptureState(CaptureState::NoDevice, "the input device could not be started");
         return;
     }
-    setCaptureState(CaptureState::Running);
+    setCaptureState(CaptureState::Running, runningDetail);
 }
 
 void Tuner::stopLocked()

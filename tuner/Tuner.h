@@ -72,6 +72,8 @@ class CaptureObserver {
 public:
     /// Called whenever the capture state changes (and again when a new device
     /// also fails), with a one-line reason for NoDevice and FormatUnusable.
+    /// Running comes with `kRecordingEndedDetail` when capture has restarted
+    /// by itself because the hardware ended the recording, else with none.
     /// Runs on the thread controlling capture: the main thread, or the audio
     /// hardware's notification thread. Must not call back into capture
     /// control (`start`, `stop`, ...).
@@ -80,6 +82,9 @@ public:
 protected:
     ~CaptureObserver() = default;
 };
+
+/// Why capture restarted by itself: the sound server ended the stream.
+inline constexpr const char* kRecordingEndedDetail = "the sound server ended the recording";
 
 inline constexpr const char* kReferencePitchKey = "ReferencePitchKey";
 inline constexpr const char* kOctaveRejectionKey = "OctaveRejectionKey";
@@ -161,6 +166,10 @@ public:
     /// The default input device changed: stop, then start on the new one.
     /// Does nothing after termination.
     void audioHardwarePropertyListener();
+    /// The running capture's stream ended without being stopped: start again
+    /// on the current default input, reporting Running with
+    /// `kRecordingEndedDetail`. Does nothing unless capturing.
+    void recordingEnded();
 
     /// Thread safe.
     CaptureState captureState() const { return captureState_.load(std::memory_order_acquire); }
@@ -214,7 +223,7 @@ private:
     struct DisplayLinks;
 
     static void propertyListener(AudioHardwareProperty property, void* context);
-    void startLocked();
+    void startLocked(const char* runningDetail = "");
     void stopLocked();
     bool setInputDeviceLocked(AudioDeviceID device);
     void InitTunerProject();

@@ -1,7 +1,9 @@
 // The tuner capturing through the PulseAudio back-end from a private server,
 // PulseAudio and PipeWire in turn: a tone played into a sink comes out as a
 // note on the displays, capture follows the default source to another rate,
-// and resumes by itself after the sound server has restarted.
+// and resumes by itself after the sound server has restarted or (on
+// PulseAudio, whose command-line interface ends streams on request) ended the
+// recording.
 #include "audio/PulseAudioHardware.h"
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/QueuedMainThread.h"
@@ -16,6 +18,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <mutex>
+#include <sstream>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -23,6 +27,7 @@ namespace clefmark {
 namespace {
 
     using namespace std::chrono_literals;
+    using test::PulseDaemon;
     using test::SoundServer;
     using test::SoundServerKind;
 
@@ -39,10 +44,12 @@ namespace {
             : tuner_(tuner)
         {
         }
-        void captureStateChanged(CaptureState state, const std::string&) override
+        void captureStateChanged(CaptureState state, const std::string& detail) override
         {
             std::lock_guard lock(mutex_);
             last_ = { state, tuner_.bufferFrames(), tuner_.inputDevice() };
+            if (detail == kRecordingEndedDetail)
+                ++recordingEnded_;
         }
         struct Entry {
             CaptureState state = CaptureState::Stopped;
@@ -54,23 +61,35 @@ namespace {
             std::lock_guard lock(mutex_);
             return last_;
         }
+        /// How often capture said it restarted because the recording ended.
+        int recordingEnded() const
+        {
+            std::lock_guard lock(mutex_);
+            return recordingEnded_;
+        }
 
     private:
         const Tuner& tuner_;
         mutable std::mutex mutex_;
         Entry last_;
+        int recordingEnded_ = 0;
     };
 
-    class PulseTuner : public testing::TestWithParam<SoundServerKind> {
+    // A tuner on the PulseAudio back-end, against a private server of the kind
+    // the test names.
+    class PulseTunerFixture : public testing::Test {
     protected:
+        virtual SoundServerKind serverKind() const = 0;
+
         void SetUp() override
         {
-            if (const std::string reason = test::unavailableReason(GetParam()); !reason.empty()) {
+            const SoundServerKind kind = serverKind();
+            if (const std::string reason = test::unavailableReason(kind); !reason.empty()) {
                 if (test::soundServersRequired())
                     FAIL() << reason << " (and CLEFMARK_REQUIRE_SERVERS=1)";
                 GTEST_SKIP() << reason;
             }
-            daemon = test::makeSoundServer(GetParam());
+            daemon = test::makeSoundServer(kind);
             hardware = std::make_unique<PulseAudioHardware>("Clefmark test");
             tuner = std::make_unique<Tuner>(defaults, mainThread, hardware.get());
             log = std::make_unique<CaptureLog>(*tuner);
@@ -125,6 +144,12 @@ namespace {
         test::RecordingDisplays displays;
         std::unique_ptr<Tuner> tuner;
         std::unique_ptr<CaptureLog> log;
+    };
+
+    class PulseTuner : public PulseTunerFixture,
+                       public testing::WithParamInterface<SoundServerKind> {
+    protected:
+        SoundServerKind serverKind() const override { return GetParam(); }
     };
 
     TEST_P(PulseTuner, ShowsAToneFromTheDefaultSource)
@@ -182,6 +207,72 @@ namespace {
     }
 
     INSTANTIATE_TEST_SUITE_P(, PulseTuner, testing::ValuesIn(test::kSoundServers));
+
+    // The index that starts the first line holding `text` in `pactl list
+    // short what`.
+    std::string indexOf(PulseDaemon& daemon, const char* what, const std::string& text)
+    {
+        EXPECT_TRUE(daemon.pactl({ "list", "short", what })) << daemon.lastOutput();
+        std::istringstream lines(daemon.lastOutput());
+        for (std::string line; std::getline(lines, line);)
+            if (line.find(text) != std::string::npos)
+                return line.substr(0, line.find('\t'));
+        ADD_FAILURE() << "no " << text << " in " << what << ":\n" << daemon.lastOutput();
+        return "?";
+    }
+
+    const std::string kSinkName44 = std::string("sink_name=") + SoundServer::kSink44;
+
+    struct Loss {
+        const char* name;
+        std::string (*commands)(PulseDaemon& daemon); // for pacmd, in one batch
+        std::uint32_t bufferFramesAfter; // where capture picks up
+        friend void PrintTo(const Loss& loss, std::ostream* os) { *os << loss.name; }
+    };
+
+    class PulseRecordingLost : public PulseTunerFixture, public testing::WithParamInterface<Loss> {
+    protected:
+        SoundServerKind serverKind() const override { return SoundServerKind::PulseAudio; }
+        PulseDaemon& pulseDaemon() { return static_cast<PulseDaemon&>(*daemon); }
+    };
+
+    // The server ends the recording by itself: capture must pick up again at
+    // once on the default source (whatever that is now) and say why, never
+    // fall silent.
+    TEST_P(PulseRecordingLost, PicksUpAgainAndSaysWhy)
+    {
+        tuner->start();
+        ASSERT_TRUE(runUntil([&] { return !displays.levels.empty(); })) << daemon->log();
+        ASSERT_TRUE(pulseDaemon().pacmd(GetParam().commands(pulseDaemon())))
+            << daemon->lastOutput();
+
+        EXPECT_TRUE(runUntil(
+            [&] { return log->recordingEnded() > 0 && running(GetParam().bufferFramesAfter); }, 3s))
+            << daemon->log();
+        displays.levels.clear();
+        EXPECT_TRUE(runUntil([&] { return !displays.levels.empty(); }, 3s));
+    }
+
+    INSTANTIATE_TEST_SUITE_P(Table, PulseRecordingLost,
+        testing::Values(Loss { "stream killed",
+                            [](PulseDaemon& d) {
+                                return "kill-source-output " + indexOf(d, "source-outputs", "")
+                                    + "\n";
+                            },
+                            2004 },
+            // Same name, same format: the snapshot does not change at all.
+            Loss { "source replaced in one batch",
+                [](PulseDaemon& d) {
+                    return "unload-module " + indexOf(d, "modules", kSinkName44)
+                        + "\nload-module module-null-sink " + kSinkName44
+                        + " rate=44100 norewinds=1\n";
+                },
+                2004 },
+            Loss { "source unloaded",
+                [](PulseDaemon& d) {
+                    return "unload-module " + indexOf(d, "modules", kSinkName44) + "\n";
+                },
+                2181 }));
 
 } // namespace
 } // namespace clefmark

@@ -19,6 +19,7 @@
 #include <stdexcept>
 #include <string>
 #include <sys/socket.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <thread>
 #include <unistd.h>
@@ -33,7 +34,7 @@ namespace clefmark::test {
 /// current user (root included) with no autospawn, no idle exit, and a script
 /// that sets up the sinks and sources of SoundServer (the null sinks s16le
 /// stereo, without rewinds, so a recorder joining does not push the next
-/// sound a second back).
+/// sound a second back), with its command-line interface open for `pacmd`.
 class PulseDaemon final : public SoundServer {
 public:
     /// Why the daemon cannot run here, or empty when it can.
@@ -55,6 +56,7 @@ public:
             fs::create_directories(dir_.path() / sub);
         // Sockets may not have paths of more than about 100 bytes.
         socket_ = dir_.file("runtime/native");
+        cliSocket_ = dir_.file("runtime/cli");
         if (socket_.size() >= sizeof(sockaddr_un {}.sun_path))
             throw std::runtime_error("temporary directory path too long for a socket: " + socket_);
         std::ofstream(dir_.file("home/.config/pulse/client.conf")) << "autospawn = no\n";
@@ -64,7 +66,8 @@ public:
                << "load-module module-null-sink sink_name=" << kSink48
                << " rate=48000 norewinds=1\n"
                << "set-default-sink " << kSink44 << "\n"
-               << "set-default-source " << kSource44
+               << "set-default-source " << kSource44 << "\n"
+               << "load-module module-cli-protocol-unix socket=" << cliSocket_
                << "\n"
                // Last: a client that can connect finds everything above done.
                << "load-module module-native-protocol-unix auth-anonymous=1 socket=" << socket_
@@ -142,12 +145,39 @@ public:
 
     bool running() const override { return daemon_ != nullptr; }
 
+    /// Has the daemon run `commands`, one a line, in one batch as `pacmd`
+    /// sends them (pacmd itself insists on a pid file); returns once it has
+    /// run them all, true when it could be asked. Its answers are in
+    /// `lastOutput()`.
+    bool pacmd(const std::string& commands)
+    {
+        lastOutput_.clear();
+        const int fd = connectTo(cliSocket_);
+        if (fd < 0)
+            return false;
+        const timeval limit { 30, 0 };
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof(limit));
+        bool ok
+            = ::write(fd, commands.data(), commands.size()) == static_cast<ssize_t>(commands.size())
+            && ::shutdown(fd, SHUT_WR) == 0;
+        // The daemon hangs up once it has read, and run, everything.
+        char buffer[4096];
+        for (ssize_t n = 0; ok && (n = ::read(fd, buffer, sizeof(buffer))) != 0;) {
+            ok = n > 0;
+            if (ok)
+                lastOutput_.append(buffer, static_cast<std::size_t>(n));
+        }
+        ::close(fd);
+        return ok;
+    }
+
     /// The daemon's log so far, for failure messages.
     std::string log() const override { return readBytes(dir_.file("daemon.log")); }
 
 private:
     TempDir dir_;
     std::string socket_;
+    std::string cliSocket_;
     std::unique_ptr<ChildProcess> daemon_;
 };
 

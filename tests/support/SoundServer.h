@@ -79,18 +79,28 @@ protected:
     SoundServer(const SoundServer&) = delete;
     SoundServer& operator=(const SoundServer&) = delete;
 
-    static bool acceptsConnections(const std::string& socket)
+    /// A socket connected to the one at `path`, or -1.
+    static int connectTo(const std::string& path)
     {
         const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
         if (fd < 0)
-            return false;
+            return -1;
         sockaddr_un address {};
         address.sun_family = AF_UNIX;
-        std::strncpy(address.sun_path, socket.c_str(), sizeof(address.sun_path) - 1);
-        const bool ok
-            = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
-        ::close(fd);
-        return ok;
+        std::strncpy(address.sun_path, path.c_str(), sizeof(address.sun_path) - 1);
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0) {
+            ::close(fd);
+            return -1;
+        }
+        return fd;
+    }
+
+    static bool acceptsConnections(const std::string& socket)
+    {
+        const int fd = connectTo(socket);
+        if (fd >= 0)
+            ::close(fd);
+        return fd >= 0;
     }
 
     /// Polls `done` until it holds, `gone` holds, or `limit` passes; true
@@ -107,7 +117,7 @@ protected:
         return true;
     }
 
-private:
+    // What the last command run against the server answered.
     std::string lastOutput_;
 };
 
