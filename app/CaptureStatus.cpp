@@ -13,8 +13,14 @@ QString captureStatusText(CaptureState state, const std::string& detail, bool se
         if (detail.empty())
             return QStringLiteral("The input device cannot be used");
         return QStringLiteral("Cannot listen: %1").arg(QString::fromStdString(detail));
-    case CaptureState::Stopped:
     case CaptureState::Running:
+        if (!detail.empty()) {
+            QString text = QString::fromStdString(detail) + QStringLiteral("; listening again");
+            text[0] = text[0].toUpper();
+            return text;
+        }
+        break;
+    case CaptureState::Stopped:
     case CaptureState::Terminated:
         break;
     }

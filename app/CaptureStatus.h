@@ -9,7 +9,8 @@
 namespace clefmark {
 
 /// Empty while capture runs (or has not been started, or has ended): the
-/// window then shows nothing extra. `detail` is the tuner's reason;
+/// window then shows nothing extra; but when capture has restarted by itself,
+/// says why until the next change. `detail` is the tuner's reason;
 /// `serverConnected` tells a missing sound server from a missing device.
 QString captureStatusText(CaptureState state, const std::string& detail, bool serverConnected);
 

@@ -55,6 +55,7 @@ void ListenSession::captureChanged(CaptureState state, std::string detail)
     detail_ = std::move(detail);
     if (state == CaptureState::Running)
         ran_ = true;
+    restartUntold_ = state == CaptureState::Running && !detail_.empty();
 }
 
 void ListenSession::addRecord(const std::string& line)
@@ -143,6 +144,14 @@ std::string ListenSession::waitingText(Waiting waiting) const
 void ListenSession::tellWaiting(Clock::time_point now, bool evenNow)
 {
     const Waiting want = waitingFor();
+    // Running all along as far as the user could see, yet news: the recording
+    // was lost and capture picked up again by itself.
+    if (restartUntold_) {
+        restartUntold_ = false;
+        say(detail_ + "; listening again");
+        shown_ = Waiting::Nothing;
+        return;
+    }
     if (want == shown_ && (want != Waiting::Format || detail_ == shownDetail_))
         return;
     if (want == Waiting::Nothing) {

@@ -123,6 +123,8 @@ private:
     CaptureState state_ = CaptureState::Stopped;
     std::string detail_;
     bool ran_ = false;
+    // Capture restarted by itself, and the session has not said why yet.
+    bool restartUntold_ = false;
 
     Waiting shown_ = Waiting::Nothing;
     std::string shownDetail_;

@@ -121,7 +121,9 @@ namespace {
             StatusCase { CaptureState::NoDevice, "no input device", true,
                 "No input device: choose one in Sound Settings…" },
             StatusCase { CaptureState::FormatUnusable, "the input device's format cannot be read",
-                true, "Cannot listen: the input device's format cannot be read" }));
+                true, "Cannot listen: the input device's format cannot be read" },
+            StatusCase { CaptureState::Running, kRecordingEndedDetail, true,
+                "The sound server ended the recording; listening again" }));
 
 } // namespace
 } // namespace clefmark

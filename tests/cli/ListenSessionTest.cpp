@@ -153,6 +153,10 @@ namespace {
         run.tick(15s);
         run.capture(CaptureState::Running);
         run.tick(16s);
+        run.capture(CaptureState::Running, kRecordingEndedDetail);
+        run.tick(17s);
+        run.capture(CaptureState::Running);
+        run.tick(18s);
         EXPECT_EQ(run.err,
             "lost the sound server; waiting for it to come back...\n"
             "no input device any more; waiting for one...\n"
@@ -160,8 +164,9 @@ namespace {
             "48 channels; waiting for another input device...\n"
             "a rate of 1 Hz; waiting for another input device...\n"
             "no input device any more; waiting for one...\n"
-            "listening again\n");
-        EXPECT_EQ(run.saidAt, (std::vector<Duration> { 10s, 11s, 12s, 13s, 14s, 15s, 16s }));
+            "listening again\n"
+            "the sound server ended the recording; listening again\n");
+        EXPECT_EQ(run.saidAt, (std::vector<Duration> { 10s, 11s, 12s, 13s, 14s, 15s, 16s, 17s }));
     }
 
     TEST(ListenSession, EndsWithEveryRecordWrittenAndTheStatusOfWhyItEnded)
