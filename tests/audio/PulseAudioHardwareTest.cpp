@@ -55,7 +55,8 @@ namespace {
             counts = {};
         }
         std::mutex mutex;
-        std::array<int, 3> counts {};
+        std::array<int, static_cast<std::size_t>(AudioHardwareProperty::DeviceStreamEnded) + 1>
+            counts {};
     };
 
     // What an input procedure saw, recorded without allocating on the input
@@ -196,10 +197,11 @@ namespace {
         hardware().addPropertyListener(&PropertyLog::listener, &log);
         hardware().addPropertyListener(&PropertyLog::listener, &removed);
         const AudioDeviceID at44 = waitForDefault();
-        // The first snapshot tells of the default input, the default output
-        // and the device list, in that order: all told before counting anew.
+        // The first snapshot tells all three, the input first: the log is
+        // cleared only once the last of them is in, or it would count it later.
         ASSERT_TRUE(waitFor([&] {
             return log.count(AudioHardwareProperty::DefaultInputDevice) == 1
+                && log.count(AudioHardwareProperty::DefaultOutputDevice) == 1
                 && log.count(AudioHardwareProperty::Devices) == 1;
         })) << "the first snapshot is a change from no device";
         hardware().removePropertyListener(&PropertyLog::listener, &removed);
