@@ -42,15 +42,6 @@ namespace {
         return path;
     }
 
-    std::vector<char*> pointers(std::vector<std::string>& strings)
-    {
-        std::vector<char*> result;
-        for (std::string& s : strings)
-            result.push_back(s.data());
-        result.push_back(nullptr);
-        return result;
-    }
-
     // The command line that runs clefmark-cli with `args`.
     std::vector<std::string> cli(std::vector<std::string> args)
     {
@@ -275,8 +266,8 @@ namespace {
         // Made before the fork: the child only calls exec.
         std::vector<std::string> args { CLEFMARK_CLI_PATH, "listen", "--input", path };
         std::vector<std::string> env = environmentWith({ "TERM=xterm", "NO_COLOR" });
-        const std::vector<char*> argv = pointers(args);
-        const std::vector<char*> envp = pointers(env);
+        const std::vector<char*> argv = execPointers(args);
+        const std::vector<char*> envp = execPointers(env);
         int terminal = -1;
         const pid_t pid = ::forkpty(&terminal, nullptr, nullptr, &size);
         ASSERT_GE(pid, 0);

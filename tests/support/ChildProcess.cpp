@@ -108,15 +108,6 @@ namespace {
         return -1;
     }
 
-    std::vector<char*> pointers(std::vector<std::string>& strings)
-    {
-        std::vector<char*> result;
-        for (std::string& s : strings)
-            result.push_back(s.data());
-        result.push_back(nullptr);
-        return result;
-    }
-
 } // namespace
 
 std::string findOnPath(const std::string& program)
@@ -132,6 +123,15 @@ std::string findOnPath(const std::string& program)
         start = end + 1;
     }
     return {};
+}
+
+std::vector<char*> execPointers(std::vector<std::string>& strings)
+{
+    std::vector<char*> result;
+    for (std::string& s : strings)
+        result.push_back(s.data());
+    result.push_back(nullptr);
+    return result;
 }
 
 std::vector<std::string> environmentWith(const std::vector<std::string>& changes)
@@ -198,8 +198,8 @@ void ChildProcess::spawn(const std::vector<std::string>& arguments, const ChildO
     }
     std::vector<std::string> environment = environmentWith(changes);
     std::vector<std::string> argvStrings = arguments;
-    const std::vector<char*> argv = pointers(argvStrings);
-    const std::vector<char*> envp = pointers(environment);
+    const std::vector<char*> argv = execPointers(argvStrings);
+    const std::vector<char*> envp = execPointers(environment);
     const char* const directory
         = options.workingDirectory.empty() ? nullptr : options.workingDirectory.c_str();
     // The child reports a failure before its program runs here; the pipe

@@ -30,6 +30,10 @@ inline bool onPath(const std::string& program)
 /// variable (in place of any of the same name), a bare "NAME" removes it.
 std::vector<std::string> environmentWith(const std::vector<std::string>& changes);
 
+/// The null-terminated array of `strings`' characters that execve takes; it
+/// points into `strings`, which must outlive it.
+std::vector<char*> execPointers(std::vector<std::string>& strings);
+
 /// Where one of the child's output streams goes.
 struct ChildOutput {
     enum class Kind { Capture, Discard, File, AppendFile, WithStandardOutput };
