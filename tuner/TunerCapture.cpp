@@ -1,0 +1,157 @@
+#include "tuner/Tuner.h"
+
+namespace clefmark {
+
+void Tuner::applicationWillTerminate()
+{
+    // The program may destroy the hardware once this returns, so the tuner
+    // lets go of it for good: first of its listener, outside the capture lock
+    // that a running listener may be waiting for, then of capture.
+    AudioHardware* hardware = nullptr;
+    {
+        std::lock_guard lock(captureMutex_);
+        hardware = hardware_;
+    }
+    if (hardware != nullptr)
+        hardware->removePropertyListener(&Tuner::propertyListener, this);
+    {
+        std::lock_guard lock(captureMutex_);
+        stopLocked();
+        terminated_ = true;
+        hardware_ = nullptr;
+        setCaptureState(CaptureState::Terminated);
+    }
+    defaults_.setInteger(kReferencePitchKey, referencePitch());
+    defaults_.setBool(kOctaveRejectionKey, octaveRejection());
+    defaults_.setBool(kCloseEnoughKey, closeEnough());
+}
+
+// Capture control. Every path below holds captureMutex_, which the input
+// thread never takes: a device change on the notification thread and a stop
+// on the main thread take turns, and the buffers are only replaced after the
+// hardware has promised that no input cycle is running.
+
+void Tuner::propertyListener(AudioHardwareProperty property, void* context)
+{
+    if (property == AudioHardwareProperty::DefaultInputDevice)
+        static_cast<Tuner*>(context)->audioHardwarePropertyListener();
+    else if (property == AudioHardwareProperty::DeviceStreamEnded)
+        static_cast<Tuner*>(context)->recordingEnded();
+}
+
+void Tuner::audioHardwarePropertyListener()
+{
+    std::lock_guard lock(captureMutex_);
+    if (terminated_)
+        return;
+    stopLocked();
+    startLocked();
+}
+
+// A stop or a device change may have come between the end and this call;
+// capture that has been stopped stays stopped, and a restart on a device that
+// has since gone away lands on the next default (or none) all the same.
+void Tuner::recordingEnded()
+{
+    std::lock_guard lock(captureMutex_);
+    if (terminated_ || !procBound_)
+        return;
+    stopLocked();
+    startLocked(kRecordingEndedDetail);
+}
+
+void Tuner::start()
+{
+    std::lock_guard lock(captureMutex_);
+    if (!terminated_)
+        startLocked();
+}
+
+void Tuner::stop()
+{
+    std::lock_guard lock(captureMutex_);
+    stopLocked();
+    if (!terminated_)
+        setCaptureState(CaptureState::Stopped);
+}
+
+bool Tuner::setInputDevice(AudioDeviceID device)
+{
+    std::lock_guard lock(captureMutex_);
+    if (terminated_)
+        return false;
+    return setInputDeviceLocked(device);
+}
+
+void Tuner::setCaptureObserver(CaptureObserver* observer)
+{
+    std::lock_guard lock(captureMutex_);
+    captureObserver_ = observer;
+}
+
+void Tuner::startLocked(const char* runningDetail)
+{
+    if (hardware_ == nullptr) {
+        setCaptureState(CaptureState::NoDevice, "no audio hardware to capture from");
+        return;
+    }
+    const AudioDeviceID device = hardware_->defaultInputDevice();
+    if (device == kNoAudioDevice) {
+        stopLocked();
+        setCaptureState(CaptureState::NoDevice, "no input device");
+        return;
+    }
+    if (!setInputDeviceLocked(device))
+        return;
+    procBound_ = hardware_->addIOProc(device, &TunerInputProc, this);
+    if (!procBound_ || !hardware_->start(device, &TunerInputProc)) {
+        // The device went away between the question and the answer; its
+        // departure is a device change of its own, which will start again.
+        stopLocked();
+        setCaptureState(CaptureState::NoDevice, "the input device could not be started");
+        return;
+    }
+    setCaptureState(CaptureState::Running, runningDetail);
+}
+
+void Tuner::stopLocked()
+{
+    if (!procBound_ || hardware_ == nullptr)
+        return;
+    const AudioDeviceID device = mInputDevice.load(std::memory_order_relaxed);
+    hardware_->stop(device, &TunerInputProc);
+    hardware_->removeIOProc(device, &TunerInputProc);
+    procBound_ = false;
+}
+
+bool Tuner::setInputDeviceLocked(AudioDeviceID device)
+{
+    stopLocked();
+    if (hardware_ == nullptr)
+        return false;
+    hardware_->safetyOffset(device, mSafetyOffset);
+    hardware_->bufferFrameSize(device, mBufferSizeFrames);
+    StreamFormat format = mFormat;
+    const bool readable = hardware_->streamFormat(device, format);
+    mInputDevice.store(device, std::memory_order_relaxed);
+    if (!readable) {
+        // Not the previous device's format: capture must not run on a guess.
+        captureConfigured_ = false;
+        setCaptureState(CaptureState::FormatUnusable, "the input device's format cannot be read");
+        return false;
+    }
+    if (const std::string refusal = configureCapture(format); !refusal.empty()) {
+        setCaptureState(CaptureState::FormatUnusable, "the input device's " + refusal);
+        return false;
+    }
+    return true;
+}
+
+void Tuner::setCaptureState(CaptureState state, const std::string& detail)
+{
+    captureState_.store(state, std::memory_order_release);
+    if (captureObserver_ != nullptr)
+        captureObserver_->captureStateChanged(state, detail);
+}
+
+} // namespace clefmark
