@@ -63,6 +63,7 @@ bool FileAudioHardware::open(const std::string& path)
 
     std::string problem;
     fileOpen_ = file_.open(path);
+    name_ = path.substr(path.find_last_of('/') + 1);
     if (fileOpen_) {
         format_ = floatStreamFormat(file_.sampleRate(), file_.channels());
         chunkCapacity_ = std::max<std::uint32_t>(1, kReadAheadFrames / cycleFrames_) * cycleFrames_;
@@ -137,6 +138,20 @@ bool FileAudioHardware::streamFormat(AudioDeviceID device, StreamFormat& format)
         return false;
     format = format_;
     return true;
+}
+
+bool FileAudioHardware::deviceName(AudioDeviceID device, std::string& name)
+{
+    std::lock_guard lock(controlMutex_);
+    if (device != kDevice || !fileOpen_)
+        return false;
+    name = name_;
+    return true;
+}
+
+bool FileAudioHardware::inputExhausted(AudioDeviceID device)
+{
+    return device == kDevice && finished();
 }
 
 bool FileAudioHardware::addIOProc(AudioDeviceID device, AudioDeviceIOProc proc, void* clientData)

@@ -94,6 +94,10 @@ public:
     /// The open file's rate and channels as native floats; false before a
     /// file is open.
     bool streamFormat(AudioDeviceID device, StreamFormat& format) override;
+    /// The file's name, without its folder.
+    bool deviceName(AudioDeviceID device, std::string& name) override;
+    /// True once finished: a looping file never is.
+    bool inputExhausted(AudioDeviceID device) override;
 
     /// Fails when another procedure is already bound.
     bool addIOProc(AudioDeviceID device, AudioDeviceIOProc proc, void* clientData) override;
@@ -124,6 +128,7 @@ private:
     AudioFile file_; // the input thread's alone while it runs
     StreamFormat format_;
     bool fileOpen_ = false;
+    std::string name_;
     AudioDeviceIOProc proc_ = nullptr;
     void* clientData_ = nullptr;
     std::thread thread_;

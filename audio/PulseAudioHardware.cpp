@@ -105,6 +105,15 @@ bool PulseAudioHardware::streamFormat(AudioDeviceID device, StreamFormat& format
     return true;
 }
 
+bool PulseAudioHardware::deviceName(AudioDeviceID device, std::string& name)
+{
+    const std::optional<PulseSource> source = impl_->connection.source(device);
+    if (!source)
+        return false;
+    name = source->description.empty() ? source->name : source->description;
+    return true;
+}
+
 bool PulseAudioHardware::addIOProc(AudioDeviceID device, AudioDeviceIOProc proc, void* clientData)
 {
     return impl_->recorder.addIOProc(device, proc, clientData);

@@ -85,6 +85,8 @@ public:
     /// server may deliver somewhat different cycles.
     bool bufferFrameSize(AudioDeviceID device, std::uint32_t& frames) override;
     bool streamFormat(AudioDeviceID device, StreamFormat& format) override;
+    /// The source's description, as sound settings show it.
+    bool deviceName(AudioDeviceID device, std::string& name) override;
 
     bool addIOProc(AudioDeviceID device, AudioDeviceIOProc proc, void* clientData) override;
     bool removeIOProc(AudioDeviceID device, AudioDeviceIOProc proc) override;

@@ -20,7 +20,8 @@ namespace {
         if (a.size() != b.size())
             return false;
         for (std::size_t i = 0; i < a.size(); ++i)
-            if (a[i].id != b[i].id || !sameFormat(a[i], b[i]))
+            if (a[i].id != b[i].id || a[i].description != b[i].description
+                || !sameFormat(a[i], b[i]))
                 return false;
         return true;
     }
@@ -300,6 +301,8 @@ void PulseConnection::sourceInfoCallback(
         return;
     PulseSource source;
     source.name = info->name;
+    if (info->description != nullptr)
+        source.description = info->description;
     source.rate = info->sample_spec.rate;
     source.channels = info->sample_spec.channels;
     source.channelMap = info->channel_map;

@@ -60,6 +60,7 @@ private:
 struct PulseSource {
     AudioDeviceID id = kNoAudioDevice;
     std::string name;
+    std::string description;
     std::uint32_t rate = 0;
     std::uint32_t channels = 0;
     pa_channel_map channelMap {};

@@ -10,6 +10,7 @@
 #include "tuner/AudioTypes.h"
 
 #include <cstdint>
+#include <string>
 
 namespace clefmark {
 
@@ -65,6 +66,13 @@ public:
     virtual bool safetyOffset(AudioDeviceID device, std::uint32_t& frames) = 0;
     virtual bool bufferFrameSize(AudioDeviceID device, std::uint32_t& frames) = 0;
     virtual bool streamFormat(AudioDeviceID device, StreamFormat& format) = 0;
+    /// The device's name as the user knows it ("Built-in Audio Analog
+    /// Stereo", a file's name), for messages.
+    virtual bool deviceName(AudioDeviceID device, std::string& name) = 0;
+    /// True once `device` has delivered all it ever will (a file played to
+    /// its end, not looping): its input procedure is no longer called, and
+    /// that is no fault. A live device never is.
+    virtual bool inputExhausted(AudioDeviceID /*device*/) { return false; }
 
     /// Binds `proc` with `clientData` to `device`; it runs only once started.
     virtual bool addIOProc(AudioDeviceID device, AudioDeviceIOProc proc, void* clientData) = 0;

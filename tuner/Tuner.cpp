@@ -31,11 +31,13 @@ namespace {
 
 } // namespace
 
-Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hardware)
+Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hardware,
+    std::chrono::milliseconds stallTimeout)
     : defaults_(defaults)
     , mainThread_(mainThread)
     , links_(std::make_shared<DisplayLinks>())
     , hardware_(hardware)
+    , stallGuard_(stallTimeout, [this] { inputStalled(); })
 {
     firstLaunch_ = !defaults_.hasValue(kReferencePitchKey);
     defaults_.registerInteger(kReferencePitchKey, kDefaultReferencePitch);
@@ -58,6 +60,9 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hard
 
 Tuner::~Tuner()
 {
+    // Outside the capture lock, which a restart it is making may be waiting
+    // for.
+    stallGuard_.shutDown();
     if (hardware_ != nullptr) {
         // First no more device changes, then no more input cycles.
         hardware_->removePropertyListener(&Tuner::propertyListener, this);
@@ -182,6 +187,8 @@ void Tuner::InitTunerProject()
 
 std::int32_t Tuner::inputIOProc(const AudioDeviceProcParams* params)
 {
+    // Paused or not, a cycle that comes shows the stream is alive.
+    stallGuard_.cycle();
     if (params == nullptr || pause_.load(std::memory_order_relaxed) || !captureConfigured_)
         return 0;
     return intake_.inputIOProc(*params, *this);

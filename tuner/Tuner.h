@@ -27,9 +27,11 @@
 #include "tuner/NoteMapper.h"
 #include "tuner/PeriodDetector.h"
 #include "tuner/SampleIntake.h"
+#include "tuner/StallGuard.h"
 #include "tuner/UserDefaults.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -72,11 +74,13 @@ class CaptureObserver {
 public:
     /// Called whenever the capture state changes (and again when a new device
     /// also fails), with a one-line reason for NoDevice and FormatUnusable.
-    /// Running comes with `kRecordingEndedDetail` when capture has restarted
-    /// by itself because the hardware ended the recording, else with none.
-    /// Runs on the thread controlling capture: the main thread, or the audio
-    /// hardware's notification thread. Must not call back into capture
-    /// control (`start`, `stop`, ...).
+    /// Running comes with why when capture has restarted by itself
+    /// (`kRecordingEndedDetail`, `kInputStalledDetail`), else with none; a
+    /// restart for the same reason as the last, with no input in between, is
+    /// not told again. `Tuner::inputDeviceName` names the new device by then.
+    /// Runs on the thread controlling capture: the main thread, the audio
+    /// hardware's notification thread, or the tuner's stall guard. Must not
+    /// call back into capture control (`start`, `stop`, ...).
     virtual void captureStateChanged(CaptureState state, const std::string& detail) = 0;
 
 protected:
@@ -85,6 +89,10 @@ protected:
 
 /// Why capture restarted by itself: the sound server ended the stream.
 inline constexpr const char* kRecordingEndedDetail = "the sound server ended the recording";
+/// Why capture restarted by itself: no input cycle came for `kInputStallTimeout`.
+inline constexpr const char* kInputStalledDetail
+    = "no sound has come from the input device for 2 seconds";
+inline constexpr std::chrono::milliseconds kInputStallTimeout { 2000 };
 
 inline constexpr const char* kReferencePitchKey = "ReferencePitchKey";
 inline constexpr const char* kOctaveRejectionKey = "OctaveRejectionKey";
@@ -100,8 +108,10 @@ public:
     /// `defaults` (a stored reference pitch outside 420..460 is taken as the
     /// nearer limit), posts to `mainThread` and captures from `hardware`, if
     /// given, whose default-device changes it follows from now on. All three
-    /// must outlive it. Main thread.
-    Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hardware = nullptr);
+    /// must outlive it. While capture runs, a gap of `stallTimeout` with no
+    /// input cycle restarts it. Main thread.
+    Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hardware = nullptr,
+        std::chrono::milliseconds stallTimeout = kInputStallTimeout);
 
     /// Stops capture and stops following the hardware. Deliveries still
     /// queued for the main thread reach no display afterwards.
@@ -175,6 +185,9 @@ public:
     CaptureState captureState() const { return captureState_.load(std::memory_order_acquire); }
     /// The device being captured (or last set up), 0 for none. Thread safe.
     AudioDeviceID inputDevice() const { return mInputDevice.load(std::memory_order_relaxed); }
+    /// That device's name as the hardware gives it; empty for none. Thread
+    /// safe.
+    std::string inputDeviceName() const;
     /// Set before `start`; null detaches.
     void setCaptureObserver(CaptureObserver* observer);
 
@@ -223,11 +236,13 @@ private:
     struct DisplayLinks;
 
     static void propertyListener(AudioHardwareProperty property, void* context);
-    void startLocked(const char* runningDetail = "");
+    void inputStalled();
+    void restartLocked(const char* cause);
+    void startLocked(const char* runningDetail = "", bool tell = true);
     void stopLocked();
     bool setInputDeviceLocked(AudioDeviceID device);
     void InitTunerProject();
-    void setCaptureState(CaptureState state, const std::string& detail = {});
+    void setCaptureState(CaptureState state, const std::string& detail = {}, bool tell = true);
 
     std::int32_t blockFull(float* block) override;
     void DoWhenFound(float F, BlockReport& report);
@@ -257,7 +272,14 @@ private:
     std::atomic<CaptureState> captureState_ { CaptureState::Stopped };
     CaptureObserver* captureObserver_ = nullptr;
 
+    // The last restart capture made by itself, and the input cycles counted
+    // when it was made: the same cause with no cycle since is not news.
+    const char* lastRestartCause_ = nullptr;
+    std::uint64_t cyclesAtRestart_ = 0;
+
     std::atomic<AudioDeviceID> mInputDevice { kNoAudioDevice };
+    mutable std::mutex nameMutex_;
+    std::string inputDeviceName_;
     std::uint32_t mSafetyOffset = 0;
     std::uint32_t mBufferSizeFrames = 0;
     StreamFormat mFormat;
@@ -274,6 +296,9 @@ private:
     NoteMapper mapper_; // the input thread's tuning state
     // Release/acquire: the observer's own set-up happens before its first use.
     std::atomic<AnalysisObserver*> observer_ { nullptr };
+    // Last, so that its thread, which calls into the tuner, is gone before
+    // anything else is destroyed; ~Tuner ends it first all the same.
+    StallGuard stallGuard_;
 };
 
 /// The plain input procedure that capture back-ends bind, with the tuner as

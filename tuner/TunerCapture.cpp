@@ -1,12 +1,17 @@
 #include "tuner/Tuner.h"
 
+#include <string>
+#include <utility>
+
 namespace clefmark {
 
 void Tuner::applicationWillTerminate()
 {
     // The program may destroy the hardware once this returns, so the tuner
     // lets go of it for good: first of its listener, outside the capture lock
-    // that a running listener may be waiting for, then of capture.
+    // that a running listener may be waiting for, then of capture. The stall
+    // guard goes first, outside the lock for the same reason.
+    stallGuard_.shutDown();
     AudioHardware* hardware = nullptr;
     {
         std::lock_guard lock(captureMutex_);
@@ -56,8 +61,31 @@ void Tuner::recordingEnded()
     std::lock_guard lock(captureMutex_);
     if (terminated_ || !procBound_)
         return;
+    restartLocked(kRecordingEndedDetail);
+}
+
+// The stall guard's thread, having seen no input cycle for a whole timeout.
+// A file played to its end owes no more cycles; anything else does.
+void Tuner::inputStalled()
+{
+    std::lock_guard lock(captureMutex_);
+    if (terminated_ || !procBound_ || hardware_ == nullptr
+        || hardware_->inputExhausted(mInputDevice.load(std::memory_order_relaxed)))
+        return;
+    restartLocked(kInputStalledDetail);
+}
+
+// Restarts are rate-limited by their sources rather than here: the back-ends
+// tell of an ended stream at most once a second, and the stall guard, armed
+// afresh by every start, waits a whole timeout before it fires.
+void Tuner::restartLocked(const char* cause)
+{
     stopLocked();
-    startLocked(kRecordingEndedDetail);
+    const std::uint64_t cycles = stallGuard_.cycles();
+    const bool news = cause != lastRestartCause_ || cycles != cyclesAtRestart_;
+    lastRestartCause_ = cause;
+    cyclesAtRestart_ = cycles;
+    startLocked(cause, news);
 }
 
 void Tuner::start()
@@ -89,7 +117,7 @@ void Tuner::setCaptureObserver(CaptureObserver* observer)
     captureObserver_ = observer;
 }
 
-void Tuner::startLocked(const char* runningDetail)
+void Tuner::startLocked(const char* runningDetail, bool tell)
 {
     if (hardware_ == nullptr) {
         setCaptureState(CaptureState::NoDevice, "no audio hardware to capture from");
@@ -111,11 +139,13 @@ void Tuner::startLocked(const char* runningDetail)
         setCaptureState(CaptureState::NoDevice, "the input device could not be started");
         return;
     }
-    setCaptureState(CaptureState::Running, runningDetail);
+    setCaptureState(CaptureState::Running, runningDetail, tell);
+    stallGuard_.arm();
 }
 
 void Tuner::stopLocked()
 {
+    stallGuard_.disarm();
     if (!procBound_ || hardware_ == nullptr)
         return;
     const AudioDeviceID device = mInputDevice.load(std::memory_order_relaxed);
@@ -134,6 +164,12 @@ bool Tuner::setInputDeviceLocked(AudioDeviceID device)
     StreamFormat format = mFormat;
     const bool readable = hardware_->streamFormat(device, format);
     mInputDevice.store(device, std::memory_order_relaxed);
+    std::string name;
+    hardware_->deviceName(device, name);
+    {
+        std::lock_guard nameLock(nameMutex_);
+        inputDeviceName_ = std::move(name);
+    }
     if (!readable) {
         // Not the previous device's format: capture must not run on a guess.
         captureConfigured_ = false;
@@ -147,10 +183,16 @@ bool Tuner::setInputDeviceLocked(AudioDeviceID device)
     return true;
 }
 
-void Tuner::setCaptureState(CaptureState state, const std::string& detail)
+std::string Tuner::inputDeviceName() const
+{
+    std::lock_guard lock(nameMutex_);
+    return inputDeviceName_;
+}
+
+void Tuner::setCaptureState(CaptureState state, const std::string& detail, bool tell)
 {
     captureState_.store(state, std::memory_order_release);
-    if (captureObserver_ != nullptr)
+    if (tell && captureObserver_ != nullptr)
         captureObserver_->captureStateChanged(state, detail);
 }
 

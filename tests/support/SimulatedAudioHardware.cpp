@@ -1,6 +1,7 @@
 #include "tests/support/SimulatedAudioHardware.h"
 
 #include <algorithm>
+#include <string>
 
 namespace clefmark {
 
@@ -145,6 +146,29 @@ bool SimulatedAudioHardware::streamFormat(AudioDeviceID device, StreamFormat& fo
     return true;
 }
 
+bool SimulatedAudioHardware::deviceName(AudioDeviceID device, std::string& name)
+{
+    std::lock_guard lock(mutex_);
+    if (find(device) == nullptr)
+        return false;
+    name = "Simulated input " + std::to_string(device);
+    return true;
+}
+
+void SimulatedAudioHardware::setExhausted(AudioDeviceID device, bool exhausted)
+{
+    std::lock_guard lock(mutex_);
+    if (Device* d = find(device))
+        d->exhausted = exhausted;
+}
+
+bool SimulatedAudioHardware::inputExhausted(AudioDeviceID device)
+{
+    std::lock_guard lock(mutex_);
+    const Device* d = find(device);
+    return d != nullptr && d->exhausted;
+}
+
 bool SimulatedAudioHardware::addIOProc(
     AudioDeviceID device, AudioDeviceIOProc proc, void* clientData)
 {
@@ -167,6 +191,13 @@ bool SimulatedAudioHardware::removeIOProc(AudioDeviceID device, AudioDeviceIOPro
     return true;
 }
 
+std::size_t SimulatedAudioHardware::startCount(AudioDeviceID device) const
+{
+    std::lock_guard lock(mutex_);
+    const Device* d = find(device);
+    return d == nullptr ? 0 : d->starts;
+}
+
 bool SimulatedAudioHardware::start(AudioDeviceID device, AudioDeviceIOProc proc)
 {
     std::lock_guard lock(mutex_);
@@ -176,6 +207,7 @@ bool SimulatedAudioHardware::start(AudioDeviceID device, AudioDeviceIOProc proc)
     for (Binding& b : d->bindings) {
         if (b.proc == proc) {
             b.running = true;
+            ++d->starts;
             return true;
         }
     }

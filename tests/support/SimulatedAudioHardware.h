@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <map>
 #include <mutex>
+#include <string>
 #include <vector>
 
 namespace clefmark {
@@ -27,6 +28,8 @@ public:
     AudioDeviceID addDevice(const StreamFormat& format, std::uint32_t safetyOffset = 0,
         std::uint32_t bufferFrames = 512);
     void setFormatReadable(AudioDeviceID device, bool readable);
+    /// Marks `device` as having delivered all it ever will, as a file does.
+    void setExhausted(AudioDeviceID device, bool exhausted);
     /// Makes `device` (or none) the default input and tells the listeners.
     void setDefaultInputDevice(AudioDeviceID device);
     /// Tells the listeners that `property` changed, without changing anything.
@@ -44,6 +47,8 @@ public:
     /// Procedures bound to `device`, running or not.
     std::size_t boundProcCount(AudioDeviceID device) const;
     bool isRunning(AudioDeviceID device) const;
+    /// How often a procedure was started on `device`.
+    std::size_t startCount(AudioDeviceID device) const;
     /// Devices with a procedure running, over all devices.
     std::size_t runningCount() const;
 
@@ -53,6 +58,9 @@ public:
     bool safetyOffset(AudioDeviceID device, std::uint32_t& frames) override;
     bool bufferFrameSize(AudioDeviceID device, std::uint32_t& frames) override;
     bool streamFormat(AudioDeviceID device, StreamFormat& format) override;
+    /// "Simulated input N", N being the device's id.
+    bool deviceName(AudioDeviceID device, std::string& name) override;
+    bool inputExhausted(AudioDeviceID device) override;
     bool addIOProc(AudioDeviceID device, AudioDeviceIOProc proc, void* clientData) override;
     bool removeIOProc(AudioDeviceID device, AudioDeviceIOProc proc) override;
     bool start(AudioDeviceID device, AudioDeviceIOProc proc) override;
@@ -69,8 +77,10 @@ private:
         std::uint32_t safetyOffset = 0;
         std::uint32_t bufferFrames = 0;
         bool formatReadable = true;
+        bool exhausted = false;
         std::vector<Binding> bindings;
         double framesDelivered = 0;
+        std::size_t starts = 0;
     };
 
     Device* find(AudioDeviceID device);

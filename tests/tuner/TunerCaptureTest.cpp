@@ -8,7 +8,11 @@
 #include "tests/support/SimulatedAudioHardware.h"
 #include "tuner/Tuner.h"
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -18,21 +22,45 @@
 namespace clefmark {
 namespace {
 
+    using namespace std::chrono_literals;
+
     class CaptureLog final : public CaptureObserver {
     public:
         void captureStateChanged(CaptureState state, const std::string& detail) override
         {
-            std::lock_guard lock(mutex);
-            states.push_back(state);
-            details.push_back(detail);
+            {
+                std::lock_guard lock(mutex);
+                states.push_back(state);
+                details.push_back(detail);
+            }
+            changed.notify_all();
+        }
+        // How often `detail` has been told, once `done` holds or the deadline
+        // has passed. Polls too, since silent restarts tell the log nothing.
+        std::size_t told(const std::string& detail, const std::function<bool()>& done,
+            std::chrono::milliseconds deadline = 20s)
+        {
+            const auto end = std::chrono::steady_clock::now() + deadline;
+            std::unique_lock lock(mutex);
+            while (std::chrono::steady_clock::now() < end) {
+                lock.unlock();
+                const bool finished = done();
+                lock.lock();
+                if (finished)
+                    break;
+                changed.wait_for(lock, 5ms);
+            }
+            return static_cast<std::size_t>(std::count(details.begin(), details.end(), detail));
         }
         std::mutex mutex;
+        std::condition_variable changed;
         std::vector<CaptureState> states;
         std::vector<std::string> details;
     };
 
     struct CaptureRig {
-        CaptureRig()
+        explicit CaptureRig(std::chrono::milliseconds stall = kInputStallTimeout)
+            : stallTimeout(stall)
         {
             tuner.setLevelMeter(&displays);
             tuner.setTunerMeter(&displays);
@@ -71,7 +99,8 @@ namespace {
         QueuedMainThread mainThread;
         test::RecordingDisplays displays;
         CaptureLog log;
-        Tuner tuner { defaults, mainThread, &hardware };
+        std::chrono::milliseconds stallTimeout;
+        Tuner tuner { defaults, mainThread, &hardware, stallTimeout };
     };
 
     TEST(TunerCapture, SizesTheAnalysisFromTheDeviceRate)
@@ -200,6 +229,32 @@ namespace {
         EXPECT_EQ(rig.log.details[0], "the input device's format cannot be read");
         EXPECT_EQ(rig.log.details[1],
             "the input device's sample rate 1000 Hz cannot be analysed (1408 to 1441791 Hz can)");
+    }
+
+    // A stream that stops delivering without ending is restarted, and said
+    // once until input comes again; one that has delivered all it ever will
+    // is left alone.
+    TEST(TunerCapture, CaptureThatFallsSilentRestartsAndSaysSoOnce)
+    {
+        CaptureRig rig(40ms);
+        const AudioDeviceID device = rig.addDevice(44100);
+        rig.switchTo(device);
+        EXPECT_EQ(rig.tuner.inputDeviceName(), "Simulated input " + std::to_string(device));
+        const auto restarts = [&] { return rig.hardware.startCount(device); };
+        EXPECT_EQ(rig.log.told(kInputStalledDetail, [&] { return restarts() >= 4; }), 1u);
+
+        ASSERT_TRUE(rig.play(device, std::vector<float>(512, 0.0f)));
+        const std::size_t before = restarts();
+        EXPECT_EQ(rig.log.told(kInputStalledDetail, [&] { return restarts() >= before + 2; }), 2u);
+        EXPECT_EQ(rig.tuner.captureState(), CaptureState::Running);
+
+        rig.hardware.setExhausted(device, true);
+        // Takes the capture lock: a restart decided before is over.
+        rig.tuner.setCaptureObserver(&rig.log);
+        const std::size_t last = restarts();
+        rig.log.told(
+            kInputStalledDetail, [&] { return restarts() > last; }, 400ms);
+        EXPECT_EQ(restarts(), last);
     }
 
     TEST(TunerCapture, NothingRestartsAfterTermination)
