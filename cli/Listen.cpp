@@ -64,8 +64,9 @@ namespace {
     // tuner tells it on.
     class CaptureNews final : public CaptureObserver {
     public:
-        CaptureNews(MainThread& mainThread, ListenSession& session)
-            : mainThread_(mainThread)
+        CaptureNews(const Tuner& tuner, MainThread& mainThread, ListenSession& session)
+            : tuner_(tuner)
+            , mainThread_(mainThread)
             , session_(session)
         {
         }
@@ -73,10 +74,13 @@ namespace {
         void captureStateChanged(CaptureState state, const std::string& detail) override
         {
             mainThread_.post(
-                [session = &session_, state, detail] { session->captureChanged(state, detail); });
+                [session = &session_, state, detail, device = tuner_.inputDeviceName()] {
+                    session->captureChanged(state, detail, device);
+                });
         }
 
     private:
+        const Tuner& tuner_;
         MainThread& mainThread_;
         ListenSession& session_;
     };
@@ -187,9 +191,8 @@ int runListen(std::span<const std::string_view> args)
     };
     ListenSession session(
         std::move(settings), std::move(source), consoleSink(signals), Clock::now());
-    CaptureNews news(mainThread, session);
-
     Tuner tuner(defaults, mainThread, hardware);
+    CaptureNews news(tuner, mainThread, session);
     RecordPoster poster(tuner, mainThread, session);
     tuner.setCaptureObserver(&news);
     if (display == ListenDisplay::Jsonl) {

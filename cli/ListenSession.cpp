@@ -49,12 +49,14 @@ void ListenSession::setNote(int note)
     reading_.update = DisplayUpdate { tune_, inTune_, note };
 }
 
-void ListenSession::captureChanged(CaptureState state, std::string detail)
+void ListenSession::captureChanged(CaptureState state, std::string detail, std::string device)
 {
     state_ = state;
     detail_ = std::move(detail);
-    if (state == CaptureState::Running)
+    if (state == CaptureState::Running) {
         ran_ = true;
+        device_ = std::move(device);
+    }
     restartUntold_ = state == CaptureState::Running && !detail_.empty();
 }
 
@@ -148,15 +150,22 @@ void ListenSession::tellWaiting(Clock::time_point now, bool evenNow)
     // was lost and capture picked up again by itself.
     if (restartUntold_) {
         restartUntold_ = false;
-        say(detail_ + "; listening again");
+        say(detail_ + "; listening again" + newDevice(" to "));
         shown_ = Waiting::Nothing;
+        return;
+    }
+    if (want == Waiting::Nothing && shown_ == Waiting::Nothing) {
+        if (state_ == CaptureState::Running)
+            if (const std::string device = newDevice("listening to "); !device.empty())
+                say(device);
         return;
     }
     if (want == shown_ && (want != Waiting::Format || detail_ == shownDetail_))
         return;
     if (want == Waiting::Nothing) {
         if (state_ == CaptureState::Running)
-            say(waitedAfterRunning_ ? "listening again" : "found an input device; listening");
+            say((waitedAfterRunning_ ? "listening again" : "found an input device; listening")
+                + newDevice(" to "));
         shown_ = Waiting::Nothing;
         return;
     }
@@ -169,6 +178,16 @@ void ListenSession::tellWaiting(Clock::time_point now, bool evenNow)
     shown_ = want;
     shownDetail_ = detail_;
     waitedAfterRunning_ = ran_;
+}
+
+// `prefix` and the device being heard, when it is not the one last named;
+// else empty. A file the user named is never named back.
+std::string ListenSession::newDevice(const char* prefix)
+{
+    if (!source_.file.empty() || device_.empty() || device_ == toldDevice_)
+        return {};
+    toldDevice_ = device_;
+    return prefix + device_;
 }
 
 // Giving up at the start: says what capture waits for even within the grace

@@ -81,7 +81,9 @@ public:
     void setTune(int tune, bool inTune) override;
     void setNote(int note) override;
 
-    void captureChanged(CaptureState state, std::string detail);
+    /// `device` names the input device being heard, with Running; the
+    /// session says it whenever it is not the one last said.
+    void captureChanged(CaptureState state, std::string detail, std::string device = {});
     /// One jsonl record, newline included, written at the next tick.
     void addRecord(const std::string& line);
 
@@ -103,6 +105,7 @@ private:
     std::string waitingText(Waiting waiting) const;
     void tellWaiting(Clock::time_point now, bool evenNow);
     void tellNoDevice(Clock::time_point now);
+    std::string newDevice(const char* prefix);
     void say(const std::string& message);
     bool emit(std::string_view text) const;
     bool show(Clock::time_point now, bool final);
@@ -123,6 +126,8 @@ private:
     CaptureState state_ = CaptureState::Stopped;
     std::string detail_;
     bool ran_ = false;
+    std::string device_;
+    std::string toldDevice_;
     // Capture restarted by itself, and the session has not said why yet.
     bool restartUntold_ = false;
 

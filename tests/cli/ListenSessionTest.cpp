@@ -43,9 +43,9 @@ namespace {
         }
 
         ListenSession& session() { return session_; }
-        void capture(CaptureState state, std::string detail = {})
+        void capture(CaptureState state, std::string detail = {}, std::string device = {})
         {
-            session_.captureChanged(state, std::move(detail));
+            session_.captureChanged(state, std::move(detail), std::move(device));
         }
         std::optional<Duration> tick(Duration at)
         {
@@ -167,6 +167,37 @@ namespace {
             "listening again\n"
             "the sound server ended the recording; listening again\n");
         EXPECT_EQ(run.saidAt, (std::vector<Duration> { 10s, 11s, 12s, 13s, 14s, 15s, 16s, 17s }));
+    }
+
+    TEST(ListenSession, NamesTheDeviceHeardAtTheStartAndWheneverItChanges)
+    {
+        for (const bool file : { false, true }) {
+            Driven run({ ListenDisplay::Jsonl, false, {} }, file ? "a4.wav" : "");
+            run.serverUp = true;
+            run.capture(CaptureState::Running, {}, "Mic A");
+            run.tick(0s);
+            run.capture(CaptureState::Running, kRecordingEndedDetail, "Mic A");
+            run.tick(1s);
+            run.capture(CaptureState::Running, {}, "Mic B");
+            run.tick(2s);
+            run.capture(CaptureState::NoDevice);
+            run.tick(3s);
+            run.capture(CaptureState::Running, {}, "Mic A");
+            run.tick(4s);
+            run.capture(CaptureState::Running, kRecordingEndedDetail, "Mic B");
+            run.tick(5s);
+            EXPECT_EQ(run.err,
+                file ? "the sound server ended the recording; listening again\n"
+                       "no input device any more; waiting for one...\n"
+                       "listening again\n"
+                       "the sound server ended the recording; listening again\n"
+                     : "listening to Mic A\n"
+                       "the sound server ended the recording; listening again\n"
+                       "listening to Mic B\n"
+                       "no input device any more; waiting for one...\n"
+                       "listening again to Mic A\n"
+                       "the sound server ended the recording; listening again to Mic B\n");
+        }
     }
 
     TEST(ListenSession, EndsWithEveryRecordWrittenAndTheStatusOfWhyItEnded)
