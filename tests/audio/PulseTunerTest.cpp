@@ -210,7 +210,7 @@ namespace {
 
     // The index that starts the first line holding `text` in `pactl list
     // short what`.
-    std::string indexOf(PulseDaemon& daemon, const char* what, const std::string& text)
+    std::string indexOf(SoundServer& daemon, const char* what, const std::string& text)
     {
         EXPECT_TRUE(daemon.pactl({ "list", "short", what })) << daemon.lastOutput();
         std::istringstream lines(daemon.lastOutput());
@@ -223,62 +223,94 @@ namespace {
 
     const std::string kSinkName44 = std::string("sink_name=") + SoundServer::kSink44;
 
+    std::string unloadSource44(SoundServer& server)
+    {
+        return "unload-module " + indexOf(server, "modules", kSinkName44);
+    }
+
     struct Loss {
         const char* name;
-        std::string (*commands)(PulseDaemon& daemon); // for pacmd, in one batch
-        std::uint32_t bufferFramesAfter; // where capture picks up
+        SoundServerKind kind;
+        // Ends the recording as the server's own tools would; false when they
+        // failed.
+        bool (*act)(SoundServer& server);
         // Whether the end is always what restarts capture. An unloaded source
         // also moves the default, and when that news comes first the
         // recording is followed to the new default before its end is seen.
         bool saysWhy;
-        friend void PrintTo(const Loss& loss, std::ostream* os) { *os << loss.name; }
+        friend void PrintTo(const Loss& loss, std::ostream* os)
+        {
+            *os << loss.name << '/' << test::soundServerName(loss.kind);
+        }
     };
 
     class PulseRecordingLost : public PulseTunerFixture, public testing::WithParamInterface<Loss> {
     protected:
-        SoundServerKind serverKind() const override { return SoundServerKind::PulseAudio; }
-        PulseDaemon& pulseDaemon() { return static_cast<PulseDaemon&>(*daemon); }
+        SoundServerKind serverKind() const override { return GetParam().kind; }
     };
 
     // The server ends the recording by itself: capture must pick up again on
-    // the default source (whatever that is now) and say why, never fall
-    // silent. The limits only keep a broken path from hanging the test; how
-    // soon it picks up is a figure to measure, not to race against.
+    // the default source, whatever that is now (PipeWire may have moved it),
+    // and say why, never fall silent. The limits only keep a broken path from
+    // hanging the test; how soon it picks up is a figure to measure, not to
+    // race against.
     TEST_P(PulseRecordingLost, PicksUpAgainAndSaysWhy)
     {
         tuner->start();
         ASSERT_TRUE(runUntil([&] { return !displays.levels.empty(); })) << daemon->log();
-        ASSERT_TRUE(pulseDaemon().pacmd(GetParam().commands(pulseDaemon())))
-            << daemon->lastOutput();
-
         const Loss& loss = GetParam();
+        ASSERT_TRUE(loss.act(*daemon)) << daemon->lastOutput();
+
         EXPECT_TRUE(runUntil([&] {
-            return (!loss.saysWhy || log->recordingEnded() > 0) && running(loss.bufferFramesAfter);
+            const CaptureLog::Entry e = log->last();
+            return (!loss.saysWhy || log->recordingEnded() > 0) && e.state == CaptureState::Running
+                && e.device == hardware->defaultInputDevice();
         })) << daemon->log();
         displays.levels.clear();
         EXPECT_TRUE(runUntil([&] { return !displays.levels.empty(); }));
     }
 
+    PulseDaemon& pulse(SoundServer& server)
+    {
+        return static_cast<PulseDaemon&>(server);
+    }
+
     INSTANTIATE_TEST_SUITE_P(Table, PulseRecordingLost,
-        testing::Values(Loss { "stream killed",
-                            [](PulseDaemon& d) {
-                                return "kill-source-output " + indexOf(d, "source-outputs", "")
-                                    + "\n";
+        testing::Values(Loss { "stream killed", SoundServerKind::PulseAudio,
+                            [](SoundServer& s) {
+                                return pulse(s).pacmd("kill-source-output "
+                                    + indexOf(s, "source-outputs", "") + "\n");
                             },
-                            2004, true },
+                            true },
             // Same name, same format: the snapshot does not change at all.
-            Loss { "source replaced in one batch",
-                [](PulseDaemon& d) {
-                    return "unload-module " + indexOf(d, "modules", kSinkName44)
-                        + "\nload-module module-null-sink " + kSinkName44
-                        + " rate=44100 norewinds=1\n";
+            Loss { "source replaced in one batch", SoundServerKind::PulseAudio,
+                [](SoundServer& s) {
+                    return pulse(s).pacmd(unloadSource44(s) + "\nload-module module-null-sink "
+                        + kSinkName44 + " rate=44100 norewinds=1\n");
                 },
-                2004, true },
-            Loss { "source unloaded",
-                [](PulseDaemon& d) {
-                    return "unload-module " + indexOf(d, "modules", kSinkName44) + "\n";
+                true },
+            Loss { "stream node destroyed", SoundServerKind::PipeWire,
+                [](SoundServer& s) {
+                    return static_cast<test::PipeWireServer&>(s).destroyNodeOf(
+                        indexOf(s, "source-outputs", ""));
                 },
-                2181, false }));
+                true },
+            // The new source gets a new index here, and the server may move
+            // the stream or the default by itself.
+            Loss { "source unloaded and loaded again", SoundServerKind::PipeWire,
+                [](SoundServer& s) {
+                    return s.pactl({ "unload-module", indexOf(s, "modules", kSinkName44) })
+                        && s.pactl(
+                            { "load-module", "module-null-sink", kSinkName44, "rate=44100" });
+                },
+                false },
+            Loss { "source unloaded", SoundServerKind::PulseAudio,
+                [](SoundServer& s) { return pulse(s).pacmd(unloadSource44(s) + "\n"); }, false },
+            Loss { "source unloaded", SoundServerKind::PipeWire,
+                [](SoundServer& s) {
+                    return s.pactl({ "unload-module", indexOf(s, "modules", kSinkName44) });
+                },
+                false }));
 
 } // namespace
 } // namespace clefmark

@@ -213,6 +213,29 @@ public:
         return all;
     }
 
+    /// Destroys the graph node that pipewire-pulse shows as the object
+    /// `index` (a source output's index is its node's object.serial), as
+    /// `pw-cli destroy` does; true when it was found and destroyed.
+    bool destroyNodeOf(const std::string& index)
+    {
+        ChildProcess dump({ "pw-dump" }, { .err = ChildOutput::discard() });
+        if (dump.wait(std::chrono::seconds(30)) != 0)
+            return false;
+        // pw-dump's objects each start with their id, four spaces in.
+        const std::string out = dump.out();
+        const std::size_t serial = out.find("\"object.serial\": " + index + ",");
+        const std::size_t id = out.rfind("\n    \"id\": ", serial);
+        if (serial == std::string::npos || id == std::string::npos)
+            return false;
+        const std::size_t begin = id + 11;
+        const std::string node = out.substr(begin, out.find(',', begin) - begin);
+        ChildProcess destroy(
+            { "pw-cli", "destroy", node }, { .err = ChildOutput::withStandardOutput() });
+        const std::optional<int> status = destroy.wait(std::chrono::seconds(30));
+        lastOutput_ = destroy.out();
+        return status == 0;
+    }
+
 private:
     // pactl against the server's own socket, before the clients' link is there.
     bool setup(std::vector<std::string> args)
