@@ -53,10 +53,11 @@ namespace {
     // posts.
     class CaptureReporter final : public CaptureObserver {
     public:
-        CaptureReporter(
-            MainThread& mainThread, Controller& controller, const PulseAudioHardware* pulse)
+        CaptureReporter(MainThread& mainThread, Controller& controller, const Tuner& tuner,
+            const PulseAudioHardware* pulse)
             : mainThread_(mainThread)
             , controller_(&controller)
+            , tuner_(tuner)
             , pulse_(pulse)
         {
         }
@@ -65,15 +66,19 @@ namespace {
         {
             const bool serverConnected = pulse_ == nullptr || pulse_->serverConnected();
             const QString text = captureStatusText(state, detail, serverConnected);
-            mainThread_.post([controller = controller_, text] {
+            const QString device = state == CaptureState::Running
+                ? QString::fromStdString(tuner_.inputDeviceName())
+                : QString();
+            mainThread_.post([controller = controller_, text, device] {
                 if (controller != nullptr)
-                    controller->showCaptureStatus(text);
+                    controller->showCaptureStatus(text, device);
             });
         }
 
     private:
         MainThread& mainThread_;
         QPointer<Controller> controller_;
+        const Tuner& tuner_;
         const PulseAudioHardware* pulse_;
     };
 
@@ -163,7 +168,7 @@ int runApplication(int argc, char** argv)
             hardware = std::move(server);
         }
         Tuner& tuner = Tuner::sharedInstance(*defaults, *mainThread, hardware.get());
-        reporter = std::make_unique<CaptureReporter>(*mainThread, *controllerPointer, pulse);
+        reporter = std::make_unique<CaptureReporter>(*mainThread, *controllerPointer, tuner, pulse);
         tuner.setCaptureObserver(reporter.get());
         return tuner;
     };

@@ -294,10 +294,14 @@ void Controller::validateMenuItems()
         resumeAction_->setEnabled(paused_);
 }
 
-void Controller::showCaptureStatus(const QString& text)
+void Controller::showCaptureStatus(const QString& text, const QString& device)
 {
+    const QString heard = device.isEmpty() ? QString() : tr("Listening to %1").arg(device);
+    if (statusIndicator_ != nullptr)
+        statusIndicator_->setToolTip(heard);
     if (statusLabel_ == nullptr)
         return;
+    statusLabel_->setToolTip(heard);
     statusLabel_->setText(text);
     if (text.isEmpty()) {
         statusTimer_->stop();

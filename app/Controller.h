@@ -111,8 +111,10 @@ public slots:
     void resume(QObject* sender = nullptr);
 
     /// Shows `text` unobtrusively in the window once it has stood for a
-    /// moment, or hides it at once when empty.
-    void showCaptureStatus(const QString& text);
+    /// moment, or hides it at once when empty. `device`, the input device
+    /// being heard, is told on request: the status line's and the status
+    /// indicator's tooltip.
+    void showCaptureStatus(const QString& text, const QString& device = {});
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

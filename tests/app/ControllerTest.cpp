@@ -412,6 +412,15 @@ namespace {
         EXPECT_TRUE(label->isVisible());
         controller->showCaptureStatus({});
         EXPECT_FALSE(label->isVisible());
+
+        // The device heard is there on request, and only while it is heard.
+        const auto* indicator = window.findChild<QWidget*>(QStringLiteral("statusIndicator"));
+        ASSERT_NE(indicator, nullptr);
+        controller->showCaptureStatus({}, QStringLiteral("Mic A"));
+        EXPECT_EQ(indicator->toolTip(), u"Listening to Mic A");
+        EXPECT_EQ(label->toolTip(), u"Listening to Mic A");
+        controller->showCaptureStatus(QStringLiteral("Waiting for the sound server…"));
+        EXPECT_EQ(indicator->toolTip(), u"");
     }
 
 } // namespace
