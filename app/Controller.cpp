@@ -182,6 +182,11 @@ void Controller::applicationWillTerminate()
     if (terminated_)
         return;
     terminated_ = true;
+    // Saving the settings may wait on a busy disk, and the back-ends' threads
+    // are joined after this: the window goes first, so that a quit looks
+    // immediate whatever the rest takes.
+    if (QWidget* window = mainWindow())
+        window->hide();
     resizeTimer_->stop();
     detachViews();
     if (tuner_ != nullptr)

@@ -15,6 +15,8 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
+#include <algorithm>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
@@ -331,6 +333,52 @@ namespace {
         EXPECT_EQ(defaults.integerForKey(kReferencePitchKey), 445);
         EXPECT_TRUE(defaults.boolForKey(kCloseEnoughKey));
         EXPECT_TRUE(defaults.hasValue(kOctaveRejectionKey));
+    }
+
+    // Saving may wait on the disk: by then the window must be off the screen.
+    TEST_F(ControllerTest, TheWindowIsGoneBeforeTheSettingsAreSaved)
+    {
+        struct Watched final : UserDefaults {
+            bool hasValue(const std::string& key) const override { return store.hasValue(key); }
+            void registerInteger(const std::string& key, int v) override
+            {
+                store.registerInteger(key, v);
+            }
+            void registerBool(const std::string& key, bool v) override
+            {
+                store.registerBool(key, v);
+            }
+            int integerForKey(const std::string& key) const override
+            {
+                return store.integerForKey(key);
+            }
+            bool boolForKey(const std::string& key) const override { return store.boolForKey(key); }
+            void setInteger(const std::string& key, int v) override
+            {
+                onSet();
+                store.setInteger(key, v);
+            }
+            void setBool(const std::string& key, bool v) override
+            {
+                onSet();
+                store.setBool(key, v);
+            }
+            MemoryUserDefaults store;
+            std::function<void()> onSet;
+        } watched;
+        std::vector<bool> visibleAtSave;
+        watched.onSet = [&] { visibleAtSave.push_back(window.isVisible()); };
+        std::unique_ptr<Tuner> own;
+        Controller::Services s = services();
+        s.tuner = [&]() -> Tuner& {
+            own = std::make_unique<Tuner>(watched, mainThread, &hardware);
+            return *own;
+        };
+        auto controller = launched(std::move(s));
+        window.show();
+        controller->applicationWillTerminate();
+        ASSERT_FALSE(visibleAtSave.empty());
+        EXPECT_EQ(std::count(visibleAtSave.begin(), visibleAtSave.end(), true), 0);
     }
 
     TEST_F(ControllerTest, AViewDestroyedFirstReceivesNothingMore)
