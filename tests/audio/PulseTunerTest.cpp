@@ -18,7 +18,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <mutex>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -212,13 +211,12 @@ namespace {
     // short what`.
     std::string indexOf(SoundServer& daemon, const char* what, const std::string& text)
     {
-        EXPECT_TRUE(daemon.pactl({ "list", "short", what })) << daemon.lastOutput();
-        std::istringstream lines(daemon.lastOutput());
-        for (std::string line; std::getline(lines, line);)
-            if (line.find(text) != std::string::npos)
-                return line.substr(0, line.find('\t'));
-        ADD_FAILURE() << "no " << text << " in " << what << ":\n" << daemon.lastOutput();
-        return "?";
+        std::string index = daemon.indexOf(what, text);
+        if (index.empty()) {
+            ADD_FAILURE() << "no " << text << " in " << what << ":\n" << daemon.lastOutput();
+            index = "?";
+        }
+        return index;
     }
 
     const std::string kSinkName44 = std::string("sink_name=") + SoundServer::kSink44;

@@ -14,6 +14,7 @@
 #include <initializer_list>
 #include <optional>
 #include <signal.h>
+#include <sstream>
 #include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -73,6 +74,19 @@ public:
         return status == 0;
     }
     const std::string& lastOutput() const { return lastOutput_; }
+
+    /// The index that starts the first line holding `text` in `pactl list
+    /// short what` ("modules", "source-outputs", ...); empty when none does.
+    std::string indexOf(const std::string& what, const std::string& text)
+    {
+        if (!pactl({ "list", "short", what }))
+            return {};
+        std::istringstream lines(lastOutput_);
+        for (std::string line; std::getline(lines, line);)
+            if (line.find(text) != std::string::npos)
+                return line.substr(0, line.find('\t'));
+        return {};
+    }
 
 protected:
     SoundServer() = default;
