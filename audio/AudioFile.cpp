@@ -1,6 +1,10 @@
 #include "audio/AudioFile.h"
 
+#include "audio/FileStart.h"
+
+#include <algorithm>
 #include <cerrno>
+#include <fcntl.h>
 #include <sndfile.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -39,19 +43,14 @@ namespace {
         }
     }
 
-    // libsndfile reports a directory, an empty file and an unreadable file all as
-    // "Format not recognised". Looking first gives the user the real reason.
-    std::string checkPath(const std::string& path)
+    // libsndfile reports a directory and an empty file alike as "Format not
+    // recognised". Looking first gives the user the real reason.
+    std::string checkOpened(const struct stat& info)
     {
-        struct stat info { };
-        if (::stat(path.c_str(), &info) != 0)
-            return systemMessage(errno);
         if (S_ISDIR(info.st_mode))
             return "is a directory";
         if (S_ISREG(info.st_mode) && info.st_size == 0)
             return "empty file";
-        if (::access(path.c_str(), R_OK) != 0)
-            return systemMessage(errno);
         return {};
     }
 
@@ -86,6 +85,12 @@ namespace {
 
 } // namespace
 
+std::uint32_t readBufferFrames(int channels)
+{
+    const std::size_t frameBytes = sizeof(float) * static_cast<std::size_t>(std::max(channels, 1));
+    return static_cast<std::uint32_t>(std::max<std::size_t>(1, kReadBufferBytes / frameBytes));
+}
+
 AudioFile::~AudioFile()
 {
     close();
@@ -93,6 +98,8 @@ AudioFile::~AudioFile()
 
 AudioFile::AudioFile(AudioFile&& other) noexcept
     : file_(std::exchange(other.file_, nullptr))
+    , fd_(std::exchange(other.fd_, -1))
+    , openedSize_(std::exchange(other.openedSize_, -1))
     , sampleRate_(std::exchange(other.sampleRate_, 0))
     , channels_(std::exchange(other.channels_, 0))
     , frames_(std::exchange(other.frames_, 0))
@@ -109,6 +116,8 @@ AudioFile& AudioFile::operator=(AudioFile&& other) noexcept
     if (this != &other) {
         close();
         file_ = std::exchange(other.file_, nullptr);
+        fd_ = std::exchange(other.fd_, -1);
+        openedSize_ = std::exchange(other.openedSize_, -1);
         sampleRate_ = std::exchange(other.sampleRate_, 0);
         channels_ = std::exchange(other.channels_, 0);
         frames_ = std::exchange(other.frames_, 0);
@@ -123,6 +132,7 @@ AudioFile& AudioFile::operator=(AudioFile&& other) noexcept
 
 void AudioFile::reset()
 {
+    openedSize_ = -1;
     sampleRate_ = 0;
     channels_ = 0;
     frames_ = 0;
@@ -134,32 +144,60 @@ void AudioFile::reset()
 bool AudioFile::open(const std::string& path)
 {
     close();
-    if (std::string problem = checkPath(path); !problem.empty()) {
-        error_ = std::move(problem);
+    // One descriptor for every question asked of the file, so that the
+    // answers are all about the same file, whatever happens to the path.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error_ = systemMessage(errno);
         return false;
     }
-
-    SF_INFO info {};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
-    if (file == nullptr) {
-        error_ = openFailure(sf_error(nullptr), sf_strerror(nullptr));
+    const auto fail = [&](std::string why) {
+        ::close(fd);
+        error_ = std::move(why);
         return false;
+    };
+    struct stat info { };
+    if (::fstat(fd, &info) != 0)
+        return fail(systemMessage(errno));
+    if (std::string problem = checkOpened(info); !problem.empty())
+        return fail(std::move(problem));
+    // A pipe can be read only once, so only regular files are looked at first.
+    const bool regular = S_ISREG(info.st_mode);
+    FileStart start;
+    if (regular) {
+        start = lookAtFileStart(fd, path);
+        if (!start.problem.empty())
+            return fail(std::move(start.problem));
+    }
+
+    // Opened by descriptor, libsndfile does not see the name, so it cannot
+    // send a file it does not recognise to the MPEG decoder for ending in
+    // ".mp3", unless the look above found the frames the decoder will.
+    SF_INFO sf {};
+    SNDFILE* file = start.openByName ? sf_open(path.c_str(), SFM_READ, &sf)
+                                     : sf_open_fd(fd, SFM_READ, &sf, SF_FALSE);
+    if (file == nullptr) {
+        const int code = sf_error(nullptr);
+        if (code == SF_ERR_UNRECOGNISED_FORMAT && hasMpegName(path))
+            return fail("not an audio file (not recognised as MPEG audio, despite its name)");
+        return fail(openFailure(code, sf_strerror(nullptr)));
     }
     // A header can claim anything; nothing downstream can make sense of a
     // file without channels or with a rate that is not positive.
-    if (info.channels <= 0 || info.samplerate <= 0) {
+    if (sf.channels <= 0 || sf.samplerate <= 0) {
         sf_close(file);
-        error_ = "damaged or unsupported audio header (" + std::to_string(info.channels)
-            + " channels at " + std::to_string(info.samplerate) + " Hz)";
-        return false;
+        return fail("damaged or unsupported audio header (" + std::to_string(sf.channels)
+            + " channels at " + std::to_string(sf.samplerate) + " Hz)");
     }
 
     file_ = file;
-    sampleRate_ = info.samplerate;
-    channels_ = info.channels;
-    frames_ = info.frames;
-    description_ = formatName(info.format & SF_FORMAT_TYPEMASK, SFC_GET_FORMAT_INFO) + ", "
-        + formatName(info.format & SF_FORMAT_SUBMASK, SFC_GET_FORMAT_INFO);
+    fd_ = fd;
+    openedSize_ = regular ? static_cast<std::int64_t>(info.st_size) : -1;
+    sampleRate_ = sf.samplerate;
+    channels_ = sf.channels;
+    frames_ = sf.frames;
+    description_ = formatName(sf.format & SF_FORMAT_TYPEMASK, SFC_GET_FORMAT_INFO) + ", "
+        + formatName(sf.format & SF_FORMAT_SUBMASK, SFC_GET_FORMAT_INFO);
     return true;
 }
 
@@ -167,8 +205,18 @@ void AudioFile::close()
 {
     if (file_ != nullptr)
         sf_close(file_);
+    if (fd_ >= 0)
+        ::close(fd_);
     file_ = nullptr;
+    fd_ = -1;
     reset();
+}
+
+bool AudioFile::shrank() const
+{
+    struct stat info { };
+    return openedSize_ >= 0 && ::fstat(fd_, &info) == 0
+        && static_cast<std::int64_t>(info.st_size) < openedSize_;
 }
 
 std::int64_t AudioFile::read(float* interleaved, std::int64_t frames)
@@ -186,6 +234,10 @@ std::int64_t AudioFile::read(float* interleaved, std::int64_t frames)
         // error only when the data could not be read or decoded.
         if (const int code = sf_error(file_); code != SF_ERR_NO_ERROR) {
             error_ = "read error (" + trimmed(sf_strerror(file_)) + ")";
+            readError_ = true;
+        } else if (shrank()) {
+            // Cut short while being read: what is left is not the recording.
+            error_ = "the file shrank while it was being read";
             readError_ = true;
         }
     }

@@ -6,12 +6,22 @@
 // for one.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 struct sf_private_tag;
 
 namespace clefmark {
+
+/// The bytes a buffer of samples read from a file may take. A header may
+/// claim a thousand channels; sized by this, a buffer stays small whatever
+/// it claims.
+inline constexpr std::size_t kReadBufferBytes = 512 * 1024;
+
+/// The frames of `channels` interleaved floats that fit in kReadBufferBytes;
+/// at least one.
+std::uint32_t readBufferFrames(int channels);
 
 /// One audio file open for reading.
 ///
@@ -34,7 +44,9 @@ public:
     /// Opens `path`, closing any file open before. On failure returns false,
     /// and `error()` says why in a few words a user can act on ("no such
     /// file", "not an audio file (…)", "damaged or unsupported audio header
-    /// (…)"), without the path.
+    /// (…)"), without the path. MPEG audio is recognised by its content
+    /// alone (see FileStart.h); a name ending in ".mp3" only improves the
+    /// message when it is not there.
     bool open(const std::string& path);
 
     /// Closes the file; harmless when none is open.
@@ -55,7 +67,9 @@ public:
     /// `frames * channels()` floats. Returns the frames read: fewer than asked
     /// at the end of the file, 0 past it. When the file could not be read, also
     /// returns what was read before the fault, and `error()` says what went
-    /// wrong; check `hasReadError()` after a short read.
+    /// wrong; check `hasReadError()` after a short read. A file that has
+    /// become shorter since it was opened (truncated while read or played)
+    /// counts as a read error at its new end.
     std::int64_t read(float* interleaved, std::int64_t frames);
 
     /// Goes back to the first frame, for reading the file again. Returns false
@@ -70,8 +84,11 @@ public:
 
 private:
     void reset();
+    bool shrank() const;
 
     sf_private_tag* file_ = nullptr;
+    int fd_ = -1; // owned; libsndfile reads through it
+    std::int64_t openedSize_ = -1; // bytes at open; -1 when not a regular file
     int sampleRate_ = 0;
     int channels_ = 0;
     std::int64_t frames_ = 0;

@@ -33,6 +33,7 @@ StreamFormat floatStreamFormat(int sampleRate, int channels)
 FileAudioHardware::FileAudioHardware(std::uint32_t cycleFrames, bool loop)
     : cycleFrames_(std::clamp<std::uint32_t>(cycleFrames, 1, kMaxCycleFrames))
     , loop_(loop)
+    , fileCycleFrames_(cycleFrames_)
 {
 }
 
@@ -66,11 +67,18 @@ bool FileAudioHardware::open(const std::string& path)
     name_ = path.substr(path.find_last_of('/') + 1);
     if (fileOpen_) {
         format_ = floatStreamFormat(file_.sampleRate(), file_.channels());
-        chunkCapacity_ = std::max<std::uint32_t>(1, kReadAheadFrames / cycleFrames_) * cycleFrames_;
+        // Bounded in bytes: with many channels, cycles get shorter rather than
+        // the buffer larger.
+        const std::uint32_t bufferFrames
+            = std::min(kReadAheadFrames, readBufferFrames(file_.channels()));
+        fileCycleFrames_ = std::min(cycleFrames_, readBufferFrames(file_.channels()));
+        chunkCapacity_
+            = std::max<std::uint32_t>(1, bufferFrames / fileCycleFrames_) * fileCycleFrames_;
         const auto channels = static_cast<std::size_t>(file_.channels());
         chunk_.assign(std::size_t { chunkCapacity_ } * channels, 0.0f);
     } else {
         format_ = {};
+        fileCycleFrames_ = cycleFrames_;
         chunkCapacity_ = 0;
         chunk_.clear();
         problem = file_.error();
@@ -125,9 +133,10 @@ bool FileAudioHardware::safetyOffset(AudioDeviceID device, std::uint32_t& frames
 
 bool FileAudioHardware::bufferFrameSize(AudioDeviceID device, std::uint32_t& frames)
 {
+    std::lock_guard lock(controlMutex_);
     if (device != kDevice)
         return false;
-    frames = cycleFrames_;
+    frames = fileCycleFrames_;
     return true;
 }
 
@@ -284,7 +293,7 @@ std::uint32_t FileAudioHardware::nextCycle()
         chunkPos_ = 0;
         chunkEnded_ = chunkFrames_ < chunkCapacity_ || file_.hasReadError();
     }
-    return std::min(cycleFrames_, chunkFrames_ - chunkPos_);
+    return std::min(fileCycleFrames_, chunkFrames_ - chunkPos_);
 }
 
 void FileAudioHardware::play(AudioDeviceIOProc proc, void* clientData)

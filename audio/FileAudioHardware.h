@@ -26,7 +26,9 @@ StreamFormat floatStreamFormat(int sampleRate, int channels);
 /// and never stops being it. Once a file is open and a procedure started, an
 /// input thread of the device's own reads the file as the analyser does
 /// (`AudioFile::read`, all channels interleaved) and calls the procedure with
-/// one cycle of `cycleFrames` frames each time that much audio would have
+/// one cycle of `cycleFrames` frames (fewer when that many frames of the
+/// file's channels would not fit in kReadBufferBytes; `bufferFrameSize`
+/// tells the size in use) each time that much audio would have
 /// arrived from a sound card: cycles are paced against the steady clock from
 /// the moment of `start`, each deadline computed from the frames played so
 /// far, so lateness in one cycle does not carry over into the next. The
@@ -90,6 +92,8 @@ public:
 
     /// 0: nothing stands between the file and the procedure.
     bool safetyOffset(AudioDeviceID device, std::uint32_t& frames) override;
+    /// The frames of each cycle: `cycleFrames`, or fewer for a file of many
+    /// channels.
     bool bufferFrameSize(AudioDeviceID device, std::uint32_t& frames) override;
     /// The open file's rate and channels as native floats; false before a
     /// file is open.
@@ -125,6 +129,7 @@ private:
     const bool loop_;
 
     mutable std::mutex controlMutex_; // everything below up to the next group
+    std::uint32_t fileCycleFrames_; // cycleFrames_, or fewer for many channels
     AudioFile file_; // the input thread's alone while it runs
     StreamFormat format_;
     bool fileOpen_ = false;

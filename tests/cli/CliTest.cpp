@@ -128,6 +128,7 @@ namespace {
         const char* name;
         void (*make)(const std::string& path);
         const char* reason;
+        const char* file = "input.wav";
     };
 
     // Names the case in test listings instead of dumping its bytes.
@@ -136,12 +137,21 @@ namespace {
         *os << c.name;
     }
 
+    // A valid one-second WAV with `bytes` written over it at `offset`.
+    void patchWav(const std::string& path, std::size_t offset, std::string_view bytes)
+    {
+        writeFloatFile(path, sine441(kRate), 1, kRate);
+        std::string whole = readBytes(path);
+        whole.replace(offset, bytes.size(), bytes);
+        writeBytes(path, whole);
+    }
+
     class CliBadFile : public testing::TestWithParam<BadFile> { };
 
     TEST_P(CliBadFile, OneLineOnStandardErrorAndNothingElse)
     {
         TempDir dir;
-        const std::string path = dir.file("input.wav");
+        const std::string path = dir.file(GetParam().file);
         GetParam().make(path);
 
         const CliRun run = runCli(dir, { "analyze", "--format", "jsonl", path });
@@ -162,6 +172,20 @@ namespace {
         // 1000 Hz gives blocks of 45 samples, too short to analyse.
         { "RateTooLow", [](const std::string& p) { writeFloatFile(p, sine441(4000), 1, 1000); },
             "sample rate 1000 Hz cannot be analysed" },
+        // Damaged WAV, MPEG that is not: none reaches the MPEG decoder, whose
+        // own complaints would be more lines on standard error.
+        { "DamagedRiffMarker", [](const std::string& p) { patchWav(p, 0, "RIFG"); },
+            "not an audio file (a WAV file whose RIFF marker is damaged)" },
+        { "RiffMarkerDamagedIntoAFrameSync",
+            [](const std::string& p) { patchWav(p, 0, "\xff\xfb\x90\x44"); },
+            "not an audio file (a WAV file whose RIFF marker is damaged)" },
+        { "OneFrameHeaderThenNoise",
+            [](const std::string& p) {
+                writeBytes(p, "\xff\xfb\x90\x44" + std::string(5000, 'x'));
+            },
+            "not an audio file (it begins like MPEG audio, but no second frame follows" },
+        { "NamedMp3", [](const std::string& p) { writeBytes(p, std::string(5000, '\x55')); },
+            "not an audio file (not recognised as MPEG audio, despite its name)", "input.mp3" },
     };
 
     INSTANTIATE_TEST_SUITE_P(Cli, CliBadFile, testing::ValuesIn(kBadFiles),

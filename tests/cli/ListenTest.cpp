@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <pty.h>
 #include <signal.h>
@@ -239,6 +240,20 @@ namespace {
         const CliRun wrong = runCli(dir, { "listen", "--loop" });
         EXPECT_EQ(wrong.status, 2);
         EXPECT_EQ(wrong.err, "clefmark-cli: --loop: only with --input FILE\n");
+    }
+
+    TEST(Listen, AFileThatShrinksWhileItLoopsEndsWithOneLine)
+    {
+        TempDir dir;
+        const std::string path = writeTwoNotes(dir);
+        ChildProcess listen(cli({ "listen", "--input", path, "--loop", "--format", "jsonl" }));
+        ASSERT_TRUE(listen.started()) << listen.startError();
+        ASSERT_TRUE(waitForLines(listen, 1, 10s)) << listen.err();
+        std::filesystem::resize_file(path, 1000);
+
+        EXPECT_EQ(listen.wait(30s), 1);
+        EXPECT_EQ(
+            listen.err(), "clefmark-cli: " + path + ": the file shrank while it was being read\n");
     }
 
     TEST(Listen, HelpTellsEverything)
