@@ -167,6 +167,15 @@ int runListen(std::span<const std::string_view> args)
             reportError(options.input + ": " + file->error());
             return 1;
         }
+        // Asked here, with the rate as the file gives it: the tuner's own
+        // refusal would name the rate as the float it keeps.
+        StreamFormat format;
+        file->streamFormat(FileAudioHardware::kDevice, format);
+        if (const std::string refusal = analysisBlockSize(format.sampleRate).refusal;
+            !refusal.empty()) {
+            reportError(options.input + ": " + refusal);
+            return 1;
+        }
         hardware = file.get();
     } else {
         server = std::make_unique<PulseAudioHardware>("Clefmark");

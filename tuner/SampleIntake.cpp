@@ -66,10 +66,10 @@ namespace {
 
 } // namespace
 
-BlockSize analysisBlockSize(float sampleRate)
+BlockSize analysisBlockSize(double sampleRate)
 {
     BlockSize size;
-    const double frames = static_cast<double>(sampleRate) * 0.045454545454545456;
+    const double frames = sampleRate * 0.045454545454545456;
     if (!(frames >= kMinBlockFrames && frames < kMaxBlockFrames + 1.0)) {
         char rate[32];
         const auto printed = std::to_chars(rate, rate + sizeof rate, sampleRate);

@@ -35,12 +35,15 @@ protected:
 /// Samples per analysis block at `sampleRate`: 1/22 second, truncated.
 /// Refused (with the reason, one line) when the rate is not a positive number
 /// or the block would fall outside 64..65535 samples, the range the analysis'
-/// 16-bit positions and periods are defined for.
+/// 16-bit positions and periods are defined for. The rate is a double so that
+/// a caller who knows it exactly gets it back exactly in the reason: every
+/// rate a float cannot hold is refused, and printed as a float it would be
+/// another number.
 struct BlockSize {
     std::uint32_t frames = 0;
     std::string refusal; // empty when accepted
 };
-BlockSize analysisBlockSize(float sampleRate);
+BlockSize analysisBlockSize(double sampleRate);
 
 /// Input thread only, once set up.
 class SampleIntake {

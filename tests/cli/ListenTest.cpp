@@ -220,6 +220,7 @@ namespace {
     {
         TempDir dir;
         writeBytes(dir.file("notes.txt"), "E2 A2 D3 G3 B3 E4\n");
+        writeSparseWav(dir.file("fast.wav"), 2147483647, 1, 4096, 4096);
         struct Case {
             std::string file;
             std::string error;
@@ -229,6 +230,9 @@ namespace {
                 "clefmark-cli: " + dir.file("missing.wav") + ": no such file\n" },
             { dir.file("notes.txt"),
                 "clefmark-cli: " + dir.file("notes.txt") + ": not an audio file (" },
+            { dir.file("fast.wav"),
+                "clefmark-cli: " + dir.file("fast.wav")
+                    + ": sample rate 2147483647 Hz cannot be analysed (" },
         };
         for (const Case& c : cases) {
             const CliRun run = runCli(dir, { "listen", "--input", c.file });

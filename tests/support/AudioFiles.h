@@ -111,6 +111,33 @@ inline void writeBytes(const std::string& path, std::string_view bytes)
         throw std::runtime_error("cannot write " + path);
 }
 
+/// A WAV file of 8-bit samples whose header claims `dataBytes` bytes of data
+/// (as much as 0xFFFFFFFF), followed by `presentBytes` zero bytes left as a
+/// hole: a long or wide file that takes next to no disk.
+inline void writeSparseWav(const std::string& path, std::uint32_t rate, std::uint16_t channels,
+    std::uint32_t dataBytes, std::uintmax_t presentBytes)
+{
+    std::string header;
+    const auto put = [&header](std::uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            header += static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    header += "RIFF";
+    put(dataBytes + 36, 4); // wraps for the largest claims, as it does in such files
+    header += "WAVEfmt ";
+    put(16, 4);
+    put(1, 2); // PCM
+    put(channels, 2);
+    put(rate, 4);
+    put(rate * channels, 4);
+    put(channels, 2);
+    put(8, 2);
+    header += "data";
+    put(dataBytes, 4);
+    writeBytes(path, header);
+    std::filesystem::resize_file(path, header.size() + presentBytes);
+}
+
 /// The whole content of the file at `path`.
 inline std::string readBytes(const std::string& path)
 {
