@@ -74,12 +74,16 @@ With more than one file, every jsonl record starts with a "file" key and
 every tsv line with a file column (tab, newline, carriage return and
 backslash escaped as \t, \n, \r and \\).
 
-Each file's records are written once it has been read through. A file that
-cannot be analysed (missing, not audio, damaged, or at a sample rate the
-analysis cannot take) gets one line on standard error and no records.
+Records are written as they are made, a piece at a time, so that memory
+does not grow with the length of a file. A file that cannot be analysed
+(missing, not audio, damaged, or at a sample rate the analysis cannot take)
+gets one line on standard error; one that fails part way (a read error, or
+cut short while it is read) keeps the records written before the fault,
+then gets its line.
 
 Exit status: 0 when every file was analysed, 1 when some were and some were
-not, 2 when none was or the options were wrong.
+not, 2 when none was, the options were wrong or the results could not be
+written.
 )";
 }
 

@@ -9,26 +9,26 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
+#include <new>
 #include <vector>
 
 namespace clefmark::cli {
 
 namespace {
 
-    // Frames read from the file at a time: large enough that reading costs next
-    // to nothing, small enough to stay in cache.
+    // Frames read from the file at a time, at most: large enough that reading
+    // costs next to nothing, small enough to stay in cache. Fewer with many
+    // channels, so that the buffer stays within kReadBufferBytes.
     constexpr std::uint32_t kReadFrames = 65536;
 
-    // Formats each block as the tuner reports it. The tuner calls it inside
-    // `inputIOProc`, on this same thread.
+    // Hands each block to the output as the tuner reports it. The tuner calls
+    // it inside `inputIOProc`, on this same thread.
     class RecordCollector final : public AnalysisObserver {
     public:
-        RecordCollector(const RecordFormatter& formatter, std::string_view file, std::string& out,
-            std::uint32_t blockFrames, int sampleRate)
-            : formatter_(formatter)
+        RecordCollector(
+            AnalyzeOutput& output, std::string_view file, std::uint32_t blockFrames, int sampleRate)
+            : output_(output)
             , file_(file)
-            , out_(out)
             , blockFrames_(blockFrames)
             , sampleRate_(sampleRate)
         {
@@ -36,7 +36,7 @@ namespace {
 
         void blockAnalysed(const BlockReport& report) override
         {
-            formatter_.appendRecord(out_, file_, clock_.next(report, blockFrames_, sampleRate_));
+            output_.record(file_, clock_.next(report, blockFrames_, sampleRate_));
             if (report.update && report.frequency)
                 ++withNote_;
         }
@@ -44,86 +44,100 @@ namespace {
         std::int64_t withNote() const { return withNote_; }
 
     private:
-        const RecordFormatter& formatter_;
+        AnalyzeOutput& output_;
         std::string_view file_;
-        std::string& out_;
         std::uint32_t blockFrames_;
         int sampleRate_;
         BlockClock clock_;
         std::int64_t withNote_ = 0;
     };
 
+    FileAnalysis analyzeOpenFile(const std::string& path, AudioFile& file,
+        const AnalyzeOptions& options, AnalyzeOutput& output)
+    {
+        FileAnalysis result;
+        MemoryUserDefaults defaults;
+        seedDefaults(defaults, options);
+        ImmediateMainThread mainThread;
+        Tuner tuner(defaults, mainThread);
+        const StreamFormat format = floatStreamFormat(file.sampleRate(), file.channels());
+        // Asked with the rate as the file gives it, so that a refusal names it
+        // exactly: the tuner keeps its rate as a float.
+        std::string refusal = analysisBlockSize(format.sampleRate).refusal;
+        if (refusal.empty())
+            refusal = tuner.configureCapture(format);
+        if (!refusal.empty()) {
+            result.error = path + ": " + refusal;
+            return result;
+        }
+
+        output.beginFile(
+            path, { file.formatDescription(), file.sampleRate(), file.channels(), file.frames() });
+        RecordCollector collector(output, path, tuner.bufferFrames(), file.sampleRate());
+        tuner.setAnalysisObserver(&collector);
+
+        // Cycles as asked, unless one would not fit in the buffer: the records
+        // do not depend on the size of the cycles. Whole cycles per read, so
+        // that only the file's last cycle can be short.
+        const auto channels = static_cast<std::uint32_t>(file.channels());
+        const std::uint32_t bufferFrames = readBufferFrames(file.channels());
+        const std::uint32_t cycleFrames = std::min(options.cycleFrames, bufferFrames);
+        const std::uint32_t cyclesPerRead
+            = std::max<std::uint32_t>(1, std::min(kReadFrames, bufferFrames) / cycleFrames);
+        const std::int64_t readFrames = std::int64_t { cyclesPerRead } * cycleFrames;
+        std::vector<float> samples(static_cast<std::size_t>(readFrames) * channels);
+
+        std::uint64_t framesSoFar = 0;
+        for (;;) {
+            const std::int64_t got = file.read(samples.data(), readFrames);
+            for (std::int64_t first = 0; first < got; first += cycleFrames) {
+                const auto frames
+                    = static_cast<std::uint32_t>(std::min<std::int64_t>(cycleFrames, got - first));
+                const AudioBuffer buffer { channels,
+                    static_cast<std::uint32_t>(frames * channels * sizeof(float)),
+                    samples.data() + static_cast<std::size_t>(first) * channels };
+                const AudioBufferList list { 1, &buffer };
+                // A device that cannot tell the time counts frames from 1, since
+                // a sample time of 0 marks a cycle as invalid.
+                const AudioTimeStamp time { static_cast<double>(framesSoFar + 1) };
+                const AudioDeviceProcParams params { 0, &time, &list, &time, nullptr, nullptr };
+                tuner.inputIOProc(&params);
+                framesSoFar += frames;
+            }
+            if (!output.flushIfFull()) {
+                result.outputFailed = true;
+                break;
+            }
+            if (got < readFrames)
+                break;
+        }
+        tuner.setAnalysisObserver(nullptr);
+        if (result.outputFailed)
+            return result;
+        if (file.hasReadError()) {
+            result.error = path + ": " + file.error();
+            return result;
+        }
+        output.endFile(collector.withNote());
+        result.ok = true;
+        return result;
+    }
+
 } // namespace
 
 FileAnalysis analyzeFile(
-    const std::string& path, const AnalyzeOptions& options, const RecordFormatter& formatter)
+    const std::string& path, const AnalyzeOptions& options, AnalyzeOutput& output)
 {
-    FileAnalysis result;
-    const auto failed = [&](std::string_view why) {
-        result.ok = false;
-        result.output.clear();
-        result.error = path + ": " + std::string(why);
-        return result;
-    };
-
-    AudioFile file;
-    if (!file.open(path))
-        return failed(file.error());
-
-    const auto channels = static_cast<std::uint64_t>(file.channels());
-    const std::uint64_t cycleBytes
-        = std::uint64_t { options.cycleFrames } * channels * sizeof(float);
-    if (cycleBytes > std::numeric_limits<std::uint32_t>::max())
-        return failed(std::to_string(channels) + " channels are too many for input cycles of "
-            + std::to_string(options.cycleFrames) + " frames");
-
-    MemoryUserDefaults defaults;
-    seedDefaults(defaults, options);
-    ImmediateMainThread mainThread;
-    Tuner tuner(defaults, mainThread);
-    const StreamFormat format = floatStreamFormat(file.sampleRate(), file.channels());
-    if (const std::string refusal = tuner.configureCapture(format); !refusal.empty())
-        return failed(refusal);
-
-    formatter.beginFile(result.output, path,
-        { file.formatDescription(), file.sampleRate(), file.channels(), file.frames() });
-    RecordCollector collector(
-        formatter, path, result.output, tuner.bufferFrames(), file.sampleRate());
-    tuner.setAnalysisObserver(&collector);
-
-    // Whole cycles per read, so that only the file's last cycle can be short.
-    const std::uint32_t cyclesPerRead
-        = std::max<std::uint32_t>(1, kReadFrames / options.cycleFrames);
-    const std::int64_t readFrames = std::int64_t { cyclesPerRead } * options.cycleFrames;
-    std::vector<float> samples(static_cast<std::size_t>(readFrames) * channels);
-
-    std::uint64_t framesSoFar = 0;
-    for (;;) {
-        const std::int64_t got = file.read(samples.data(), readFrames);
-        for (std::int64_t first = 0; first < got; first += options.cycleFrames) {
-            const auto frames = static_cast<std::uint32_t>(
-                std::min<std::int64_t>(options.cycleFrames, got - first));
-            const AudioBuffer buffer { static_cast<std::uint32_t>(channels),
-                static_cast<std::uint32_t>(frames * channels * sizeof(float)),
-                samples.data() + static_cast<std::size_t>(first) * channels };
-            const AudioBufferList list { 1, &buffer };
-            // A device that cannot tell the time counts frames from 1, since a
-            // sample time of 0 marks a cycle as invalid.
-            const AudioTimeStamp time { static_cast<double>(framesSoFar + 1) };
-            const AudioDeviceProcParams params { 0, &time, &list, &time, nullptr, nullptr };
-            tuner.inputIOProc(&params);
-            framesSoFar += frames;
-        }
-        if (got < readFrames)
-            break;
+    try {
+        AudioFile file;
+        if (!file.open(path))
+            return { false, path + ": " + file.error(), false };
+        return analyzeOpenFile(path, file, options, output);
+    } catch (const std::bad_alloc&) {
+        // Whatever the file made it ask for, the other files still get their
+        // turn, and what was written stays written.
+        return { false, path + ": not enough memory to analyse it", false };
     }
-    tuner.setAnalysisObserver(nullptr);
-    if (file.hasReadError())
-        return failed(file.error());
-
-    formatter.endFile(result.output, collector.withNote());
-    result.ok = true;
-    return result;
 }
 
 int runAnalyze(std::span<const std::string_view> args)
@@ -142,24 +156,18 @@ int runAnalyze(std::span<const std::string_view> args)
             : 2;
 
     const RecordFormatter formatter(options.format, options.files.size() > 1);
+    AnalyzeOutput output(formatter);
     std::size_t analysed = 0;
-    bool headerWritten = false;
     for (const std::string& path : options.files) {
-        FileAnalysis analysis = analyzeFile(path, options, formatter);
+        const FileAnalysis analysis = analyzeFile(path, options, output);
+        // What the file made is out before its error, if it has one.
+        if (analysis.outputFailed || !output.flush())
+            return 2;
         if (!analysis.ok) {
             reportError(analysis.error);
             continue;
         }
-        std::string header;
-        if (!headerWritten)
-            formatter.appendHeader(header);
-        else if (options.format == OutputFormat::Text)
-            header = "\n"; // a blank line between the files' sections
-        headerWritten = true;
-        analysis.output.insert(0, header);
         ++analysed;
-        if (!writeOutput(analysis.output))
-            return 2;
     }
 
     if (analysed == options.files.size())

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "cli/AnalyzeOptions.h"
-#include "cli/RecordFormat.h"
+#include "cli/AnalyzeOutput.h"
 
 #include <span>
 #include <string>
@@ -13,21 +13,24 @@ namespace clefmark::cli {
 /// The outcome of one file.
 struct FileAnalysis {
     bool ok = false;
-    /// The file's formatted records; empty when it failed.
-    std::string output;
     /// Why it failed, naming the file, without the program name.
     std::string error;
+    /// Standard output could not be written (and the reason was told): the
+    /// whole command is over.
+    bool outputFailed = false;
 };
 
-/// Analyses the file at `path` with a tuner of its own, formatting its
-/// records with `formatter`. Nothing is written anywhere.
+/// Analyses the file at `path` with a tuner of its own, handing its records
+/// to `output` as they are made. A file that fails part way leaves the
+/// records made before the fault in `output`.
 FileAnalysis analyzeFile(
-    const std::string& path, const AnalyzeOptions& options, const RecordFormatter& formatter);
+    const std::string& path, const AnalyzeOptions& options, AnalyzeOutput& output);
 
 /// The whole command: parses `args` (those after "analyze"), analyses every
 /// file and writes the records to standard output and problems to standard
 /// error. Returns the exit status: 0 when every file was analysed, 1 when
-/// some were, 2 when none was or the arguments were wrong.
+/// some were, 2 when none was, the arguments were wrong or the results could
+/// not be written.
 int runAnalyze(std::span<const std::string_view> args);
 
 } // namespace clefmark::cli

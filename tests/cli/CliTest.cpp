@@ -4,6 +4,7 @@
 #include "tests/support/AudioFiles.h"
 #include "tests/support/Signals.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
@@ -172,6 +173,10 @@ namespace {
         // 1000 Hz gives blocks of 45 samples, too short to analyse.
         { "RateTooLow", [](const std::string& p) { writeFloatFile(p, sine441(4000), 1, 1000); },
             "sample rate 1000 Hz cannot be analysed" },
+        // Beyond what a float holds exactly, and named as the header has it.
+        { "RateOfTheLargestInteger",
+            [](const std::string& p) { patchWav(p, 24, "\xff\xff\xff\x7f"); },
+            "sample rate 2147483647 Hz cannot be analysed" },
         // Damaged WAV, MPEG that is not: none reaches the MPEG decoder, whose
         // own complaints would be more lines on standard error.
         { "DamagedRiffMarker", [](const std::string& p) { patchWav(p, 0, "RIFG"); },
@@ -216,6 +221,70 @@ namespace {
         EXPECT_EQ(none.status, 2);
         EXPECT_EQ(none.out, "");
         EXPECT_EQ(lines(none.err).size(), 2u) << none.err;
+    }
+
+    TEST(Cli, AFileFailingPartWayKeepsWhatWasWrittenInEveryFormat)
+    {
+        TempDir dir;
+        const std::string broken = dir.file("broken.flac");
+        const std::string good = dir.file("good.wav");
+        writeFloatFile(broken, sine441(3 * kRate), 1, kRate, SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
+        std::string bytes = readBytes(broken);
+        bytes.replace(bytes.size() / 2, 2000, 2000, '\x55'); // the decoder loses sync there
+        writeBytes(broken, bytes);
+        writeFloatFile(good, sine441(2 * kBlockFrames), 1, kRate);
+
+        for (const char* format : { "text", "jsonl", "tsv" }) {
+            SCOPED_TRACE(format);
+            const CliRun run = runCli(dir, { "analyze", "--format", format, broken, good });
+            EXPECT_EQ(run.status, 1);
+            EXPECT_TRUE(run.err.starts_with("clefmark-cli: " + broken + ": read error ("))
+                << run.err;
+            EXPECT_EQ(lines(run.err).size(), 1u) << run.err;
+            // Lines naming the broken file, from before the fault, then the good file's.
+            const std::size_t brokenAt = run.out.find(broken);
+            const std::size_t lastBroken = run.out.rfind(broken);
+            const std::size_t goodAt = run.out.find(good);
+            ASSERT_NE(brokenAt, std::string::npos) << run.out;
+            ASSERT_NE(goodAt, std::string::npos) << run.out;
+            EXPECT_LT(lastBroken, goodAt);
+            EXPECT_GT(lines(run.out.substr(0, goodAt)).size(), 10u) << run.out;
+            EXPECT_TRUE(run.out.ends_with("\n"));
+        }
+    }
+
+    TEST(Cli, MemoryStaysSmallWhateverTheFileClaims)
+    {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+        GTEST_SKIP() << "the sanitizers reserve more address space than the limit allows";
+#endif
+        TempDir dir;
+        const std::string good = dir.file("good.wav");
+        writeFloatFile(good, sine441(2 * kBlockFrames), 1, kRate);
+        // 1024 channels, as many as libsndfile takes; and five hours at the
+        // lowest rate analysed, in 64-sample blocks, about 25 MB of jsonl.
+        writeSparseWav(dir.file("wide.wav"), kRate, 1024, 1024 * 4000, 1024 * 4000);
+        writeSparseWav(dir.file("long.wav"), 1408, 1, 12 << 20, 12 << 20);
+        const std::vector<std::vector<std::string>> cases = {
+            { dir.file("wide.wav") },
+            { "--cycle-frames", "65536", dir.file("wide.wav") },
+            { dir.file("long.wav") },
+        };
+        for (const auto& args : cases) {
+            SCOPED_TRACE(args.back() + " " + args.front());
+            // A shell sets the limit: the child cannot be given one otherwise.
+            std::vector<std::string> argv { "/bin/sh", "-c",
+                "ulimit -v 49152 && exec \"$0\" \"$@\"", CLEFMARK_CLI_PATH, "analyze", "--format",
+                "jsonl", good };
+            argv.insert(argv.end(), args.begin(), args.end());
+            argv.push_back(good);
+            ChildOptions options;
+            options.out = ChildOutput::file(dir.file("out.jsonl"));
+            ChildProcess cli(argv, options);
+            ASSERT_TRUE(cli.started()) << cli.startError();
+            EXPECT_EQ(cli.wait(std::chrono::seconds(60)), 0) << cli.err();
+            EXPECT_EQ(cli.err(), "");
+        }
     }
 
     TEST(Cli, TwoGoodFilesInTsvHaveOneHeaderAndAFileColumn)
