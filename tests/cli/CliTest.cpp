@@ -261,8 +261,8 @@ namespace {
         TempDir dir;
         const std::string good = dir.file("good.wav");
         writeFloatFile(good, sine441(2 * kBlockFrames), 1, kRate);
-        // 1024 channels, as many as libsndfile takes; and five hours at the
-        // lowest rate analysed, in 64-sample blocks, about 25 MB of jsonl.
+        // 1024 channels, as many as libsndfile takes; and two and a half hours
+        // at the lowest rate analysed, in 64-sample blocks: 29 MB of jsonl.
         writeSparseWav(dir.file("wide.wav"), kRate, 1024, 1024 * 4000, 1024 * 4000);
         writeSparseWav(dir.file("long.wav"), 1408, 1, 12 << 20, 12 << 20);
         const std::vector<std::vector<std::string>> cases = {
