@@ -7,7 +7,7 @@
 #include "audio/FileAudioHardware.h"
 #include "audio/PulseAudioHardware.h"
 #include "desktop/Alerts.h"
-#include "desktop/QSettingsUserDefaults.h"
+#include "desktop/IniUserDefaults.h"
 #include "desktop/QtMainThread.h"
 #include "desktop/Readiness.h"
 #include "desktop/SoundSettings.h"

@@ -2,7 +2,7 @@
 
 #include "app/Application.h"
 #include "app/Controller.h"
-#include "desktop/QSettingsUserDefaults.h"
+#include "desktop/IniUserDefaults.h"
 #include "desktop/QtMainThread.h"
 #include "tests/support/AudioFiles.h"
 #include "tests/support/Feed.h"

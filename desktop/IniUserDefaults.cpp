@@ -1,4 +1,4 @@
-#include "desktop/QSettingsUserDefaults.h"
+#include "desktop/IniUserDefaults.h"
 
 #include <QMetaType>
 #include <QSettings>

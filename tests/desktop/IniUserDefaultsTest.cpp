@@ -1,4 +1,4 @@
-#include "desktop/QSettingsUserDefaults.h"
+#include "desktop/IniUserDefaults.h"
 
 #include "desktop/QueuedMainThread.h"
 #include "tests/support/AudioFiles.h"
