@@ -144,7 +144,9 @@ int runApplication(int argc, char** argv)
     // The shared tuner keeps these for the rest of the process, so they are
     // never destroyed; the main thread is closed before the application goes.
     static QtMainThread* mainThread = new QtMainThread;
-    static QSettingsUserDefaults* defaults = new QSettingsUserDefaults;
+    static IniUserDefaults* defaults = new IniUserDefaults;
+    defaults->limitInteger(
+        kReferencePitchKey, Tuner::kMinReferencePitch, Tuner::kMaxReferencePitch);
 
     LoadedInterface loaded = ViewLoader().loadInterface(QStringLiteral("MainMenu"));
     if (!loaded) {

@@ -1,148 +1,244 @@
 #include "desktop/IniUserDefaults.h"
 
-#include <QMetaType>
-#include <QSettings>
-#include <QVariant>
+#include "desktop/IniText.h"
+#include "desktop/SettingsFile.h"
+
+#include <QFile>
+#include <QStandardPaths>
 #include <QtDebug>
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <climits>
 
 namespace clefmark {
 
 namespace {
 
-    QString qKey(const std::string& key)
+    std::string_view trimmed(std::string_view text)
     {
-        return QString::fromStdString(key);
+        while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+            text.remove_prefix(1);
+        while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+            text.remove_suffix(1);
+        return text;
+    }
+
+    void warn(const QString& text)
+    {
+        qWarning().noquote() << QStringLiteral("Clefmark: ") + text;
+    }
+
+    // One line each, even for a megabyte of noise.
+    QString shown(const std::string& text)
+    {
+        constexpr std::size_t kLongest = 60;
+        if (text.size() <= kLongest)
+            return QString::fromStdString(text);
+        return QString::fromStdString(text.substr(0, kLongest)) + QStringLiteral("...");
     }
 
 } // namespace
 
-bool settingAsInteger(const QVariant& value, int& result)
+bool settingAsInteger(std::string_view text, long long& result)
 {
-    // A bool converts to 0 or 1 silently in QVariant; a key holding one is
-    // not a number the user meant.
-    if (value.typeId() == QMetaType::Bool)
+    text = trimmed(text);
+    if (!text.empty() && text.front() == '+')
+        text.remove_prefix(1);
+    const std::string_view digits = !text.empty() && text.front() == '-' ? text.substr(1) : text;
+    if (digits.empty() || !std::all_of(digits.begin(), digits.end(), [](char c) {
+            return std::isdigit(static_cast<unsigned char>(c));
+        }))
         return false;
-    bool ok = false;
-    const int parsed = value.toString().trimmed().toInt(&ok, 10);
-    if (ok)
-        result = parsed;
-    return ok;
+    if (std::from_chars(text.data(), text.data() + text.size(), result).ec != std::errc())
+        result = text.front() == '-' ? LLONG_MIN : LLONG_MAX;
+    return true;
 }
 
-bool settingAsBool(const QVariant& value, bool& result)
+bool settingAsBool(std::string_view text, bool& result)
 {
-    if (value.typeId() == QMetaType::Bool) {
-        result = value.toBool();
-        return true;
-    }
-    // QVariant("no").toBool() is true: every non-empty string but "0" and
-    // "false" is. Only words that clearly say yes or no are taken.
-    const QString text = value.toString().trimmed().toLower();
-    if (text == u"true" || text == u"yes" || text == u"on" || text == u"1") {
+    std::string word(trimmed(text));
+    std::transform(word.begin(), word.end(), word.begin(),
+        [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (word == "true" || word == "yes" || word == "on" || word == "1") {
         result = true;
         return true;
     }
-    if (text == u"false" || text == u"no" || text == u"off" || text == u"0") {
+    if (word == "false" || word == "no" || word == "off" || word == "0") {
         result = false;
         return true;
     }
     return false;
 }
 
-QSettingsUserDefaults::QSettingsUserDefaults()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-        QStringLiteral("Clefmark"), QStringLiteral("Clefmark")))
+IniUserDefaults::IniUserDefaults()
+    : IniUserDefaults(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/Clefmark/Clefmark.ini"))
 {
-    reportUnreadable();
 }
 
-QSettingsUserDefaults::QSettingsUserDefaults(const QString& iniPath)
-    : settings_(std::make_unique<QSettings>(iniPath, QSettings::IniFormat))
+IniUserDefaults::IniUserDefaults(const QString& iniPath)
+    : path_(iniPath)
 {
-    reportUnreadable();
+    load();
 }
 
-QSettingsUserDefaults::~QSettingsUserDefaults() = default;
-
-QString QSettingsUserDefaults::fileName() const
+void IniUserDefaults::load()
 {
-    return settings_->fileName();
+    const SettingsFile file = SettingsFile::open(QFile::encodeName(path_).toStdString());
+    switch (file.state()) {
+    case SettingsFile::State::Missing:
+        return;
+    case SettingsFile::State::Refused:
+        refused_ = true;
+        warn(QStringLiteral("the settings file %1 is %2; it is neither read nor written, and the "
+                            "default settings are used")
+                 .arg(path_, QString::fromStdString(file.reason())));
+        return;
+    case SettingsFile::State::Unreadable:
+        refused_ = true;
+        warn(
+            QStringLiteral("cannot read the settings file %1 (%2); it is neither read nor written, "
+                           "and the default settings are used")
+                .arg(path_, QString::fromStdString(file.reason())));
+        return;
+    case SettingsFile::State::Regular:
+        break;
+    }
+    const IniText text(file.contents());
+    stored_ = text.values();
+    for (const std::size_t line : text.unclosedHeaders())
+        warn(QStringLiteral("line %1 of %2 is a section header without its closing ']'; it is "
+                            "read up to the end of the line")
+                 .arg(QString::number(line), path_));
+    if (const auto& stray = text.strayLines(); stray.size() == 1)
+        warn(QStringLiteral("ignoring line %1 of %2, which is not a key=value setting")
+                 .arg(QString::number(stray.front()), path_));
+    else if (!stray.empty())
+        warn(QStringLiteral("ignoring %1 lines of %2, from line %3, which are not key=value "
+                            "settings")
+                 .arg(QString::number(stray.size()), path_, QString::number(stray.front())));
 }
 
-void QSettingsUserDefaults::reportUnreadable() const
+void IniUserDefaults::limitInteger(const std::string& key, int min, int max)
 {
-    if (settings_->status() == QSettings::FormatError)
-        qWarning().noquote() << "Clefmark: the settings file" << fileName()
-                             << "is not a readable INI file; using the default settings";
+    limits_[key] = { min, max };
 }
 
-bool QSettingsUserDefaults::hasValue(const std::string& key) const
+bool IniUserDefaults::hasValue(const std::string& key) const
 {
-    return settings_->contains(qKey(key));
+    return stored_.count(key) != 0;
 }
 
-void QSettingsUserDefaults::registerInteger(const std::string& key, int value)
+void IniUserDefaults::registerInteger(const std::string& key, int value)
 {
     registeredIntegers_[key] = value;
 }
 
-void QSettingsUserDefaults::registerBool(const std::string& key, bool value)
+void IniUserDefaults::registerBool(const std::string& key, bool value)
 {
     registeredBools_[key] = value;
 }
 
-int QSettingsUserDefaults::integerForKey(const std::string& key) const
+void IniUserDefaults::reportIgnored(
+    const std::string& key, const std::string& text, const char* why, const QString& used) const
+{
+    warn(QStringLiteral("ignoring %1 = %2 in %3 (%4); using %5")
+             .arg(QString::fromStdString(key), shown(text), path_, QString::fromUtf8(why), used));
+}
+
+int IniUserDefaults::integerForKey(const std::string& key) const
 {
     const auto registered = registeredIntegers_.find(key);
     const int fallback = registered != registeredIntegers_.end() ? registered->second : 0;
-    const QVariant stored = settings_->value(qKey(key));
-    if (!stored.isValid())
+    const auto stored = stored_.find(key);
+    if (stored == stored_.end())
         return fallback;
-    int value = 0;
-    if (settingAsInteger(stored, value))
-        return value;
-    qWarning().noquote() << "Clefmark: ignoring" << qKey(key) << "=" << stored.toString() << "in"
-                         << fileName() << "(not a whole number); using" << fallback;
-    return fallback;
+    long long value = 0;
+    if (!settingAsInteger(stored->second, value)) {
+        reportIgnored(key, stored->second, "not a whole number", QString::number(fallback));
+        return fallback;
+    }
+    if (const auto limit = limits_.find(key); limit != limits_.end()) {
+        const auto [min, max] = limit->second;
+        if (value < min || value > max) {
+            const int used = value < min ? min : max;
+            const std::string why = "outside " + std::to_string(min) + " to " + std::to_string(max);
+            reportIgnored(key, stored->second, why.c_str(), QString::number(used));
+            return used;
+        }
+    }
+    if (value < INT_MIN || value > INT_MAX) {
+        reportIgnored(key, stored->second, "too large", QString::number(fallback));
+        return fallback;
+    }
+    return static_cast<int>(value);
 }
 
-bool QSettingsUserDefaults::boolForKey(const std::string& key) const
+bool IniUserDefaults::boolForKey(const std::string& key) const
 {
     const auto registered = registeredBools_.find(key);
     const bool fallback = registered != registeredBools_.end() && registered->second;
-    const QVariant stored = settings_->value(qKey(key));
-    if (!stored.isValid())
+    const auto stored = stored_.find(key);
+    if (stored == stored_.end())
         return fallback;
     bool value = false;
-    if (settingAsBool(stored, value))
+    if (settingAsBool(stored->second, value))
         return value;
-    qWarning().noquote() << "Clefmark: ignoring" << qKey(key) << "=" << stored.toString() << "in"
-                         << fileName() << "(not true or false); using"
-                         << (fallback ? "true" : "false");
+    reportIgnored(key, stored->second, "not true or false",
+        fallback ? QStringLiteral("true") : QStringLiteral("false"));
     return fallback;
 }
 
-void QSettingsUserDefaults::setInteger(const std::string& key, int value)
+void IniUserDefaults::setInteger(const std::string& key, int value)
 {
-    write(key, value);
+    store(key, std::to_string(value));
 }
 
-void QSettingsUserDefaults::setBool(const std::string& key, bool value)
+void IniUserDefaults::setBool(const std::string& key, bool value)
 {
-    write(key, value);
+    store(key, value ? "true" : "false");
 }
 
-void QSettingsUserDefaults::write(const std::string& key, const QVariant& value)
+void IniUserDefaults::store(const std::string& key, const std::string& text)
 {
-    settings_->setValue(qKey(key), value);
-    // Settings are written at termination, after which nothing else would
-    // flush them; and a failure must be told, not lost.
-    settings_->sync();
-    if (settings_->status() != QSettings::NoError)
-        qWarning().noquote() << "Clefmark: could not save the settings to" << fileName()
-                             << (settings_->status() == QSettings::AccessError
-                                        ? "(cannot write there)"
-                                        : "(the file is not a readable INI file)");
+    const auto stored = stored_.find(key);
+    if (stored != stored_.end() && stored->second == text && unsaved_.count(key) == 0)
+        return;
+    stored_[key] = text;
+    if (refused_)
+        return;
+    unsaved_[key] = text;
+    save();
+}
+
+void IniUserDefaults::save()
+{
+    // Read again just before writing: what another copy of the program
+    // saved meanwhile is kept, and the checks are made on what is replaced.
+    const SettingsFile file = SettingsFile::open(QFile::encodeName(path_).toStdString());
+    if (file.state() == SettingsFile::State::Refused) {
+        refused_ = true;
+        warn(QStringLiteral("could not save the settings to %1 (it is now %2, which is left alone)")
+                 .arg(path_, QString::fromStdString(file.reason())));
+        return;
+    }
+    std::string error = file.reason();
+    IniText text(file.contents());
+    if (file.state() != SettingsFile::State::Unreadable) {
+        for (const auto& [key, value] : unsaved_)
+            text.set(key, value);
+        const std::string bytes = text.text();
+        error = bytes.size() > SettingsFile::kMaxBytes ? "it would grow larger than 1 MB"
+                                                       : file.replace(bytes);
+    }
+    if (!error.empty()) {
+        warn(QStringLiteral("could not save the settings to %1 (%2)")
+                 .arg(path_, QString::fromStdString(error)));
+        return;
+    }
+    unsaved_.clear();
+    stored_ = text.values();
 }
 
 } // namespace clefmark

@@ -1,36 +1,43 @@
-// The user's settings, kept by QSettings in an INI file.
+// The user's settings, kept in an INI file.
 #pragma once
 
 #include "tuner/UserDefaults.h"
 
 #include <QString>
 #include <map>
-#include <memory>
 #include <string>
-
-class QSettings;
-class QVariant;
+#include <string_view>
+#include <utility>
 
 namespace clefmark {
 
 /// User defaults in an INI file: by default the user's own,
 /// `$XDG_CONFIG_HOME/Clefmark/Clefmark.ini` (~/.config when unset).
 ///
-/// An INI file keeps text only, so after a restart every value comes back as
-/// a string: each key is read as the type asked for, and a value that is not
-/// one ("maybe" for a boolean, "loud" for an integer) is reported on standard
-/// error and ignored in favour of the registered default. Each write goes to
-/// the disk at once, and a write that fails is reported the same way.
+/// Each change is saved at once, so that a crash, a lost display or a power
+/// cut loses nothing; setting a value the file already holds writes nothing.
+/// The file is only read and written when it is a regular file (or a link to
+/// one) of at most SettingsFile::kMaxBytes; anything else is said once on
+/// standard error and left alone while the program runs on the defaults.
+///
+/// An INI file keeps text only, so every value comes back as a string and is
+/// read as the type asked for. A value that is not one ("maybe" for a
+/// boolean, "loud" for an integer), or an integer outside its limits, is
+/// reported on standard error with what is used instead. A save that fails
+/// is reported the same way and tried again with the next change.
 /// Main thread only.
-class QSettingsUserDefaults final : public UserDefaults {
+class IniUserDefaults final : public UserDefaults {
 public:
     /// The user's settings file.
-    QSettingsUserDefaults();
+    IniUserDefaults();
     /// The given INI file.
-    explicit QSettingsUserDefaults(const QString& iniPath);
-    ~QSettingsUserDefaults() override;
+    explicit IniUserDefaults(const QString& iniPath);
 
-    QString fileName() const;
+    QString fileName() const { return path_; }
+
+    /// Stored integers for `key` outside min..max are reported and the nearer
+    /// limit used.
+    void limitInteger(const std::string& key, int min, int max);
 
     bool hasValue(const std::string& key) const override;
     void registerInteger(const std::string& key, int value) override;
@@ -41,19 +48,27 @@ public:
     void setBool(const std::string& key, bool value) override;
 
 private:
-    void write(const std::string& key, const QVariant& value);
-    void reportUnreadable() const;
+    void load();
+    void store(const std::string& key, const std::string& text);
+    void save();
+    void reportIgnored(const std::string& key, const std::string& text, const char* why,
+        const QString& used) const;
 
-    std::unique_ptr<QSettings> settings_;
+    QString path_;
+    bool refused_ = false; // not ours to read or write this run
+    std::map<std::string, std::string> stored_;
+    std::map<std::string, std::string> unsaved_;
     std::map<std::string, int> registeredIntegers_;
     std::map<std::string, bool> registeredBools_;
+    std::map<std::string, std::pair<int, int>> limits_;
 };
 
-/// A settings value read as an integer: a whole decimal number, spaces
-/// around it allowed. False when it is not one.
-bool settingAsInteger(const QVariant& value, int& result);
+/// A settings value read as a whole decimal number, spaces around it
+/// allowed; one beyond the range of long long saturates. False when it is
+/// not a whole number.
+bool settingAsInteger(std::string_view text, long long& result);
 /// A settings value read as a boolean: true/false, yes/no, on/off or 1/0,
 /// in any case. False when it is none of them.
-bool settingAsBool(const QVariant& value, bool& result);
+bool settingAsBool(std::string_view text, bool& result);
 
 } // namespace clefmark

@@ -98,7 +98,7 @@ namespace {
 
         test::TempDir dir;
         QString ini;
-        QSettingsUserDefaults defaults;
+        IniUserDefaults defaults;
         QtMainThread mainThread;
         SimulatedAudioHardware hardware;
         AudioDeviceID device;

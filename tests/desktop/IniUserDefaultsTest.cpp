@@ -7,11 +7,17 @@
 
 #include <QFile>
 #include <QStandardPaths>
-#include <QVariant>
+#include <chrono>
+#include <climits>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace clefmark {
 namespace {
@@ -64,11 +70,51 @@ namespace {
         test::TempDir dir;
     };
 
+    // Writes beyond `bytes` fail with EFBIG rather than kill the process.
+    class FileSizeLimit {
+    public:
+        explicit FileSizeLimit(rlim_t bytes)
+        {
+            ::getrlimit(RLIMIT_FSIZE, &saved_);
+            const rlimit limit { bytes, saved_.rlim_max };
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        }
+        ~FileSizeLimit()
+        {
+            ::setrlimit(RLIMIT_FSIZE, &saved_);
+            std::signal(SIGXFSZ, previous_);
+        }
+
+    private:
+        rlimit saved_ {};
+        void (*previous_)(int) = nullptr;
+    };
+
+    /// Every entry of `folder` with its kind, size, link target and, for a
+    /// regular file, its contents: what a test compares to see nothing touched.
+    std::string listing(const std::filesystem::path& folder)
+    {
+        namespace fs = std::filesystem;
+        std::string out;
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+            const fs::file_status status = entry.symlink_status();
+            out += entry.path().filename().string() + " "
+                + std::to_string(static_cast<int>(status.type()));
+            if (fs::is_symlink(status))
+                out += " -> " + fs::read_symlink(entry.path()).string();
+            if (fs::is_regular_file(status))
+                out += " " + test::readBytes(entry.path().string());
+            out += "\n";
+        }
+        return out;
+    }
+
     TEST_F(SettingsFile, StringsFromTheFileAreReadAsTheTypeAskedFor)
     {
         write("[General]\nReferencePitchKey=440\nOctaveRejectionKey=false\nCloseEnoughKey=true\n"
               "A=no\nB=yes\nC=0\nD=1\nE= 445 \nF=FALSE\nG=off\n");
-        QSettingsUserDefaults defaults(path());
+        IniUserDefaults defaults(path());
         EXPECT_EQ(defaults.integerForKey(kReferencePitchKey), 440);
         EXPECT_FALSE(defaults.boolForKey(kOctaveRejectionKey));
         EXPECT_TRUE(defaults.boolForKey(kCloseEnoughKey));
@@ -84,7 +130,7 @@ namespace {
     TEST_F(SettingsFile, ValuesThatAreNotOfTheirTypeAreReportedAndTheDefaultUsed)
     {
         write("[General]\nReferencePitchKey=loud\nCloseEnoughKey=maybe\nOctaveRejectionKey=\n");
-        QSettingsUserDefaults defaults(path());
+        IniUserDefaults defaults(path());
         defaults.registerInteger(kReferencePitchKey, 440);
         defaults.registerBool(kCloseEnoughKey, false);
         defaults.registerBool(kOctaveRejectionKey, true);
@@ -101,7 +147,7 @@ namespace {
 
     TEST_F(SettingsFile, RegisteredDefaultsAreFallbacksAndWriteNothing)
     {
-        QSettingsUserDefaults defaults(path());
+        IniUserDefaults defaults(path());
         defaults.registerInteger(kReferencePitchKey, 440);
         defaults.registerBool(kCloseEnoughKey, true);
         EXPECT_FALSE(defaults.hasValue(kReferencePitchKey));
@@ -121,7 +167,7 @@ namespace {
     {
         QueuedMainThread mainThread;
         {
-            QSettingsUserDefaults defaults(path());
+            IniUserDefaults defaults(path());
             Tuner tuner(defaults, mainThread);
             EXPECT_TRUE(tuner.isFirstLaunch());
             tuner.setReferencePitch(445);
@@ -137,7 +183,7 @@ namespace {
         EXPECT_NE(text.find("CloseEnoughKey=false"), std::string::npos) << text;
 
         // A new process: every value comes back as a string.
-        QSettingsUserDefaults defaults(path());
+        IniUserDefaults defaults(path());
         Tuner tuner(defaults, mainThread);
         EXPECT_FALSE(tuner.isFirstLaunch());
         EXPECT_EQ(tuner.referencePitch(), 445);
@@ -147,18 +193,22 @@ namespace {
 
     TEST_F(SettingsFile, AFailedSaveIsReported)
     {
-        if (::geteuid() == 0)
-            GTEST_SKIP() << "root writes into read-only folders";
-        std::filesystem::create_directories(dir.path() / "config/Clefmark");
-        ::chmod((dir.path() / "config/Clefmark").c_str(), 0500);
+        // A file-size limit binds root too, where a read-only folder would not.
+        write("[General]\nReferencePitchKey=450\n");
         WarningCapture capture;
+        IniUserDefaults defaults(path());
         {
-            QSettingsUserDefaults defaults(path());
+            FileSizeLimit limit(8);
             defaults.setInteger(kReferencePitchKey, 441);
         }
-        ::chmod((dir.path() / "config/Clefmark").c_str(), 0700);
-        ASSERT_FALSE(capture.warnings.isEmpty());
-        EXPECT_TRUE(capture.warnings.back().contains(u"could not save the settings"));
+        ASSERT_EQ(capture.warnings.size(), 1) << capture.warnings.join(u'\n').toStdString();
+        EXPECT_TRUE(capture.warnings[0].contains(u"could not save the settings"))
+            << capture.warnings[0].toStdString();
+        EXPECT_EQ(read(), "[General]\nReferencePitchKey=450\n") << "the old file is kept whole";
+
+        defaults.setInteger(kReferencePitchKey, 441);
+        EXPECT_EQ(capture.warnings.size(), 1) << "and the next try succeeds, silently";
+        EXPECT_EQ(read(), "[General]\nReferencePitchKey=441\n");
     }
 
     TEST_F(SettingsFile, AFileInTheWayOfTheFolderIsReported)
@@ -168,7 +218,7 @@ namespace {
         std::ofstream(dir.file("config")) << "not a folder";
         WarningCapture capture;
         {
-            QSettingsUserDefaults defaults(path());
+            IniUserDefaults defaults(path());
             defaults.setBool(kCloseEnoughKey, true);
         }
         ASSERT_FALSE(capture.warnings.isEmpty());
@@ -176,9 +226,152 @@ namespace {
             << capture.warnings.back().toStdString();
     }
 
-    TEST(QSettingsUserDefaults, TheUsersFileIsInTheConfigFolder)
+    // Anything but a regular file (or a link to one) at the settings path is
+    // said once, neither read nor written, and left exactly as it was; a FIFO
+    // does not hold up the start.
+    TEST(SettingsPath, WhatIsNotARegularFileIsNeitherReadNorWritten)
     {
-        QSettingsUserDefaults defaults;
+        namespace fs = std::filesystem;
+        struct Case {
+            const char* what;
+            std::function<bool(const std::string& ini, const fs::path& dir)> make;
+        };
+        const Case cases[] = {
+            { "a FIFO", [](auto& ini, auto&) { return ::mkfifo(ini.c_str(), 0600) == 0; } },
+            { "a directory", [](auto& ini, auto&) { return fs::create_directory(ini); } },
+            { "a FIFO",
+                [](auto& ini, auto& dir) {
+                    return ::mkfifo((dir / "fifo").c_str(), 0600) == 0
+                        && ::symlink("fifo", ini.c_str()) == 0;
+                } },
+            { "a device", // root only: a null device of the test's own
+                [](auto& ini, auto& dir) {
+                    return ::mknod((dir / "null").c_str(), S_IFCHR | 0600, makedev(1, 3)) == 0
+                        && ::symlink((dir / "null").c_str(), ini.c_str()) == 0;
+                } },
+            { "a symbolic link to nothing",
+                [](auto& ini, auto&) { return ::symlink("absent", ini.c_str()) == 0; } },
+            { "larger than 1 MB",
+                [](auto& ini, auto&) {
+                    std::ofstream(ini) << "[General]\nReferencePitchKey=450\n;"
+                                       << std::string(1 << 20, 'x') << "\n";
+                    return true;
+                } },
+        };
+        for (const Case& c : cases) {
+            test::TempDir dir;
+            const std::string ini = dir.file("Clefmark.ini");
+            if (!c.make(ini, dir.path())) {
+                EXPECT_NE(::geteuid(), 0u) << c.what << " could not be made";
+                continue;
+            }
+            const std::string before = listing(dir.path());
+            WarningCapture capture;
+            {
+                IniUserDefaults defaults(QString::fromStdString(ini));
+                defaults.registerInteger(kReferencePitchKey, 440);
+                EXPECT_EQ(defaults.integerForKey(kReferencePitchKey), 440) << c.what;
+                defaults.setInteger(kReferencePitchKey, 445);
+                defaults.setBool(kCloseEnoughKey, true);
+                EXPECT_EQ(defaults.integerForKey(kReferencePitchKey), 445) << "kept for the run";
+            }
+            ASSERT_EQ(capture.warnings.size(), 1) << c.what << ":\n"
+                                                  << capture.warnings.join(u'\n').toStdString();
+            const QString& said = capture.warnings[0];
+            EXPECT_TRUE(said.contains(QString::fromStdString(ini)) && said.contains(c.what)
+                && said.contains(u"neither read nor written"))
+                << said.toStdString();
+            EXPECT_EQ(listing(dir.path()), before) << c.what;
+        }
+    }
+
+    TEST_F(SettingsFile, ALinkToARegularFileIsFollowedAndStaysALink)
+    {
+        std::filesystem::create_directories(dir.path() / "config/Clefmark");
+        std::ofstream(dir.file("elsewhere.ini")) << "[General]\nReferencePitchKey=450\n";
+        std::filesystem::create_symlink(dir.file("elsewhere.ini"), path().toStdString());
+        IniUserDefaults defaults(path());
+        EXPECT_EQ(defaults.integerForKey(kReferencePitchKey), 450);
+        defaults.setInteger(kReferencePitchKey, 445);
+        EXPECT_TRUE(std::filesystem::is_symlink(path().toStdString()));
+        EXPECT_EQ(test::readBytes(dir.file("elsewhere.ini")), "[General]\nReferencePitchKey=445\n");
+    }
+
+    // A damaged file is read as far as it makes sense, what was not
+    // understood is said once, and a save succeeds without a word, changing
+    // only the line of the value saved.
+    TEST_F(SettingsFile, DamagedFilesAreReadAsFarAsTheyGoAndSavedWithoutFalseAlarms)
+    {
+        constexpr char binary[] = "[General]\nReferencePitchKey=450\n\x01\x02\xff\xfe\0junk\n";
+        const std::pair<std::string, const char*> cases[] = {
+            { "\xEF\xBB\xBF[General]\nReferencePitchKey=450\n", nullptr },
+            { "[General\nReferencePitchKey=450\n", "line 1 of" },
+            { std::string(binary, sizeof binary - 1), "ignoring line 3 of" },
+        };
+        for (const auto& [text, said] : cases) {
+            write(text);
+            WarningCapture capture;
+            {
+                IniUserDefaults defaults(path());
+                defaults.registerInteger(kReferencePitchKey, 440);
+                EXPECT_EQ(defaults.integerForKey(kReferencePitchKey), 450) << text;
+                defaults.setInteger(kReferencePitchKey, 445);
+            }
+            ASSERT_EQ(capture.warnings.size(), said != nullptr ? 1 : 0)
+                << text << capture.warnings.join(u'\n').toStdString();
+            if (said != nullptr) {
+                EXPECT_TRUE(capture.warnings[0].contains(QString::fromUtf8(said) + u' ' + path()))
+                    << capture.warnings[0].toStdString();
+            }
+            std::string expected = text;
+            expected.replace(expected.find("450"), 3, "445");
+            EXPECT_EQ(read(), expected);
+        }
+    }
+
+    TEST_F(SettingsFile, EveryBadReferencePitchIsReportedWithWhatIsUsedInstead)
+    {
+        const std::pair<const char*, int> cases[] = { { "500", 460 }, { "-1", 420 },
+            { "99999999999", 460 }, { "-99999999999999999999999", 420 }, { "4 40", 440 } };
+        QueuedMainThread mainThread;
+        for (const auto& [stored, used] : cases) {
+            write(std::string("[General]\nReferencePitchKey=") + stored + "\n");
+            WarningCapture capture;
+            IniUserDefaults defaults(path());
+            defaults.limitInteger(
+                kReferencePitchKey, Tuner::kMinReferencePitch, Tuner::kMaxReferencePitch);
+            Tuner tuner(defaults, mainThread);
+            EXPECT_EQ(tuner.referencePitch(), used) << stored;
+            ASSERT_EQ(capture.warnings.size(), 1) << stored;
+            const QString& said = capture.warnings[0];
+            EXPECT_TRUE(said.contains(QStringLiteral("ReferencePitchKey = %1 in").arg(stored))
+                && said.endsWith(QStringLiteral("using %1").arg(used)))
+                << said.toStdString();
+        }
+    }
+
+    // A save killed part way (by a file-size limit, say) leaves files that
+    // must not hold up the next run.
+    TEST_F(SettingsFile, WhatAnInterruptedSaveLeftBehindHoldsNothingUp)
+    {
+        write("[General]\nReferencePitchKey=450\n");
+        std::ofstream(path().toStdString() + ".lock").flush();
+        std::ofstream(
+            dir.file("config/Clefmark/.Clefmark.ini." + std::to_string(::getpid()) + ".0"))
+            << "[Gen";
+        const auto start = std::chrono::steady_clock::now();
+        {
+            IniUserDefaults defaults(path());
+            defaults.setInteger(kReferencePitchKey, 445);
+        }
+        // A guard against waiting on the lock, as a lock file's owner would.
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        EXPECT_EQ(read(), "[General]\nReferencePitchKey=445\n");
+    }
+
+    TEST(IniUserDefaults, TheUsersFileIsInTheConfigFolder)
+    {
+        IniUserDefaults defaults;
         EXPECT_EQ(defaults.fileName(),
             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
                 + QStringLiteral("/Clefmark/Clefmark.ini"));
@@ -186,27 +379,26 @@ namespace {
 
     TEST(SettingValues, ConversionTable)
     {
-        int i = -1;
-        EXPECT_TRUE(settingAsInteger(QVariant(QStringLiteral("440")), i));
-        EXPECT_EQ(i, 440);
-        EXPECT_TRUE(settingAsInteger(QVariant(432), i));
-        EXPECT_EQ(i, 432);
-        EXPECT_TRUE(settingAsInteger(QVariant(QStringLiteral("-3")), i));
-        EXPECT_EQ(i, -3);
-        for (const QVariant& bad : { QVariant(QStringLiteral("440.5")),
-                 QVariant(QStringLiteral("4 40")), QVariant(QStringLiteral("")), QVariant(true) })
-            EXPECT_FALSE(settingAsInteger(bad, i)) << bad.toString().toStdString();
+        long long i = -1;
+        const std::pair<const char*, long long> integers[]
+            = { { "440", 440 }, { " 432 ", 432 }, { "-3", -3 }, { "+7", 7 },
+                  { "99999999999999999999", LLONG_MAX }, { "-99999999999999999999", LLONG_MIN } };
+        for (const auto& [text, value] : integers) {
+            EXPECT_TRUE(settingAsInteger(text, i)) << text;
+            EXPECT_EQ(i, value) << text;
+        }
+        for (const char* bad : { "440.5", "4 40", "", "-", "true", "0x10" })
+            EXPECT_FALSE(settingAsInteger(bad, i)) << bad;
 
         bool b = false;
-        EXPECT_TRUE(settingAsBool(QVariant(true), b));
+        EXPECT_TRUE(settingAsBool("true", b));
         EXPECT_TRUE(b);
-        EXPECT_TRUE(settingAsBool(QVariant(QStringLiteral("No")), b));
+        EXPECT_TRUE(settingAsBool("No", b));
         EXPECT_FALSE(b);
-        EXPECT_TRUE(settingAsBool(QVariant(1), b));
+        EXPECT_TRUE(settingAsBool("1", b));
         EXPECT_TRUE(b);
-        for (const QVariant& bad : { QVariant(QStringLiteral("maybe")),
-                 QVariant(QStringLiteral("2")), QVariant(QStringLiteral("")) })
-            EXPECT_FALSE(settingAsBool(bad, b)) << bad.toString().toStdString();
+        for (const char* bad : { "maybe", "2", "" })
+            EXPECT_FALSE(settingAsBool(bad, b)) << bad;
     }
 
 } // namespace

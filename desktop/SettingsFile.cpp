@@ -1,0 +1,202 @@
+#include "desktop/SettingsFile.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+
+namespace clefmark {
+
+namespace {
+
+    // Non-blocking, so that opening a FIFO cannot wait for a writer that never
+    // comes; no controlling terminal from a terminal device.
+    constexpr int kOpenFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+
+    class Descriptor {
+    public:
+        explicit Descriptor(int fd = -1)
+            : fd_(fd)
+        {
+        }
+        ~Descriptor()
+        {
+            if (fd_ >= 0)
+                ::close(fd_);
+        }
+        Descriptor(const Descriptor&) = delete;
+        Descriptor& operator=(Descriptor&& other) noexcept
+        {
+            std::swap(fd_, other.fd_);
+            return *this;
+        }
+        int get() const { return fd_; }
+        explicit operator bool() const { return fd_ >= 0; }
+        /// Closes it, reporting what close() says.
+        int close()
+        {
+            const int result = ::close(fd_);
+            fd_ = -1;
+            return result;
+        }
+
+    private:
+        int fd_;
+    };
+
+    std::string errorText(int error)
+    {
+        return std::error_code(error, std::generic_category()).message();
+    }
+
+    std::string kindOf(mode_t mode)
+    {
+        if (S_ISDIR(mode))
+            return "a directory";
+        if (S_ISFIFO(mode))
+            return "a FIFO";
+        if (S_ISCHR(mode) || S_ISBLK(mode))
+            return "a device";
+        if (S_ISSOCK(mode))
+            return "a socket";
+        return "not a regular file";
+    }
+
+    bool writeAll(int fd, const std::string& bytes)
+    {
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;
+            done += static_cast<std::size_t>(n);
+        }
+        return true;
+    }
+
+} // namespace
+
+SettingsFile SettingsFile::open(const std::string& path)
+{
+    SettingsFile file;
+    file.path_ = path;
+    const auto fail = [&file](State state, std::string reason) {
+        file.state_ = state;
+        file.reason_ = std::move(reason);
+        return file;
+    };
+
+    Descriptor fd(::open(path.c_str(), kOpenFlags | O_NOFOLLOW));
+    const bool linked = !fd && errno == ELOOP;
+    if (linked) {
+        // A symbolic link. It is followed to see what it points at, and then
+        // its target is the file replaced, so that the link stays a link.
+        fd = Descriptor(::open(path.c_str(), kOpenFlags));
+        if (!fd)
+            return fail(State::Refused,
+                errno == ENOENT
+                    ? "a symbolic link to nothing"
+                    : "a symbolic link that cannot be followed (" + errorText(errno) + ")");
+        char* resolved = ::realpath(path.c_str(), nullptr);
+        if (resolved == nullptr)
+            return fail(State::Unreadable, errorText(errno));
+        file.path_ = resolved;
+        std::free(resolved);
+    }
+    if (!fd) {
+        if (errno == ENOENT || errno == ENOTDIR)
+            return fail(State::Missing, {});
+        return fail(State::Unreadable, errorText(errno));
+    }
+
+    struct stat status { };
+    if (::fstat(fd.get(), &status) != 0)
+        return fail(State::Unreadable, errorText(errno));
+    if (!S_ISREG(status.st_mode))
+        return fail(State::Refused, (linked ? "a symbolic link to " : "") + kindOf(status.st_mode));
+    if (linked) {
+        struct stat target { };
+        if (::stat(file.path_.c_str(), &target) != 0 || target.st_dev != status.st_dev
+            || target.st_ino != status.st_ino)
+            return fail(State::Unreadable, "it changed while being read");
+    }
+    const std::string tooLarge = "larger than " + std::to_string(kMaxBytes >> 20) + " MB";
+    if (static_cast<std::size_t>(status.st_size) > kMaxBytes)
+        return fail(State::Refused, tooLarge);
+
+    // Read past the limit, to know a file that grew meanwhile.
+    std::string contents;
+    char chunk[1 << 16];
+    while (contents.size() <= kMaxBytes) {
+        const ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return fail(State::Unreadable, errorText(errno));
+        if (n == 0)
+            break;
+        contents.append(chunk, static_cast<std::size_t>(n));
+    }
+    if (contents.size() > kMaxBytes)
+        return fail(State::Refused, tooLarge);
+    file.contents_ = std::move(contents);
+    file.mode_ = status.st_mode & 07777;
+    file.state_ = State::Regular;
+    return file;
+}
+
+std::string SettingsFile::replace(const std::string& bytes) const
+{
+    namespace fs = std::filesystem;
+    const fs::path target(path_);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    if (state_ == State::Missing) {
+        std::error_code error;
+        fs::create_directories(folder, error);
+        if (error)
+            return error.message();
+    }
+
+    // A new file of our own beside the old one (O_EXCL: never through a
+    // link someone left there), renamed over it once complete.
+    std::string temporary;
+    Descriptor fd;
+    for (int attempt = 0; attempt < 100 && !fd; ++attempt) {
+        temporary = (folder
+            / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "."
+                + std::to_string(attempt)))
+                        .string();
+        fd = Descriptor(
+            ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        if (!fd && errno != EEXIST)
+            return errorText(errno);
+    }
+    if (!fd)
+        return errorText(EEXIST);
+
+    const auto discard = [&temporary](int error) {
+        ::unlink(temporary.c_str());
+        return errorText(error);
+    };
+    if (state_ == State::Regular && ::fchmod(fd.get(), mode_) != 0)
+        return discard(errno);
+    if (!writeAll(fd.get(), bytes) || ::fdatasync(fd.get()) != 0)
+        return discard(errno);
+    if (fd.close() != 0)
+        return discard(errno);
+    if (::rename(temporary.c_str(), path_.c_str()) != 0)
+        return discard(errno);
+
+    // The rename itself must reach the disk too, or a power cut may bring
+    // back the old file.
+    if (Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)); dir)
+        ::fsync(dir.get());
+    return {};
+}
+
+} // namespace clefmark
