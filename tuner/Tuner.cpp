@@ -168,7 +168,7 @@ std::string Tuner::configureCapture(const StreamFormat& format)
     mIsFloat = (format.formatFlags & kFormatFlagIsFloat) != 0;
     mIsNativeEndian = (format.formatFlags & kFormatFlagIsBigEndian) == 0;
 
-    const BlockSize size = analysisBlockSize(mSampleRate);
+    const BlockSize size = analysisBlockSize(format.sampleRate);
     captureConfigured_ = size.refusal.empty();
     if (!captureConfigured_) {
         intake_.configure(0);
