@@ -137,7 +137,7 @@ QString helpText()
         "\n"
         "Settings given here are remembered like changes made in the window.\n"
         "They are kept in $XDG_CONFIG_HOME/Clefmark/Clefmark.ini\n"
-        "(~/.config/Clefmark/Clefmark.ini), written when Clefmark quits.\n");
+        "(~/.config/Clefmark/Clefmark.ini), saved as each one changes.\n");
 }
 
 QString versionText()

@@ -98,6 +98,7 @@ void Tuner::setReferencePitch(int hz)
     // UpdateTunerFrequency, which must see this store if its mapping would
     // otherwise land after ours.
     referencePitch_.store(hz, std::memory_order_seq_cst);
+    defaults_.setInteger(kReferencePitchKey, hz);
 
     // Before anything has been shown there is nothing to re-map: the display
     // keeps its blank state rather than a note made up from 0 Hz.
@@ -116,11 +117,13 @@ void Tuner::setReferencePitch(int hz)
 void Tuner::setOctaveRejection(bool on)
 {
     octaveRejection_.store(on, std::memory_order_relaxed);
+    defaults_.setBool(kOctaveRejectionKey, on);
 }
 
 void Tuner::setCloseEnough(bool on)
 {
     closeEnough_.store(on, std::memory_order_relaxed);
+    defaults_.setBool(kCloseEnoughKey, on);
     DisplayUpdate update = lastUpdate();
     update.inTune = NoteMapper::isInTune(update.tune, on);
     postUpdate(update);

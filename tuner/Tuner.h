@@ -128,8 +128,9 @@ public:
     /// The shared tuner; throws std::logic_error before it has been created.
     static Tuner& sharedInstance();
 
-    // Settings. Main thread; non-blocking. A change takes effect on the input
-    // thread at its next use.
+    // Settings. Main thread; never waiting for the input thread. A change
+    // takes effect there at its next use, and is written to the user defaults
+    // at once, so that a process that dies keeps it.
     int referencePitch() const { return referencePitch_.load(std::memory_order_relaxed); }
     /// Re-maps the last frequency shown against the new reference and
     /// re-sends the display. Before any frequency has been shown, sends
@@ -193,8 +194,9 @@ public:
 
     /// Stops capture for good (no device change restarts it), lets go of the
     /// audio hardware, which may be destroyed once this returns, and writes
-    /// the three settings to the user defaults, the only place they are
-    /// written. Main thread; not from a property listener.
+    /// the three settings to the user defaults (where each change has already
+    /// been written, so that a first run stores all three).
+    /// Main thread; not from a property listener.
     void applicationWillTerminate();
 
     /// Prepares the analysis for a device delivering `format`: a new empty

@@ -321,7 +321,7 @@ namespace {
         tuner->setCloseEnough(true);
         mainThread.runPending();
         const auto tunesBefore = tunerMeter->tunes.size();
-        EXPECT_FALSE(defaults.hasValue(kReferencePitchKey)); // not before termination
+        EXPECT_FALSE(defaults.hasValue(kOctaveRejectionKey)); // unchanged: not before termination
 
         test::feed(*tuner, test::sine16(440.0, 22528, 0.5, 4096)); // queued, not yet delivered
         controller->applicationWillTerminate();

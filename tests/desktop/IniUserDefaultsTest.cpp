@@ -66,6 +66,11 @@ namespace {
             return { std::istreambuf_iterator<char>(in), {} };
         }
         bool exists() const { return QFile::exists(path()); }
+        ino_t inode() const
+        {
+            struct stat status { };
+            return ::stat(path().toStdString().c_str(), &status) == 0 ? status.st_ino : 0;
+        }
 
         test::TempDir dir;
     };
@@ -163,19 +168,21 @@ namespace {
         EXPECT_FALSE(defaults.hasValue(kCloseEnoughKey));
     }
 
-    TEST_F(SettingsFile, TheTunerWritesOnlyAtTerminationAndReadsItBackAfterARestart)
+    TEST_F(SettingsFile, TheTunerSavesEachChangeAtOnceAndReadsItBackAfterARestart)
     {
         QueuedMainThread mainThread;
         {
             IniUserDefaults defaults(path());
             Tuner tuner(defaults, mainThread);
             EXPECT_TRUE(tuner.isFirstLaunch());
+            EXPECT_FALSE(exists()) << "reading writes nothing";
             tuner.setReferencePitch(445);
+            EXPECT_NE(read().find("ReferencePitchKey=445"), std::string::npos) << read();
             tuner.setOctaveRejection(true);
             tuner.setCloseEnough(false);
-            EXPECT_FALSE(exists());
+            const auto saved = inode();
             tuner.applicationWillTerminate();
-            EXPECT_TRUE(exists());
+            EXPECT_EQ(inode(), saved) << "nothing was left to write at termination";
         }
         const std::string text = read();
         EXPECT_NE(text.find("ReferencePitchKey=445"), std::string::npos) << text;

@@ -56,7 +56,9 @@ namespace {
 
             tuner.setReferencePitch(445);
             tuner.setOctaveRejection(true);
-            EXPECT_FALSE(defaults.hasValue(kReferencePitchKey)) << "setters write nothing";
+            EXPECT_EQ(defaults.integerForKey(kReferencePitchKey), 445) << "saved at once";
+            EXPECT_TRUE(defaults.boolForKey(kOctaveRejectionKey)) << "saved at once";
+            EXPECT_FALSE(defaults.hasValue(kCloseEnoughKey)) << "unchanged until termination";
             tuner.applicationWillTerminate();
         }
         Tuner next(defaults, mainThread);
