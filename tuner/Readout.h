@@ -1,0 +1,88 @@
+// The readout: what the tuner hears, in numbers and words, for the window's
+// readout strip and the terminal tuner's status line alike.
+//
+// The model takes the tuner's smoothed frequency for every analysis block,
+// the reference pitch, the in-tune leniency, the level, the pause flag and
+// the capture state, and gives back texts. It reads no clock and knows no
+// toolkit: the time comes in with every call, so one thread (the main one)
+// owns it and a test can drive it turn by turn.
+//
+// Live and past: a note stays live for `kLiveFor` after the last block with
+// a pitch; then it is shown as past (dimmed, and never "in tune"), so a
+// stale note cannot pass for an in-tune one.
+#pragma once
+
+#include "tuner/Tuner.h"
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+namespace clefmark {
+
+/// Receives the analysis of every block: the level and the smoothed
+/// frequency, if a pitch was found. Main thread, through `MainThread::post`.
+class ReadingDisplay {
+public:
+    virtual void setReading(int level, std::optional<float> frequency) = 0;
+
+protected:
+    ~ReadingDisplay() = default;
+};
+
+class Readout {
+public:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::chrono::milliseconds kLiveFor { 1000 };
+
+    /// What there is to read, in the order it matters.
+    enum class State {
+        Live, // a note heard within `kLiveFor`
+        Past, // the last note, heard longer ago
+        Listening, // capture runs, nothing heard yet
+        TooQuiet, // capture runs, the level stays below what detection needs
+        Paused,
+        NoDevice,
+        WaitingForServer,
+    };
+    enum class Judgement { None, Flat, InTune, Sharp };
+
+    struct Text {
+        State state = State::Listening;
+        Judgement judgement = Judgement::None;
+        /// "A♯4": sharps, the true octave (UTF-8). Empty before any note.
+        std::string note;
+        /// "+19.6", "−3.0", "0.0" (U+2212 minus; never "−0.0"). Empty
+        /// before any note.
+        std::string cents;
+        /// "445.0 Hz". Empty before any note.
+        std::string frequency;
+        /// "♭ flat", "✓ in tune", "♯ sharp"; empty unless live.
+        std::string judgementText;
+        /// Words for the state whenever no live note is there ("Listening",
+        /// "Too quiet", "Paused", "No input device", "Waiting for the sound
+        /// server"); for Past, what the note is ("Last heard").
+        std::string stateText;
+        /// The input device being heard, for a tooltip; may be empty.
+        std::string device;
+
+        friend bool operator==(const Text&, const Text&) = default;
+    };
+
+    // Inputs. Each may change the text; `text()` gives it.
+    void setReferencePitch(int hz);
+    void setCloseEnough(bool on);
+    void setPaused(bool paused, Clock::time_point now);
+    void setCaptureState(
+        CaptureState state, bool serverConnected, std::string device, Clock::time_point now);
+    void setReading(int level, std::optional<float> frequency, Clock::time_point now);
+    /// Time passing with no news: a live note becomes past.
+    void tick(Clock::time_point now);
+
+    const Text& text() const { return text_; }
+
+private:
+    Text text_;
+};
+
+} // namespace clefmark
