@@ -8,8 +8,9 @@
 // owns it and a test can drive it turn by turn.
 //
 // Live and past: a note stays live for `kLiveFor` after the last block with
-// a pitch; then it is shown as past (dimmed, and never "in tune"), so a
-// stale note cannot pass for an in-tune one.
+// a pitch; then it is shown as past (dimmed, and never "in tune"), beside
+// the words for what is going on, so a stale note cannot pass for an in-tune
+// one.
 #pragma once
 
 #include "tuner/Tuner.h"
@@ -35,20 +36,21 @@ public:
     using Clock = std::chrono::steady_clock;
     static constexpr std::chrono::milliseconds kLiveFor { 1000 };
 
-    /// What there is to read, in the order it matters.
+    /// What is going on, when it is not a live note.
     enum class State {
         Live, // a note heard within `kLiveFor`
-        Past, // the last note, heard longer ago
-        Listening, // capture runs, nothing heard yet
-        TooQuiet, // capture runs, the level stays below what detection needs
+        Listening, // capture runs; nothing pitched heard lately
+        TooQuiet, // capture runs; the level stays below what detection needs
         Paused,
-        NoDevice,
+        NoDevice, // no input device, or none that can be used
         WaitingForServer,
     };
     enum class Judgement { None, Flat, InTune, Sharp };
 
     struct Text {
         State state = State::Listening;
+        /// The note shown is not live: dim it. Never in tune.
+        bool past = false;
         Judgement judgement = Judgement::None;
         /// "A♯4": sharps, the true octave (UTF-8). Empty before any note.
         std::string note;
@@ -61,7 +63,7 @@ public:
         std::string judgementText;
         /// Words for the state whenever no live note is there ("Listening",
         /// "Too quiet", "Paused", "No input device", "Waiting for the sound
-        /// server"); for Past, what the note is ("Last heard").
+        /// server"); empty while live.
         std::string stateText;
         /// The input device being heard, for a tooltip; may be empty.
         std::string device;
