@@ -3,6 +3,8 @@
 // method is called on the main thread only, through `MainThread::post`.
 #pragma once
 
+#include <optional>
+
 namespace clefmark {
 
 /// Receives the input level once per analysis block: 0 (below -21 dBFS) to 8
@@ -41,6 +43,17 @@ public:
 
 protected:
     ~StatusDisplay() = default;
+};
+
+/// Receives every analysis block: its level and the smoothed frequency, if a
+/// pitch was found. For readouts that tell live from past and quiet from
+/// silent, which the four above cannot.
+class ReadingDisplay {
+public:
+    virtual void setReading(int level, std::optional<float> frequency) = 0;
+
+protected:
+    ~ReadingDisplay() = default;
 };
 
 /// One display update: the tune value, its in-tune judgement and the note,

@@ -21,16 +21,6 @@
 
 namespace clefmark {
 
-/// Receives the analysis of every block: the level and the smoothed
-/// frequency, if a pitch was found. Main thread, through `MainThread::post`.
-class ReadingDisplay {
-public:
-    virtual void setReading(int level, std::optional<float> frequency) = 0;
-
-protected:
-    ~ReadingDisplay() = default;
-};
-
 class Readout {
 public:
     using Clock = std::chrono::steady_clock;
@@ -84,7 +74,33 @@ public:
     const Text& text() const { return text_; }
 
 private:
+    void remap();
+    void update(Clock::time_point now);
+
+    int referencePitch_ = Tuner::kDefaultReferencePitch;
+    bool closeEnough_ = false;
+    bool paused_ = false;
+    CaptureState capture_ = CaptureState::Stopped;
+    bool serverConnected_ = true;
+    std::string device_;
+
+    std::optional<float> lastFrequency_;
+    std::optional<Clock::time_point> lastPitch_;
+    // The last block loud enough for detection to look at.
+    std::optional<Clock::time_point> lastAudible_;
+    Clock::time_point capturedSince_ {};
+    Clock::time_point now_ {};
+
+    // The last frequency mapped under the current reference.
+    std::string note_;
+    std::string cents_;
+    std::string hertz_;
+    Judgement judgement_ = Judgement::None;
+
     Text text_;
 };
+
+/// "+19.6", "−3.0" (U+2212), "0.0": one decimal, never a signed zero.
+std::string formatCents(double cents);
 
 } // namespace clefmark

@@ -15,6 +15,7 @@ struct Tuner::DisplayLinks {
     std::atomic<TuneDisplay*> tune { nullptr };
     std::atomic<NoteDisplay*> note { nullptr };
     std::atomic<StatusDisplay*> status { nullptr };
+    std::atomic<ReadingDisplay*> reading { nullptr };
 };
 
 namespace {
@@ -73,6 +74,7 @@ Tuner::~Tuner()
     links_->tune.store(nullptr);
     links_->note.store(nullptr);
     links_->status.store(nullptr);
+    links_->reading.store(nullptr);
 }
 
 Tuner& Tuner::sharedInstance(
@@ -162,6 +164,11 @@ void Tuner::setStatusIndicator(StatusDisplay* display)
     links_->status.store(display);
 }
 
+void Tuner::setReadingDisplay(ReadingDisplay* display)
+{
+    links_->reading.store(display);
+}
+
 std::string Tuner::configureCapture(const StreamFormat& format)
 {
     mFormat = format;
@@ -208,6 +215,7 @@ std::int32_t Tuner::blockFull(float* block)
     if (analysis.frequency)
         DoWhenFound(*analysis.frequency, report);
     postLevel(analysis.level);
+    postReading(analysis.level, report.frequency);
 
     if (AnalysisObserver* observer = observer_.load(std::memory_order_acquire))
         observer->blockAnalysed(report);
@@ -264,6 +272,16 @@ void Tuner::postLevel(int level)
     mainThread_.post([links = links_, level] {
         if (LevelDisplay* display = links->level.load())
             display->setLevel(level);
+    });
+}
+
+void Tuner::postReading(int level, std::optional<float> frequency)
+{
+    if (links_->reading.load(std::memory_order_relaxed) == nullptr)
+        return;
+    mainThread_.post([links = links_, level, frequency] {
+        if (ReadingDisplay* display = links->reading.load())
+            display->setReading(level, frequency);
     });
 }
 

@@ -1,7 +1,7 @@
 // The tuner engine: the one object the rest of the program talks to.
 //
 // It owns the three user settings, the capture state and the analysis, and
-// hands its results to four display receivers on the main thread. The
+// hands its results to its display receivers on the main thread. The
 // analysis runs on the audio input thread, synchronously inside each input
 // cycle: intake (mix to mono, gather blocks) -> period detection -> frequency
 // tracking -> note mapping -> display update.
@@ -156,6 +156,7 @@ public:
     void setTunerMeter(TuneDisplay* display);
     void setClefmark(NoteDisplay* display);
     void setStatusIndicator(StatusDisplay* display);
+    void setReadingDisplay(ReadingDisplay* display);
 
     // Capture control: main thread, or the hardware's notification thread.
     // Serialised by one lock that the input thread never takes; stopping may
@@ -250,6 +251,7 @@ private:
     void DoWhenFound(float F, BlockReport& report);
     void UpdateTunerFrequency(float F, BlockReport& report);
     void postLevel(int level);
+    void postReading(int level, std::optional<float> frequency);
     void postUpdate(const DisplayUpdate& update);
     void postIncrement();
     void storeLastMapping(const DisplayUpdate& update);

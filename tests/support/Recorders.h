@@ -3,18 +3,25 @@
 
 #include "tuner/Displays.h"
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace clefmark::test {
 
-/// Implements all four displays and logs each call as one line, so a test can
-/// check both the values and their order.
+/// Implements all the displays and logs each call of the four drawn ones as
+/// one line, so a test can check both the values and their order.
 class RecordingDisplays final : public LevelDisplay,
                                 public TuneDisplay,
                                 public NoteDisplay,
-                                public StatusDisplay {
+                                public StatusDisplay,
+                                public ReadingDisplay {
 public:
+    void setReading(int level, std::optional<float> frequency) override
+    {
+        readings.emplace_back(level, frequency);
+    }
     void setLevel(int level) override
     {
         levels.push_back(level);
@@ -40,6 +47,7 @@ public:
     std::vector<DisplayUpdate> tunes; // note unused: notes arrive separately
     std::vector<int> notes;
     int increments = 0;
+    std::vector<std::pair<int, std::optional<float>>> readings;
     std::vector<std::string> log;
 };
 

@@ -100,12 +100,15 @@ namespace {
     TEST(TunerChain, A441HzSinePostsNoteTuneStatusAndLevel)
     {
         TunerRig rig;
+        rig.tuner.setReadingDisplay(&rig.displays);
         ASSERT_EQ(rig.tuner.configureCapture(floatFormat(44100)), "");
         EXPECT_EQ(rig.tuner.bufferFrames(), 2004u);
         rig.play(100, 0.5f, 2004);
-        EXPECT_EQ(rig.mainThread.runPending(), 3u);
+        EXPECT_EQ(rig.mainThread.runPending(), 4u);
         const std::vector<std::string> expected { "tune 2 out", "note 57", "increment", "level 5" };
         EXPECT_EQ(rig.displays.log, expected);
+        ASSERT_EQ(rig.displays.readings.size(), 1u);
+        EXPECT_EQ(rig.displays.readings[0], std::pair(5, std::optional(441.0f)));
         EXPECT_EQ(rig.tuner.tracker().saveFrequency(), 441.0f);
         EXPECT_EQ(rig.tuner.lastUpdate(), (DisplayUpdate { 2, false, 57 }));
     }

@@ -1,0 +1,125 @@
+// The readout model: names, cents and states, by table.
+#include "tuner/Readout.h"
+
+#include <gtest/gtest.h>
+
+namespace clefmark {
+namespace {
+
+    using namespace std::chrono_literals;
+    using Clock = Readout::Clock;
+    const Clock::time_point kStart = Clock::time_point {} + 24h;
+
+    Readout running()
+    {
+        Readout readout;
+        readout.setCaptureState(CaptureState::Running, true, "Mic", kStart);
+        return readout;
+    }
+
+    TEST(Readout, NamesTheTrueNoteAndItsCentsUnderTheReference)
+    {
+        struct Case {
+            float hertz;
+            int reference;
+            const char* note;
+            const char* cents;
+            const char* frequency;
+            Readout::Judgement judgement;
+        };
+        using J = Readout::Judgement;
+        const Case cases[] = {
+            { 445.0f, 440, "A4", "+19.6", "445.0 Hz", J::Sharp },
+            { 440.0f, 440, "A4", "0.0", "440.0 Hz", J::InTune },
+            { 440.0f, 442, "A4", "\u22127.9", "440.0 Hz", J::Flat },
+            { 466.1638f, 440, "A\u266F4", "0.0", "466.2 Hz", J::InTune },
+            { 27.5f, 440, "A0", "0.0", "27.5 Hz", J::InTune },
+            { 41.20344f, 440, "E1", "0.0", "41.2 Hz", J::InTune },
+            { 4186.009f, 440, "C8", "0.0", "4186.0 Hz", J::InTune },
+            { 1046.502f, 440, "C6", "0.0", "1046.5 Hz", J::InTune },
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.hertz);
+            Readout readout = running();
+            readout.setReferencePitch(c.reference);
+            readout.setReading(5, c.hertz, kStart + 1s);
+            const Readout::Text& text = readout.text();
+            EXPECT_EQ(text.note, c.note);
+            EXPECT_EQ(text.cents, c.cents);
+            EXPECT_EQ(text.frequency, c.frequency);
+            EXPECT_EQ(text.judgement, c.judgement);
+            EXPECT_EQ(text.state, Readout::State::Live);
+            EXPECT_FALSE(text.past);
+        }
+    }
+
+    TEST(Readout, CentsRoundToATenthAndNeverShowANegativeZero)
+    {
+        const std::pair<double, const char*> cases[]
+            = { { 0.0, "0.0" }, { 0.04, "0.0" }, { -0.04, "0.0" }, { 0.05, "+0.1" },
+                  { -0.05, "\u22120.1" }, { 19.55, "+19.6" }, { -49.96, "\u221250.0" } };
+        for (const auto& [cents, shown] : cases)
+            EXPECT_EQ(formatCents(cents), shown) << cents;
+    }
+
+    TEST(Readout, SaysWhatIsGoingOnWheneverNoLiveNoteIsThere)
+    {
+        using S = Readout::State;
+        struct Case {
+            const char* name;
+            void (*drive)(Readout&);
+            S state;
+            const char* words;
+            bool past;
+        };
+        const Case cases[] = {
+            { "just started", [](Readout&) {}, S::Listening, "Listening", false },
+            { "noise without pitch", [](Readout& r) { r.setReading(3, {}, kStart + 600ms); },
+                S::Listening, "Listening", false },
+            { "silence", [](Readout& r) { r.setReading(0, {}, kStart + 600ms); }, S::TooQuiet,
+                "Too quiet", false },
+            { "a second after the note",
+                [](Readout& r) {
+                    r.setReading(5, 440.0f, kStart);
+                    r.setReading(2, {}, kStart + 1s);
+                },
+                S::Listening, "Listening", true },
+            { "paused with a note",
+                [](Readout& r) {
+                    r.setReading(5, 440.0f, kStart);
+                    r.setPaused(true, kStart + 10ms);
+                },
+                S::Paused, "Paused", true },
+            { "no device",
+                [](Readout& r) { r.setCaptureState(CaptureState::NoDevice, true, {}, kStart); },
+                S::NoDevice, "No input device", false },
+            { "no server",
+                [](Readout& r) { r.setCaptureState(CaptureState::NoDevice, false, {}, kStart); },
+                S::WaitingForServer, "Waiting for the sound server", false },
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            Readout readout = running();
+            c.drive(readout);
+            const Readout::Text& text = readout.text();
+            EXPECT_EQ(text.state, c.state);
+            EXPECT_EQ(text.stateText, c.words);
+            EXPECT_EQ(text.past, c.past);
+            EXPECT_TRUE(!c.past || text.judgement == Readout::Judgement::None)
+                << "a past note is never in tune";
+        }
+    }
+
+    TEST(Readout, ANewReferenceRemapsTheLastNoteEvenInSilence)
+    {
+        Readout readout = running();
+        readout.setReading(5, 445.0f, kStart);
+        readout.tick(kStart + 5s);
+        readout.setReferencePitch(445);
+        EXPECT_EQ(readout.text().cents, "0.0");
+        EXPECT_TRUE(readout.text().past);
+        EXPECT_EQ(readout.text().device, "Mic");
+    }
+
+} // namespace
+} // namespace clefmark

@@ -1,0 +1,160 @@
+#include "tuner/Readout.h"
+
+#include "tuner/NoteMapper.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace clefmark {
+
+namespace {
+
+    // How long the level must stay at 0 (below -21 dBFS, where detection
+    // mostly has nothing to work on) before the readout calls it too quiet:
+    // long enough that the gaps between plucked notes do not flicker.
+    constexpr std::chrono::milliseconds kQuietFor { 500 };
+
+    std::string withSharpSign(std::string name)
+    {
+        if (const auto hash = name.find('#'); hash != std::string::npos)
+            name.replace(hash, 1, "\u266F");
+        return name;
+    }
+
+    std::string oneDecimal(double value)
+    {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.1f", value);
+        return text;
+    }
+
+} // namespace
+
+std::string formatCents(double cents)
+{
+    // Rounded to tenths first, so that the sign belongs to what is shown:
+    // -0.04 shows as 0.0, never as a negative zero.
+    const double tenths = std::round(cents * 10.0);
+    if (tenths == 0.0)
+        return "0.0";
+    const std::string digits = oneDecimal(std::fabs(tenths) / 10.0);
+    return (tenths > 0.0 ? "+" : "\u2212") + digits;
+}
+
+// Both re-map the last note at once, heard or not: the readout must never
+// show a deviation from a reference that is no longer the user's.
+void Readout::setReferencePitch(int hz)
+{
+    referencePitch_ = hz;
+    remap();
+    update(now_);
+}
+
+void Readout::setCloseEnough(bool on)
+{
+    closeEnough_ = on;
+    remap();
+    update(now_);
+}
+
+void Readout::setPaused(bool paused, Clock::time_point now)
+{
+    paused_ = paused;
+    update(now);
+}
+
+void Readout::setCaptureState(
+    CaptureState state, bool serverConnected, std::string device, Clock::time_point now)
+{
+    if (state == CaptureState::Running && capture_ != CaptureState::Running)
+        capturedSince_ = now;
+    capture_ = state;
+    serverConnected_ = serverConnected;
+    device_ = std::move(device);
+    update(now);
+}
+
+void Readout::setReading(int level, std::optional<float> frequency, Clock::time_point now)
+{
+    if (level > 0 || frequency)
+        lastAudible_ = now;
+    if (frequency) {
+        lastFrequency_ = frequency;
+        lastPitch_ = now;
+        remap();
+    }
+    update(now);
+}
+
+void Readout::tick(Clock::time_point now)
+{
+    update(now);
+}
+
+// The note and its deviation from the frequency under the current reference,
+// by the tuner's own mapping, so that the readout's note and in-tune judgement
+// are the needle's; the cents come from the frequency itself, to a tenth.
+void Readout::remap()
+{
+    note_.clear();
+    cents_.clear();
+    hertz_.clear();
+    judgement_ = Judgement::None;
+    if (!lastFrequency_)
+        return;
+    NoteMapper mapper;
+    mapper.InitTuningObject(referencePitch_, NoteMapper::kStepsPerSemitone);
+    if (!mapper.UpdateTuningObject(*lastFrequency_))
+        return;
+    const DisplayUpdate mapped = mapper.update(closeEnough_);
+    const double cents = 1200.0 * std::log2(*lastFrequency_ / static_cast<double>(referencePitch_))
+        - 100.0 * (mapped.note - 57);
+    note_ = withSharpSign(noteName(mapped.note));
+    cents_ = formatCents(cents);
+    hertz_ = oneDecimal(*lastFrequency_) + " Hz";
+    judgement_ = mapped.inTune ? Judgement::InTune
+        : mapped.tune > 0      ? Judgement::Sharp
+                               : Judgement::Flat;
+}
+
+void Readout::update(Clock::time_point now)
+{
+    now_ = now;
+    Text text;
+    text.device = capture_ == CaptureState::Running ? device_ : std::string();
+    text.note = note_;
+    text.cents = cents_;
+    text.frequency = hertz_;
+    const bool live = lastPitch_ && now - *lastPitch_ < kLiveFor && !paused_
+        && capture_ == CaptureState::Running;
+    text.past = !note_.empty() && !live;
+
+    if (paused_) {
+        text.state = State::Paused;
+        text.stateText = "Paused";
+    } else if (capture_ == CaptureState::NoDevice && !serverConnected_) {
+        text.state = State::WaitingForServer;
+        text.stateText = "Waiting for the sound server";
+    } else if (capture_ == CaptureState::NoDevice || capture_ == CaptureState::FormatUnusable) {
+        text.state = State::NoDevice;
+        text.stateText = capture_ == CaptureState::NoDevice ? "No input device"
+                                                            : "The input device cannot be used";
+    } else if (live) {
+        text.state = State::Live;
+        text.judgement = judgement_;
+        static constexpr const char* kJudgements[]
+            = { "", "\u266D flat", "\u2713 in tune", "\u266F sharp" };
+        text.judgementText = kJudgements[static_cast<int>(judgement_)];
+    } else if (capture_ == CaptureState::Running
+        && now - (lastAudible_ && *lastAudible_ > capturedSince_ ? *lastAudible_ : capturedSince_)
+            >= kQuietFor) {
+        text.state = State::TooQuiet;
+        text.stateText = "Too quiet";
+    } else {
+        text.state = State::Listening;
+        text.stateText = "Listening";
+    }
+    text_ = std::move(text);
+}
+
+} // namespace clefmark
