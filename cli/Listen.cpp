@@ -210,6 +210,7 @@ int runListen(std::span<const std::string_view> args)
         tuner.setLevelMeter(&session);
         tuner.setTunerMeter(&session);
         tuner.setClefmark(&session);
+        tuner.setReadingDisplay(&session);
     }
     tuner.start();
 

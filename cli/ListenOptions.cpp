@@ -104,11 +104,14 @@ Options:
 Options take their value as "--duration 10" or "--duration=10".
 
 The status line, redrawn in place a few times a second:
-    A4     +3.9 cents  [----------|*---------]           level [=====   ]
+    A4     +3.9 cents  [----------|*---------]             level [=====   ]
   the note, its deviation in cents, a needle (each side spans half a
   semitone; '|' is the note itself), "in tune" when it is, and the input
-  level from 0 (below -21 dBFS) to 8 (full scale). The note and needle stay
-  on the last note heard. When the output is not a terminal, --format text
+  level from 0 (below -21 dBFS) to 8 (full scale). A second after the last
+  pitch, the note stays without its needle and never "in tune", and the
+  line says "listening" or "too quiet" instead. It names the input device
+  on standard error at the start and whenever it changes. When the output
+  is not a terminal, --format text
   writes the status as a new line each time it changes instead.
 
 jsonl: the records of 'clefmark-cli analyze --format jsonl' (see its help),

@@ -1,6 +1,7 @@
 #include "cli/ListenSession.h"
 
 #include <algorithm>
+#include <cctype>
 #include <utility>
 
 namespace clefmark::cli {
@@ -29,6 +30,7 @@ ListenSession::ListenSession(
     , end_(settings_.duration ? std::optional(begin + *settings_.duration) : std::nullopt)
     , deviceDeadline_(end_ ? std::min(begin + kConnectGrace, *end_) : begin)
     , deviceChecked_(!end_)
+    , now_(begin)
 {
 }
 
@@ -49,8 +51,17 @@ void ListenSession::setNote(int note)
     reading_.update = DisplayUpdate { tune_, inTune_, note };
 }
 
+// Readings come between turns: the last turn's time is theirs, at most a
+// turn late, which is far finer than the second a note stays live.
+void ListenSession::setReading(int level, std::optional<float> frequency)
+{
+    readingsSeen_ = true;
+    readout_.setReading(level, frequency, now_);
+}
+
 void ListenSession::captureChanged(CaptureState state, std::string detail, std::string device)
 {
+    readout_.setCaptureState(state, true, device, now_);
     state_ = state;
     detail_ = std::move(detail);
     if (state == CaptureState::Running) {
@@ -67,6 +78,8 @@ void ListenSession::addRecord(const std::string& line)
 
 std::optional<ListenSession::Clock::duration> ListenSession::tick(Clock::time_point now)
 {
+    now_ = now;
+    readout_.tick(now);
     tellWaiting(now, false);
     if (!show(now, false)) {
         status_ = kOutputFailed;
@@ -227,6 +240,14 @@ bool ListenSession::show(Clock::time_point now, bool final)
         return true;
 
     const bool waiting = shown_ != Waiting::Nothing && state_ != CaptureState::Running;
+    if (readingsSeen_) {
+        const Readout::Text& text = readout_.text();
+        reading_.past = text.past;
+        reading_.words.clear();
+        if (text.state != Readout::State::Live)
+            for (const char c : text.stateText)
+                reading_.words += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
     std::string line;
     if (settings_.display == ListenDisplay::Live) {
         const std::size_t width = sink_.width();

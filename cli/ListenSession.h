@@ -11,6 +11,7 @@
 
 #include "cli/StatusLine.h"
 #include "tuner/Displays.h"
+#include "tuner/Readout.h"
 #include "tuner/Tuner.h"
 
 #include <chrono>
@@ -65,7 +66,10 @@ struct ListenSink {
 /// Threads: everything, including the displays, the source's and the sink's
 /// functions, runs on the thread that calls `tick`: the tuner's main thread.
 /// News from other threads (capture state, records) must be posted there.
-class ListenSession final : public LevelDisplay, public TuneDisplay, public NoteDisplay {
+class ListenSession final : public LevelDisplay,
+                            public TuneDisplay,
+                            public NoteDisplay,
+                            public ReadingDisplay {
 public:
     using Clock = std::chrono::steady_clock;
 
@@ -80,6 +84,9 @@ public:
     void setLevel(int level) override;
     void setTune(int tune, bool inTune) override;
     void setNote(int note) override;
+    /// Tells live notes from past ones, and quiet from silent, as the window
+    /// does.
+    void setReading(int level, std::optional<float> frequency) override;
 
     /// `device` names the input device being heard, with Running; the
     /// session says it whenever it is not the one last said.
@@ -120,6 +127,9 @@ private:
     int status_ = 0;
 
     StatusReading reading_;
+    Readout readout_;
+    bool readingsSeen_ = false;
+    Clock::time_point now_;
     int tune_ = 0;
     bool inTune_ = false;
 

@@ -14,10 +14,13 @@ namespace {
     constexpr std::string_view kGreen = "\033[32m";
     constexpr std::string_view kPlain = "\033[0m";
     constexpr std::string_view kInTune = "in tune";
+    // The in-tune mark's field, wide enough for the words that stand there
+    // when no live note is there.
+    constexpr std::size_t kMarkWidth = 9;
     constexpr int kLevelWidth = 8;
 
     // Widths of the compact layouts, for terminals narrower than the full line.
-    constexpr std::size_t kCompactWidth = 42; // note, cents, needle, mark
+    constexpr std::size_t kCompactWidth = 44; // note, cents, needle, mark
     constexpr std::size_t kMinimalWidth = 10; // note, cents
 
     void pad(std::string& out, std::string_view text, std::size_t width, bool right)
@@ -61,7 +64,8 @@ std::string needle(std::optional<int> tune)
 std::string statusLine(const StatusReading& reading, std::size_t width, bool colour)
 {
     const std::optional<DisplayUpdate>& u = reading.update;
-    const bool inTune = u && u->inTune;
+    const bool live = u && !reading.past;
+    const bool inTune = live && u->inTune;
     const std::string name = u ? noteName(u->note) : "--";
     const std::string cents = u ? centsText(u->tune) : "";
 
@@ -80,7 +84,7 @@ std::string statusLine(const StatusReading& reading, std::size_t width, bool col
     const std::string_view gap = full ? "  " : " ";
     std::string noteField;
     pad(noteField, name, 4, false);
-    painted(line, noteField, kBold, colour && u);
+    painted(line, noteField, kBold, colour && live);
     line += gap;
     pad(line, cents, 5, true);
     if (full)
@@ -89,7 +93,7 @@ std::string statusLine(const StatusReading& reading, std::size_t width, bool col
         return line;
 
     line += gap;
-    const std::string bar = needle(u ? std::optional<int>(u->tune) : std::nullopt);
+    const std::string bar = needle(live ? std::optional<int>(u->tune) : std::nullopt);
     if (colour && inTune) {
         const std::size_t marker = bar.find('*');
         line.append(bar, 0, marker);
@@ -99,10 +103,12 @@ std::string statusLine(const StatusReading& reading, std::size_t width, bool col
         line += bar;
     }
     line += gap;
-    if (inTune)
+    if (inTune) {
         painted(line, kInTune, kGreen, colour);
-    else
-        line.append(kInTune.size(), ' ');
+        line.append(kMarkWidth - kInTune.size(), ' ');
+    } else {
+        pad(line, std::string_view(reading.words).substr(0, kMarkWidth), kMarkWidth, false);
+    }
     if (!full)
         return line;
 

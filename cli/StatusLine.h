@@ -17,12 +17,18 @@ struct StatusReading {
     /// The last note heard, kept through silence; none before the first.
     std::optional<DisplayUpdate> update;
     int level = 0; ///< 0..8
+    /// The note is no longer live: shown plain, without the needle's marker,
+    /// and never in tune.
+    bool past = false;
+    /// What is going on when no live note is there ("listening", "too
+    /// quiet"), in the in-tune mark's place.
+    std::string words {};
 };
 
 /// Characters inside the needle's brackets; the middle one is the note.
 inline constexpr int kNeedleWidth = 21;
 /// Width of the full status line.
-inline constexpr std::size_t kStatusWidth = 69;
+inline constexpr std::size_t kStatusWidth = 71;
 
 /// "[----------|----------]" with '*' where `tune` (steps of 1/51 semitone)
 /// falls: each side spans half a semitone, so a step of the needle is 2.5

@@ -6,6 +6,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -243,6 +244,32 @@ namespace {
             EXPECT_EQ(run.err, c.err);
             EXPECT_EQ(run.out, records);
         }
+    }
+
+    // A second after the last pitch the note is past: never "in tune", and
+    // the line says what is going on instead, as the window does.
+    TEST(ListenSession, AStaleNoteIsNotCalledInTune)
+    {
+        Driven run({ ListenDisplay::Lines, false, {} });
+        run.capture(CaptureState::Running);
+        run.session().setTune(0, true);
+        run.session().setNote(57);
+        run.session().setReading(5, 440.0f);
+        run.tick(0s);
+        run.tick(1150ms);
+        run.session().setReading(3, std::nullopt);
+        run.tick(1500ms);
+        const std::vector<std::string> shown = [&] {
+            std::vector<std::string> all;
+            std::istringstream lines(run.out);
+            for (std::string line; std::getline(lines, line);)
+                all.push_back(line);
+            return all;
+        }();
+        ASSERT_GE(shown.size(), 2u) << run.out;
+        EXPECT_NE(shown.front().find("in tune"), std::string::npos) << shown.front();
+        EXPECT_EQ(shown.back().find("in tune"), std::string::npos) << shown.back();
+        EXPECT_NE(shown.back().find("listening"), std::string::npos) << shown.back();
     }
 
     TEST(ListenSession, OnATerminalAMessageTakesTheLinesPlaceAndTheLineEndsLast)

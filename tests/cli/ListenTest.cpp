@@ -104,7 +104,7 @@ namespace {
         const std::vector<std::string> shown = lines(run.out);
         ASSERT_FALSE(shown.empty());
         for (const std::string& line : shown)
-            EXPECT_EQ(line.size(), 69u) << line;
+            EXPECT_EQ(line.size(), 71u) << line;
         EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const std::string& line) {
             return line.starts_with("A2 ");
         })) << run.out;

@@ -46,21 +46,29 @@ namespace {
 
     TEST(StatusLine, FullLineSaysEverythingAtAFixedWidth)
     {
-        const StatusReading sharp { DisplayUpdate { 12, false, 57 }, 5 };
+        const StatusReading sharp { .update = DisplayUpdate { 12, false, 57 }, .level = 5 };
         EXPECT_EQ(statusLine(sharp),
-            "A4    +23.5 cents  [----------|----*-----]           level [=====   ]");
-        const StatusReading inTune { DisplayUpdate { -1, true, 46 }, 8 };
+            "A4    +23.5 cents  [----------|----*-----]             level [=====   ]");
+        const StatusReading inTune { .update = DisplayUpdate { -1, true, 46 }, .level = 8 };
         EXPECT_EQ(statusLine(inTune),
-            "A#3    -2.0 cents  [----------*----------]  in tune  level [========]");
-        const StatusReading nothingYet { std::nullopt, 0 };
+            "A#3    -2.0 cents  [----------*----------]  in tune    level [========]");
+        // A past note is plain, has no marker and is never in tune; the words
+        // for what is going on stand in the mark's place.
+        const StatusReading past {
+            .update = DisplayUpdate { -1, true, 46 }, .past = true, .words = "too quiet"
+        };
+        EXPECT_EQ(statusLine(past, 200, true),
+            "A#3    -2.0 cents  [----------|----------]  too quiet  level [        ]");
+        const StatusReading nothingYet { .update = std::nullopt, .level = 0 };
         EXPECT_EQ(statusLine(nothingYet),
-            "--                 [----------|----------]           level [        ]");
+            "--                 [----------|----------]             level [        ]");
 
         // Whatever is shown, the width stays, so a redraw covers the last one.
         for (int tune = -30; tune <= 30; tune += 3)
             for (int level : { -1, 0, 4, 8, 9 })
                 for (int note : { 0, 28, 57, 61, 127 }) {
-                    const StatusReading reading { DisplayUpdate { tune, tune == 0, note }, level };
+                    const StatusReading reading { .update = DisplayUpdate { tune, tune == 0, note },
+                        .level = level };
                     EXPECT_EQ(statusLine(reading).size(), kStatusWidth);
                     EXPECT_EQ(visible(statusLine(reading, 200, true)), statusLine(reading));
                 }
@@ -68,16 +76,16 @@ namespace {
 
     TEST(StatusLine, NarrowTerminalsGetAShorterLineThatFits)
     {
-        const StatusReading reading { DisplayUpdate { -1, true, 57 }, 6 };
+        const StatusReading reading { .update = DisplayUpdate { -1, true, 57 }, .level = 6 };
         struct Case {
             std::size_t width;
             const char* line;
         };
         const Case cases[] = {
-            { 70, "A4     -2.0 cents  [----------*----------]  in tune  level [======  ]" },
-            { 69, "A4    -2.0 [----------*----------] in tune" },
-            { 43, "A4    -2.0 [----------*----------] in tune" },
-            { 42, "A4    -2.0" },
+            { 72, "A4     -2.0 cents  [----------*----------]  in tune    level [======  ]" },
+            { 71, "A4    -2.0 [----------*----------] in tune  " },
+            { 45, "A4    -2.0 [----------*----------] in tune  " },
+            { 44, "A4    -2.0" },
             { 11, "A4    -2.0" },
             { 8, "A4    -" },
             { 1, "" },
