@@ -36,6 +36,7 @@
 // are a median within one block plus 25 ms and a worst within two blocks
 // plus 25 ms, given alongside as *_goal_ms.
 #include "audio/PulseAudioHardware.h"
+#include "bench/MainThreadLoop.h"
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/QueuedMainThread.h"
 #include "tests/support/PulseDaemon.h"
@@ -79,19 +80,7 @@ namespace {
         std::optional<Clock::time_point> shown_;
     };
 
-    // Runs the main thread's tasks for `span`, or until `done`.
-    template <typename Done>
-    bool runMainThread(QueuedMainThread& mainThread, std::chrono::microseconds span, Done done)
-    {
-        const auto end = std::chrono::steady_clock::now() + span;
-        while (std::chrono::steady_clock::now() < end) {
-            mainThread.runPending();
-            if (done())
-                return true;
-            std::this_thread::sleep_for(200us);
-        }
-        return false;
-    }
+    using bench::runMainThread;
 
     void BM_ToneOnsetToDisplay(
         benchmark::State& state, const char* sink, const char* source, std::uint32_t rate)

@@ -21,6 +21,7 @@
 // own start-up (a few milliseconds for pacmd's socket, more for pactl and
 // pw-cli): an upper bound.
 #include "audio/PulseAudioHardware.h"
+#include "bench/MainThreadLoop.h"
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/QueuedMainThread.h"
 #include "tests/support/PulseTone.h"
@@ -86,18 +87,7 @@ namespace {
         PitchAfterRestart& display_;
     };
 
-    template <typename Done>
-    bool runMainThread(QueuedMainThread& mainThread, std::chrono::milliseconds limit, Done done)
-    {
-        const auto end = Clock::now() + limit;
-        while (Clock::now() < end) {
-            mainThread.runPending();
-            if (done())
-                return true;
-            std::this_thread::sleep_for(200us);
-        }
-        return false;
-    }
+    using bench::runMainThread;
 
     struct Loss {
         SoundServerKind kind;
