@@ -5,6 +5,7 @@
 #include "tests/support/AudioFiles.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/Signals.h"
+#include "tests/support/Xvfb.h"
 
 #include <QColor>
 #include <QFile>
@@ -32,6 +33,7 @@ namespace {
     using test::ChildOptions;
     using test::ChildOutput;
     using test::ChildProcess;
+    using test::Xvfb;
 
     /// Options for a child with the environment changed by `environment` and
     /// both its output streams in `outputPath`.
@@ -41,39 +43,6 @@ namespace {
             .out = ChildOutput::file(outputPath),
             .err = ChildOutput::withStandardOutput() };
     }
-
-    /// An X server of the test's own on a display number it picks itself.
-    class Xvfb {
-    public:
-        Xvfb(const test::TempDir& dir)
-        {
-            int fds[2];
-            if (::pipe2(fds, O_CLOEXEC) != 0)
-                return;
-            const std::vector<std::string> argv = { "Xvfb", "-displayfd", std::to_string(fds[1]),
-                "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset" };
-            ChildOptions options = loggedTo(dir.file("xvfb.log"), {});
-            options.keepOpen = { fds[1] };
-            server_.emplace(argv, options);
-            ::close(fds[1]);
-            std::string number;
-            pollfd p { fds[0], POLLIN, 0 };
-            while (::poll(&p, 1, 10000) > 0) {
-                char c = 0;
-                if (::read(fds[0], &c, 1) != 1 || c == '\n')
-                    break;
-                number += c;
-            }
-            ::close(fds[0]);
-            if (!number.empty())
-                display_ = ":" + number;
-        }
-        const std::string& display() const { return display_; }
-
-    private:
-        std::optional<ChildProcess> server_;
-        std::string display_;
-    };
 
     /// A view's designed frame, from the interface description.
     std::optional<QRect> designedFrame(const QString& uiPath, const QString& objectName)

@@ -1,0 +1,55 @@
+// An X server of a test's own, on a display number it picks itself, so that
+// tests of the desktop program never touch the user's display nor each
+// other's.
+#pragma once
+
+#include "tests/support/AudioFiles.h"
+#include "tests/support/ChildProcess.h"
+
+#include <fcntl.h>
+#include <optional>
+#include <poll.h>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace clefmark::test {
+
+class Xvfb {
+public:
+    /// Starts the server, its output in `dir`/xvfb.log; `display()` is
+    /// empty when it did not come up within 10 s.
+    explicit Xvfb(const TempDir& dir)
+    {
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0)
+            return;
+        const std::vector<std::string> argv = { "Xvfb", "-displayfd", std::to_string(fds[1]),
+            "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset" };
+        ChildOptions options { .out = ChildOutput::file(dir.file("xvfb.log")),
+            .err = ChildOutput::withStandardOutput() };
+        options.keepOpen = { fds[1] };
+        server_.emplace(argv, options);
+        ::close(fds[1]);
+        std::string number;
+        pollfd p { fds[0], POLLIN, 0 };
+        while (::poll(&p, 1, 10000) > 0) {
+            char c = 0;
+            if (::read(fds[0], &c, 1) != 1 || c == '\n')
+                break;
+            number += c;
+        }
+        ::close(fds[0]);
+        if (!number.empty())
+            display_ = ":" + number;
+    }
+
+    /// ":N", or empty when the server did not come up.
+    const std::string& display() const { return display_; }
+
+private:
+    std::optional<ChildProcess> server_;
+    std::string display_;
+};
+
+} // namespace clefmark::test
