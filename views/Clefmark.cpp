@@ -1,5 +1,6 @@
 #include "views/Clefmark.h"
 
+#include "views/AccessibleViews.h"
 #include "views/Resources.h"
 
 #include <QPainter>
@@ -48,6 +49,9 @@ void Clefmark::placeImages()
 
 void Clefmark::setNote(int note)
 {
+    // The staves fold octaves together; a screen reader hears the true one.
+    const bool heardNew = heardNote_ != note;
+    heardNote_ = note;
     if (note >= 28 && note <= 70) {
         note_ = note + 12;
     } else {
@@ -56,6 +60,8 @@ void Clefmark::setNote(int note)
     }
     if (note_ != displayNote_)
         update();
+    if (heardNew)
+        accessibleViewChanged(this);
 }
 
 Clefmark::Placement Clefmark::placement(int internalNote)

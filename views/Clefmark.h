@@ -15,6 +15,7 @@
 #include <QImage>
 #include <QPointF>
 #include <array>
+#include <optional>
 
 namespace clefmark {
 
@@ -44,6 +45,9 @@ public:
     /// The note to show as an internal number, 60 being middle C.
     int note() const { return note_; }
     int displayNote() const { return displayNote_; }
+    /// The tuner's note number last received, before any folding into the
+    /// staves' range; none before the first.
+    std::optional<int> heardNote() const { return heardNote_; }
     const ImageData& imageData(int index) const { return SPD[static_cast<std::size_t>(index)]; }
 
     /// Where the note `internalNote` sits: its staff step (0 is middle C, one
@@ -67,6 +71,7 @@ private:
     std::array<ImageData, 4> SPD;
     int note_ = 0;
     int displayNote_ = 0;
+    std::optional<int> heardNote_;
 };
 
 } // namespace clefmark

@@ -1,5 +1,7 @@
 #include "views/TunerMeter.h"
 
+#include "views/AccessibleViews.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -22,8 +24,11 @@ void TunerMeter::setTune(int tune, bool inTune)
     // Clamp before offsetting, so that no deviation can overflow.
     const int position = std::clamp(tune, -kCentre, kLastPosition - kCentre) + kCentre;
     tune_ = position;
-    if (inTune != displayInTune_ || position != displayTune_)
+    hasTune_ = true;
+    if (inTune != displayInTune_ || position != displayTune_) {
         update();
+        accessibleViewChanged(this);
+    }
 }
 
 void TunerMeter::paintEvent(QPaintEvent*)

@@ -29,6 +29,9 @@ public:
 
     int tune() const { return tune_; }
     bool inTune() const { return inTune_; }
+    /// Whether any value has arrived: until then the needle's place means
+    /// nothing.
+    bool hasTune() const { return hasTune_; }
     int displayTune() const { return displayTune_; }
     bool displayInTune() const { return displayInTune_; }
 
@@ -38,6 +41,7 @@ protected:
 private:
     int tune_ = 0;
     bool inTune_ = false;
+    bool hasTune_ = false;
     int displayTune_ = 0;
     bool displayInTune_ = false;
 };

@@ -1,0 +1,302 @@
+#include "views/AccessibleViews.h"
+
+#include "views/Clefmark.h"
+#include "views/GuitarTunerView.h"
+#include "views/LevelMeter.h"
+#include "views/StatusIndicator.h"
+#include "views/TunerMeter.h"
+
+#include <QAccessibleValueInterface>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <climits>
+#include <cmath>
+
+namespace clefmark {
+
+QString noteName(int note)
+{
+    static const std::array<const char16_t*, 12> kNames { u"C", u"C\u266F", u"D", u"D\u266F", u"E",
+        u"F", u"F\u266F", u"G", u"G\u266F", u"A", u"A\u266F", u"B" };
+    // Octaves change at C, and note 0 is C0: floor division, below zero too.
+    const int octave = note >= 0 ? note / 12 : -((11 - note) / 12);
+    const int pitchClass = note - 12 * octave;
+    return QString::fromUtf16(kNames[static_cast<std::size_t>(pitchClass)])
+        + QString::number(octave);
+}
+
+double needleCents(int position)
+{
+    const int deviation = position - TunerMeter::kCentre;
+    return std::round(deviation * 1000.0 / 51.0) / 10.0;
+}
+
+AnnouncementGate::Action AnnouncementGate::update(int key, Clock::time_point now)
+{
+    if (told_ == key)
+        return Action::None;
+    if (told_.has_value() && now < nextAllowed())
+        return Action::TellLater;
+    told_ = key;
+    lastTold_ = now;
+    return Action::TellNow;
+}
+
+void AccessibleView::viewChanged()
+{
+    const auto now = AnnouncementGate::Clock::now();
+    switch (gate_.update(announcementKey(), now)) {
+    case AnnouncementGate::Action::None:
+        return;
+    case AnnouncementGate::Action::TellNow:
+        announce();
+        return;
+    case AnnouncementGate::Action::TellLater:
+        break;
+    }
+    if (secondLookPending_)
+        return;
+    secondLookPending_ = true;
+    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(gate_.nextAllowed() - now);
+    // The interface lives as long as its view, and the timer goes with the
+    // view: whichever is asked for again is the one that is still there.
+    QTimer::singleShot(wait, Qt::PreciseTimer, widget(), [view = QPointer<QWidget>(widget())] {
+        auto* self = dynamic_cast<AccessibleView*>(QAccessible::queryAccessibleInterface(view));
+        if (self == nullptr)
+            return;
+        self->secondLookPending_ = false;
+        if (QAccessible::isActive())
+            self->viewChanged();
+    });
+}
+
+void accessibleViewChanged(QWidget* view)
+{
+    if (!QAccessible::isActive())
+        return;
+    if (auto* iface = dynamic_cast<AccessibleView*>(QAccessible::queryAccessibleInterface(view)))
+        iface->viewChanged();
+}
+
+namespace {
+
+    /// A read-only value, for the views that have one.
+    class ReadOnlyValue : public QAccessibleValueInterface {
+    public:
+        void setCurrentValue(const QVariant&) override { }
+    };
+
+    /// The needle: its value is the deviation in cents.
+    class AccessibleNeedle final : public AccessibleView, public ReadOnlyValue {
+    public:
+        explicit AccessibleNeedle(TunerMeter* meter)
+            : AccessibleView(meter, QAccessible::Indicator)
+        {
+        }
+
+        QString text(QAccessible::Text t) const override
+        {
+            switch (t) {
+            case QAccessible::Name:
+                return QStringLiteral("Deviation in cents");
+            case QAccessible::Value:
+            case QAccessible::Description:
+                return words();
+            default:
+                return AccessibleView::text(t);
+            }
+        }
+
+        void* interface_cast(QAccessible::InterfaceType t) override
+        {
+            if (t == QAccessible::ValueInterface)
+                return static_cast<QAccessibleValueInterface*>(this);
+            return AccessibleView::interface_cast(t);
+        }
+
+        QVariant currentValue() const override
+        {
+            return meter()->hasTune() ? QVariant(needleCents(meter()->tune())) : QVariant();
+        }
+        QVariant minimumValue() const override { return needleCents(0); }
+        QVariant maximumValue() const override { return needleCents(TunerMeter::kLastPosition); }
+        QVariant minimumStepSize() const override { return 0.1; }
+
+    protected:
+        enum Judgement { None, Flat, InTune, Sharp };
+
+        int announcementKey() const override { return judgement(); }
+
+        void announce() override
+        {
+            QAccessibleValueChangeEvent event(object(), currentValue());
+            QAccessible::updateAccessibility(&event);
+        }
+
+    private:
+        TunerMeter* meter() const { return static_cast<TunerMeter*>(object()); }
+
+        Judgement judgement() const
+        {
+            if (!meter()->hasTune())
+                return None;
+            if (meter()->inTune())
+                return InTune;
+            const int position = meter()->tune();
+            return position < TunerMeter::kCentre ? Flat
+                : position > TunerMeter::kCentre  ? Sharp
+                                                  : InTune;
+        }
+
+        QString words() const
+        {
+            static const char* const kWords[] = { "", "flat", "in tune", "sharp" };
+            const Judgement j = judgement();
+            if (j == None)
+                return QStringLiteral("No note yet");
+            const double cents = needleCents(meter()->tune());
+            const QString sign = cents > 0 ? QStringLiteral("+")
+                : cents < 0                ? QStringLiteral("\u2212")
+                                           : QString();
+            return QStringLiteral("%1%2 cents, %3")
+                .arg(sign, QString::number(std::abs(cents), 'f', 1), QLatin1String(kWords[j]));
+        }
+    };
+
+    /// The staff view: named after the note it shows, with its true octave.
+    class AccessibleStaff final : public AccessibleView {
+    public:
+        explicit AccessibleStaff(Clefmark* staff)
+            : AccessibleView(staff, QAccessible::Graphic)
+        {
+        }
+
+        QString text(QAccessible::Text t) const override
+        {
+            switch (t) {
+            case QAccessible::Name:
+                return staff()->heardNote() ? noteName(*staff()->heardNote())
+                                            : QStringLiteral("No note yet");
+            case QAccessible::Description:
+                return QStringLiteral("The note on the treble and bass staves");
+            default:
+                return AccessibleView::text(t);
+            }
+        }
+
+    protected:
+        int announcementKey() const override { return staff()->heardNote().value_or(INT_MIN); }
+
+        void announce() override
+        {
+            QAccessibleEvent event(object(), QAccessible::NameChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+
+    private:
+        Clefmark* staff() const { return static_cast<Clefmark*>(object()); }
+    };
+
+    /// The level meter: a progress bar from 0 to 8. Its level changes with
+    /// every block and tells nothing; a screen reader reads it on request.
+    class AccessibleLevelMeter final : public QAccessibleWidget, public ReadOnlyValue {
+    public:
+        explicit AccessibleLevelMeter(LevelMeter* meter)
+            : QAccessibleWidget(meter, QAccessible::ProgressBar)
+        {
+        }
+
+        QString text(QAccessible::Text t) const override
+        {
+            switch (t) {
+            case QAccessible::Name:
+                return QStringLiteral("Input level");
+            case QAccessible::Value:
+                return QString::number(meter()->level());
+            case QAccessible::Description:
+                return QStringLiteral("0 to 8, in steps of 3 dB");
+            default:
+                return QAccessibleWidget::text(t);
+            }
+        }
+
+        void* interface_cast(QAccessible::InterfaceType t) override
+        {
+            if (t == QAccessible::ValueInterface)
+                return static_cast<QAccessibleValueInterface*>(this);
+            return QAccessibleWidget::interface_cast(t);
+        }
+
+        QVariant currentValue() const override { return meter()->level(); }
+        QVariant minimumValue() const override { return 0; }
+        QVariant maximumValue() const override { return LevelMeter::kSegments; }
+        QVariant minimumStepSize() const override { return 1; }
+
+    private:
+        LevelMeter* meter() const { return static_cast<LevelMeter*>(object()); }
+    };
+
+    /// The status picture: an animation that steps with every pitch found.
+    class AccessibleStatusPicture final : public QAccessibleWidget {
+    public:
+        explicit AccessibleStatusPicture(StatusIndicator* indicator)
+            : QAccessibleWidget(indicator, QAccessible::Animation)
+        {
+        }
+
+        QString text(QAccessible::Text t) const override
+        {
+            if (t == QAccessible::Name)
+                return QStringLiteral("Pitch detection");
+            // The tooltip names the input device being heard.
+            if (t == QAccessible::Description && widget()->toolTip().isEmpty())
+                return QStringLiteral("Steps each time a pitch is found");
+            return QAccessibleWidget::text(t);
+        }
+    };
+
+    /// The picture behind the displays: the panel that holds them.
+    class AccessibleBackground final : public QAccessibleWidget {
+    public:
+        explicit AccessibleBackground(GuitarTunerView* view)
+            : QAccessibleWidget(view, QAccessible::Pane)
+        {
+        }
+
+        QString text(QAccessible::Text t) const override
+        {
+            if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
+                return QStringLiteral("Tuner");
+            return QAccessibleWidget::text(t);
+        }
+    };
+
+    template <typename View> bool is(const QString& className)
+    {
+        return className == QLatin1String(View::staticMetaObject.className());
+    }
+
+    QAccessibleInterface* viewInterface(const QString& className, QObject* object)
+    {
+        if (is<TunerMeter>(className))
+            return new AccessibleNeedle(static_cast<TunerMeter*>(object));
+        if (is<Clefmark>(className))
+            return new AccessibleStaff(static_cast<Clefmark*>(object));
+        if (is<LevelMeter>(className))
+            return new AccessibleLevelMeter(static_cast<LevelMeter*>(object));
+        if (is<StatusIndicator>(className))
+            return new AccessibleStatusPicture(static_cast<StatusIndicator*>(object));
+        if (is<GuitarTunerView>(className))
+            return new AccessibleBackground(static_cast<GuitarTunerView*>(object));
+        return nullptr;
+    }
+
+} // namespace
+
+void installViewAccessibility()
+{
+    QAccessible::installFactory(viewInterface);
+}
+
+} // namespace clefmark
