@@ -1,5 +1,7 @@
 // A web address shown as a link: its text is the address without the
-// scheme, and a click on it opens "http://" + text in the browser.
+// scheme, and a click on it opens "http://" + text in the browser. Tab
+// reaches it, a frame shows it has the focus, and Return, Enter or Space
+// open it, so a link is as usable from the keyboard as with the pointer.
 #pragma once
 
 #include <QCursor>
@@ -28,6 +30,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool tracking_ = false;

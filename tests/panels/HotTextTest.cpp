@@ -1,7 +1,10 @@
 #include "panels/HotText.h"
 
+#include "panels/AccessibleLink.h"
 #include "tests/panels/PanelTestSupport.h"
 
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
@@ -34,6 +37,8 @@ namespace {
     protected:
         void SetUp() override
         {
+            // Before any field exists: Qt makes a widget's interface once.
+            installLinkAccessibility();
             window = std::make_unique<QWidget>();
             window->resize(300, 120);
             field = new HotText(window.get());
@@ -119,9 +124,73 @@ namespace {
     TEST_F(HotTextTest, KeyboardAndMouseNeverEditOrSelect)
     {
         EXPECT_EQ(field->textInteractionFlags(), Qt::NoTextInteraction);
-        EXPECT_EQ(field->focusPolicy(), Qt::NoFocus);
+        // Tab reaches it; a click opens it without taking the focus.
+        EXPECT_EQ(field->focusPolicy(), Qt::TabFocus);
         QTest::mouseDClick(field, Qt::LeftButton, {}, kInside);
         EXPECT_FALSE(field->hasSelectedText());
+    }
+
+    TEST_F(HotTextTest, ReturnEnterAndSpaceOpenItAndNothingElseDoes)
+    {
+        struct Key {
+            Qt::Key key;
+            Qt::KeyboardModifiers modifiers;
+            bool opens;
+        };
+        const Key keys[] = {
+            { Qt::Key_Return, Qt::NoModifier, true },
+            { Qt::Key_Enter, Qt::KeypadModifier, true },
+            { Qt::Key_Space, Qt::NoModifier, true },
+            { Qt::Key_Return, Qt::ControlModifier, false },
+            { Qt::Key_A, Qt::NoModifier, false },
+            { Qt::Key_Tab, Qt::NoModifier, false },
+        };
+        for (const Key& k : keys) {
+            SCOPED_TRACE(QKeySequence(k.key | k.modifiers).toString().toStdString());
+            opened.urls.clear();
+            QTest::keyClick(field, k.key, k.modifiers);
+            EXPECT_EQ(opened.urls.size(), k.opens ? 1u : 0u);
+        }
+    }
+
+    TEST_F(HotTextTest, TheFocusIsSeenAroundTheText)
+    {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        // The active window gives the field the focus at once: take it away.
+        field->clearFocus();
+        const QImage without = field->grab().toImage();
+        field->setFocus(Qt::TabFocusReason);
+        ASSERT_TRUE(field->hasFocus());
+        const QImage with = field->grab().toImage();
+        ASSERT_EQ(with.size(), without.size());
+        const QColor highlight = field->palette().color(QPalette::Highlight);
+        int changed = 0;
+        for (int y = 0; y < with.height(); ++y)
+            for (int x = 0; x < with.width(); ++x)
+                if (with.pixel(x, y) != without.pixel(x, y)) {
+                    EXPECT_EQ(QColor(with.pixel(x, y)), highlight) << x << ", " << y;
+                    ++changed;
+                }
+        // A frame around the text, not a dot: at least its two long sides.
+        const int textWidth = field->fontMetrics().horizontalAdvance(field->text());
+        EXPECT_GE(changed, 2 * textWidth);
+    }
+
+    TEST_F(HotTextTest, AScreenReaderFindsALinkItCanFollow)
+    {
+        QAccessibleInterface* link = QAccessible::queryAccessibleInterface(field);
+        ASSERT_NE(link, nullptr);
+        EXPECT_EQ(link->role(), QAccessible::Link);
+        EXPECT_EQ(link->text(QAccessible::Name), u"clefmark.example.org/download/");
+        EXPECT_TRUE(link->state().focusable);
+        QAccessibleActionInterface* actions = link->actionInterface();
+        ASSERT_NE(actions, nullptr);
+        ASSERT_FALSE(actions->actionNames().isEmpty());
+        EXPECT_EQ(actions->actionNames().first(), QAccessibleActionInterface::pressAction());
+        actions->doAction(QAccessibleActionInterface::pressAction());
+        ASSERT_EQ(opened.urls.size(), 1u);
+        EXPECT_EQ(opened.urls[0], QUrl(QStringLiteral("http://clefmark.example.org/download/")));
     }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "tests/panels/PanelTestSupport.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFile>
 #include <QLabel>
 #include <QScreen>
@@ -127,6 +128,32 @@ namespace {
             QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
         }
         ASSERT_EQ(opened.urls.size(), 2u);
+        EXPECT_EQ(opened.urls[0], QUrl(QStringLiteral("http://" CLEFMARK_EXPECTED_WEB_HOST "/")));
+        EXPECT_EQ(opened.urls[1].host(), u"www.gnu.org");
+    }
+
+    TEST(AboutTest, TabReachesEachLinkAndReturnOpensIt)
+    {
+        About about;
+        about.showPanel();
+        QWidget* window = about.aboutWindow();
+        ASSERT_NE(window, nullptr);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+
+        test::OpenedUrls opened;
+        QList<HotText*> reached;
+        for (int i = 0; i < 4; ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            if (auto* link = qobject_cast<HotText*>(focus); link != nullptr) {
+                if (!reached.contains(link))
+                    reached.append(link);
+                QTest::keyClick(link, Qt::Key_Return);
+            }
+            QTest::keyClick(focus != nullptr ? focus : window, Qt::Key_Tab);
+        }
+        EXPECT_EQ(reached.size(), 2);
+        ASSERT_GE(opened.urls.size(), 2u);
         EXPECT_EQ(opened.urls[0], QUrl(QStringLiteral("http://" CLEFMARK_EXPECTED_WEB_HOST "/")));
         EXPECT_EQ(opened.urls[1].host(), u"www.gnu.org");
     }
