@@ -1,5 +1,6 @@
 #include "app/Application.h"
 
+#include "app/Accessibility.h"
 #include "app/CaptureStatus.h"
 #include "app/Controller.h"
 #include "app/Options.h"
@@ -114,6 +115,7 @@ int runApplication(int argc, char** argv)
     }
 
     QApplication app(argc, argv);
+    installAccessibility();
     QApplication::setApplicationName(QStringLiteral("Clefmark"));
     QApplication::setOrganizationName(QStringLiteral("Clefmark"));
     QApplication::setApplicationVersion(QStringLiteral(CLEFMARK_VERSION));
