@@ -1,5 +1,6 @@
 #include "views/AccessibleViews.h"
 
+#include "tuner/NoteMapper.h"
 #include "views/Clefmark.h"
 #include "views/GuitarTunerView.h"
 #include "views/LevelMeter.h"
@@ -9,22 +10,10 @@
 #include <QAccessibleValueInterface>
 #include <QPointer>
 #include <QTimer>
-#include <array>
-#include <climits>
 #include <cmath>
+#include <cstdint>
 
 namespace clefmark {
-
-QString noteName(int note)
-{
-    static const std::array<const char16_t*, 12> kNames { u"C", u"C\u266F", u"D", u"D\u266F", u"E",
-        u"F", u"F\u266F", u"G", u"G\u266F", u"A", u"A\u266F", u"B" };
-    // Octaves change at C, and note 0 is C0: floor division, below zero too.
-    const int octave = note >= 0 ? note / 12 : -((11 - note) / 12);
-    const int pitchClass = note - 12 * octave;
-    return QString::fromUtf16(kNames[static_cast<std::size_t>(pitchClass)])
-        + QString::number(octave);
-}
 
 double needleCents(int position)
 {
@@ -32,7 +21,7 @@ double needleCents(int position)
     return std::round(deviation * 1000.0 / 51.0) / 10.0;
 }
 
-AnnouncementGate::Action AnnouncementGate::update(int key, Clock::time_point now)
+AnnouncementGate::Action AnnouncementGate::update(Key key, Clock::time_point now)
 {
     if (told_ == key)
         return Action::None;
@@ -101,8 +90,11 @@ namespace {
             case QAccessible::Name:
                 return QStringLiteral("Deviation in cents");
             case QAccessible::Value:
-            case QAccessible::Description:
                 return words();
+            // Fixed: a screen reader keeps the description it has read, and
+            // only the value is told when it changes.
+            case QAccessible::Description:
+                return QStringLiteral("How far the pitch lies from the nearest note");
             default:
                 return AccessibleView::text(t);
             }
@@ -126,7 +118,7 @@ namespace {
     protected:
         enum Judgement { None, Flat, InTune, Sharp };
 
-        int announcementKey() const override { return judgement(); }
+        AnnouncementGate::Key announcementKey() const override { return judgement(); }
 
         void announce() override
         {
@@ -176,8 +168,11 @@ namespace {
         {
             switch (t) {
             case QAccessible::Name:
-                return staff()->heardNote() ? noteName(*staff()->heardNote())
-                                            : QStringLiteral("No note yet");
+                // As a musician writes it, with the sharp sign.
+                return staff()->heardNote()
+                    ? QString::fromStdString(noteName(*staff()->heardNote()))
+                          .replace(u'#', u'\u266F')
+                    : QStringLiteral("No note yet");
             case QAccessible::Description:
                 return QStringLiteral("The note on the treble and bass staves");
             default:
@@ -186,7 +181,12 @@ namespace {
         }
 
     protected:
-        int announcementKey() const override { return staff()->heardNote().value_or(INT_MIN); }
+        AnnouncementGate::Key announcementKey() const override
+        {
+            // Every note is a 32-bit number; no note is none of them.
+            const std::optional<int> note = staff()->heardNote();
+            return note ? static_cast<std::uint32_t>(*note) : AnnouncementGate::Key(1) << 32;
+        }
 
         void announce() override
         {

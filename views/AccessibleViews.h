@@ -13,6 +13,7 @@
 #include <QAccessibleWidget>
 #include <QString>
 #include <chrono>
+#include <cstdint>
 #include <optional>
 
 namespace clefmark {
@@ -24,10 +25,6 @@ void installViewAccessibility();
 /// Tells a listening screen reader that what `view` shows may have changed.
 /// Costs one flag test when none listens.
 void accessibleViewChanged(QWidget* view);
-
-/// The note as a musician writes it, with its true octave: 57 gives "A4",
-/// 58 "A♯4", 16 "E1" (the tuner's note numbers: 48 is middle C).
-QString noteName(int note);
 
 /// A needle position's deviation from the note in cents, to one decimal
 /// (tune steps are 1/51 semitone): position 42 is +19.6.
@@ -41,6 +38,8 @@ double needleCents(int position);
 class AnnouncementGate {
 public:
     using Clock = std::chrono::steady_clock;
+    /// What an element shows that is worth telling: a number, or a hash.
+    using Key = std::uint64_t;
     static constexpr std::chrono::milliseconds kMinimumInterval { 500 };
 
     enum class Action {
@@ -49,11 +48,11 @@ public:
         TellLater, // ask again at `nextAllowed()`
     };
 
-    Action update(int key, Clock::time_point now);
+    Action update(Key key, Clock::time_point now);
     Clock::time_point nextAllowed() const { return lastTold_ + kMinimumInterval; }
 
 private:
-    std::optional<int> told_;
+    std::optional<Key> told_;
     Clock::time_point lastTold_ {};
 };
 
@@ -72,7 +71,7 @@ public:
 
 protected:
     /// What must change for the element to tell: the note, or the judgement.
-    virtual int announcementKey() const = 0;
+    virtual AnnouncementGate::Key announcementKey() const = 0;
     /// Sends the element's event.
     virtual void announce() = 0;
 
