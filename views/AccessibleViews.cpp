@@ -289,6 +289,9 @@ namespace {
             return new AccessibleStatusPicture(static_cast<StatusIndicator*>(object));
         if (is<GuitarTunerView>(className))
             return new AccessibleBackground(static_cast<GuitarTunerView*>(object));
+        // The readout strip, once it is in the window:
+        //     if (is<ReadoutView>(className))
+        //         return new AccessibleReadout<ReadoutView>(static_cast<ReadoutView*>(object));
         return nullptr;
     }
 

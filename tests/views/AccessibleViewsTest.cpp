@@ -1,6 +1,7 @@
 #include "views/AccessibleViews.h"
 
 #include "ViewTestSupport.h"
+#include "views/AccessibleReadout.h"
 #include "views/Clefmark.h"
 #include "views/GuitarTunerView.h"
 #include "views/LevelMeter.h"
@@ -183,6 +184,30 @@ namespace {
         ASSERT_EQ(pane->childCount(), 4);
         for (int i = 0; i < pane->childCount(); ++i)
             EXPECT_FALSE(pane->child(i)->text(QAccessible::Name).isEmpty()) << i;
+    }
+
+    /// What the readout template needs of its view.
+    class StandInReadout : public QWidget {
+    public:
+        const Readout::Text& text() const { return shown; }
+        QString accessibleText() const { return sentence; }
+        Readout::Text shown;
+        QString sentence;
+    };
+
+    TEST(AccessibleViews, theReadoutIsFocusableStaticTextThatReadsAsItsSentence)
+    {
+        StandInReadout view;
+        view.setFocusPolicy(Qt::TabFocus);
+        view.sentence = QStringLiteral("A4, 19.6 cents sharp, 445.0 hertz");
+        auto* iface = new AccessibleReadout<StandInReadout>(&view);
+        QAccessible::registerAccessibleInterface(iface);
+        EXPECT_EQ(iface->role(), QAccessible::StaticText);
+        EXPECT_EQ(iface->text(QAccessible::Name), view.sentence);
+        EXPECT_TRUE(iface->state().focusable);
+        QAccessibleTextInterface* text = iface->textInterface();
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(text->text(0, text->characterCount()), view.sentence);
     }
 
 } // namespace
