@@ -29,10 +29,12 @@ import gi
 gi.require_version("Gio", "2.0")
 from gi.repository import Gio, GLib  # noqa: E402
 
+# What a screen reader follows; a text update comes as a deletion and an
+# insertion, counted once by its insertion.
 EVENTS = (
     "object:property-change:accessible-name",
     "object:property-change:accessible-value",
-    "object:text-changed",
+    "object:text-changed:insert",
 )
 STATES_SHOWN = ("focusable", "focused", "showing")
 pyatspi = None  # imported once the accessibility bus is there
