@@ -20,15 +20,19 @@ TunerMeter::TunerMeter(const QRectF& frame, QWidget* parent)
 
 void TunerMeter::setTune(int tune, bool inTune)
 {
-    inTune_ = inTune;
     // Clamp before offsetting, so that no deviation can overflow.
     const int position = std::clamp(tune, -kCentre, kLastPosition - kCentre) + kCentre;
+    // Against the value before, not the one drawn: a value can change and
+    // change back between two redraws, and a screen reader told of the first
+    // change must hear of the second.
+    const bool changed = !hasTune_ || inTune != inTune_ || position != tune_;
+    inTune_ = inTune;
     tune_ = position;
     hasTune_ = true;
-    if (inTune != displayInTune_ || position != displayTune_) {
+    if (inTune != displayInTune_ || position != displayTune_)
         update();
+    if (changed)
         accessibleViewChanged(this);
-    }
 }
 
 void TunerMeter::paintEvent(QPaintEvent*)
