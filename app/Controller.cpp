@@ -8,33 +8,12 @@
 
 #include <QAction>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
-#include <QLabel>
-#include <QLayout>
-#include <QMainWindow>
 #include <QTimer>
 #include <QWidget>
-#include <algorithm>
-#include <cmath>
 
 namespace clefmark {
-
-namespace {
-
-    WindowSize toWindowSize(QSize size)
-    {
-        return { static_cast<float>(size.width()), static_cast<float>(size.height()) };
-    }
-
-    QSize toQSize(WindowSize size)
-    {
-        return { static_cast<int>(std::lround(size.width)),
-            static_cast<int>(std::lround(size.height)) };
-    }
-
-} // namespace
 
 Controller::Controller(Services services, QObject* parent)
     : QObject(parent)
@@ -144,19 +123,7 @@ bool Controller::awakeFromNib()
         return false;
     }
 
-    if (QWidget* content = contentArea()) {
-        if (QLayout* layout = mainWindow()->layout())
-            layout->activate(); // gives the content its size before the window shows
-        // The content's minimum size is the unit of Alt-snapping and fixes
-        // the proportions; a description without one has its designed size.
-        QSize minimum = content->minimumSize();
-        if (minimum.width() <= 0 || minimum.height() <= 0) {
-            minimum = content->size();
-            content->setMinimumSize(minimum);
-        }
-        minimumSize_ = toWindowSize(minimum);
-        settledSize_ = toWindowSize(content->size());
-    }
+    fixProportions();
 
     tuner_ = &services_.tuner();
     tuner_->setLevelMeter(dynamic_cast<LevelDisplay*>(levelMeter_.data()));
@@ -201,34 +168,6 @@ void Controller::detachViews()
     tuner_->setTunerMeter(nullptr);
     tuner_->setClefmark(nullptr);
     tuner_->setStatusIndicator(nullptr);
-}
-
-QWidget* Controller::contentArea() const
-{
-    QWidget* window = mainWindow();
-    if (auto* main = qobject_cast<QMainWindow*>(window);
-        main != nullptr && main->centralWidget() != nullptr)
-        return main->centralWidget();
-    return window;
-}
-
-QSize Controller::chrome() const
-{
-    const QWidget* window = mainWindow();
-    const QWidget* content = contentArea();
-    return window != nullptr && content != nullptr ? window->size() - content->size() : QSize();
-}
-
-WindowSize Controller::windowWillResize(WindowSize proposed) const
-{
-    const QSize around = chrome();
-    const WindowSize content { proposed.width - static_cast<float>(around.width()),
-        proposed.height - static_cast<float>(around.height()) };
-    if (!services_.altHeld())
-        return proposed;
-    const WindowSize wanted = clefmark::windowWillResize(content, minimumSize_, true);
-    return { wanted.width + static_cast<float>(around.width()),
-        wanted.height + static_cast<float>(around.height()) };
 }
 
 void Controller::configure(QObject*)
@@ -297,76 +236,6 @@ void Controller::validateMenuItems()
         pauseAction_->setEnabled(!paused_);
     if (resumeAction_ != nullptr)
         resumeAction_->setEnabled(paused_);
-}
-
-void Controller::showCaptureStatus(const QString& text, const QString& device)
-{
-    const QString heard = device.isEmpty() ? QString() : tr("Listening to %1").arg(device);
-    if (statusIndicator_ != nullptr)
-        statusIndicator_->setToolTip(heard);
-    if (statusLabel_ == nullptr)
-        return;
-    statusLabel_->setToolTip(heard);
-    statusLabel_->setText(text);
-    if (text.isEmpty()) {
-        statusTimer_->stop();
-        statusLabel_->hide();
-    } else if (statusLabel_->isVisible()) {
-        placeStatusLabel();
-    } else if (!statusTimer_->isActive()) {
-        statusTimer_->start();
-    }
-}
-
-void Controller::placeStatusLabel()
-{
-    if (statusLabel_ == nullptr || !statusLabel_->isVisible())
-        return;
-    // Centred low in the content, where the artwork leaves room below the
-    // staves, and wrapped to its width: the meters stay in view.
-    const QWidget* area = statusLabel_->parentWidget();
-    constexpr int margin = 6;
-    const int width = std::max(1, area->width() - 2 * margin);
-    statusLabel_->setMaximumWidth(width);
-    const QSize size = statusLabel_->sizeHint().boundedTo(QSize(width, area->height()));
-    const int height = statusLabel_->heightForWidth(size.width()) > 0
-        ? statusLabel_->heightForWidth(size.width())
-        : size.height();
-    const int centreY = static_cast<int>(std::lround(area->height() * 0.83));
-    statusLabel_->setGeometry(
-        (area->width() - size.width()) / 2, centreY - height / 2, size.width(), height);
-    statusLabel_->raise();
-}
-
-bool Controller::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Resize) {
-        if (watched == mainWindow() && services_.applyResizeRule && !terminated_)
-            resizeTimer_->start();
-        if (statusLabel_ != nullptr && watched == statusLabel_->parentWidget())
-            placeStatusLabel();
-    }
-    return QObject::eventFilter(watched, event);
-}
-
-void Controller::resizeEnded()
-{
-    QWidget* window = mainWindow();
-    QWidget* content = contentArea();
-    if (window == nullptr || content == nullptr || minimumSize_.width <= 0)
-        return;
-    // A maximised or full-screen window has the size the desktop gives it.
-    if (window->isMaximized() || window->isFullScreen())
-        return;
-    // The rules shape the content; the menu bar and the like stay as they are.
-    const WindowSize proposed = toWindowSize(content->size());
-    const WindowSize wanted = services_.altHeld()
-        ? clefmark::windowWillResize(proposed, minimumSize_, true)
-        : keepAspectRatio(settledSize_, proposed, minimumSize_);
-    settledSize_ = wanted;
-    const QSize target = toQSize(wanted) + chrome();
-    if (target != window->size())
-        window->resize(target);
 }
 
 } // namespace clefmark

@@ -121,6 +121,8 @@ protected:
 
 private:
     void validateMenuItems();
+    /// Takes the content's minimum size as the unit of the window's shape.
+    void fixProportions();
     void resizeEnded();
     void placeStatusLabel();
     void detachViews();
