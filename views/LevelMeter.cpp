@@ -24,6 +24,15 @@ void LevelMeter::setDecayTimer(std::unique_ptr<OneShotTimer> timer)
     decayTimer_ = false;
 }
 
+void LevelMeter::setColours(const MeterPalette& palette)
+{
+    if (palette.lit == litColour_ && palette.fullScale == fullScaleColour_)
+        return;
+    litColour_ = palette.lit;
+    fullScaleColour_ = palette.fullScale;
+    update();
+}
+
 void LevelMeter::setLevel(int level)
 {
     level = std::clamp(level, 0, kSegments);
@@ -60,17 +69,17 @@ void LevelMeter::paintEvent(QPaintEvent*)
     QPainter painter(this);
     float left = static_cast<float>(b.x());
     for (int i = 0; i < level_; ++i) {
-        painter.fillRect(segment(left), green);
+        painter.fillRect(segment(left), litColour_);
         left = static_cast<float>(static_cast<double>(left) + static_cast<double>(segmentStep));
     }
 
     if (level_ == kSegments) {
-        painter.fillRect(segment(u * 56.0f), red);
+        painter.fillRect(segment(u * 56.0f), fullScaleColour_);
     } else if (peak_ != level_) {
         if (peak_ == 0)
             return;
-        painter.fillRect(
-            segment(u * static_cast<float>(8 * peak_ - 8)), peak_ == kSegments ? red : green);
+        painter.fillRect(segment(u * static_cast<float>(8 * peak_ - 8)),
+            peak_ == kSegments ? fullScaleColour_ : litColour_);
     }
 
     if (peak_ == 0)

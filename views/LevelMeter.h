@@ -6,6 +6,7 @@
 
 #include "tuner/Displays.h"
 #include "views/AutoResizeView.h"
+#include "views/MeterPalette.h"
 #include "views/OneShotTimer.h"
 
 #include <QColor>
@@ -21,9 +22,9 @@ public:
     static constexpr double kDecaySeconds = 0.2;
 
     /// Segments, and the marker below full scale.
-    static inline const QColor green { 0, 187, 0 };
+    static inline const QColor green = MeterPalette::standard().lit;
     /// The last segment and the marker at full scale.
-    static inline const QColor red { 238, 0, 0 };
+    static inline const QColor red = MeterPalette::standard().fullScale;
 
     explicit LevelMeter(QWidget* parent = nullptr);
     explicit LevelMeter(const QRectF& frame, QWidget* parent = nullptr);
@@ -40,6 +41,9 @@ public:
     int displayLevel() const { return displayLevel_; }
     bool isDecayPending() const { return decayTimer_; }
 
+    /// The segments' two colours; the standard palette (green, red) until set.
+    void setColours(const MeterPalette& palette);
+
     /// Replaces the timer that runs the decay steps (tests drive their own).
     void setDecayTimer(std::unique_ptr<OneShotTimer> timer);
 
@@ -51,6 +55,8 @@ private:
     int level_ = 0;
     int displayLevel_ = 0;
     bool decayTimer_ = false;
+    QColor litColour_ = green;
+    QColor fullScaleColour_ = red;
     std::unique_ptr<OneShotTimer> timer_;
 };
 

@@ -35,6 +35,15 @@ void TunerMeter::setTune(int tune, bool inTune)
         accessibleViewChanged(this);
 }
 
+void TunerMeter::setColours(const MeterPalette& palette)
+{
+    if (palette.inTune == inTuneColour_ && palette.outOfTune == outOfTuneColour_)
+        return;
+    inTuneColour_ = palette.inTune;
+    outOfTuneColour_ = palette.outOfTune;
+    update();
+}
+
 void TunerMeter::paintEvent(QPaintEvent*)
 {
     displayTune_ = tune_;
@@ -55,8 +64,9 @@ void TunerMeter::paintEvent(QPaintEvent*)
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.strokePath(
-        needle, QPen(inTune_ ? green : red, s, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.strokePath(needle,
+        QPen(inTune_ ? inTuneColour_ : outOfTuneColour_, s, Qt::SolidLine, Qt::FlatCap,
+            Qt::MiterJoin));
 }
 
 } // namespace clefmark

@@ -5,6 +5,7 @@
 
 #include "tuner/Displays.h"
 #include "views/AutoResizeView.h"
+#include "views/MeterPalette.h"
 
 #include <QColor>
 
@@ -18,14 +19,17 @@ public:
     static constexpr int kCentre = 32;
     static constexpr int kLastPosition = 64;
 
-    static inline const QColor green { 0, 150, 0 };
-    static inline const QColor red { 238, 0, 0 };
+    static inline const QColor green = MeterPalette::standard().inTune;
+    static inline const QColor red = MeterPalette::standard().outOfTune;
 
     explicit TunerMeter(QWidget* parent = nullptr);
     explicit TunerMeter(const QRectF& frame, QWidget* parent = nullptr);
 
     /// Any deviation is accepted; beyond ±32 the needle stays at the end.
     void setTune(int tune, bool inTune) override;
+
+    /// The needle's two colours; the standard palette (green, red) until set.
+    void setColours(const MeterPalette& palette);
 
     int tune() const { return tune_; }
     bool inTune() const { return inTune_; }
@@ -44,6 +48,8 @@ private:
     bool hasTune_ = false;
     int displayTune_ = 0;
     bool displayInTune_ = false;
+    QColor inTuneColour_ = green;
+    QColor outOfTuneColour_ = red;
 };
 
 } // namespace clefmark
