@@ -4,7 +4,9 @@
 #include "views/Clefmark.h"
 #include "views/GuitarTunerView.h"
 #include "views/LevelMeter.h"
+#include "views/ReadoutView.h"
 #include "views/Resources.h"
+#include "views/ScaledColumn.h"
 #include "views/StatusIndicator.h"
 #include "views/TunerMeter.h"
 
@@ -142,8 +144,8 @@ const QStringList& ViewLoader::viewClassNames()
 {
     static const QStringList names { QStringLiteral("AutoResizeView"),
         QStringLiteral("GuitarTunerView"), QStringLiteral("LevelMeter"),
-        QStringLiteral("TunerMeter"), QStringLiteral("Clefmark"),
-        QStringLiteral("StatusIndicator") };
+        QStringLiteral("TunerMeter"), QStringLiteral("Clefmark"), QStringLiteral("StatusIndicator"),
+        QStringLiteral("ScaledColumn"), QStringLiteral("ReadoutView") };
     return names;
 }
 
@@ -167,6 +169,10 @@ QWidget* ViewLoader::createWidget(const QString& className, QWidget* parent, con
         widget = new Clefmark(parent);
     else if (className == u"StatusIndicator")
         widget = new StatusIndicator(parent);
+    else if (className == u"ScaledColumn")
+        widget = new ScaledColumn(parent);
+    else if (className == u"ReadoutView")
+        widget = new ReadoutView(parent);
     else if (const auto registered = registeredClasses().constFind(className);
              registered != registeredClasses().cend())
         widget = (*registered)(parent);

@@ -1,0 +1,75 @@
+// The readout strip under the window's picture: the note with its true
+// octave, the deviation in cents, the frequency, and a sign and a word for
+// flat, in tune or sharp, so that none of it rests on colour. When no note
+// is live it says what is going on, beside the last note dimmed.
+//
+// A card of the window's own artwork, drawn in units of its designed size
+// (its minimum size) and scaled with the window like the picture above it.
+// Like the other displays it redraws only when what it shows changes, so a
+// paused or silent tuner costs it nothing.
+#pragma once
+
+#include "tuner/Displays.h"
+#include "tuner/Readout.h"
+
+#include <QSize>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+
+class QTimer;
+
+namespace clefmark {
+
+class ReadoutView : public QWidget, public ReadingDisplay {
+    Q_OBJECT
+
+public:
+    using Clock = Readout::Clock;
+
+    /// The window picture's width, and a card two lines tall with the
+    /// picture's margin under it.
+    static constexpr QSize kDesignedSize { 181, 44 };
+
+    explicit ReadoutView(QWidget* parent = nullptr);
+
+    // The readout model's inputs, each passed on at once.
+    void setReading(int level, std::optional<float> frequency) override;
+    void setReferencePitch(int hz);
+    void setCloseEnough(bool on);
+    void setPaused(bool paused);
+    void setCaptureState(CaptureState state, bool serverConnected, const std::string& device);
+    /// Time passing with no news: a live note becomes past. While a note is
+    /// live the view's own timer calls it when the note is due to go past.
+    void tick();
+
+    /// What the model says now, and what the latest redraw showed.
+    const Readout::Text& text() const { return readout_.text(); }
+    const Readout::Text& displayText() const { return displayText_; }
+    /// The whole readout as one sentence, as it would be spoken:
+    /// "A4, 19.6 cents sharp, 445.0 hertz".
+    QString accessibleText() const;
+
+    /// Replaces the clock the model is told the time by (tests step theirs).
+    void setClock(std::function<Clock::time_point()> clock);
+    bool isLiveTimerActive() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void refresh();
+    void scheduleTick();
+
+    Readout readout_;
+    Readout::Text displayText_;
+    std::function<Clock::time_point()> clock_;
+    std::optional<Clock::time_point> lastPitch_;
+    QTimer* liveTimer_;
+};
+
+} // namespace clefmark
