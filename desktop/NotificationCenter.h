@@ -12,6 +12,8 @@ namespace clefmark {
 
 inline constexpr const char* kPauseNotification = "PauseNotification";
 inline constexpr const char* kResumeNotification = "ResumeNotification";
+/// The tuner's reference pitch or in-tune leniency was changed by the user.
+inline constexpr const char* kTunerSettingsChangedNotification = "TunerSettingsChangedNotification";
 
 /// Delivers synchronously, on the posting thread, to the observers of the
 /// name in the order they were added. Main thread only: observers change

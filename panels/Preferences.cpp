@@ -9,15 +9,22 @@
 
 namespace clefmark {
 
-Preferences::Settings Preferences::Settings::of(std::function<Tuner&()> tuner)
+Preferences::Settings Preferences::Settings::of(
+    std::function<Tuner&()> tuner, NotificationCenter* notifications)
 {
     Settings settings;
     settings.referencePitch = [tuner] { return tuner().referencePitch(); };
     settings.octaveRejection = [tuner] { return tuner().octaveRejection(); };
     settings.closeEnough = [tuner] { return tuner().closeEnough(); };
-    settings.setReferencePitch = [tuner](int hz) { tuner().setReferencePitch(hz); };
+    settings.setReferencePitch = [tuner, notifications](int hz) {
+        tuner().setReferencePitch(hz);
+        notifications->post(kTunerSettingsChangedNotification);
+    };
     settings.setOctaveRejection = [tuner](bool on) { tuner().setOctaveRejection(on); };
-    settings.setCloseEnough = [tuner](bool on) { tuner().setCloseEnough(on); };
+    settings.setCloseEnough = [tuner, notifications](bool on) {
+        tuner().setCloseEnough(on);
+        notifications->post(kTunerSettingsChangedNotification);
+    };
     return settings;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "desktop/Alerts.h"
+#include "desktop/NotificationCenter.h"
 #include "panels/LazyPanel.h"
 #include "tuner/Tuner.h"
 
@@ -34,8 +35,10 @@ public:
         std::function<void(bool)> setCloseEnough;
 
         /// The settings of the tuner that `tuner` gives, asked for at each
-        /// use.
-        static Settings of(std::function<Tuner&()> tuner);
+        /// use; each change is then told to `notifications`, so that what
+        /// shows the tuner's results under them can follow.
+        static Settings of(std::function<Tuner&()> tuner,
+            NotificationCenter* notifications = &NotificationCenter::defaultCenter());
     };
 
     /// The one panel of the program, made on first use for the shared

@@ -1,6 +1,7 @@
 #include "panels/Preferences.h"
 
 #include "desktop/MemoryUserDefaults.h"
+#include "desktop/NotificationCenter.h"
 #include "desktop/QueuedMainThread.h"
 #include "tests/panels/PanelTestSupport.h"
 #include "tuner/Tuner.h"
@@ -221,7 +222,13 @@ namespace {
         ImmediateMainThread mainThread;
         Tuner tuner(defaults, mainThread);
         QStringList alerts;
-        Preferences preferences(Preferences::Settings::of([&]() -> Tuner& { return tuner; }),
+        // What shows the tuner's results under its settings hears of changes.
+        NotificationCenter notifications;
+        std::vector<int> heard;
+        notifications.addObserver(
+            kTunerSettingsChangedNotification, [&] { heard.push_back(tuner.referencePitch()); });
+        Preferences preferences(
+            Preferences::Settings::of([&]() -> Tuner& { return tuner; }, &notifications),
             [&](const QString& title) { alerts << title; });
         preferences.showPanel();
         ASSERT_NE(preferences.prefsWindow(), nullptr);
@@ -243,6 +250,8 @@ namespace {
         EXPECT_FALSE(tuner.octaveRejection());
         EXPECT_FALSE(tuner.closeEnough());
         EXPECT_TRUE(alerts.isEmpty());
+        // 452, close enough on; then the defaults: 440, close enough off.
+        EXPECT_EQ(heard, (std::vector<int> { 452, 452, 440, 440 }));
     }
 
 } // namespace
