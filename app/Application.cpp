@@ -70,9 +70,11 @@ namespace {
             const QString device = state == CaptureState::Running
                 ? QString::fromStdString(tuner_.inputDeviceName())
                 : QString();
-            mainThread_.post([controller = controller_, text, device] {
-                if (controller != nullptr)
+            mainThread_.post([controller = controller_, text, device, state, serverConnected] {
+                if (controller != nullptr) {
                     controller->showCaptureStatus(text, device);
+                    controller->showCaptureState(state, serverConnected, device);
+                }
             });
         }
 
@@ -177,6 +179,7 @@ int runApplication(int argc, char** argv)
         return tuner;
     };
     services.openSoundSettings = [] { return !openSoundSettings().isEmpty(); };
+    services.defaults = defaults;
     QWidget* windowPointer = window.get();
     services.applyResizeRule = QGuiApplication::platformName() == u"xcb";
 

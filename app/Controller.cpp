@@ -52,6 +52,7 @@ void Controller::connectOutlets(QWidget* window)
     tunerMeter_ = window->findChild<QWidget*>(QStringLiteral("tunerMeter"));
     clefmark_ = window->findChild<QWidget*>(QStringLiteral("clefmark"));
     statusIndicator_ = window->findChild<QWidget*>(QStringLiteral("statusIndicator"));
+    readout_ = window->findChild<ReadoutView*>(QStringLiteral("readout"));
 
     // A view going away first leaves the tuner, so no update reaches it.
     auto detachOnDestruction = [this](QWidget* view, auto detach) {
@@ -65,6 +66,7 @@ void Controller::connectOutlets(QWidget* window)
     detachOnDestruction(tunerMeter_, [](Tuner& t) { t.setTunerMeter(nullptr); });
     detachOnDestruction(clefmark_, [](Tuner& t) { t.setClefmark(nullptr); });
     detachOnDestruction(statusIndicator_, [](Tuner& t) { t.setStatusIndicator(nullptr); });
+    detachOnDestruction(readout_, [](Tuner& t) { t.setReadingDisplay(nullptr); });
 
     auto action = [window](const char* name) {
         return window->findChild<QAction*>(QString::fromLatin1(name));
@@ -92,9 +94,21 @@ void Controller::connectOutlets(QWidget* window)
         quit->setShortcut(QKeySequence::Quit);
     validateMenuItems();
 
+    // Only the user's choices are remembered: `triggered`, not `toggled`.
+    readoutAction_ = action("actionReadout");
+    colourBlindSafeAction_ = action("actionColourBlindSafe");
+    for (QAction* a : { readoutAction_.data(), colourBlindSafeAction_.data() })
+        if (a != nullptr)
+            a->setCheckable(true);
+    if (readoutAction_ != nullptr)
+        connect(readoutAction_, &QAction::triggered, this, &Controller::setReadoutShown);
+    if (colourBlindSafeAction_ != nullptr)
+        connect(colourBlindSafeAction_, &QAction::triggered, this, &Controller::setColourBlindSafe);
+
     if (QWidget* w = mainWindow()) {
         w->installEventFilter(this);
-        QWidget* area = contentArea();
+        // Over the picture, whether or not the readout is under it.
+        QWidget* area = tunerMeter_->parentWidget();
         statusLabel_ = new QLabel(area);
         statusLabel_->setObjectName(QStringLiteral("captureStatus"));
         statusLabel_->setWordWrap(true);
@@ -124,13 +138,19 @@ bool Controller::awakeFromNib()
     }
 
     fixProportions();
+    restoreViewChoices();
 
     tuner_ = &services_.tuner();
     tuner_->setLevelMeter(dynamic_cast<LevelDisplay*>(levelMeter_.data()));
     tuner_->setTunerMeter(dynamic_cast<TuneDisplay*>(tunerMeter_.data()));
     tuner_->setClefmark(dynamic_cast<NoteDisplay*>(clefmark_.data()));
     tuner_->setStatusIndicator(dynamic_cast<StatusDisplay*>(statusIndicator_.data()));
+    if (readout_ != nullptr && !readout_->isHidden())
+        tuner_->setReadingDisplay(readout_);
+    tellReadoutTheSettings();
     tuner_->start();
+    if (readout_ != nullptr)
+        readout_->setCaptureState(tuner_->captureState(), true, tuner_->inputDeviceName());
     return true;
 }
 
@@ -142,6 +162,24 @@ void Controller::applicationDidFinishLaunching()
         services_.notifications->addObserver(kPauseNotification, [this] { pause(); }));
     observers_.push_back(
         services_.notifications->addObserver(kResumeNotification, [this] { resume(); }));
+    observers_.push_back(services_.notifications->addObserver(
+        kTunerSettingsChangedNotification, [this] { tellReadoutTheSettings(); }));
+    // Settings given on the command line were set after start-up.
+    tellReadoutTheSettings();
+}
+
+void Controller::tellReadoutTheSettings()
+{
+    if (readout_ == nullptr || tuner_ == nullptr)
+        return;
+    readout_->setReferencePitch(tuner_->referencePitch());
+    readout_->setCloseEnough(tuner_->closeEnough());
+}
+
+void Controller::showCaptureState(CaptureState state, bool serverConnected, const QString& device)
+{
+    if (readout_ != nullptr)
+        readout_->setCaptureState(state, serverConnected, device.toStdString());
 }
 
 void Controller::applicationWillTerminate()
@@ -168,6 +206,7 @@ void Controller::detachViews()
     tuner_->setTunerMeter(nullptr);
     tuner_->setClefmark(nullptr);
     tuner_->setStatusIndicator(nullptr);
+    tuner_->setReadingDisplay(nullptr);
 }
 
 void Controller::configure(QObject*)
@@ -216,6 +255,8 @@ void Controller::pause(QObject*)
         window->setWindowTitle(kPausedTitle);
     if (tuner_ != nullptr)
         tuner_->setPause(true);
+    if (readout_ != nullptr)
+        readout_->setPaused(true);
     paused_ = true;
     validateMenuItems();
 }
@@ -226,6 +267,8 @@ void Controller::resume(QObject*)
         window->setWindowTitle(kTitle);
     if (tuner_ != nullptr)
         tuner_->setPause(false);
+    if (readout_ != nullptr)
+        readout_->setPaused(false);
     paused_ = false;
     validateMenuItems();
 }

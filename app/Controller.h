@@ -5,6 +5,8 @@
 #include "app/ResizeRule.h"
 #include "desktop/Alerts.h"
 #include "desktop/NotificationCenter.h"
+#include "tuner/Tuner.h"
+#include "views/ReadoutView.h"
 
 #include <QAction>
 #include <QLabel>
@@ -20,11 +22,15 @@ class QWidget;
 
 namespace clefmark {
 
-class Tuner;
+class UserDefaults;
 class LevelDisplay;
 class TuneDisplay;
 class NoteDisplay;
 class StatusDisplay;
+
+/// The View menu's choices, remembered in the user defaults.
+inline constexpr const char* kReadoutShownKey = "ReadoutShownKey"; // true
+inline constexpr const char* kColourBlindSafeKey = "ColourBlindSafeKey"; // false
 
 /// The panels that open from the menu.
 enum class Panel { Preferences, About, Help };
@@ -43,6 +49,9 @@ public:
         /// start-up, and only when the version check passes.
         std::function<Tuner&()> tuner;
         NotificationCenter* notifications = &NotificationCenter::defaultCenter();
+        /// Where the View menu's choices are remembered; with none they
+        /// hold for the run only.
+        UserDefaults* defaults = nullptr;
         AlertFunction alert = runAlertPanel;
         /// Opens the desktop's sound settings; false when none could be.
         std::function<bool()> openSoundSettings;
@@ -69,19 +78,21 @@ public:
     ~Controller() override;
 
     /// Fills the outlets from `window` by object name ("levelMeter",
-    /// "tunerMeter", "clefmark", "statusIndicator") and connects its menu
-    /// actions ("actionSoundSettings", "actionPreferences", "actionAbout",
-    /// "actionHelp", "actionPause", "actionResume", "actionQuit") to the
-    /// controller. What the window lacks stays unset.
+    /// "tunerMeter", "clefmark", "statusIndicator", "readout") and connects
+    /// its menu actions ("actionSoundSettings", "actionPreferences",
+    /// "actionAbout", "actionHelp", "actionPause", "actionResume",
+    /// "actionQuit", and the check items "actionReadout" and
+    /// "actionColourBlindSafe") to the controller. What the window lacks
+    /// stays unset.
     void connectOutlets(QWidget* window);
 
-    /// Start-up: the version check, the window's proportions, the tuner and
-    /// its views, capture. False when the version check failed, after its
-    /// alert has been dismissed: the program must then end, and the tuner
-    /// was never created.
+    /// Start-up: the version check, the View menu's remembered choices, the
+    /// window's proportions, the tuner and its views, capture. False when the version check failed,
+    /// after its alert has been dismissed: the program must then end, and the tuner was never
+    /// created.
     bool awakeFromNib();
     /// Launch completion: starts observing the pause and resume
-    /// notifications.
+    /// notifications, and the tuner's settings for the readout.
     void applicationDidFinishLaunching();
     /// Orderly termination, once however often called: the views are
     /// detached, then the tuner stops capture and saves its settings.
@@ -101,6 +112,7 @@ public:
     bool isPaused() const { return paused_; }
     /// The line telling why nothing is heard; hidden while capture runs.
     QLabel* captureStatusLabel() const { return statusLabel_; }
+    ReadoutView* readout() const { return readout_; }
 
 public slots:
     void configure(QObject* sender = nullptr);
@@ -115,12 +127,27 @@ public slots:
     /// being heard, is told on request: the status line's and the status
     /// indicator's tooltip.
     void showCaptureStatus(const QString& text, const QString& device = {});
+    /// Tells the readout where capture stands; `device` is the input device
+    /// being heard.
+    void showCaptureState(CaptureState state, bool serverConnected, const QString& device);
+
+    /// View > Readout: shows or hides the readout strip, and grows or
+    /// shrinks the window by the strip's height at its present scale. The
+    /// window's least size, proportions and Alt-snapping unit follow.
+    void setReadoutShown(bool shown);
+    /// View > Colour-Blind-Safe Colours: the needle's and the level meter's
+    /// palette.
+    void setColourBlindSafe(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void validateMenuItems();
+    void restoreViewChoices();
+    void showReadout(bool shown);
+    void remember(const char* key, bool on);
+    void tellReadoutTheSettings();
     /// Takes the content's minimum size as the unit of the window's shape.
     void fixProportions();
     void resizeEnded();
@@ -134,10 +161,13 @@ private:
     QPointer<QWidget> tunerMeter_;
     QPointer<QWidget> clefmark_;
     QPointer<QWidget> statusIndicator_;
+    QPointer<ReadoutView> readout_;
     Tuner* tuner_ = nullptr;
 
     QPointer<QAction> pauseAction_;
     QPointer<QAction> resumeAction_;
+    QPointer<QAction> readoutAction_;
+    QPointer<QAction> colourBlindSafeAction_;
     QPointer<QLabel> statusLabel_;
     QTimer* resizeTimer_ = nullptr;
     QTimer* statusTimer_ = nullptr;

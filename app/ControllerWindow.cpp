@@ -1,6 +1,10 @@
 // The controller's side of the main window itself: its shape under resizing,
-// and the line telling why nothing is heard.
+// the View menu's choices, and the line telling why nothing is heard.
 #include "app/Controller.h"
+#include "tuner/UserDefaults.h"
+#include "views/LevelMeter.h"
+#include "views/MeterPalette.h"
+#include "views/TunerMeter.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -43,8 +47,12 @@ void Controller::fixProportions()
         if (QLayout* layout = mainWindow()->layout())
             layout->activate(); // gives the content its size before the window shows
         // The content's minimum size is the unit of Alt-snapping and fixes
-        // the proportions; a description without one has its designed size.
+        // the proportions: the one set, else the one the content asks for
+        // (the picture with or without the readout under it), else the
+        // designed size.
         QSize minimum = content->minimumSize();
+        if (minimum.width() <= 0 || minimum.height() <= 0)
+            minimum = content->minimumSizeHint();
         if (minimum.width() <= 0 || minimum.height() <= 0) {
             minimum = content->size();
             content->setMinimumSize(minimum);
@@ -52,6 +60,71 @@ void Controller::fixProportions()
         minimumSize_ = toWindowSize(minimum);
         settledSize_ = toWindowSize(content->size());
     }
+}
+
+void Controller::restoreViewChoices()
+{
+    bool readoutShown = true;
+    bool colourBlindSafe = false;
+    if (UserDefaults* defaults = services_.defaults) {
+        defaults->registerBool(kReadoutShownKey, true);
+        defaults->registerBool(kColourBlindSafeKey, false);
+        readoutShown = defaults->boolForKey(kReadoutShownKey);
+        colourBlindSafe = defaults->boolForKey(kColourBlindSafeKey);
+    }
+    showReadout(readoutShown);
+    setColourBlindSafe(colourBlindSafe);
+}
+
+void Controller::remember(const char* key, bool on)
+{
+    if (services_.defaults != nullptr && services_.defaults->boolForKey(key) != on)
+        services_.defaults->setBool(key, on);
+}
+
+void Controller::setReadoutShown(bool shown)
+{
+    remember(kReadoutShownKey, shown);
+    showReadout(shown);
+}
+
+void Controller::showReadout(bool shown)
+{
+    if (readoutAction_ != nullptr)
+        readoutAction_->setChecked(shown);
+    if (readout_ == nullptr || readout_->isHidden() != shown || terminated_)
+        return;
+    // Hidden, the strip takes no readings at all.
+    if (tuner_ != nullptr)
+        tuner_->setReadingDisplay(shown ? readout_.data() : nullptr);
+    QWidget* window = mainWindow();
+    QWidget* content = contentArea();
+    const QSize before = content != nullptr ? content->size() : QSize();
+    const QSize around = chrome();
+    const float unitHeight = minimumSize_.height;
+    readout_->setVisible(shown);
+    fixProportions();
+    if (window == nullptr || content == nullptr || !(unitHeight > 0.0f))
+        return;
+    // The window grows or shrinks by the strip at the scale it has now; a
+    // maximised or full-screen window keeps the size the desktop gives it.
+    const QSize after(before.width(),
+        static_cast<int>(std::lround(before.height() * minimumSize_.height / unitHeight)));
+    settledSize_ = toWindowSize(after);
+    if (!window->isMaximized() && !window->isFullScreen())
+        window->resize(after + around);
+}
+
+void Controller::setColourBlindSafe(bool on)
+{
+    remember(kColourBlindSafeKey, on);
+    if (colourBlindSafeAction_ != nullptr)
+        colourBlindSafeAction_->setChecked(on);
+    const MeterPalette palette = on ? MeterPalette::colourBlindSafe() : MeterPalette::standard();
+    if (auto* meter = qobject_cast<TunerMeter*>(tunerMeter_.data()))
+        meter->setColours(palette);
+    if (auto* meter = qobject_cast<LevelMeter*>(levelMeter_.data()))
+        meter->setColours(palette);
 }
 
 QSize Controller::chrome() const
