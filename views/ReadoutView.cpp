@@ -37,6 +37,14 @@ namespace {
         return QString::fromStdString(text);
     }
 
+    /// Whether `a` and `b` differ only in the numbers of the same live note,
+    /// which wobble by a tenth from block to block on a held note.
+    bool onlyNumbersDiffer(const Readout::Text& a, const Readout::Text& b)
+    {
+        return a.state == b.state && a.past == b.past && a.judgement == b.judgement
+            && a.note == b.note && a.stateText == b.stateText && !a.note.empty();
+    }
+
     QFont unitFont(const QFont& base, int pixels, QFont::Weight weight = QFont::Normal)
     {
         QFont font = base;
@@ -71,11 +79,14 @@ ReadoutView::ReadoutView(QWidget* parent)
     : QWidget(parent)
     , clock_([] { return Clock::now(); })
     , liveTimer_(new QTimer(this))
+    , numbersTimer_(new QTimer(this))
 {
     setMinimumSize(kDesignedSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
     liveTimer_->setSingleShot(true);
     connect(liveTimer_, &QTimer::timeout, this, &ReadoutView::tick);
+    numbersTimer_->setSingleShot(true);
+    connect(numbersTimer_, &QTimer::timeout, this, [this] { update(numbersArea_); });
     readout_.tick(clock_());
 }
 
@@ -132,12 +143,28 @@ bool ReadoutView::isLiveTimerActive() const
 void ReadoutView::refresh()
 {
     const Readout::Text& now = text();
-    if (now != displayText_)
+    if (now == displayText_) {
+        // Nothing to show.
+    } else if (!onlyNumbersDiffer(now, displayText_)) {
         update();
-    const QString tip
-        = now.device.empty() ? QString() : tr("Listening to %1").arg(fromUtf8(now.device));
-    if (tip != toolTip())
-        setToolTip(tip);
+    } else {
+        // A note's numbers are read a few times a second at most; redrawn
+        // more often they only flicker, and cost the more.
+        using std::chrono::milliseconds;
+        const auto due = std::chrono::ceil<milliseconds>(lastPaint_ + kNumbersEvery - clock_());
+        if (due <= milliseconds(0)) {
+            numbersTimer_->stop();
+            update(numbersArea_);
+        } else if (!numbersTimer_->isActive()) {
+            numbersTimer_->start(due);
+        }
+    }
+    // Every block comes here: the tooltip is only made anew for a new device.
+    if (now.device != tooltipDevice_) {
+        tooltipDevice_ = now.device;
+        setToolTip(
+            now.device.empty() ? QString() : tr("Listening to %1").arg(fromUtf8(now.device)));
+    }
     scheduleTick();
 }
 
@@ -188,6 +215,9 @@ QString ReadoutView::accessibleText() const
 void ReadoutView::paintEvent(QPaintEvent*)
 {
     displayText_ = text();
+    lastPaint_ = clock_();
+    numbersTimer_->stop();
+    numbersArea_ = rect();
     const Readout::Text& t = displayText_;
     const QSizeF designed = minimumSize().isEmpty() ? QSizeF(kDesignedSize) : minimumSize();
 
@@ -226,6 +256,11 @@ void ReadoutView::paintEvent(QPaintEvent*)
     painter.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter, note);
 
     const double column = std::max(inside.left() + noteWidth + 8.0, inside.left() + 46.0);
+    // Where the numbers and the judgement are, for redrawing only them.
+    numbersArea_
+        = painter.transform()
+              .mapRect(QRectF(column - 2.0, 0, designed.width() - column + 2.0, designed.height()))
+              .toAlignedRect();
     const QString cents = fromUtf8(t.cents) + QStringLiteral(" \u00A2");
     const QString hertz = fromUtf8(t.frequency);
     const QFont centsFont = unitFont(font(), 14, QFont::DemiBold);

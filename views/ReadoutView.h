@@ -12,9 +12,11 @@
 #include "tuner/Displays.h"
 #include "tuner/Readout.h"
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -32,6 +34,8 @@ public:
     /// The window picture's width, and a card two lines tall with the
     /// picture's margin under it.
     static constexpr QSize kDesignedSize { 181, 44 };
+    /// How often a held note's wobbling numbers are redrawn at most.
+    static constexpr std::chrono::milliseconds kNumbersEvery { 250 };
 
     explicit ReadoutView(QWidget* parent = nullptr);
 
@@ -69,7 +73,11 @@ private:
     Readout::Text displayText_;
     std::function<Clock::time_point()> clock_;
     std::optional<Clock::time_point> lastPitch_;
+    std::string tooltipDevice_;
+    Clock::time_point lastPaint_ {};
+    QRect numbersArea_;
     QTimer* liveTimer_;
+    QTimer* numbersTimer_;
 };
 
 } // namespace clefmark

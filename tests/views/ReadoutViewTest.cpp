@@ -111,6 +111,10 @@ namespace {
         EXPECT_TRUE(view.isLiveTimerActive());
         // The same reading again, or silence, changes nothing on the strip.
         EXPECT_EQ(test::paintsDuring(view, [&] { strip.hear(445.0f); }), 0);
+        // A held note's numbers wobble: redrawn a few times a second at most.
+        EXPECT_EQ(test::paintsDuring(view, [&] { strip.hear(445.1f, 50ms); }), 0);
+        EXPECT_EQ(test::paintsDuring(view, [&] { strip.hear(445.2f, 250ms); }), 1);
+        EXPECT_EQ(view.displayText().frequency, "445.2 Hz");
         view.setPaused(true);
         EXPECT_FALSE(view.isLiveTimerActive());
         EXPECT_EQ(test::paintsDuring(view,
