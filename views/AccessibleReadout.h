@@ -12,6 +12,7 @@
 
 #include <QAccessible>
 #include <QString>
+#include <QWidget>
 #include <cstddef>
 #include <functional>
 #include <string>

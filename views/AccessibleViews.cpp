@@ -1,9 +1,11 @@
 #include "views/AccessibleViews.h"
 
 #include "tuner/NoteMapper.h"
+#include "views/AccessibleReadout.h"
 #include "views/Clefmark.h"
 #include "views/GuitarTunerView.h"
 #include "views/LevelMeter.h"
+#include "views/ReadoutView.h"
 #include "views/StatusIndicator.h"
 #include "views/TunerMeter.h"
 
@@ -289,9 +291,8 @@ namespace {
             return new AccessibleStatusPicture(static_cast<StatusIndicator*>(object));
         if (is<GuitarTunerView>(className))
             return new AccessibleBackground(static_cast<GuitarTunerView*>(object));
-        // The readout strip, once it is in the window:
-        //     if (is<ReadoutView>(className))
-        //         return new AccessibleReadout<ReadoutView>(static_cast<ReadoutView*>(object));
+        if (is<ReadoutView>(className))
+            return new AccessibleReadout<ReadoutView>(static_cast<ReadoutView*>(object));
         return nullptr;
     }
 

@@ -1,5 +1,7 @@
 #include "views/ReadoutView.h"
 
+#include "views/AccessibleViews.h"
+
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
@@ -83,6 +85,8 @@ ReadoutView::ReadoutView(QWidget* parent)
 {
     setMinimumSize(kDesignedSize);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Reached with Tab, so that a screen reader's user can land on it.
+    setFocusPolicy(Qt::TabFocus);
     liveTimer_->setSingleShot(true);
     connect(liveTimer_, &QTimer::timeout, this, &ReadoutView::tick);
     numbersTimer_->setSingleShot(true);
@@ -159,6 +163,9 @@ void ReadoutView::refresh()
             numbersTimer_->start(due);
         }
     }
+    // Told only when the note or the judgement changes: see AccessibleViews.
+    if (now != displayText_)
+        accessibleViewChanged(this);
     // Every block comes here: the tooltip is only made anew for a new device.
     if (now.device != tooltipDevice_) {
         tooltipDevice_ = now.device;

@@ -253,6 +253,16 @@ namespace {
         const std::optional<Object> status = named(tree, "Pitch detection");
         ASSERT_TRUE(status);
         EXPECT_EQ(status->role, "animation");
+        // The readout says it all in one sentence: note, cents and hertz.
+        const auto readout = std::find_if(tree.begin(), tree.end(),
+            [](const Object& o) { return o.name.find("445") != std::string::npos; });
+        ASSERT_NE(readout, tree.end());
+        EXPECT_NE(readout->name.find("A4"), std::string::npos) << readout->name;
+        // The smoothed frequency's cents, which may round the other way
+        // from the analyser's tune steps.
+        EXPECT_TRUE(readout->name.find("19.5") != std::string::npos
+            || readout->name.find("19.6") != std::string::npos)
+            << readout->name;
 
         // Everything in the window's content has a name.
         const std::optional<Object> content = named(tree, "Tuner");
