@@ -1,6 +1,6 @@
 // The readout strip as a screen reader finds it: static text, named by the
 // whole readout as one would say it ("A4, 19.6 cents sharp, 445.0 hertz"),
-// with the same sentence behind a text interface, and a text update told
+// with the same sentence behind a text interface, and a name change told
 // when the note or the judgement changes (at most twice a second, like every
 // display). A template on the view, which gives the sentence as
 // `accessibleText()` and the readout model's text as `text()`; the view
@@ -71,7 +71,10 @@ protected:
     void announce() override
     {
         const QString now = sentence();
-        QAccessibleTextUpdateEvent event(object(), 0, told_, now);
+        // The name is the sentence, and readers keep the name they were last
+        // told: a name change, one event per change, updates what they hold
+        // (a text update alone left the first name in their cache).
+        QAccessibleEvent event(object(), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
         told_ = now;
     }
