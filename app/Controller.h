@@ -86,10 +86,10 @@ public:
     /// stays unset.
     void connectOutlets(QWidget* window);
 
-    /// Start-up: the version check, the View menu's remembered choices, the
-    /// window's proportions, the tuner and its views, capture. False when the version check failed,
-    /// after its alert has been dismissed: the program must then end, and the tuner was never
-    /// created.
+    /// Start-up: the version check, the window's proportions, the View
+    /// menu's remembered choices, the tuner and its views, capture. False
+    /// when the version check failed, after its alert has been dismissed:
+    /// the program must then end, and the tuner was never created.
     bool awakeFromNib();
     /// Launch completion: starts observing the pause and resume
     /// notifications, and the tuner's settings for the readout.

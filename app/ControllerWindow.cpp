@@ -108,11 +108,12 @@ void Controller::showReadout(bool shown)
         return;
     // The window grows or shrinks by the strip at the scale it has now; a
     // maximised or full-screen window keeps the size the desktop gives it.
+    if (window->isMaximized() || window->isFullScreen())
+        return;
     const QSize after(before.width(),
         static_cast<int>(std::lround(before.height() * minimumSize_.height / unitHeight)));
     settledSize_ = toWindowSize(after);
-    if (!window->isMaximized() && !window->isFullScreen())
-        window->resize(after + around);
+    window->resize(after + around);
 }
 
 void Controller::setColourBlindSafe(bool on)
