@@ -163,9 +163,13 @@ void ReadoutView::refresh()
             numbersTimer_->start(due);
         }
     }
-    // Told only when the note or the judgement changes: see AccessibleViews.
-    if (now != displayText_)
+    if (now != toldText_) {
+        toldText_ = now;
+        // A screen reader hears only of a new note or judgement: see
+        // AccessibleViews, which holds the rest back.
         accessibleViewChanged(this);
+        emit textChanged();
+    }
     // Every block comes here: the tooltip is only made anew for a new device.
     if (now.device != tooltipDevice_) {
         tooltipDevice_ = now.device;

@@ -60,6 +60,11 @@ public:
     void setClock(std::function<Clock::time_point()> clock);
     bool isLiveTimerActive() const;
 
+signals:
+    /// The model's text changed (what `text()` and `accessibleText()` give),
+    /// whether or not the strip has been redrawn yet.
+    void textChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -74,6 +79,7 @@ private:
     std::function<Clock::time_point()> clock_;
     std::optional<Clock::time_point> lastPitch_;
     std::string tooltipDevice_;
+    Readout::Text toldText_;
     Clock::time_point lastPaint_ {};
     QRect numbersArea_;
     QTimer* liveTimer_;

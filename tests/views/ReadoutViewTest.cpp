@@ -107,6 +107,8 @@ namespace {
     {
         Strip strip;
         ReadoutView& view = *strip.view;
+        int told = 0;
+        QObject::connect(&view, &ReadoutView::textChanged, [&] { ++told; });
         EXPECT_EQ(test::paintsDuring(view, [&] { strip.hear(445.0f); }), 1);
         EXPECT_TRUE(view.isLiveTimerActive());
         // The same reading again, or silence, changes nothing on the strip.
@@ -115,6 +117,7 @@ namespace {
         EXPECT_EQ(test::paintsDuring(view, [&] { strip.hear(445.1f, 50ms); }), 0);
         EXPECT_EQ(test::paintsDuring(view, [&] { strip.hear(445.2f, 250ms); }), 1);
         EXPECT_EQ(view.displayText().frequency, "445.2 Hz");
+        EXPECT_EQ(told, 3); // every change is told, redrawn or not
         view.setPaused(true);
         EXPECT_FALSE(view.isLiveTimerActive());
         EXPECT_EQ(test::paintsDuring(view,
