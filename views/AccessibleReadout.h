@@ -70,20 +70,16 @@ protected:
 
     void announce() override
     {
-        const QString now = sentence();
         // The name is the sentence, and readers keep the name they were last
         // told: a name change, one event per change, updates what they hold
         // (a text update alone left the first name in their cache).
         QAccessibleEvent event(object(), QAccessible::NameChanged);
         QAccessible::updateAccessibility(&event);
-        told_ = now;
     }
 
 private:
     View* view() const { return static_cast<View*>(object()); }
     QString sentence() const { return view()->accessibleText(); }
-
-    QString told_;
 };
 
 } // namespace clefmark
