@@ -14,6 +14,7 @@
 #include "views/ReadoutView.h"
 #include "views/ScaledColumn.h"
 #include "views/TunerMeter.h"
+#include "views/ViewLoader.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -214,6 +215,26 @@ namespace {
         action("actionReadout")->trigger();
         play(466.16);
         EXPECT_EQ(readout->text().note, "A\u266F4");
+    }
+
+    // Titles that do not fit go behind a "»" button, where nobody looks for
+    // Help; every one must show at the window's least width.
+    TEST(MainMenu, everyTitleShowsAtTheLeastWidth)
+    {
+        LoadedInterface loaded = ViewLoader().loadInterface(QStringLiteral("MainMenu"));
+        ASSERT_TRUE(loaded) << loaded.error.toStdString();
+        auto* window = qobject_cast<QMainWindow*>(loaded.widget.get());
+        ASSERT_NE(window, nullptr);
+        window->resize(window->minimumSizeHint());
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+        ASSERT_EQ(window->width(), kPicture.width());
+        QMenuBar* bar = window->menuBar();
+        for (QAction* menu : bar->actions()) {
+            const QRect title = bar->actionGeometry(menu);
+            EXPECT_FALSE(title.isEmpty()) << menu->text().toStdString();
+            EXPECT_TRUE(bar->rect().contains(title)) << menu->text().toStdString();
+        }
     }
 
 } // namespace
