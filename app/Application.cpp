@@ -8,6 +8,7 @@
 #include "audio/FileAudioHardware.h"
 #include "audio/PulseAudioHardware.h"
 #include "desktop/Alerts.h"
+#include "desktop/DisplayProbe.h"
 #include "desktop/IniUserDefaults.h"
 #include "desktop/QtMainThread.h"
 #include "desktop/Readiness.h"
@@ -25,6 +26,7 @@
 #include <cstdlib>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace clefmark {
 
@@ -40,13 +42,16 @@ namespace {
         printTo(stderr, QStringLiteral("clefmark: %1\n").arg(line));
     }
 
-    // Without any display Qt aborts with a core dump after a page of plugin
-    // names; one line saying so is kinder.
-    bool displayAvailable()
+    QString noDisplayMessage(const DisplayCandidate& display)
     {
-        return !qEnvironmentVariableIsEmpty("DISPLAY")
-            || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-            || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+        const QString where = display.display.empty()
+            ? QStringLiteral("no display to open the window on (%1 is not set)")
+                  .arg(display.kind == DisplayCandidate::Kind::Wayland
+                          ? QStringLiteral("WAYLAND_DISPLAY")
+                          : QStringLiteral("DISPLAY"))
+            : QStringLiteral("cannot open the display %1")
+                  .arg(QString::fromStdString(display.display));
+        return where + QStringLiteral("; use clefmark-cli listen in a terminal");
     }
 
     // Tells the window why nothing is heard. Runs on whichever thread controls
@@ -109,10 +114,8 @@ int runApplication(int argc, char** argv)
         printTo(stdout, help ? helpText() : versionText());
         return 0;
     }
-    if (!displayAvailable()) {
-        printError(
-            QStringLiteral("no display to open the window on (neither DISPLAY nor "
-                           "WAYLAND_DISPLAY is set); clefmark-cli listen tunes in a terminal"));
+    if (const std::optional<DisplayCandidate> unanswered = unansweredDisplay()) {
+        printError(noDisplayMessage(*unanswered));
         return 1;
     }
 
