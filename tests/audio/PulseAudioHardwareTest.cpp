@@ -141,6 +141,9 @@ namespace {
 
         bool startDaemon = true;
         std::unique_ptr<SoundServer> daemon;
+        // Outlives the back-end, which delivers to it until TearDown ends a
+        // capture that a test left running (or an assertion cut short).
+        CycleLog cycleLog;
         std::unique_ptr<PulseAudioHardware> backEnd;
 
         void TearDown() override { backEnd.reset(); }
@@ -248,7 +251,7 @@ namespace {
         test::TonePlayer tone(SoundServer::kSink44, 44100);
         tone.play(440.0, 0.5);
 
-        CycleLog log;
+        CycleLog& log = cycleLog;
         ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &log));
         ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
         EXPECT_TRUE(hardware().start(device, &CycleLog::proc)) << "already running";
@@ -295,7 +298,7 @@ namespace {
     TEST_P(PulseHardware, ControlOfWhatIsNotBoundOrRunning)
     {
         const AudioDeviceID device = waitForDefault();
-        CycleLog log;
+        CycleLog& log = cycleLog;
         EXPECT_TRUE(hardware().stop(device, &CycleLog::proc)) << "not bound";
         EXPECT_TRUE(hardware().removeIOProc(device, &CycleLog::proc)) << "not bound";
         EXPECT_FALSE(hardware().start(device, &CycleLog::proc)) << "not bound";
@@ -319,7 +322,7 @@ namespace {
     TEST_P(PulseHardware, StopDoesNotWaitForTheServer)
     {
         const AudioDeviceID device = waitForDefault();
-        CycleLog log;
+        CycleLog& log = cycleLog;
         ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &log));
         ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
         ASSERT_TRUE(waitFor([&] { return log.size() > 0; }));
@@ -365,7 +368,7 @@ namespace {
         const AudioDeviceID device = waitForDefault();
         ASSERT_TRUE(
             waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 1; }));
-        CycleLog cycles;
+        CycleLog& cycles = cycleLog;
         ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &cycles));
         ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
         ASSERT_TRUE(waitFor([&] { return cycles.size() > 0; }));
