@@ -68,13 +68,16 @@ bool NoteMapper::isInTune(std::int32_t tune, bool closeEnough)
     return tune >= -allowance && tune <= allowance;
 }
 
-std::string noteName(int note)
+std::string noteName(int note, NoteSpelling spelling)
 {
-    static constexpr const char* kNames[12]
+    static constexpr const char* kSharps[12]
         = { "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B" };
+    static constexpr const char* kFlats[12]
+        = { "C", "Db", "D", "Eb", "E", "F", "Gb", "G", "Ab", "A", "Bb", "B" };
     const int octave = note >= 0 ? note / 12 : -((-note + 11) / 12);
     const int pitchClass = note - 12 * octave;
-    return kNames[pitchClass] + std::to_string(octave);
+    const auto& names = spelling == NoteSpelling::Flats ? kFlats : kSharps;
+    return names[pitchClass] + std::to_string(octave);
 }
 
 } // namespace clefmark

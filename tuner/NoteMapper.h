@@ -69,8 +69,11 @@ private:
     std::int32_t SharpOrFlat = 0;
 };
 
-/// The note's name with sharps and octave number: 57 is "A4", 48 "C4",
-/// 46 "A#3".
-std::string noteName(int note);
+/// How the black keys are spelled.
+enum class NoteSpelling { Sharps, Flats };
+
+/// The note's name and octave number in ASCII: 57 is "A4", 48 "C4", 46
+/// "A#3" with sharps and "Bb3" with flats. A flat keeps its sharp's octave.
+std::string noteName(int note, NoteSpelling spelling = NoteSpelling::Sharps);
 
 } // namespace clefmark

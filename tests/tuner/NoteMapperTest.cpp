@@ -152,5 +152,18 @@ namespace {
             EXPECT_EQ(noteName(note), name) << note;
     }
 
+    TEST(NoteMapper, FlatsSpellEveryBlackKeyAsTheNoteAboveAndKeepTheOctave)
+    {
+        const char* const flats[12]
+            = { "C", "Db", "D", "Eb", "E", "F", "Gb", "G", "Ab", "A", "Bb", "B" };
+        for (const int octave : { -2, 0, 4 })
+            for (int pitchClass = 0; pitchClass < 12; ++pitchClass) {
+                const int note = 12 * octave + pitchClass;
+                EXPECT_EQ(
+                    noteName(note, NoteSpelling::Flats), flats[pitchClass] + std::to_string(octave))
+                    << note;
+            }
+    }
+
 } // namespace
 } // namespace clefmark
