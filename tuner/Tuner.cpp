@@ -16,6 +16,10 @@ struct Tuner::DisplayLinks {
     std::atomic<NoteDisplay*> note { nullptr };
     std::atomic<StatusDisplay*> status { nullptr };
     std::atomic<ReadingDisplay*> reading { nullptr };
+    // Read where a note is handed over, on the main thread: a delivery
+    // queued before a change of transposition and run after it shows the
+    // new one, as the re-sent note does.
+    std::atomic<int> transposition { 0 };
 };
 
 namespace {
@@ -44,6 +48,8 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hard
     defaults_.registerInteger(kReferencePitchKey, kDefaultReferencePitch);
     defaults_.registerBool(kOctaveRejectionKey, false);
     defaults_.registerBool(kCloseEnoughKey, false);
+    defaults_.registerInteger(kTranspositionKey, 0);
+    defaults_.registerBool(kFlatNamesKey, false);
 
     // A value edited by hand outside the range would put the whole scale out
     // of tune without the user seeing why; take the nearer limit.
@@ -52,6 +58,9 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hard
     referencePitch_.store(pitch, std::memory_order_relaxed);
     octaveRejection_.store(defaults_.boolForKey(kOctaveRejectionKey), std::memory_order_relaxed);
     closeEnough_.store(defaults_.boolForKey(kCloseEnoughKey), std::memory_order_relaxed);
+    links_->transposition.store(std::clamp(
+        defaults_.integerForKey(kTranspositionKey), kMinTransposition, kMaxTransposition));
+    flatNames_.store(defaults_.boolForKey(kFlatNamesKey), std::memory_order_relaxed);
 
     mapper_.InitTuningObject(pitch, NoteMapper::kStepsPerSemitone);
 
@@ -126,17 +135,45 @@ void Tuner::setCloseEnough(bool on)
 {
     closeEnough_.store(on, std::memory_order_relaxed);
     defaults_.setBool(kCloseEnoughKey, on);
-    DisplayUpdate update = lastUpdate();
-    update.inTune = NoteMapper::isInTune(update.tune, on);
-    postUpdate(update);
+    postUpdate(lastMapping());
 }
 
-DisplayUpdate Tuner::lastUpdate() const
+int Tuner::transposition() const
+{
+    return links_->transposition.load(std::memory_order_relaxed);
+}
+
+void Tuner::setTransposition(int semitones)
+{
+    const int clamped = std::clamp(semitones, kMinTransposition, kMaxTransposition);
+    links_->transposition.store(clamped);
+    defaults_.setInteger(kTranspositionKey, clamped);
+    // The staff shows the change at once rather than at the next note. The
+    // delivery adds the transposition it finds when it runs, so this one
+    // stays whatever the input thread posts meanwhile.
+    if (tracker_.saveFrequency() != 0.0f)
+        postUpdate(lastMapping());
+}
+
+void Tuner::setFlatNames(bool on)
+{
+    flatNames_.store(on, std::memory_order_relaxed);
+    defaults_.setBool(kFlatNamesKey, on);
+}
+
+DisplayUpdate Tuner::lastMapping() const
 {
     const std::uint64_t packed = lastMapping_.load(std::memory_order_relaxed);
     const auto tune = static_cast<std::int32_t>(static_cast<std::uint32_t>(packed >> 32));
     const auto note = static_cast<std::int32_t>(static_cast<std::uint32_t>(packed));
     return { tune, NoteMapper::isInTune(tune, closeEnough()), note };
+}
+
+DisplayUpdate Tuner::lastUpdate() const
+{
+    DisplayUpdate update = lastMapping();
+    update.note += transposition();
+    return update;
 }
 
 void Tuner::storeLastMapping(const DisplayUpdate& update)
@@ -253,6 +290,7 @@ void Tuner::UpdateTunerFrequency(float F, BlockReport& report)
         storeLastMapping(update);
         postUpdate(update);
         report.update = update;
+        report.update->note += links_->transposition.load(std::memory_order_relaxed);
         const std::int32_t now = referencePitch_.load(std::memory_order_seq_cst);
         if (now == pitch)
             break;
@@ -294,7 +332,7 @@ void Tuner::postUpdate(const DisplayUpdate& update)
         if (TuneDisplay* display = links->tune.load())
             display->setTune(update.tune, update.inTune);
         if (NoteDisplay* display = links->note.load())
-            display->setNote(update.note);
+            display->setNote(update.note + links->transposition.load());
     });
 }
 

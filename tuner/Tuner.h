@@ -1,6 +1,6 @@
 // The tuner engine: the one object the rest of the program talks to.
 //
-// It owns the three user settings, the capture state and the analysis, and
+// It owns the user settings, the capture state and the analysis, and
 // hands its results to its display receivers on the main thread. The
 // analysis runs on the audio input thread, synchronously inside each input
 // cycle: intake (mix to mono, gather blocks) -> period detection -> frequency
@@ -28,6 +28,7 @@
 #include "tuner/PeriodDetector.h"
 #include "tuner/SampleIntake.h"
 #include "tuner/StallGuard.h"
+#include "tuner/Transposition.h"
 #include "tuner/UserDefaults.h"
 
 #include <atomic>
@@ -97,6 +98,10 @@ inline constexpr std::chrono::milliseconds kInputStallTimeout { 2000 };
 inline constexpr const char* kReferencePitchKey = "ReferencePitchKey";
 inline constexpr const char* kOctaveRejectionKey = "OctaveRejectionKey";
 inline constexpr const char* kCloseEnoughKey = "CloseEnoughKey";
+/// Semitones from the sounding note to the written one (integer, 0).
+inline constexpr const char* kTranspositionKey = "TranspositionKey";
+/// Whether notes are named with flats rather than sharps (boolean, false).
+inline constexpr const char* kFlatNamesKey = "FlatNamesKey";
 
 class Tuner final : private BlockSink {
 public:
@@ -141,6 +146,16 @@ public:
     bool closeEnough() const { return closeEnough_.load(std::memory_order_relaxed); }
     /// Re-judges the last tune value under the new leniency and re-sends it.
     void setCloseEnough(bool on);
+    /// Semitones added to the note the displays receive, so that players of
+    /// transposing instruments see the note they read; the tune value is
+    /// the sounding note's. Outside -24..+24 the nearer limit is taken.
+    /// Re-sends the last note, if any has been shown.
+    int transposition() const;
+    void setTransposition(int semitones);
+    /// Whether notes are to be named with flats. Kept here with the other
+    /// settings for what names notes; the analysis does not read it.
+    bool flatNames() const { return flatNames_.load(std::memory_order_relaxed); }
+    void setFlatNames(bool on);
 
     /// True when the user defaults held no reference pitch at creation.
     bool isFirstLaunch() const { return firstLaunch_; }
@@ -195,8 +210,8 @@ public:
 
     /// Stops capture for good (no device change restarts it), lets go of the
     /// audio hardware, which may be destroyed once this returns, and writes
-    /// the three settings to the user defaults (where each change has already
-    /// been written, so that a first run stores all three).
+    /// the settings to the user defaults (where each change has already been
+    /// written, so that a first run stores them all).
     /// Main thread; not from a property listener.
     void applicationWillTerminate();
 
@@ -232,7 +247,8 @@ public:
     const SampleIntake& intake() const { return intake_; }
     const PeriodDetector& detector() const { return detector_; }
     const FrequencyTracker& tracker() const { return tracker_; }
-    /// The last mapping, as `setCloseEnough` re-sends it. Thread safe.
+    /// The last mapping as the displays receive it, with the written note.
+    /// Thread safe.
     DisplayUpdate lastUpdate() const;
 
 private:
@@ -255,6 +271,8 @@ private:
     void postUpdate(const DisplayUpdate& update);
     void postIncrement();
     void storeLastMapping(const DisplayUpdate& update);
+    // The last mapping with the sounding note, as the input thread made it.
+    DisplayUpdate lastMapping() const;
 
     UserDefaults& defaults_;
     MainThread& mainThread_;
@@ -263,6 +281,7 @@ private:
     std::atomic<std::int32_t> referencePitch_ { kDefaultReferencePitch };
     std::atomic<bool> octaveRejection_ { false };
     std::atomic<bool> closeEnough_ { false };
+    std::atomic<bool> flatNames_ { false };
     bool firstLaunch_ = false;
     std::atomic<bool> pause_ { false };
     // Tune value and note of the last mapping, packed so they travel as one.

@@ -29,6 +29,8 @@ void Tuner::applicationWillTerminate()
     defaults_.setInteger(kReferencePitchKey, referencePitch());
     defaults_.setBool(kOctaveRejectionKey, octaveRejection());
     defaults_.setBool(kCloseEnoughKey, closeEnough());
+    defaults_.setInteger(kTranspositionKey, transposition());
+    defaults_.setBool(kFlatNamesKey, flatNames());
 }
 
 // Capture control. Every path below holds captureMutex_, which the input

@@ -56,6 +56,8 @@ namespace {
 
             tuner.setReferencePitch(445);
             tuner.setOctaveRejection(true);
+            tuner.setTransposition(-7);
+            tuner.setFlatNames(true);
             EXPECT_EQ(defaults.integerForKey(kReferencePitchKey), 445) << "saved at once";
             EXPECT_TRUE(defaults.boolForKey(kOctaveRejectionKey)) << "saved at once";
             EXPECT_FALSE(defaults.hasValue(kCloseEnoughKey)) << "unchanged until termination";
@@ -67,6 +69,8 @@ namespace {
         EXPECT_TRUE(next.octaveRejection());
         EXPECT_FALSE(next.closeEnough());
         EXPECT_TRUE(defaults.hasValue(kCloseEnoughKey));
+        EXPECT_EQ(next.transposition(), -7);
+        EXPECT_TRUE(next.flatNames());
     }
 
     TEST(TunerSettings, StoredReferenceOutsideTheRangeTakesTheNearerLimit)
@@ -231,6 +235,42 @@ namespace {
         rig.mainThread.runPending();
         EXPECT_EQ(rig.displays.log,
             (std::vector<std::string> { "tune 2 out", "note 57", "tune 2 out", "note 57" }));
+    }
+
+    TEST(TunerDisplayUpdates, TranspositionMovesTheNoteAndNothingElse)
+    {
+        struct Reports final : AnalysisObserver {
+            void blockAnalysed(const BlockReport& report) override { last = report; }
+            BlockReport last;
+        };
+        // Set, and used: beyond two octaves either way the nearer limit.
+        const std::pair<int, int> cases[]
+            = { { 0, 0 }, { 2, 2 }, { 21, 21 }, { -24, -24 }, { 25, 24 }, { -99, -24 } };
+        for (const auto& [set, used] : cases) {
+            SCOPED_TRACE(set);
+            TunerRig rig;
+            Reports reports;
+            rig.tuner.setAnalysisObserver(&reports);
+            rig.tuner.setTransposition(set);
+            EXPECT_EQ(rig.mainThread.pendingCount(), 0u) << "no note yet, nothing to re-send";
+            EXPECT_EQ(rig.tuner.transposition(), used);
+            EXPECT_EQ(rig.defaults.integerForKey(kTranspositionKey), used) << "saved at once";
+            ASSERT_EQ(rig.tuner.configureCapture(floatFormat(44100)), "");
+            rig.play(100, 0.5f, 2004); // 441 Hz: A4 (57), +2
+            rig.mainThread.runPending();
+            const std::string written = "note " + std::to_string(57 + used);
+            EXPECT_EQ(rig.displays.log,
+                (std::vector<std::string> { "tune 2 out", written, "increment", "level 5" }));
+            EXPECT_EQ(reports.last.update, (DisplayUpdate { 2, false, 57 + used }));
+            EXPECT_EQ(reports.last.frequency, 441.0f);
+            EXPECT_EQ(rig.tuner.lastUpdate(), (DisplayUpdate { 2, false, 57 + used }));
+
+            // Back to concert pitch: the staff shows the sounding note at once.
+            rig.displays.log.clear();
+            rig.tuner.setTransposition(0);
+            rig.mainThread.runPending();
+            EXPECT_EQ(rig.displays.log, (std::vector<std::string> { "tune 2 out", "note 57" }));
+        }
     }
 
     TEST(TunerDisplayUpdates, DetachedDisplaysReceiveNothingMore)
