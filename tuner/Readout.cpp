@@ -14,10 +14,14 @@ namespace {
     // long enough that the gaps between plucked notes do not flicker.
     constexpr std::chrono::milliseconds kQuietFor { 500 };
 
-    std::string withSharpSign(std::string name)
+    // "A#4" as "A♯4", "Bb4" as "B♭4": the accidental, if any, follows the
+    // letter.
+    std::string withSigns(std::string name)
     {
-        if (const auto hash = name.find('#'); hash != std::string::npos)
-            name.replace(hash, 1, "\u266F");
+        if (name.size() > 1 && name[1] == '#')
+            name.replace(1, 1, "\u266F");
+        else if (name.size() > 1 && name[1] == 'b')
+            name.replace(1, 1, "\u266D");
         return name;
     }
 
@@ -41,8 +45,8 @@ std::string formatCents(double cents)
     return (tenths > 0.0 ? "+" : "\u2212") + digits;
 }
 
-// Both re-map the last note at once, heard or not: the readout must never
-// show a deviation from a reference that is no longer the user's.
+// These re-map the last note at once, heard or not: the readout must never
+// show a deviation from a reference, or a name, that is no longer the user's.
 void Readout::setReferencePitch(int hz)
 {
     referencePitch_ = hz;
@@ -53,6 +57,20 @@ void Readout::setReferencePitch(int hz)
 void Readout::setCloseEnough(bool on)
 {
     closeEnough_ = on;
+    remap();
+    update(now_);
+}
+
+void Readout::setTransposition(int semitones)
+{
+    transposition_ = semitones;
+    remap();
+    update(now_);
+}
+
+void Readout::setSpelling(NoteSpelling spelling)
+{
+    spelling_ = spelling;
     remap();
     update(now_);
 }
@@ -97,6 +115,7 @@ void Readout::tick(Clock::time_point now)
 void Readout::remap()
 {
     note_.clear();
+    sounding_.clear();
     cents_.clear();
     hertz_.clear();
     judgement_ = Judgement::None;
@@ -109,7 +128,9 @@ void Readout::remap()
     const DisplayUpdate mapped = mapper.update(closeEnough_);
     const double cents = 1200.0 * std::log2(*lastFrequency_ / static_cast<double>(referencePitch_))
         - 100.0 * (mapped.note - 57);
-    note_ = withSharpSign(noteName(mapped.note));
+    note_ = withSigns(noteName(mapped.note + transposition_, spelling_));
+    if (transposition_ != 0)
+        sounding_ = withSigns(noteName(mapped.note, spelling_));
     cents_ = formatCents(cents);
     hertz_ = oneDecimal(*lastFrequency_) + " Hz";
     judgement_ = mapped.inTune ? Judgement::InTune
@@ -123,6 +144,7 @@ void Readout::update(Clock::time_point now)
     Text text;
     text.device = capture_ == CaptureState::Running ? device_ : std::string();
     text.note = note_;
+    text.sounding = sounding_;
     text.cents = cents_;
     text.frequency = hertz_;
     const bool live = lastPitch_ && now - *lastPitch_ < kLiveFor && !paused_

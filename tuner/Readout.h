@@ -13,6 +13,7 @@
 // one.
 #pragma once
 
+#include "tuner/NoteMapper.h"
 #include "tuner/Tuner.h"
 
 #include <chrono>
@@ -42,8 +43,12 @@ public:
         /// The note shown is not live: dim it. Never in tune.
         bool past = false;
         Judgement judgement = Judgement::None;
-        /// "A♯4": sharps, the true octave (UTF-8). Empty before any note.
+        /// "A♯4", or "B♭4" with flats: the written note with its true
+        /// octave (UTF-8). Empty before any note.
         std::string note;
+        /// The sounding note, when the written one is transposed from it;
+        /// else empty.
+        std::string sounding;
         /// "+19.6", "−3.0", "0.0" (U+2212 minus; never "−0.0"). Empty
         /// before any note.
         std::string cents;
@@ -64,6 +69,9 @@ public:
     // Inputs. Each may change the text; `text()` gives it.
     void setReferencePitch(int hz);
     void setCloseEnough(bool on);
+    /// Semitones from the sounding note to the written one.
+    void setTransposition(int semitones);
+    void setSpelling(NoteSpelling spelling);
     void setPaused(bool paused, Clock::time_point now);
     void setCaptureState(
         CaptureState state, bool serverConnected, std::string device, Clock::time_point now);
@@ -79,6 +87,8 @@ private:
 
     int referencePitch_ = Tuner::kDefaultReferencePitch;
     bool closeEnough_ = false;
+    int transposition_ = 0;
+    NoteSpelling spelling_ = NoteSpelling::Sharps;
     bool paused_ = false;
     CaptureState capture_ = CaptureState::Stopped;
     bool serverConnected_ = true;
@@ -93,6 +103,7 @@ private:
 
     // The last frequency mapped under the current reference.
     std::string note_;
+    std::string sounding_;
     std::string cents_;
     std::string hertz_;
     Judgement judgement_ = Judgement::None;

@@ -1,6 +1,7 @@
 // The readout model: names, cents and states, by table.
 #include "tuner/Readout.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace clefmark {
@@ -119,6 +120,42 @@ namespace {
         EXPECT_EQ(readout.text().cents, "0.0");
         EXPECT_TRUE(readout.text().past);
         EXPECT_EQ(readout.text().device, "Mic");
+    }
+
+    TEST(Readout, EveryTranspositionShowsTheWrittenNoteAndNamesTheSoundingOne)
+    {
+        // Concert B♭4 (note 58), written under each number of semitones,
+        // with sharps and with flats.
+        struct Case {
+            int semitones;
+            const char* sharps;
+            const char* flats;
+        };
+        const Case cases[] = { { 0, "A\u266F4", "B\u266D4" }, { 2, "C5", "C5" },
+            { 3, "C\u266F5", "D\u266D5" }, { 9, "G5", "G5" }, { 7, "F5", "F5" }, { 14, "C6", "C6" },
+            { 21, "G6", "G6" }, { 12, "A\u266F5", "B\u266D5" }, { -24, "A\u266F2", "B\u266D2" },
+            { 24, "A\u266F6", "B\u266D6" } };
+        for (const TranspositionPreset& preset : kTranspositionPresets)
+            EXPECT_TRUE(std::ranges::any_of(cases, [&](const Case& c) {
+                return c.semitones == preset.semitones;
+            })) << preset.name;
+        for (const Case& c : cases)
+            for (const NoteSpelling spelling : { NoteSpelling::Sharps, NoteSpelling::Flats }) {
+                const bool flats = spelling == NoteSpelling::Flats;
+                SCOPED_TRACE(testing::Message() << c.semitones << (flats ? " flats" : " sharps"));
+                Readout readout = running();
+                readout.setSpelling(spelling);
+                readout.setReading(5, 466.1638f, kStart + 1s);
+                const Readout::Text concert = readout.text();
+                readout.setTransposition(c.semitones);
+                const Readout::Text& text = readout.text();
+                EXPECT_EQ(text.note, flats ? c.flats : c.sharps);
+                EXPECT_EQ(text.sounding, c.semitones == 0 ? "" : concert.note);
+                EXPECT_EQ(concert.note, flats ? "B\u266D4" : "A\u266F4");
+                EXPECT_EQ(text.cents, concert.cents);
+                EXPECT_EQ(text.frequency, concert.frequency);
+                EXPECT_EQ(text.judgement, concert.judgement);
+            }
     }
 
 } // namespace
