@@ -44,7 +44,8 @@ namespace {
     bool onlyNumbersDiffer(const Readout::Text& a, const Readout::Text& b)
     {
         return a.state == b.state && a.past == b.past && a.judgement == b.judgement
-            && a.note == b.note && a.stateText == b.stateText && !a.note.empty();
+            && a.note == b.note && a.sounding == b.sounding && a.stateText == b.stateText
+            && !a.note.empty();
     }
 
     QFont unitFont(const QFont& base, int pixels, QFont::Weight weight = QFont::Normal)
@@ -62,6 +63,14 @@ namespace {
         while (font.pixelSize() > 7 && QFontMetricsF(font).horizontalAdvance(text) > width)
             font.setPixelSize(font.pixelSize() - 1);
         return font;
+    }
+
+    /// "A♯4" → "A sharp 4", "B♭4" → "B flat 4".
+    QString spokenNote(const std::string& note)
+    {
+        return fromUtf8(note)
+            .replace(QChar(0x266F), QStringLiteral(" sharp "))
+            .replace(QChar(0x266D), QStringLiteral(" flat "));
     }
 
     /// "+19.6" → "19.6 cents sharp"; "−3.0" → "3.0 cents flat"; "0.0" → "0.0 cents".
@@ -112,6 +121,18 @@ void ReadoutView::setReferencePitch(int hz)
 void ReadoutView::setCloseEnough(bool on)
 {
     readout_.setCloseEnough(on);
+    refresh();
+}
+
+void ReadoutView::setTransposition(int semitones)
+{
+    readout_.setTransposition(semitones);
+    refresh();
+}
+
+void ReadoutView::setSpelling(NoteSpelling spelling)
+{
+    readout_.setSpelling(spelling);
     refresh();
 }
 
@@ -211,9 +232,9 @@ QString ReadoutView::accessibleText() const
     const Readout::Text& t = text();
     if (t.note.empty())
         return fromUtf8(t.stateText);
-    QString note = fromUtf8(t.note);
-    note.replace(QChar(0x266F), QStringLiteral(" sharp "));
-    QString reading = note;
+    QString reading = spokenNote(t.note);
+    if (!t.sounding.empty())
+        reading += QStringLiteral(", sounds ") + spokenNote(t.sounding);
     if (!t.past && t.judgement == Readout::Judgement::InTune)
         reading += QStringLiteral(", in tune");
     reading += QStringLiteral(", ") + spokenCents(t.cents) + QStringLiteral(", ")
@@ -261,10 +282,25 @@ void ReadoutView::paintEvent(QPaintEvent*)
     // for a note gone past, what is going on now.
     const QString note = fromUtf8(t.note);
     const QFont noteFont = unitFont(font(), 20, QFont::DemiBold);
-    const double noteWidth = QFontMetricsF(noteFont).horizontalAdvance(note);
+    double noteWidth = QFontMetricsF(noteFont).horizontalAdvance(note);
     painter.setFont(noteFont);
     painter.setPen(t.past ? kDimmed : kInk);
-    painter.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter, note);
+    if (t.sounding.empty()) {
+        painter.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter, note);
+    } else {
+        // A transposed note: the written one a little higher, and under it,
+        // small, the one that sounds.
+        const double split = inside.top() + 22.0;
+        painter.drawText(QRectF(inside.left(), inside.top(), inside.width(), split - inside.top()),
+            Qt::AlignLeft | Qt::AlignBottom | Qt::TextDontClip, note);
+        const QString sounding = tr("sounds %1").arg(fromUtf8(t.sounding));
+        const QFont soundingFont = unitFont(font(), 8);
+        noteWidth = std::max(noteWidth, QFontMetricsF(soundingFont).horizontalAdvance(sounding));
+        painter.setFont(soundingFont);
+        painter.setPen(t.past ? kDimmed : kQuietInk);
+        painter.drawText(QRectF(inside.left(), split, inside.width(), inside.bottom() - split),
+            Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, sounding);
+    }
 
     const double column = std::max(inside.left() + noteWidth + 8.0, inside.left() + 46.0);
     // Where the numbers and the judgement are, for redrawing only them.

@@ -43,6 +43,8 @@ public:
     void setReading(int level, std::optional<float> frequency) override;
     void setReferencePitch(int hz);
     void setCloseEnough(bool on);
+    void setTransposition(int semitones);
+    void setSpelling(NoteSpelling spelling);
     void setPaused(bool paused);
     void setCaptureState(CaptureState state, bool serverConnected, const std::string& device);
     /// Time passing with no news: a live note becomes past. While a note is
@@ -53,7 +55,8 @@ public:
     const Readout::Text& text() const { return readout_.text(); }
     const Readout::Text& displayText() const { return displayText_; }
     /// The whole readout as one sentence, as it would be spoken:
-    /// "A4, 19.6 cents sharp, 445.0 hertz".
+    /// "A4, 19.6 cents sharp, 445.0 hertz"; a transposed note "C5, sounds
+    /// B flat 4, in tune, ...".
     QString accessibleText() const;
 
     /// Replaces the clock the model is told the time by (tests step theirs).

@@ -1,7 +1,13 @@
 #include "views/Clefmark.h"
 
 #include "ViewTestSupport.h"
+#include "desktop/MemoryUserDefaults.h"
+#include "desktop/QueuedMainThread.h"
+#include "tests/support/Feed.h"
+#include "tests/support/Signals.h"
+#include "tuner/Tuner.h"
 
+#include <algorithm>
 #include <climits>
 #include <gtest/gtest.h>
 
@@ -148,6 +154,48 @@ namespace {
         EXPECT_TRUE(test::paintedRect(test::render(view)).isNull());
         view.setNote(50);
         EXPECT_EQ(test::paintedRect(test::render(view)), expectedPlace(1, 1));
+    }
+
+    TEST(Clefmark, aTransposingTunerShowsTheWrittenNoteFoldedLikeAnyOther)
+    {
+        // Concert B♭4 (466.16 Hz) as each instrument's player reads it.
+        struct Case {
+            int semitones;
+            int step;
+            bool sharp;
+        };
+        const Case cases[] = {
+            { 0, 5, true }, // A♯4
+            { 2, 7, false }, // the B♭ trumpet's C5
+            { 3, 7, true }, // C♯5
+            { 9, 11, false }, // G5
+            { 7, 10, false }, // F5
+            { 14, 0, false }, // C6, out of range: middle C
+            { 21, 4, false }, // G6, out of range: G4
+            { 12, 12, true }, // A♯5, on the ledger line over the treble staff
+            { -24, -9, true }, // A♯2
+            { 24, 5, true }, // A♯6, out of range: A♯4
+        };
+        for (const TranspositionPreset& preset : kTranspositionPresets)
+            EXPECT_TRUE(std::ranges::any_of(cases, [&](const Case& c) {
+                return c.semitones == preset.semitones;
+            })) << preset.name;
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.semitones);
+            MemoryUserDefaults defaults;
+            QueuedMainThread mainThread;
+            Tuner tuner(defaults, mainThread);
+            Staff staff;
+            tuner.setClefmark(staff.view);
+            tuner.setTransposition(c.semitones);
+            ASSERT_EQ(tuner.configureCapture(test::floatFormat(46616)), "");
+            test::feed(tuner, test::periodicSine(100, 0.5f, tuner.bufferFrames()));
+            mainThread.runPending();
+            EXPECT_EQ(staff.view->heardNote(), 58 + c.semitones);
+            const Clefmark::Placement place = Clefmark::placement(staff.view->note());
+            EXPECT_EQ(place.step, c.step);
+            EXPECT_EQ(place.sharp, c.sharp);
+        }
     }
 
 } // namespace

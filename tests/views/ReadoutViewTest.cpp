@@ -65,6 +65,19 @@ namespace {
                 "A sharp 4, 8.1 cents flat, 464.0 hertz", true },
             { "the true octave of E1", [](Strip& s) { s.hear(41.2f); },
                 "E1, in tune, 0.1 cents flat, 41.2 hertz", true },
+            { "a B flat trumpet's concert B flat",
+                [](Strip& s) {
+                    s.view->setTransposition(2);
+                    s.view->setSpelling(NoteSpelling::Flats);
+                    s.hear(466.16f);
+                },
+                "C5, sounds B flat 4, in tune, 0.0 cents, 466.2 hertz", true },
+            { "flats",
+                [](Strip& s) {
+                    s.view->setSpelling(NoteSpelling::Flats);
+                    s.hear(464.0f);
+                },
+                "B flat 4, 8.1 cents flat, 464.0 hertz", true },
             { "a second after the last pitch",
                 [](Strip& s) {
                     s.hear(445.0f);
