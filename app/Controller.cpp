@@ -174,6 +174,8 @@ void Controller::tellReadoutTheSettings()
         return;
     readout_->setReferencePitch(tuner_->referencePitch());
     readout_->setCloseEnough(tuner_->closeEnough());
+    readout_->setTransposition(tuner_->transposition());
+    readout_->setSpelling(tuner_->flatNames() ? NoteSpelling::Flats : NoteSpelling::Sharps);
 }
 
 void Controller::showCaptureState(CaptureState state, bool serverConnected, const QString& device)

@@ -25,6 +25,16 @@ Preferences::Settings Preferences::Settings::of(
         tuner().setCloseEnough(on);
         notifications->post(kTunerSettingsChangedNotification);
     };
+    settings.transposition = [tuner] { return tuner().transposition(); };
+    settings.flatNames = [tuner] { return tuner().flatNames(); };
+    settings.setTransposition = [tuner, notifications](int semitones) {
+        tuner().setTransposition(semitones);
+        notifications->post(kTunerSettingsChangedNotification);
+    };
+    settings.setFlatNames = [tuner, notifications](bool on) {
+        tuner().setFlatNames(on);
+        notifications->post(kTunerSettingsChangedNotification);
+    };
     return settings;
 }
 
@@ -80,6 +90,7 @@ void Preferences::awakeFromNib(QWidget* window)
     }
     if (defaultsButton_)
         connect(defaultsButton_, &QAbstractButton::clicked, this, &Preferences::restoreDefaults);
+    awakeNotation(window);
 }
 
 void Preferences::referencePitchTextChanged()
@@ -123,6 +134,9 @@ void Preferences::restoreDefaults()
     referencePitchTextChanged();
     octaveRejectionChanged();
     closeEnoughChanged();
+    showTransposition(0);
+    if (settings_.setTransposition)
+        settings_.setTransposition(0);
 }
 
 } // namespace clefmark

@@ -1,5 +1,6 @@
-// The preferences panel: the tuner's reference pitch, octave rejection and
-// close-enough leniency, each applied to the tuner the moment it changes.
+// The preferences panel: the tuner's reference pitch, octave rejection,
+// close-enough leniency, transposition and note names, each applied to the
+// tuner the moment it changes.
 #pragma once
 
 #include "desktop/Alerts.h"
@@ -8,9 +9,11 @@
 #include "tuner/Tuner.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QObject>
 #include <QPointer>
+#include <QSpinBox>
 #include <functional>
 
 namespace clefmark {
@@ -33,6 +36,11 @@ public:
         std::function<void(int)> setReferencePitch;
         std::function<void(bool)> setOctaveRejection;
         std::function<void(bool)> setCloseEnough;
+        // Optional: without them the panel leaves these controls alone.
+        std::function<int()> transposition;
+        std::function<bool()> flatNames;
+        std::function<void(int)> setTransposition;
+        std::function<void(bool)> setFlatNames;
 
         /// The settings of the tuner that `tuner` gives, asked for at each
         /// use; each change is then told to `notifications`, so that what
@@ -57,6 +65,11 @@ public:
     QAbstractButton* octaveRejectionCheckbox() const { return octaveRejectionCheckbox_; }
     QAbstractButton* closeEnoughCheckbox() const { return closeEnoughCheckbox_; }
     QAbstractButton* defaultsButton() const { return defaultsButton_; }
+    /// The instruments, concert pitch first, then "Other".
+    QComboBox* transpositionCombo() const { return transpositionCombo_; }
+    QSpinBox* transpositionSpin() const { return transpositionSpin_; }
+    QAbstractButton* flatsRadio() const { return flatsRadio_; }
+    QAbstractButton* sharpsRadio() const { return sharpsRadio_; }
 
 public slots:
     /// Reads the field as a whole number; outside 420..460 it alerts, puts
@@ -64,11 +77,21 @@ public slots:
     void referencePitchTextChanged();
     void octaveRejectionChanged();
     void closeEnoughChanged();
-    /// 440 Hz and both switches off, shown and sent in that order.
+    /// An instrument chosen: its semitones shown and sent; "Other" only
+    /// moves to the number.
+    void transpositionChosen(int index);
+    /// The number changed: the instrument that has it shown, and it sent.
+    void transpositionChanged();
+    void noteNamesChanged();
+    /// 440 Hz and both switches off, shown and sent in that order, then
+    /// concert pitch. The note names are the user's notation, not a tuning
+    /// setting, and stay.
     void restoreDefaults();
 
 private:
     void awakeFromNib(QWidget* window);
+    void awakeNotation(QWidget* window);
+    void showTransposition(int semitones);
 
     Settings settings_;
     AlertFunction alert_;
@@ -77,6 +100,10 @@ private:
     QPointer<QAbstractButton> octaveRejectionCheckbox_;
     QPointer<QAbstractButton> closeEnoughCheckbox_;
     QPointer<QAbstractButton> defaultsButton_;
+    QPointer<QComboBox> transpositionCombo_;
+    QPointer<QSpinBox> transpositionSpin_;
+    QPointer<QAbstractButton> flatsRadio_;
+    QPointer<QAbstractButton> sharpsRadio_;
     bool readingPitch_ = false;
 };
 

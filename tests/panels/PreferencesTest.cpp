@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -29,6 +30,13 @@ namespace {
         QTest::mouseClick(checkBox, Qt::LeftButton, {}, QPoint(8, checkBox->height() / 2));
     }
 
+    /// Picks an item from the combo box as a user does.
+    void choose(Preferences& preferences, int index)
+    {
+        preferences.transpositionCombo()->setCurrentIndex(index);
+        emit preferences.transpositionCombo()->activated(index);
+    }
+
     /// A panel whose tuner records every call, in order, as text.
     class PreferencesTest : public ::testing::Test {
     protected:
@@ -44,6 +52,12 @@ namespace {
                 = [this](bool on) { calls.push_back(on ? "octave on" : "octave off"); };
             settings.setCloseEnough
                 = [this](bool on) { calls.push_back(on ? "close on" : "close off"); };
+            settings.transposition = [this] { return transposition; };
+            settings.flatNames = [this] { return flats; };
+            settings.setTransposition
+                = [this](int n) { calls.push_back("transpose " + std::to_string(n)); };
+            settings.setFlatNames
+                = [this](bool on) { calls.push_back(on ? "flats on" : "flats off"); };
             preferences = std::make_unique<Preferences>(
                 settings, [this](const QString& title) { alerts << title; });
         }
@@ -75,6 +89,8 @@ namespace {
         int pitch = 443;
         bool octaveRejection = true;
         bool closeEnough = false;
+        int transposition = 14;
+        bool flats = true;
         std::vector<std::string> calls;
         QStringList alerts;
         std::unique_ptr<Preferences> preferences;
@@ -86,7 +102,52 @@ namespace {
         EXPECT_EQ(preferences->referencePitchText()->text(), u"443");
         EXPECT_TRUE(preferences->octaveRejectionCheckbox()->isChecked());
         EXPECT_FALSE(preferences->closeEnoughCheckbox()->isChecked());
+        EXPECT_EQ(preferences->transpositionSpin()->value(), 14);
+        EXPECT_EQ(preferences->transpositionCombo()->currentText(), u"B\u266D tenor (tenor sax)");
+        EXPECT_TRUE(preferences->flatsRadio()->isChecked());
+        EXPECT_FALSE(preferences->sharpsRadio()->isChecked());
         EXPECT_TRUE(calls.empty());
+    }
+
+    TEST_F(PreferencesTest, InstrumentsAndSemitonesShowEachOtherAndAreSent)
+    {
+        struct Step {
+            const char* name;
+            std::function<void(Preferences&)> act;
+            const char* sent; // nullptr: nothing
+            int semitones;
+            const char* instrument;
+        };
+        const Step steps[] = {
+            { "an instrument", [](Preferences& p) { choose(p, 1); }, "transpose 2", 2,
+                "B\u266D (clarinet, trumpet, soprano sax)" },
+            { "a number no instrument has",
+                [](Preferences& p) { p.transpositionSpin()->setValue(-5); }, "transpose -5", -5,
+                "Other" },
+            { "a number an instrument has",
+                [](Preferences& p) { p.transpositionSpin()->setValue(7); }, "transpose 7", 7,
+                "F (horn)" },
+            { "Other", [](Preferences& p) { choose(p, 8); }, nullptr, 7, "Other" },
+            { "beyond the range", [](Preferences& p) { p.transpositionSpin()->setValue(30); },
+                "transpose 24", 24, "Other" },
+            { "concert pitch", [](Preferences& p) { choose(p, 0); }, "transpose 0", 0,
+                "Concert pitch" },
+        };
+        show();
+        for (const Step& step : steps) {
+            SCOPED_TRACE(step.name);
+            calls.clear();
+            step.act(*preferences);
+            EXPECT_EQ(calls,
+                step.sent ? std::vector<std::string> { step.sent } : std::vector<std::string> {});
+            EXPECT_EQ(preferences->transpositionSpin()->value(), step.semitones);
+            EXPECT_EQ(preferences->transpositionCombo()->currentText(),
+                QString::fromUtf8(step.instrument));
+        }
+        calls.clear();
+        click(preferences->sharpsRadio());
+        click(preferences->flatsRadio());
+        EXPECT_EQ(calls, (std::vector<std::string> { "flats off", "flats on" }));
     }
 
     struct PitchEntry {
@@ -174,7 +235,11 @@ namespace {
         EXPECT_EQ(preferences->referencePitchText()->text(), u"440");
         EXPECT_FALSE(preferences->octaveRejectionCheckbox()->isChecked());
         EXPECT_FALSE(preferences->closeEnoughCheckbox()->isChecked());
-        EXPECT_EQ(calls, (std::vector<std::string> { "pitch 440", "octave off", "close off" }));
+        EXPECT_EQ(calls,
+            (std::vector<std::string> { "pitch 440", "octave off", "close off", "transpose 0" }));
+        EXPECT_EQ(preferences->transpositionSpin()->value(), 0);
+        EXPECT_EQ(preferences->transpositionCombo()->currentText(), u"Concert pitch");
+        EXPECT_TRUE(preferences->flatsRadio()->isChecked()) << "the notation is not reset";
         EXPECT_TRUE(alerts.isEmpty());
     }
 
@@ -244,14 +309,21 @@ namespace {
         EXPECT_TRUE(tuner.octaveRejection());
         click(preferences.closeEnoughCheckbox());
         EXPECT_TRUE(tuner.closeEnough());
+        choose(preferences, 1);
+        EXPECT_EQ(tuner.transposition(), 2);
+        click(preferences.flatsRadio());
+        EXPECT_TRUE(tuner.flatNames());
 
         QTest::mouseClick(preferences.defaultsButton(), Qt::LeftButton);
         EXPECT_EQ(tuner.referencePitch(), 440);
         EXPECT_FALSE(tuner.octaveRejection());
         EXPECT_FALSE(tuner.closeEnough());
+        EXPECT_EQ(tuner.transposition(), 0);
+        EXPECT_TRUE(tuner.flatNames());
         EXPECT_TRUE(alerts.isEmpty());
-        // 452, close enough on; then the defaults: 440, close enough off.
-        EXPECT_EQ(heard, (std::vector<int> { 452, 452, 440, 440 }));
+        // 452, close enough on, transposition, flats; then the defaults:
+        // 440, close enough off, concert pitch.
+        EXPECT_EQ(heard, (std::vector<int> { 452, 452, 452, 452, 440, 440, 440 }));
     }
 
 } // namespace
