@@ -154,6 +154,7 @@ int runApplication(int argc, char** argv)
     static IniUserDefaults* defaults = new IniUserDefaults;
     defaults->limitInteger(
         kReferencePitchKey, Tuner::kMinReferencePitch, Tuner::kMaxReferencePitch);
+    defaults->limitInteger(kTranspositionKey, kMinTransposition, kMaxTransposition);
 
     LoadedInterface loaded = ViewLoader().loadInterface(QStringLiteral("MainMenu"));
     if (!loaded) {
@@ -201,6 +202,10 @@ int runApplication(int argc, char** argv)
         tuner.setOctaveRejection(*options.octaveRejection);
     if (options.closeEnough)
         tuner.setCloseEnough(*options.closeEnough);
+    if (options.transposition)
+        tuner.setTransposition(*options.transposition);
+    if (options.flatNames)
+        tuner.setFlatNames(*options.flatNames);
 
     window->show();
     QTimer::singleShot(0, &controller, [&controller] {

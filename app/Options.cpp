@@ -101,6 +101,20 @@ ParsedOptions parseOptions(const QStringList& arguments)
         } else if (name == u"--close-enough" || name == u"--no-close-enough") {
             if (!flag(options.closeEnough, name == u"--close-enough"))
                 return fail(QStringLiteral("%1 takes no value").arg(name));
+        } else if (name == u"--transpose") {
+            const std::optional<QString> text = takeValue();
+            bool ok = false;
+            const int semitones = text ? text->toInt(&ok, 10) : 0;
+            if (!ok || semitones < kMinTransposition || semitones > kMaxTransposition)
+                return fail(QStringLiteral("--transpose needs a whole number of semitones from "
+                                           "%1 to %2 (got %3)")
+                                .arg(kMinTransposition)
+                                .arg(kMaxTransposition)
+                                .arg(text ? quoted(*text) : QStringLiteral("nothing")));
+            options.transposition = semitones;
+        } else if (name == u"--flats" || name == u"--sharps") {
+            if (!flag(options.flatNames, name == u"--flats"))
+                return fail(QStringLiteral("%1 takes no value").arg(name));
         } else {
             return fail(
                 QStringLiteral("unknown option %1 (see 'clefmark --help')").arg(quoted(argument)));
@@ -132,6 +146,10 @@ QString helpText()
         "  --close-enough, --no-close-enough\n"
         "                        count one step (about 2 cents) either side as\n"
         "                        in tune, or not\n"
+        "  --transpose N         show the notes as an instrument's part writes\n"
+        "                        them: N semitones above concert pitch, -24 to 24\n"
+        "                        (Bb trumpet 2, Eb alto sax 9, F horn 7; default 0)\n"
+        "  --flats, --sharps     name the black keys with flats (Bb) or sharps (A#)\n"
         "  -h, --help            show this help and quit\n"
         "  --version             show the version and quit\n"
         "\n"

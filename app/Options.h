@@ -20,6 +20,8 @@ struct AppOptions {
     std::optional<int> referencePitch;
     std::optional<bool> octaveRejection;
     std::optional<bool> closeEnough;
+    std::optional<int> transposition;
+    std::optional<bool> flatNames;
     bool help = false;
     bool version = false;
 };

@@ -40,6 +40,21 @@ namespace {
         EXPECT_FALSE(p.options.closeEnough);
     }
 
+    TEST(Options, TranspositionAndNoteNames)
+    {
+        const std::pair<const char*, int> semitones[]
+            = { { "2", 2 }, { "-24", -24 }, { "+24", 24 }, { "0", 0 } };
+        for (const auto& [given, used] : semitones) {
+            const ParsedOptions p = parse({ "--transpose", given, "--flats" });
+            ASSERT_TRUE(p.error.isEmpty()) << p.error.toStdString();
+            EXPECT_EQ(p.options.transposition, used) << given;
+            EXPECT_EQ(p.options.flatNames, true);
+        }
+        EXPECT_EQ(parse({ "--flats", "--sharps" }).options.flatNames, false);
+        EXPECT_FALSE(parse({}).options.transposition);
+        EXPECT_FALSE(parse({}).options.flatNames);
+    }
+
     TEST(Options, SnapshotAloneWaitsTheDefaultTime)
     {
         EXPECT_EQ(parse({ "--snapshot", "x.png" }).options.quitAfter, kDefaultSnapshotSeconds);
@@ -85,6 +100,10 @@ namespace {
             BadCase { { "--quit-after", "-3" }, "--quit-after needs a number" },
             BadCase { { "--quit-after", "nan" }, "--quit-after needs a number" },
             BadCase { { "--quit-after" }, "got nothing" },
+            BadCase { { "--transpose", "25" }, "semitones from -24 to 24 (got '25')" },
+            BadCase { { "--transpose", "1.5" }, "--transpose needs a whole number" },
+            BadCase { { "--transpose" }, "--transpose needs a whole number" },
+            BadCase { { "--flats=yes" }, "--flats takes no value" },
             BadCase { { "--reference", "419" }, "from 420 to 460 (got '419')" },
             BadCase { { "--reference", "461" }, "from 420 to 460" },
             BadCase { { "--reference", "440.5" }, "whole number" },
