@@ -155,7 +155,8 @@ int runAnalyze(std::span<const std::string_view> args)
             ? 0
             : 2;
 
-    const RecordFormatter formatter(options.format, options.files.size() > 1);
+    const RecordFormatter formatter(options.format, options.files.size() > 1,
+        options.flats ? NoteSpelling::Flats : NoteSpelling::Sharps);
     AnalyzeOutput output(formatter);
     std::size_t analysed = 0;
     for (const std::string& path : options.files) {

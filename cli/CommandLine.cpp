@@ -9,6 +9,8 @@ void seedDefaults(UserDefaults& defaults, const CommonOptions& options)
     defaults.setInteger(kReferencePitchKey, options.referencePitch);
     defaults.setBool(kOctaveRejectionKey, options.octaveRejection);
     defaults.setBool(kCloseEnoughKey, options.closeEnough);
+    defaults.setInteger(kTranspositionKey, options.transposition);
+    defaults.setBool(kFlatNamesKey, options.flats);
 }
 
 bool OptionReader::next()
@@ -59,6 +61,8 @@ bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string&
         flag = &options.octaveRejection;
     else if (name == "--close-enough")
         flag = &options.closeEnough;
+    else if (name == "--flats")
+        flag = &options.flats;
     if (flag != nullptr) {
         if (reader.hasInlineValue())
             error = std::string(name) + ": takes no value";
@@ -67,6 +71,16 @@ bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string&
         return true;
     }
 
+    if (name == "--transpose") {
+        const auto v = reader.value();
+        const auto semitones = v ? signedWholeNumber(*v) : std::nullopt;
+        if (!semitones || *semitones < kMinTransposition || *semitones > kMaxTransposition)
+            error = "--transpose: " + (v ? quoted(*v) + " is not" : std::string("needs"))
+                + " a whole number of semitones from -24 to 24";
+        else
+            options.transposition = static_cast<int>(*semitones);
+        return true;
+    }
     if (name != "--reference")
         return false;
     const auto v = reader.value();
@@ -130,6 +144,17 @@ std::optional<long long> wholeNumber(std::string_view text)
     if (ec != std::errc {} || end != text.data() + text.size())
         return std::nullopt;
     return value;
+}
+
+std::optional<long long> signedWholeNumber(std::string_view text)
+{
+    const bool negative = text.starts_with('-');
+    if (negative || text.starts_with('+'))
+        text.remove_prefix(1);
+    const auto magnitude = wholeNumber(text);
+    if (!magnitude)
+        return std::nullopt;
+    return negative ? -*magnitude : *magnitude;
 }
 
 std::string quoted(std::string_view text)

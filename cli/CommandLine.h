@@ -17,12 +17,16 @@
 
 namespace clefmark::cli {
 
-/// The window's three settings, and help and version, which every command
-/// running a tuner takes.
+/// The window's settings, and help and version, which every command running
+/// a tuner takes.
 struct CommonOptions {
     int referencePitch = Tuner::kDefaultReferencePitch;
     bool octaveRejection = false;
     bool closeEnough = false;
+    /// Semitones from the sounding note to the written one that is shown.
+    int transposition = 0;
+    /// Names for people with flats; the records for programs keep sharps.
+    bool flats = false;
     bool help = false;
     bool version = false;
 };
@@ -67,7 +71,8 @@ private:
 };
 
 /// The option at `reader`, if it is one of CommonOptions' (--reference,
-/// --octave-rejection, --close-enough, -h/--help, --version), applied to
+/// --octave-rejection, --close-enough, --transpose, --flats, -h/--help,
+/// --version), applied to
 /// `options`. Returns false when it is none of them; otherwise true, with
 /// `error` set when its value is wrong.
 bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string& error);
@@ -84,6 +89,8 @@ std::string unknownOption(std::string_view argument, std::string_view command);
 
 /// A whole decimal number and nothing else: no sign, no spaces, no unit.
 std::optional<long long> wholeNumber(std::string_view text);
+/// The same with an optional leading '+' or '-'.
+std::optional<long long> signedWholeNumber(std::string_view text);
 /// `text` in single quotes, for messages.
 std::string quoted(std::string_view text);
 /// "text", "jsonl" or "tsv".

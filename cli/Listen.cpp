@@ -189,6 +189,8 @@ int runListen(std::span<const std::string_view> args)
     if (options.duration)
         settings.duration = std::chrono::duration_cast<Clock::duration>(
             std::chrono::duration<double>(*options.duration));
+    if (options.flats)
+        settings.spelling = NoteSpelling::Flats;
     ListenSource source {
         options.input,
         [&server] { return server == nullptr || server->serverConnected(); },

@@ -97,6 +97,11 @@ Options:
                        (default 440)
   --octave-rejection   take sudden jumps of one octave up as errors
   --close-enough       count one tune step either side of a note as in tune
+  --transpose N        show notes as an instrument's part writes them: N
+                       semitones above the sounding note, -24 to 24 (Bb
+                       trumpet 2, Eb alto sax 9, F horn 7; default 0)
+  --flats              name the black keys with flats (Bb4, not A#4) in the
+                       status line; jsonl keeps sharps
   --cycle-frames N     with --input: frames per input cycle, 1 to 65536
                        (default 512)
   -h, --help           show this help and exit

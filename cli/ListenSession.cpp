@@ -32,6 +32,7 @@ ListenSession::ListenSession(
     , deviceChecked_(!end_)
     , now_(begin)
 {
+    reading_.spelling = settings_.spelling;
 }
 
 void ListenSession::setLevel(int level)

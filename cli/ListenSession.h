@@ -38,6 +38,8 @@ struct ListenSettings {
     /// device that is not there at the start is taken as one that will not
     /// come.
     std::optional<std::chrono::steady_clock::duration> duration;
+    /// How the status line names notes.
+    NoteSpelling spelling = NoteSpelling::Sharps;
 };
 
 /// Where the sound comes from, as far as the session needs to know.

@@ -367,7 +367,7 @@ void RecordFormatter::appendText(std::string& out, const BlockRecord& record) co
         return;
     appendPadded(out, fixedText(record.time, 3), text::kTime, true);
     out += " s  ";
-    appendPadded(out, noteName(r.update->note), text::kNote, false);
+    appendPadded(out, noteName(r.update->note, textSpelling_), text::kNote, false);
     out += "  ";
     appendPadded(out, centsText(r.update->tune), text::kCents, true);
     out += "  ";

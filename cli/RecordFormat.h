@@ -6,6 +6,7 @@
 // records read back the same everywhere.
 #pragma once
 
+#include "tuner/NoteMapper.h"
 #include "tuner/Tuner.h"
 
 #include <cstdint>
@@ -51,12 +52,16 @@ struct FileSummary {
 };
 
 /// Formats the records of one output. `withFileNames` adds the file to every
-/// record (jsonl, tsv); text always names each file in a heading.
+/// record (jsonl, tsv); text always names each file in a heading, and names
+/// notes as `textSpelling` says, where jsonl and tsv, read by programs,
+/// always use sharps.
 class RecordFormatter {
 public:
-    RecordFormatter(OutputFormat format, bool withFileNames)
+    RecordFormatter(
+        OutputFormat format, bool withFileNames, NoteSpelling textSpelling = NoteSpelling::Sharps)
         : format_(format)
         , withFileNames_(withFileNames)
+        , textSpelling_(textSpelling)
     {
     }
 
@@ -81,6 +86,7 @@ private:
 
     OutputFormat format_;
     bool withFileNames_;
+    NoteSpelling textSpelling_;
 };
 
 // The pieces, for reuse by other commands.

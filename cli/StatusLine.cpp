@@ -66,7 +66,7 @@ std::string statusLine(const StatusReading& reading, std::size_t width, bool col
     const std::optional<DisplayUpdate>& u = reading.update;
     const bool live = u && !reading.past;
     const bool inTune = live && u->inTune;
-    const std::string name = u ? noteName(u->note) : "--";
+    const std::string name = u ? noteName(u->note, reading.spelling) : "--";
     const std::string cents = u ? centsText(u->tune) : "";
 
     std::string line;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "tuner/Displays.h"
+#include "tuner/NoteMapper.h"
 
 #include <cstddef>
 #include <optional>
@@ -23,6 +24,7 @@ struct StatusReading {
     /// What is going on when no live note is there ("listening", "too
     /// quiet"), in the in-tune mark's place.
     std::string words {};
+    NoteSpelling spelling = NoteSpelling::Sharps;
 };
 
 /// Characters inside the needle's brackets; the middle one is the note.

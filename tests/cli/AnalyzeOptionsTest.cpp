@@ -60,6 +60,13 @@ namespace {
             = parse({ "--octave-rejection", "--close-enough", "a" });
         EXPECT_TRUE(switches.options.octaveRejection);
         EXPECT_TRUE(switches.options.closeEnough);
+        EXPECT_EQ(parse({ "a" }).options.transposition, 0);
+        EXPECT_FALSE(parse({ "a" }).options.flats);
+        EXPECT_TRUE(parse({ "--flats", "a" }).options.flats);
+        const std::pair<std::string_view, int> semitones[]
+            = { { "2", 2 }, { "-24", -24 }, { "+24", 24 }, { "-0", 0 } };
+        for (const auto& [given, used] : semitones)
+            EXPECT_EQ(parse({ "--transpose", given, "a" }).options.transposition, used) << given;
 
         // Help and version need no file.
         EXPECT_TRUE(parse({ "--help" }).options.help);
@@ -94,6 +101,13 @@ namespace {
             { { "--format", "JSONL", "a" }, "--format: 'JSONL'" },
             { { "--format" }, "--format: needs one of" },
             { { "--close-enough=yes", "a" }, "--close-enough: takes no value" },
+            { { "--transpose", "25", "a" },
+                "--transpose: '25' is not a whole number of semitones from -24 to 24" },
+            { { "--transpose=-25", "a" }, "--transpose: '-25'" },
+            { { "--transpose", "2.5", "a" }, "--transpose: '2.5'" },
+            { { "--transpose", "--", "a" }, "--transpose: '--'" },
+            { { "a", "--transpose" }, "--transpose: needs a whole number" },
+            { { "--flats=yes", "a" }, "--flats: takes no value" },
             { { "--help=1" }, "--help: takes no value" },
             { { "--bogus", "a" }, "'--bogus': unknown option" },
             { { "-x", "a" }, "'-x': unknown option" },

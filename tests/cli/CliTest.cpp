@@ -114,6 +114,54 @@ namespace {
             << exact.out;
     }
 
+    // A record with its note and name taken out, and the note.
+    std::pair<std::string, std::string> withoutTheNote(std::string record)
+    {
+        const std::size_t from = record.find("\"note\":");
+        const std::size_t to = record.find(",\"tune\":");
+        const std::string note = record.substr(from + 7, record.find(',', from) - from - 7);
+        return { record.erase(from, to - from), note };
+    }
+
+    TEST(Cli, TranspositionChangesOnlyTheNoteAndItsName)
+    {
+        TempDir dir;
+        const std::string path = dir.file("sine-then-silence.wav");
+        std::vector<float> samples = sine441(3 * kBlockFrames);
+        samples.resize(5 * kBlockFrames, 0.0f);
+        writeFloatFile(path, samples, 1, kRate);
+        const CliRun concert = runCli(dir, { "analyze", "--format", "jsonl", path });
+        ASSERT_EQ(concert.status, 0) << concert.err;
+        const std::vector<std::string> concertRecords = lines(concert.out);
+        ASSERT_EQ(concertRecords.size(), 5u);
+
+        // A4 sounding, as each player reads it; flats never reach the records.
+        const std::pair<const char*, const char*> cases[]
+            = { { "2", "\"note\":59,\"name\":\"B4\"" }, { "-24", "\"note\":33,\"name\":\"A2\"" },
+                  { "+1", "\"note\":58,\"name\":\"A#4\"" } };
+        for (const auto& [semitones, written] : cases) {
+            SCOPED_TRACE(semitones);
+            const CliRun run = runCli(
+                dir, { "analyze", "--format", "jsonl", "--transpose", semitones, "--flats", path });
+            ASSERT_EQ(run.status, 0) << run.err;
+            const std::vector<std::string> records = lines(run.out);
+            ASSERT_EQ(records.size(), concertRecords.size());
+            for (std::size_t i = 0; i < records.size(); ++i) {
+                const auto [rest, note] = withoutTheNote(records[i]);
+                const auto [concertRest, concertNote] = withoutTheNote(concertRecords[i]);
+                EXPECT_EQ(rest, concertRest);
+                if (concertNote == "null")
+                    EXPECT_EQ(note, "null");
+                else
+                    EXPECT_NE(records[i].find(written), std::string::npos) << records[i];
+            }
+        }
+        const CliRun text = runCli(dir, { "analyze", "--transpose", "1", "--flats", path });
+        EXPECT_NE(
+            text.out.find("    0.045 s  Bb4     +3.9     +2     441.00 Hz\n"), std::string::npos)
+            << text.out;
+    }
+
     TEST(Cli, SameOutputInAGermanLocale)
     {
         TempDir dir;

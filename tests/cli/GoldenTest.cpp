@@ -74,6 +74,11 @@ namespace {
         compareWithGolden("guitar-strings", {});
     }
 
+    TEST(Golden, ConcertPitchAndFlatsLeaveTheRecordsAsTheyWere)
+    {
+        compareWithGolden("guitar-strings", { "--transpose", "0", "--flats" });
+    }
+
     TEST(Golden, GuitarStringsWithEverySettingChanged)
     {
         compareWithGolden("guitar-strings-a442-octave-rejection-close-enough",

@@ -110,6 +110,13 @@ namespace {
         })) << run.out;
         EXPECT_TRUE(shown.back().starts_with("E4 ")) << shown.back();
         EXPECT_LE(shown.size(), 12u) << "at most five a second";
+
+        // A2 and E4 sounding, as a player a semitone above reads them.
+        const CliRun written = runCli(
+            dir, { "listen", "--input", path, "--format", "text", "--transpose", "1", "--flats" });
+        EXPECT_EQ(written.status, 0) << written.err;
+        EXPECT_NE(written.out.find("Bb2 "), std::string::npos) << written.out;
+        EXPECT_TRUE(lines(written.out).back().starts_with("F4 ")) << written.out;
     }
 
     TEST(Listen, DurationEndsIt)

@@ -59,6 +59,11 @@ namespace {
         };
         EXPECT_EQ(statusLine(past, 200, true),
             "A#3    -2.0 cents  [----------|----------]  too quiet  level [        ]");
+        const StatusReading flat {
+            .update = DisplayUpdate { -1, true, 46 }, .level = 8, .spelling = NoteSpelling::Flats
+        };
+        EXPECT_EQ(statusLine(flat),
+            "Bb3    -2.0 cents  [----------*----------]  in tune    level [========]");
         const StatusReading nothingYet { .update = std::nullopt, .level = 0 };
         EXPECT_EQ(statusLine(nothingYet),
             "--                 [----------|----------]             level [        ]");
