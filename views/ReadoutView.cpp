@@ -294,7 +294,7 @@ void ReadoutView::paintEvent(QPaintEvent*)
         painter.drawText(QRectF(inside.left(), inside.top(), inside.width(), split - inside.top()),
             Qt::AlignLeft | Qt::AlignBottom | Qt::TextDontClip, note);
         const QString sounding = tr("sounds %1").arg(fromUtf8(t.sounding));
-        const QFont soundingFont = unitFont(font(), 8);
+        const QFont soundingFont = unitFont(font(), 9);
         noteWidth = std::max(noteWidth, QFontMetricsF(soundingFont).horizontalAdvance(sounding));
         painter.setFont(soundingFont);
         painter.setPen(t.past ? kDimmed : kQuietInk);
