@@ -215,6 +215,13 @@ namespace {
         action("actionReadout")->trigger();
         play(466.16);
         EXPECT_EQ(readout->text().note, "A\u266F4");
+
+        // So do a transposition and flats.
+        tuner->setTransposition(2);
+        tuner->setFlatNames(true);
+        notifications.post(kTunerSettingsChangedNotification);
+        EXPECT_EQ(readout->text().note, "C5");
+        EXPECT_EQ(readout->text().sounding, "B\u266D4");
     }
 
     // Titles that do not fit go behind a "»" button, where nobody looks for
