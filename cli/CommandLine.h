@@ -72,9 +72,8 @@ private:
 
 /// The option at `reader`, if it is one of CommonOptions' (--reference,
 /// --octave-rejection, --close-enough, --transpose, --flats, -h/--help,
-/// --version), applied to
-/// `options`. Returns false when it is none of them; otherwise true, with
-/// `error` set when its value is wrong.
+/// --version), applied to `options`. Returns false when it is none of them;
+/// otherwise true, with `error` set when its value is wrong.
 bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string& error);
 
 /// The checks of option values; each returns the error, or empty when the
