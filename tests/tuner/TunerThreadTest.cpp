@@ -46,6 +46,7 @@ namespace {
             tuner.setReferencePitch(420 + flips % 41);
             tuner.setOctaveRejection(flips % 3 == 0);
             tuner.setCloseEnough(flips % 2 == 0);
+            tuner.setTransposition(flips % 5 - 2);
             tuner.setPause(flips % 97 == 0);
             (void)tuner.lastUpdate();
             mainThread.runPending();
