@@ -35,8 +35,32 @@ ParsedOptions parseOptions(const QStringList& arguments)
         return result;
     };
 
+    // A file manager hands over every file chosen; the window plays one.
+    auto setInput = [&options](const QString& path) {
+        if (options.input.isEmpty()) {
+            options.input = path;
+            return true;
+        }
+        return false;
+    };
+    auto twoFiles = [&options](const QString& path) {
+        return QStringLiteral("one file at a time, please (got %1 and %2)")
+            .arg(quoted(options.input), quoted(path));
+    };
+
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
+        if (argument == u"--") {
+            for (++i; i < arguments.size(); ++i)
+                if (!setInput(arguments[i]))
+                    return fail(twoFiles(arguments[i]));
+            break;
+        }
+        if (!argument.startsWith(u'-') && !argument.isEmpty()) {
+            if (!setInput(argument))
+                return fail(twoFiles(argument));
+            continue;
+        }
         if (argument == u"-h" || argument == u"--help") {
             options.help = true;
             continue;
@@ -45,7 +69,7 @@ ParsedOptions parseOptions(const QStringList& arguments)
             options.version = true;
             continue;
         }
-        if (!argument.startsWith(u'-') || argument == u"-")
+        if (argument.isEmpty() || argument == u"-")
             return fail(QStringLiteral("unexpected argument %1 (see 'clefmark --help')")
                             .arg(quoted(argument)));
 
@@ -73,7 +97,10 @@ ParsedOptions parseOptions(const QStringList& arguments)
             const std::optional<QString> path = takeValue();
             if (!path || path->isEmpty())
                 return fail(QStringLiteral("%1 needs a file name").arg(name));
-            (name == u"--input" ? options.input : options.snapshot) = *path;
+            if (name == u"--snapshot")
+                options.snapshot = *path;
+            else if (!setInput(*path))
+                return fail(twoFiles(*path));
         } else if (name == u"--quit-after") {
             const std::optional<QString> text = takeValue();
             bool ok = false;
@@ -128,15 +155,17 @@ ParsedOptions parseOptions(const QStringList& arguments)
 QString helpText()
 {
     return QStringLiteral(
-        "Usage: clefmark [OPTION]...\n"
+        "Usage: clefmark [OPTION]... [FILE]\n"
         "A chromatic tuner: play a note and Clefmark shows the nearest note on the\n"
         "treble and bass staves, how far off it is, and the input level.\n"
         "\n"
         "It listens to the default input of the sound server (PulseAudio or\n"
-        "PipeWire); choose the input in Tuner > Sound Settings….\n"
+        "PipeWire); choose the input in Tuner > Sound Settings…. To tune from a\n"
+        "recording, give its FILE, choose Tuner > Open Recording… or drop it on the\n"
+        "window; Tuner > Listen to Input goes back.\n"
         "\n"
         "Options:\n"
-        "  --input FILE          listen to a sound file, played in a loop, instead\n"
+        "  FILE, --input FILE    listen to a sound file, played in a loop, instead\n"
         "  --snapshot PNG        save a picture of the window when quitting\n"
         "  --quit-after SECONDS  quit after this many seconds (default with\n"
         "                        --snapshot: 3)\n"

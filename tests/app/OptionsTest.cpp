@@ -29,6 +29,14 @@ namespace {
         EXPECT_EQ(p.options.closeEnough, false);
     }
 
+    // As a file manager opens a file with the program.
+    TEST(Options, AFileAloneIsTheInput)
+    {
+        EXPECT_EQ(parse({ "song.wav" }).options.input, u"song.wav");
+        EXPECT_EQ(parse({ "--reference", "442", "song.wav" }).options.input, u"song.wav");
+        EXPECT_EQ(parse({ "--", "-x.wav" }).options.input, u"-x.wav");
+    }
+
     TEST(Options, NothingGivenChangesNothing)
     {
         const ParsedOptions p = parse({});
@@ -109,7 +117,10 @@ namespace {
             BadCase { { "--reference", "440.5" }, "whole number" },
             BadCase { { "--close-enough=yes" }, "--close-enough takes no value" },
             BadCase { { "--loud" }, "unknown option '--loud'" },
-            BadCase { { "song.wav" }, "unexpected argument 'song.wav'" }));
+            BadCase { { "-" }, "unexpected argument '-'" },
+            BadCase {
+                { "a.wav", "b.wav" }, "one file at a time, please (got 'a.wav' and 'b.wav')" },
+            BadCase { { "--input", "a.wav", "--", "-b.wav" }, "(got 'a.wav' and '-b.wav')" }));
 
     struct StatusCase {
         CaptureState state;
