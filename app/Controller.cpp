@@ -93,6 +93,7 @@ void Controller::connectOutlets(QWidget* window)
     if (QAction* quit = action("actionQuit"); quit != nullptr && quit->shortcut().isEmpty())
         quit->setShortcut(QKeySequence::Quit);
     validateMenuItems();
+    connectRecordingCommands(window);
 
     // Only the user's choices are remembered: `triggered`, not `toggled`.
     readoutAction_ = action("actionReadout");
@@ -254,7 +255,7 @@ void Controller::showHelpPanel(QObject*)
 void Controller::pause(QObject*)
 {
     if (QWidget* window = mainWindow())
-        window->setWindowTitle(kPausedTitle);
+        window->setWindowTitle(windowTitle(recordingName_, true));
     if (tuner_ != nullptr)
         tuner_->setPause(true);
     if (readout_ != nullptr)
@@ -266,7 +267,7 @@ void Controller::pause(QObject*)
 void Controller::resume(QObject*)
 {
     if (QWidget* window = mainWindow())
-        window->setWindowTitle(kTitle);
+        window->setWindowTitle(windowTitle(recordingName_, false));
     if (tuner_ != nullptr)
         tuner_->setPause(false);
     if (readout_ != nullptr)

@@ -68,6 +68,14 @@ public:
         /// How long a reason for silence must last before it is shown: the
         /// sound server's first answer takes a moment at every start.
         int captureStatusDelayMilliseconds = 1000;
+        /// Plays the sound file at `path` instead of the input; returns why
+        /// it cannot, empty when it plays. Without it, no file is played.
+        std::function<QString(const QString& path)> playFile;
+        /// Goes back from a file to the default input.
+        std::function<void()> listenToInput;
+        /// Asks the user for a recording to play; empty when cancelled. A
+        /// file dialog unless a test says otherwise.
+        std::function<QString()> chooseRecording;
     };
 
     static inline const QString kTitle = QStringLiteral("Clefmark");
@@ -113,6 +121,21 @@ public:
     /// The line telling why nothing is heard; hidden while capture runs.
     QLabel* captureStatusLabel() const { return statusLabel_; }
     ReadoutView* readout() const { return readout_; }
+    /// The name of the recording played, without its folder; empty while the
+    /// default input is heard.
+    QString recordingName() const { return recordingName_; }
+    /// The main window's title: "Clefmark", or "a4.wav — Clefmark" while a
+    /// recording plays, with " (Paused)" while paused.
+    static QString windowTitle(const QString& recordingName, bool paused);
+
+    /// Plays the sound file at `path` in place of what is heard now, and
+    /// names it in the title. Returns why it cannot be played, empty when it
+    /// plays; the input is then as it was.
+    QString useRecording(const QString& path);
+    /// As `useRecording`, with an alert naming the reason when it fails.
+    void playRecording(const QString& path);
+    /// The alert's message for a file that cannot be played.
+    static QString cannotPlayMessage(const QString& path, const QString& reason);
 
 public slots:
     void configure(QObject* sender = nullptr);
@@ -121,6 +144,10 @@ public slots:
     void showHelpPanel(QObject* sender = nullptr);
     void pause(QObject* sender = nullptr);
     void resume(QObject* sender = nullptr);
+    /// Tuner > Open Recording…: plays a chosen sound file.
+    void openRecording(QObject* sender = nullptr);
+    /// Tuner > Listen to Input: back to the default input.
+    void listenToInput(QObject* sender = nullptr);
 
     /// Shows `text` unobtrusively in the window once it has stood for a
     /// moment, or hides it at once when empty. `device`, the input device
@@ -144,6 +171,9 @@ protected:
 
 private:
     void validateMenuItems();
+    /// Open Recording, Listen to Input, and files dropped on the window.
+    void connectRecordingCommands(QWidget* window);
+    void showRecording(const QString& name);
     void restoreViewChoices();
     void showReadout(bool shown);
     void remember(const char* key, bool on);
@@ -168,6 +198,8 @@ private:
     QPointer<QAction> resumeAction_;
     QPointer<QAction> readoutAction_;
     QPointer<QAction> colourBlindSafeAction_;
+    QPointer<QAction> listenToInputAction_;
+    QString recordingName_;
     QPointer<QLabel> statusLabel_;
     QTimer* resizeTimer_ = nullptr;
     QTimer* statusTimer_ = nullptr;
