@@ -5,7 +5,7 @@
 #include "app/Controller.h"
 #include "app/Options.h"
 #include "app/SignalTermination.h"
-#include "audio/FileAudioHardware.h"
+#include "audio/InputSwitch.h"
 #include "audio/PulseAudioHardware.h"
 #include "desktop/Alerts.h"
 #include "desktop/DisplayProbe.h"
@@ -17,6 +17,7 @@
 #include "views/ViewLoader.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
@@ -135,19 +136,6 @@ int runApplication(int argc, char** argv)
     }
     const AppOptions& options = parsed.options;
 
-    // A file that cannot be played is said at once, not after a silent
-    // window has come up.
-    std::unique_ptr<FileAudioHardware> fileInput;
-    if (!options.input.isEmpty()) {
-        fileInput
-            = std::make_unique<FileAudioHardware>(FileAudioHardware::kDefaultCycleFrames, true);
-        if (!fileInput->open(options.input.toStdString())) {
-            printError(QStringLiteral("cannot play '%1': %2")
-                           .arg(options.input, QString::fromStdString(fileInput->error())));
-            return 2;
-        }
-    }
-
     // The shared tuner keeps these for the rest of the process, so they are
     // never destroyed; the main thread is closed before the application goes.
     static QtMainThread* mainThread = new QtMainThread;
@@ -163,26 +151,31 @@ int runApplication(int argc, char** argv)
     }
     std::unique_ptr<QWidget> window = std::move(loaded.widget);
 
-    std::unique_ptr<AudioHardware> hardware;
+    // The sound server's default input, or a file chosen meanwhile.
+    std::unique_ptr<InputSwitch> hardware;
     std::unique_ptr<CaptureReporter> reporter;
     Controller::Services services;
     Controller* controllerPointer = nullptr;
     services.tuner = [&]() -> Tuner& {
-        PulseAudioHardware* pulse = nullptr;
-        if (fileInput != nullptr) {
-            hardware = std::move(fileInput);
-        } else {
-            auto server = std::make_unique<PulseAudioHardware>(
-                QApplication::applicationName().toStdString());
-            pulse = server.get();
-            hardware = std::move(server);
-        }
+        auto server
+            = std::make_unique<PulseAudioHardware>(QApplication::applicationName().toStdString());
+        PulseAudioHardware* pulse = server.get();
+        hardware = std::make_unique<InputSwitch>(std::move(server));
         Tuner& tuner = Tuner::sharedInstance(*defaults, *mainThread, hardware.get());
         reporter = std::make_unique<CaptureReporter>(*mainThread, *controllerPointer, tuner, pulse);
         tuner.setCaptureObserver(reporter.get());
         return tuner;
     };
     services.openSoundSettings = [] { return !openSoundSettings().isEmpty(); };
+    services.playFile = [&hardware](const QString& path) {
+        if (hardware == nullptr)
+            return QStringLiteral("no audio hardware");
+        return QString::fromStdString(hardware->playFile(QFile::encodeName(path).toStdString()));
+    };
+    services.listenToInput = [&hardware] {
+        if (hardware != nullptr)
+            hardware->listenToInput();
+    };
     services.defaults = defaults;
     QWidget* windowPointer = window.get();
     services.applyResizeRule = QGuiApplication::platformName() == u"xcb";
@@ -207,11 +200,24 @@ int runApplication(int argc, char** argv)
     if (options.flatNames)
         tuner.setFlatNames(*options.flatNames);
 
+    // A file that cannot be played is said at once, and in the window once
+    // it is up; meanwhile the tuner listens to the default input.
+    QString cannotPlay;
+    if (!options.input.isEmpty()) {
+        if (const QString reason = controller.useRecording(options.input); !reason.isEmpty()) {
+            printError(QStringLiteral("cannot play '%1': %2; listening to the default input")
+                           .arg(options.input, reason));
+            cannotPlay = Controller::cannotPlayMessage(options.input, reason);
+        }
+    }
+
     window->show();
-    QTimer::singleShot(0, &controller, [&controller] {
+    QTimer::singleShot(0, &controller, [&controller, cannotPlay] {
         controller.applicationDidFinishLaunching();
         // The event loop runs, so a termination signal is now handled.
         Readiness::ofProcess().announce();
+        if (!cannotPlay.isEmpty())
+            runAlertPanel(cannotPlay);
     });
 
     if (options.quitAfter) {

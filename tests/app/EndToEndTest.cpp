@@ -328,16 +328,32 @@ namespace {
         EXPECT_EQ(output().rfind("clefmark ", 0), 0u) << output();
     }
 
+    // A file that cannot be played is said at once, and the window comes up
+    // listening to the default input; more than one file is refused.
     TEST_F(CommandLine, AFileThatCannotBePlayedIsSaidBeforeAnyWindow)
     {
-        std::vector<std::string> argv { CLEFMARK_EXECUTABLE, "--input", dir.file("missing.wav") };
-        ChildProcess child(argv,
-            loggedTo(dir.file("out"),
-                { "QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + dir.file("config") }));
-        EXPECT_EQ(child.wait(30s), 2);
-        EXPECT_NE(output().find("clefmark: cannot play '" + dir.file("missing.wav") + "'"),
-            std::string::npos)
-            << output();
+        const std::string missing = dir.file("missing.wav");
+        const struct {
+            std::vector<std::string> arguments;
+            int status;
+            std::string says;
+        } cases[] = {
+            { { "--input", missing, "--quit-after", "1" }, 0,
+                "clefmark: cannot play '" + missing
+                    + "': no such file; listening to the default input\n" },
+            { { missing, "--quit-after", "1" }, 0, "clefmark: cannot play '" + missing + "'" },
+            { { "a.wav", "b.wav" }, 2,
+                "clefmark: one file at a time, please (got 'a.wav' and 'b.wav')\n" },
+        };
+        for (const auto& c : cases) {
+            std::vector<std::string> argv { CLEFMARK_EXECUTABLE };
+            argv.insert(argv.end(), c.arguments.begin(), c.arguments.end());
+            ChildProcess child(argv,
+                loggedTo(dir.file("out"),
+                    { "QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + dir.file("config") }));
+            EXPECT_EQ(child.wait(30s), c.status) << output();
+            EXPECT_NE(output().find(c.says), std::string::npos) << output();
+        }
     }
 
     // Qt would abort inside QApplication's constructor with a page of plugin
