@@ -6,6 +6,7 @@
 #include "audio/AudioFormats.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeySequence>
@@ -61,8 +62,11 @@ void Controller::connectRecordingCommands(QWidget* window)
     }
     if (!services_.chooseRecording)
         services_.chooseRecording = [this, folder = QString()]() mutable {
-            if (folder.isEmpty())
+            // A folder that is not there would be taken for the file's name.
+            if (folder.isEmpty() || !QDir(folder).exists())
                 folder = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+            if (!QDir(folder).exists())
+                folder = QDir::homePath();
             const QString path = QFileDialog::getOpenFileName(
                 mainWindow(), tr("Open Recording"), folder, recordingFilter());
             if (!path.isEmpty())
