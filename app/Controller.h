@@ -121,9 +121,6 @@ public:
     /// The line telling why nothing is heard; hidden while capture runs.
     QLabel* captureStatusLabel() const { return statusLabel_; }
     ReadoutView* readout() const { return readout_; }
-    /// The name of the recording played, without its folder; empty while the
-    /// default input is heard.
-    QString recordingName() const { return recordingName_; }
     /// The main window's title: "Clefmark", or "a4.wav — Clefmark" while a
     /// recording plays, with " (Paused)" while paused.
     static QString windowTitle(const QString& recordingName, bool paused);
@@ -199,7 +196,7 @@ private:
     QPointer<QAction> readoutAction_;
     QPointer<QAction> colourBlindSafeAction_;
     QPointer<QAction> listenToInputAction_;
-    QString recordingName_;
+    QString recordingName_; // of the file played, without its folder; empty for the input
     QPointer<QLabel> statusLabel_;
     QTimer* resizeTimer_ = nullptr;
     QTimer* statusTimer_ = nullptr;
