@@ -1,11 +1,14 @@
 #include "audio/AudioFile.h"
 
+#include "audio/AudioFormats.h"
 #include "tests/support/AudioFiles.h"
 #include "tests/support/Signals.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -219,6 +222,21 @@ namespace {
         // A failed open leaves nothing open, not the previous file.
         EXPECT_FALSE(file.open(dir.file("missing.wav")));
         EXPECT_FALSE(file.isOpen());
+    }
+
+    // What a file chooser offers: each name once, the usual other names of a
+    // container too, and never header-less raw audio, which cannot be opened.
+    TEST(AudioFormats, TheExtensionsReadableAreNamedOnceWithTheirOtherNames)
+    {
+        const std::vector<std::string> extensions = readableExtensions();
+        auto has = [&](const char* e) {
+            return std::find(extensions.begin(), extensions.end(), e) != extensions.end();
+        };
+        for (const char* e : { "wav", "flac", "aiff", "aif", "au", "snd", "oga", "ogg" })
+            EXPECT_TRUE(has(e)) << e;
+        EXPECT_FALSE(has("raw"));
+        EXPECT_EQ(
+            std::set<std::string>(extensions.begin(), extensions.end()).size(), extensions.size());
     }
 
 } // namespace
