@@ -156,11 +156,23 @@ int runApplication(int argc, char** argv)
     std::unique_ptr<CaptureReporter> reporter;
     Controller::Services services;
     Controller* controllerPointer = nullptr;
+    QString cannotPlay; // the alert for a file given that cannot be played
     services.tuner = [&]() -> Tuner& {
         auto server
             = std::make_unique<PulseAudioHardware>(QApplication::applicationName().toStdString());
         PulseAudioHardware* pulse = server.get();
         hardware = std::make_unique<InputSwitch>(std::move(server));
+        // A file given is heard from the start. One that cannot be played is
+        // said at once, and in the window once it is up; meanwhile the tuner
+        // listens to the default input.
+        if (!options.input.isEmpty()) {
+            if (const QString reason = controllerPointer->useRecording(options.input);
+                !reason.isEmpty()) {
+                printError(QStringLiteral("cannot play '%1': %2; listening to the default input")
+                               .arg(options.input, reason));
+                cannotPlay = Controller::cannotPlayMessage(options.input, reason);
+            }
+        }
         Tuner& tuner = Tuner::sharedInstance(*defaults, *mainThread, hardware.get());
         reporter = std::make_unique<CaptureReporter>(*mainThread, *controllerPointer, tuner, pulse);
         tuner.setCaptureObserver(reporter.get());
@@ -200,19 +212,8 @@ int runApplication(int argc, char** argv)
     if (options.flatNames)
         tuner.setFlatNames(*options.flatNames);
 
-    // A file that cannot be played is said at once, and in the window once
-    // it is up; meanwhile the tuner listens to the default input.
-    QString cannotPlay;
-    if (!options.input.isEmpty()) {
-        if (const QString reason = controller.useRecording(options.input); !reason.isEmpty()) {
-            printError(QStringLiteral("cannot play '%1': %2; listening to the default input")
-                           .arg(options.input, reason));
-            cannotPlay = Controller::cannotPlayMessage(options.input, reason);
-        }
-    }
-
     window->show();
-    QTimer::singleShot(0, &controller, [&controller, cannotPlay] {
+    QTimer::singleShot(0, &controller, [&controller, &cannotPlay] {
         controller.applicationDidFinishLaunching();
         // The event loop runs, so a termination signal is now handled.
         Readiness::ofProcess().announce();
