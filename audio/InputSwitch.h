@@ -50,8 +50,6 @@ public:
     InputSwitch(const InputSwitch&) = delete;
     InputSwitch& operator=(const InputSwitch&) = delete;
 
-    AudioHardware* live() const { return live_.get(); }
-
     /// Opens `path`, played in a loop, and checks that its samples can be
     /// analysed; then makes it the default input. Returns why it cannot be
     /// played (in the file reader's words, without the path), leaving the
@@ -107,7 +105,7 @@ private:
 
     std::unique_ptr<AudioHardware> live_;
 
-    mutable std::mutex mutex_; // files_ and nextId_
+    mutable std::mutex mutex_; // files_, nextId_ and each file's binding
     std::vector<std::shared_ptr<File>> files_; // the chosen one and those still bound
     AudioDeviceID nextId_ = kFirstFileDevice;
     std::atomic<AudioDeviceID> current_ { kNoAudioDevice }; // the chosen file's id
