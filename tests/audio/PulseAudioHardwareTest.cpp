@@ -366,17 +366,21 @@ namespace {
         PropertyLog log;
         hardware().addPropertyListener(&PropertyLog::listener, &log);
         const AudioDeviceID device = waitForDefault();
+        // PipeWire's session manager may settle its default in more than one
+        // step under load: count from here, and wait for what is seen.
         ASSERT_TRUE(
-            waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 1; }));
+            waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) >= 1; }));
+        const int told = log.count(AudioHardwareProperty::DefaultInputDevice);
         CycleLog& cycles = cycleLog;
         ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &cycles));
         ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
         ASSERT_TRUE(waitFor([&] { return cycles.size() > 0; }));
 
         daemon->kill(SIGKILL);
-        ASSERT_TRUE(
-            waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 2; }));
-        EXPECT_EQ(hardware().defaultInputDevice(), kNoAudioDevice);
+        ASSERT_TRUE(waitFor([&] {
+            return hardware().defaultInputDevice() == kNoAudioDevice
+                && log.count(AudioHardwareProperty::DefaultInputDevice) > told;
+        }));
         EXPECT_FALSE(hardware().serverConnected());
         EXPECT_FALSE(hardware().addIOProc(device, &CycleLog::proc, &cycles))
             << "the device is gone";
@@ -384,11 +388,13 @@ namespace {
         EXPECT_TRUE(hardware().stop(device, &CycleLog::proc));
         EXPECT_TRUE(hardware().removeIOProc(device, &CycleLog::proc));
 
+        const int toldGone = log.count(AudioHardwareProperty::DefaultInputDevice);
         daemon->start();
         ASSERT_TRUE(waitFor([&] {
-            return log.count(AudioHardwareProperty::DefaultInputDevice) == 3;
-        })) << daemon->log();
-        EXPECT_EQ(hardware().defaultInputDevice(), device) << "the same source name keeps its id";
+            return log.count(AudioHardwareProperty::DefaultInputDevice) > toldGone
+                && hardware().defaultInputDevice() == device;
+        })) << "the same source name keeps its id\n"
+            << daemon->log();
         EXPECT_TRUE(hardware().serverConnected());
         cycles.count.store(0);
         ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &cycles));
