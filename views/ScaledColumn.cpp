@@ -21,6 +21,21 @@ namespace {
 
 } // namespace
 
+QRect letterbox(QSize area, QSize designed)
+{
+    if (designed.width() <= 0 || designed.height() <= 0 || area.isEmpty())
+        return QRect(QPoint(), area);
+    const double scale = std::min(static_cast<double>(area.width()) / designed.width(),
+        static_cast<double>(area.height()) / designed.height());
+    QSize size(static_cast<int>(std::lround(designed.width() * scale)),
+        static_cast<int>(std::lround(designed.height() * scale)));
+    if (area.width() - size.width() <= 1)
+        size.setWidth(area.width());
+    if (area.height() - size.height() <= 1)
+        size.setHeight(area.height());
+    return { QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2), size };
+}
+
 ScaledColumn::ScaledColumn(QWidget* parent)
     : QWidget(parent)
 {
@@ -34,6 +49,14 @@ QSize ScaledColumn::designedSize() const
         size.rheight() += child->minimumHeight();
     }
     return size;
+}
+
+void ScaledColumn::setLetterboxed(bool on)
+{
+    if (letterboxed_ == on)
+        return;
+    letterboxed_ = on;
+    placeChildren();
 }
 
 void ScaledColumn::childEvent(QChildEvent* event)
@@ -71,18 +94,19 @@ void ScaledColumn::childrenChanged()
 
 void ScaledColumn::placeChildren()
 {
-    const int designedHeight = designedSize().height();
-    if (designedHeight <= 0)
+    const QSize designed = designedSize();
+    if (designed.height() <= 0)
         return;
+    const QRect frame = letterboxed_ ? letterbox(size(), designed) : rect();
     // Edges from the running total, each rounded once, so that the children
     // meet without gaps and the last one ends exactly at the bottom.
-    const double scale = static_cast<double>(height()) / designedHeight;
+    const double scale = static_cast<double>(frame.height()) / designed.height();
     int designedTop = 0;
     int top = 0;
     for (QWidget* child : shownChildren(*this)) {
         designedTop += child->minimumHeight();
         const int bottom = static_cast<int>(std::lround(designedTop * scale));
-        child->setGeometry(0, top, width(), bottom - top);
+        child->setGeometry(frame.left(), frame.top() + top, frame.width(), bottom - top);
         top = bottom;
     }
 }

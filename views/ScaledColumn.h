@@ -6,10 +6,16 @@
 // the others then fill the column as if it had never been there.
 #pragma once
 
+#include <QRect>
 #include <QSize>
 #include <QWidget>
 
 namespace clefmark {
+
+/// The largest rectangle in `designed`'s proportions that fits in `area`,
+/// centred in it. A side within a pixel of the area's takes the area's, so
+/// that sizes rounded to whole pixels leave no one-pixel seam.
+QRect letterbox(QSize area, QSize designed);
 
 class ScaledColumn : public QWidget {
     Q_OBJECT
@@ -25,6 +31,12 @@ public:
     QSize sizeHint() const override { return designedSize(); }
     QSize minimumSizeHint() const override { return designedSize(); }
 
+    /// Whether the children keep their designed proportions at the largest
+    /// size that fits, centred on what lies behind the column, rather than
+    /// stretch to the column's own proportions. Off unless set.
+    void setLetterboxed(bool on);
+    bool isLetterboxed() const { return letterboxed_; }
+
 protected:
     void childEvent(QChildEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,6 +45,8 @@ protected:
 private:
     void childrenChanged();
     void placeChildren();
+
+    bool letterboxed_ = false;
 };
 
 } // namespace clefmark
