@@ -191,6 +191,9 @@ int runApplication(int argc, char** argv)
     services.defaults = defaults;
     QWidget* windowPointer = window.get();
     services.applyResizeRule = QGuiApplication::platformName() == u"xcb";
+    services.keepAboveAvailable = services.applyResizeRule;
+    // Wayland lets no program place its own window.
+    services.windowPlaceable = !QGuiApplication::platformName().startsWith(u"wayland");
 
     Controller controller(std::move(services));
     controllerPointer = &controller;

@@ -105,6 +105,7 @@ void Controller::connectOutlets(QWidget* window)
         connect(readoutAction_, &QAction::triggered, this, &Controller::setReadoutShown);
     if (colourBlindSafeAction_ != nullptr)
         connect(colourBlindSafeAction_, &QAction::triggered, this, &Controller::setColourBlindSafe);
+    connectWindowActions(window);
 
     if (QWidget* w = mainWindow()) {
         w->installEventFilter(this);
@@ -140,6 +141,7 @@ bool Controller::awakeFromNib()
 
     fixProportions();
     restoreViewChoices();
+    restoreWindowChoices();
 
     tuner_ = &services_.tuner();
     tuner_->setLevelMeter(dynamic_cast<LevelDisplay*>(levelMeter_.data()));

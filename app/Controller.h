@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/ResizeRule.h"
+#include "app/WindowFit.h"
 #include "desktop/Alerts.h"
 #include "desktop/NotificationCenter.h"
 #include "tuner/Tuner.h"
@@ -10,11 +11,15 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QTimer;
@@ -31,6 +36,13 @@ class StatusDisplay;
 /// The View menu's choices, remembered in the user defaults.
 inline constexpr const char* kReadoutShownKey = "ReadoutShownKey"; // true
 inline constexpr const char* kColourBlindSafeKey = "ColourBlindSafeKey"; // false
+inline constexpr const char* kKeepAboveKey = "KeepAboveOthersKey"; // false
+/// The window's size, in thousandths of its least size (1000 unless
+/// stored), and the place of its frame's top left corner: remembered when a
+/// resize or a move ends.
+inline constexpr const char* kWindowScaleKey = "WindowScaleKey";
+inline constexpr const char* kWindowLeftKey = "WindowLeftKey";
+inline constexpr const char* kWindowTopKey = "WindowTopKey";
 
 /// The panels that open from the menu.
 enum class Panel { Preferences, About, Help };
@@ -65,6 +77,14 @@ public:
         bool applyResizeRule = false;
         /// How long resize events must pause before a resize counts as over.
         int resizeSettleMilliseconds = 200;
+        /// Whether the program may place its window, so that its place is
+        /// worth remembering (not on Wayland).
+        bool windowPlaceable = true;
+        /// Whether the window can ask to stay above the others (X11).
+        bool keepAboveAvailable = false;
+        /// The screens' available areas, the primary first; Qt's screens
+        /// unless a test says otherwise.
+        std::function<QList<QRect>()> screenAreas;
         /// How long a reason for silence must last before it is shown: the
         /// sound server's first answer takes a moment at every start.
         int captureStatusDelayMilliseconds = 1000;
@@ -89,9 +109,10 @@ public:
     /// "tunerMeter", "clefmark", "statusIndicator", "readout") and connects
     /// its menu actions ("actionSoundSettings", "actionPreferences",
     /// "actionAbout", "actionHelp", "actionPause", "actionResume",
-    /// "actionQuit", and the check items "actionReadout" and
-    /// "actionColourBlindSafe") to the controller. What the window lacks
-    /// stays unset.
+    /// "actionQuit", "actionActualSize", "actionZoomIn", "actionZoomOut",
+    /// and the check items "actionReadout", "actionColourBlindSafe" and
+    /// "actionKeepAbove") to the controller. What the window lacks stays
+    /// unset.
     void connectOutlets(QWidget* window);
 
     /// Start-up: the version check, the window's proportions, the View
@@ -162,6 +183,11 @@ public slots:
     /// View > Colour-Blind-Safe Colours: the needle's and the level meter's
     /// palette.
     void setColourBlindSafe(bool on);
+    /// View > Actual Size, Zoom In and Zoom Out: the content to a whole
+    /// multiple of its least size that fits the screen; at a limit, nothing.
+    void zoom(Zoom command);
+    /// View > Keep Above Others, where the platform has it.
+    void setKeepAbove(bool on);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -178,6 +204,17 @@ private:
     /// Takes the content's minimum size as the unit of the window's shape.
     void fixProportions();
     void resizeEnded();
+    void connectWindowActions(QWidget* window);
+    void restoreWindowChoices();
+    void rememberWindow(QSize content);
+    void showKeepAbove(bool on);
+    void updateLetterbox();
+    /// The available area of the screen the window is on.
+    QRect screenArea() const;
+    /// What the content may grow to on that screen.
+    QSize contentRoom() const;
+    /// Resizes the window to `content` and keeps it on the screen.
+    void resizeContent(QSize content);
     void placeStatusLabel();
     void detachViews();
     /// What the window adds around its content area.
@@ -197,11 +234,15 @@ private:
     QPointer<QAction> colourBlindSafeAction_;
     QPointer<QAction> listenToInputAction_;
     QString recordingName_; // of the file played, without its folder; empty for the input
+    QPointer<QAction> keepAboveAction_;
     QPointer<QLabel> statusLabel_;
     QTimer* resizeTimer_ = nullptr;
     QTimer* statusTimer_ = nullptr;
     WindowSize minimumSize_; // of the content area
     WindowSize settledSize_; // likewise
+    // What the defaults hold, so that a bad stored value is reported once.
+    int rememberedScale_ = 0;
+    std::optional<QPoint> rememberedPlace_;
     bool paused_ = false;
     bool terminated_ = false;
     std::vector<NotificationCenter::Token> observers_;

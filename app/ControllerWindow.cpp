@@ -188,12 +188,16 @@ void Controller::placeStatusLabel()
 
 bool Controller::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize) {
-        if (watched == mainWindow() && services_.applyResizeRule && !terminated_)
-            resizeTimer_->start();
-        if (statusLabel_ != nullptr && watched == statusLabel_->parentWidget())
-            placeStatusLabel();
-    }
+    const bool window = watched == mainWindow();
+    // A move ends like a resize: the place is remembered then.
+    if (window && !terminated_
+        && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        resizeTimer_->start();
+    if (window && event->type() == QEvent::WindowStateChange)
+        updateLetterbox();
+    if (event->type() == QEvent::Resize && statusLabel_ != nullptr
+        && watched == statusLabel_->parentWidget())
+        placeStatusLabel();
     return QObject::eventFilter(watched, event);
 }
 
@@ -206,15 +210,20 @@ void Controller::resizeEnded()
     // A maximised or full-screen window has the size the desktop gives it.
     if (window->isMaximized() || window->isFullScreen())
         return;
-    // The rules shape the content; the menu bar and the like stay as they are.
-    const WindowSize proposed = toWindowSize(content->size());
-    const WindowSize wanted = services_.altHeld()
-        ? clefmark::windowWillResize(proposed, minimumSize_, true)
-        : keepAspectRatio(settledSize_, proposed, minimumSize_);
-    settledSize_ = wanted;
-    const QSize target = toQSize(wanted) + chrome();
-    if (target != window->size())
-        window->resize(target);
+    QSize settled = content->size();
+    if (services_.applyResizeRule) {
+        // The rules shape the content; the menu bar and the like stay as they are.
+        const WindowSize proposed = toWindowSize(content->size());
+        const bool altHeld = services_.altHeld();
+        const WindowSize wanted = altHeld ? clefmark::windowWillResize(proposed, minimumSize_, true)
+                                          : keepAspectRatio(settledSize_, proposed, minimumSize_);
+        // Whoever asked for the size, the window stays on its screen.
+        settled = fitInRoom(toQSize(wanted), toQSize(minimumSize_), contentRoom(), altHeld);
+        if (settled + chrome() != window->size())
+            resizeContent(settled);
+    }
+    settledSize_ = toWindowSize(settled);
+    rememberWindow(settled);
 }
 
 } // namespace clefmark

@@ -47,6 +47,8 @@ namespace {
     };
 
     constexpr QSize kMinimum { 320, 200 };
+    /// Room for every size the tests ask for.
+    constexpr QRect kLargeScreen { 0, 0, 2560, 1600 };
 
     class ControllerTest : public testing::Test {
     protected:
@@ -91,6 +93,7 @@ namespace {
             s.openSoundSettings = [this] { return soundSettingsOpen; };
             s.showPanel = [this](Panel panel) { panels.push_back(panel); };
             s.altHeld = [this] { return altHeld; };
+            s.screenAreas = [] { return QList<QRect> { kLargeScreen }; };
             return s;
         }
 

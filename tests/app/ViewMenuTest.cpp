@@ -17,6 +17,7 @@
 #include "views/ViewLoader.h"
 
 #include <QAction>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
@@ -31,6 +32,8 @@ namespace {
 
     constexpr QSize kPicture { 181, 378 };
     constexpr QSize kWithStrip { 181, 422 };
+    /// Room for every size the tests ask for.
+    constexpr QRect kLargeScreen { 0, 0, 2560, 1600 };
 
     /// A main window laid out as the program's: the picture with its meters,
     /// and the readout strip under it.
@@ -50,7 +53,8 @@ namespace {
             readout = new ReadoutView(column);
             readout->setObjectName(QStringLiteral("readout"));
             QMenu* menu = window.menuBar()->addMenu(QStringLiteral("View"));
-            for (const char* name : { "actionReadout", "actionColourBlindSafe" })
+            for (const char* name : { "actionReadout", "actionColourBlindSafe", "actionActualSize",
+                     "actionZoomIn", "actionZoomOut", "actionKeepAbove" })
                 menu->addAction(QString::fromLatin1(name))
                     ->setObjectName(QString::fromLatin1(name));
             device = hardware.addDevice(test::floatFormat(22528));
@@ -68,6 +72,9 @@ namespace {
             s.notifications = &notifications;
             s.defaults = &defaults;
             s.altHeld = [this] { return altHeld; };
+            s.screenAreas = [this] { return screens; };
+            s.windowPlaceable = placeable;
+            s.keepAboveAvailable = keepAboveAvailable;
             s.applyResizeRule = applyResizeRule;
             s.resizeSettleMilliseconds = 20;
             auto controller = std::make_unique<Controller>(std::move(s));
@@ -112,6 +119,9 @@ namespace {
         ReadoutView* readout;
         std::unique_ptr<Tuner> tuner;
         bool altHeld = false;
+        QList<QRect> screens { kLargeScreen };
+        bool placeable = true;
+        bool keepAboveAvailable = true;
     };
 
     TEST_F(ViewMenuTest, theChoicesAreRememberedAndShapeTheWindow)
@@ -222,6 +232,166 @@ namespace {
         notifications.post(kTunerSettingsChangedNotification);
         EXPECT_EQ(readout->text().note, "C5");
         EXPECT_EQ(readout->text().sounding, "B\u266D4");
+    }
+
+    TEST_F(ViewMenuTest, zoomStepsThroughWholeMultiplesThatFitAndIsRemembered)
+    {
+        screens = { QRect(0, 0, 1280, 1024) }; // room for twice the least size, not three times
+        window.resize(1, 1);
+        auto controller = launched(true);
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        struct Step {
+            const char* what;
+            QKeyCombination key;
+            int multiple;
+        };
+        const Step steps[] = {
+            { "actual size at it", Qt::CTRL | Qt::Key_0, 1 },
+            { "in", Qt::CTRL | Qt::Key_Plus, 2 },
+            { "in past the screen", Qt::CTRL | Qt::Key_Equal, 2 },
+            { "out", Qt::CTRL | Qt::Key_Minus, 1 },
+            { "out past the least size", Qt::CTRL | Qt::Key_Minus, 1 },
+            { "in without Shift", Qt::CTRL | Qt::Key_Equal, 2 },
+            { "actual size", Qt::CTRL | Qt::Key_0, 1 },
+        };
+        for (const Step& step : steps) {
+            SCOPED_TRACE(step.what);
+            QTest::keyClick(&window, step.key.key(), step.key.keyboardModifiers());
+            EXPECT_TRUE(processEventsUntil([&] {
+                return content() == kWithStrip * step.multiple
+                    && defaults.integerForKey(kWindowScaleKey) == 1000 * step.multiple;
+            })) << content().width()
+                << "x" << content().height();
+            EXPECT_TRUE(action("actionZoomIn")->isEnabled());
+            EXPECT_TRUE(action("actionZoomOut")->isEnabled());
+        }
+        EXPECT_EQ(
+            QPoint(defaults.integerForKey(kWindowLeftKey), defaults.integerForKey(kWindowTopKey)),
+            window.pos());
+    }
+
+    TEST_F(ViewMenuTest, theSizeAndPlaceComeBackOnlyOntoAScreenThatIsThere)
+    {
+        struct Case {
+            const char* what;
+            std::optional<int> scale;
+            std::optional<QPoint> place;
+            bool placeable;
+            QSize content;
+            std::optional<QPoint> placed;
+        };
+        screens = { QRect(0, 0, 1280, 1024) };
+        const QPoint unplaced = window.pos();
+        window.layout()->activate();
+        // The menu bar and the window's frame.
+        const QSize chrome = window.frameGeometry().size() - content();
+        const QPoint place(300, 100);
+        const QSize twice = kWithStrip * 2;
+        const Case cases[] = {
+            { "nothing remembered", std::nullopt, std::nullopt, true, kWithStrip, std::nullopt },
+            { "twice, at its place", 2000, place, true, twice, place },
+            { "past the screen's foot: pulled up", 2000, QPoint(300, 600), true, twice,
+                QPoint(300, 1024 - 844 - chrome.height()) },
+            { "on a screen gone", 2000, QPoint(3000, 100), true, twice, std::nullopt },
+            { "where the program cannot place its window", 2000, place, false, twice,
+                std::nullopt },
+            { "more than the screen has room for", 2500, place, true, {}, QPoint(300, 0) },
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.what);
+            MemoryUserDefaults fresh;
+            std::swap(defaults, fresh);
+            if (c.scale)
+                defaults.setInteger(kWindowScaleKey, *c.scale);
+            if (c.place) {
+                defaults.setInteger(kWindowLeftKey, c.place->x());
+                defaults.setInteger(kWindowTopKey, c.place->y());
+            }
+            placeable = c.placeable;
+            window.resize(1, 1);
+            window.move(unplaced);
+            auto controller = launched();
+            const QSize frame = window.frameGeometry().size();
+            if (c.content.isEmpty()) { // held to the screen's height, in proportion
+                EXPECT_EQ(frame.height(), 1024);
+                EXPECT_NEAR((frame - chrome).width() * 422.0 / (frame - chrome).height(), 181, 0.5);
+            } else {
+                EXPECT_EQ(frame, c.content + chrome);
+            }
+            EXPECT_EQ(window.pos(), c.placed.value_or(unplaced));
+            controller->applicationWillTerminate();
+            controller.reset();
+            tuner.reset();
+        }
+    }
+
+    TEST_F(ViewMenuTest, whateverAsksTheContentKeepsItsProportionsOnTheScreen)
+    {
+        screens = { QRect(0, 0, 1280, 1024) };
+        auto controller = launched(true);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        // Asked for 900x500: its proportions make it taller than the screen.
+        window.resize(900, 500);
+        EXPECT_TRUE(processEventsUntil([&] { return window.frameGeometry().height() == 1024; }))
+            << window.width() << "x" << window.height();
+        EXPECT_NEAR(content().width() * 422.0 / content().height(), 181.0, 0.5);
+        EXPECT_TRUE(screens[0].contains(window.frameGeometry()));
+
+        // Maximised, the picture keeps its shape, centred across the window.
+        window.showMaximized();
+        ASSERT_TRUE(processEventsUntil([&] { return window.isMaximized(); }));
+        const QWidget* picture = tunerMeter->parentWidget();
+        EXPECT_TRUE(processEventsUntil([&] {
+            return picture->geometry().center().x() - content().width() / 2 <= 1
+                && std::abs(picture->width() * 378.0 / picture->height() - 181.0) < 0.5;
+        })) << picture->width()
+            << "x" << picture->height() << " in " << content().width();
+        window.showNormal();
+        EXPECT_TRUE(processEventsUntil([&] { return picture->width() == content().width(); }));
+    }
+
+    TEST_F(ViewMenuTest, keepAboveOthersIsRememberedWhereThePlatformHasIt)
+    {
+        struct Case {
+            bool available;
+            bool stored;
+            bool triggered;
+            bool above;
+        };
+        const Case cases[] = {
+            { true, false, false, false },
+            { true, false, true, true },
+            { true, true, false, true },
+            { true, true, true, false },
+            { false, true, false, false },
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.available << c.stored << c.triggered);
+            MemoryUserDefaults fresh;
+            std::swap(defaults, fresh);
+            defaults.setBool(kKeepAboveKey, c.stored);
+            keepAboveAvailable = c.available;
+            auto controller = launched();
+            window.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+            QAction* keepAbove = action("actionKeepAbove");
+            EXPECT_EQ(keepAbove->isVisible(), c.available);
+            if (c.triggered)
+                keepAbove->trigger();
+            EXPECT_EQ(keepAbove->isChecked(), c.above);
+            EXPECT_EQ(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint), c.above);
+            EXPECT_EQ(window.windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint), c.above);
+            EXPECT_TRUE(window.isVisible());
+            EXPECT_EQ(defaults.boolForKey(kKeepAboveKey), c.triggered != c.stored);
+            controller->applicationWillTerminate();
+            controller.reset();
+            tuner.reset();
+            window.hide();
+            window.setWindowFlag(Qt::WindowStaysOnTopHint, false);
+        }
     }
 
     // Titles that do not fit go behind a "»" button, where nobody looks for
