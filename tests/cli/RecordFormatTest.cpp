@@ -1,6 +1,7 @@
 #include "cli/RecordFormat.h"
 
 #include "tests/support/AudioFiles.h"
+#include "tests/support/SoundServer.h"
 
 #include <clocale>
 #include <cstdlib>
@@ -237,9 +238,16 @@ namespace {
         const char* chosen = setCommaLocale(dir);
         if (chosen == nullptr) {
             std::setlocale(LC_ALL, "C");
-            FAIL() << "no locale with a decimal comma could be set or compiled (localedef needs "
-                      "the locale sources of Debian's locales package, which scripts/deps "
-                      "installs)";
+            // A bare build machine, a package build's chroot say, may lack
+            // them; where scripts/deps has run they are there, and their
+            // absence is a fault.
+            constexpr const char* missing
+                = "no locale with a decimal comma could be set or compiled (localedef needs "
+                  "the locale sources of Debian's locales package, which scripts/deps "
+                  "installs)";
+            if (test::soundServersRequired())
+                FAIL() << missing << " (and CLEFMARK_REQUIRE_SERVERS=1)";
+            GTEST_SKIP() << missing;
         }
 
         BlockRecord record = sineBlock();
