@@ -5,6 +5,7 @@
 #include "tests/support/AudioFiles.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/Signals.h"
+#include "tests/support/SoundServer.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -296,7 +297,14 @@ namespace {
         const std::vector<char*> envp = execPointers(env);
         int terminal = -1;
         const pid_t pid = ::forkpty(&terminal, nullptr, nullptr, &size);
-        ASSERT_GE(pid, 0);
+        if (pid < 0) {
+            // A package build's chroot may have no /dev/pts mounted.
+            const std::string missing = std::string("no pseudo-terminal to run it on (forkpty: ")
+                + std::strerror(errno) + ")";
+            if (test::soundServersRequired())
+                FAIL() << missing << " (and CLEFMARK_REQUIRE_SERVERS=1)";
+            GTEST_SKIP() << missing;
+        }
         if (pid == 0) {
             ::execve(CLEFMARK_CLI_PATH, argv.data(), envp.data());
             ::_exit(127);
