@@ -11,8 +11,9 @@ void About::showAboutPanel()
     shared->showPanel();
 }
 
-About::About(QObject* parent)
+About::About(QObject* parent, QString webHost)
     : QObject(parent)
+    , webHost_(std::move(webHost))
     , panel_(QStringLiteral("About"))
 {
 }
@@ -22,19 +23,22 @@ QString About::version()
     return QStringLiteral(CLEFMARK_VERSION);
 }
 
-QString About::webSite()
+QString About::webSite() const
 {
-    return QStringLiteral(CLEFMARK_WEB_HOST "/");
+    return webHost_.isEmpty() ? QString() : webHost_ + u'/';
 }
 
 void About::showPanel()
 {
     // The description holds the wording; the build supplies the facts.
-    panel_.show([](QWidget* window) {
+    panel_.show([this](QWidget* window) {
         if (auto* label = window->findChild<QLabel*>(QStringLiteral("versionLabel")))
             label->setText(QStringLiteral("Version %1").arg(version()));
-        if (auto* link = window->findChild<QLabel*>(QStringLiteral("webSiteLink")))
+        if (auto* link = window->findChild<QLabel*>(QStringLiteral("webSiteLink"))) {
+            // A build without a web site shows no link rather than a made-up one.
             link->setText(webSite());
+            link->setVisible(!webSite().isEmpty());
+        }
     });
 }
 

@@ -3,6 +3,8 @@
 #include "panels/UrlOpener.h"
 
 #include <QAbstractButton>
+#include <QDebug>
+#include <QTextBrowser>
 #include <QWidget>
 
 namespace clefmark {
@@ -13,29 +15,38 @@ void HelpPanel::showHelpPanel()
     shared->showPanel();
 }
 
-HelpPanel::HelpPanel(QObject* parent)
+HelpPanel::HelpPanel(QObject* parent, QString webHost)
     : QObject(parent)
+    , webHost_(std::move(webHost))
     , panel_(QStringLiteral("Help"))
 {
-}
-
-QUrl HelpPanel::helpPageUrl()
-{
-    return QUrl(QStringLiteral("http://" CLEFMARK_WEB_HOST "/help/"));
 }
 
 void HelpPanel::showPanel()
 {
     panel_.show([this](QWidget* window) {
+        if (auto* text = window->findChild<QTextBrowser*>(QStringLiteral("helpText"))) {
+            QString error;
+            const QString markdown = manualMarkdown(&error);
+            if (markdown.isEmpty())
+                qWarning().noquote() << error;
+            text->setMarkdown(markdown.isEmpty() ? error : markdown);
+        }
         if (auto* button
-            = window->findChild<QAbstractButton*>(QStringLiteral("visitWebSiteButton")))
+            = window->findChild<QAbstractButton*>(QStringLiteral("visitWebSiteButton"))) {
+            const HelpButton what = this->button();
+            button->setText(what.text);
+            button->setToolTip(what.toolTip);
+            button->setEnabled(what.target.isValid());
             connect(button, &QAbstractButton::clicked, this, &HelpPanel::visitWebSite);
+        }
     });
 }
 
 void HelpPanel::visitWebSite()
 {
-    openUrl(helpPageUrl());
+    if (const QUrl target = button().target; target.isValid())
+        openUrl(target);
 }
 
 } // namespace clefmark

@@ -1,7 +1,8 @@
-// The help panel: how to use the tuner, and a way to its help web page.
+// The help panel: the manual, and a way to its web page or installed copy.
 #pragma once
 
 #include "panels/LazyPanel.h"
+#include "panels/Manual.h"
 
 #include <QObject>
 #include <QUrl>
@@ -14,19 +15,21 @@ public:
     /// The one help panel of the program, made on first use.
     static void showHelpPanel();
 
-    explicit HelpPanel(QObject* parent = nullptr);
+    /// `webHost` is the web site's host, or empty for the installed manual.
+    explicit HelpPanel(QObject* parent = nullptr, QString webHost = builtWebHost());
     /// Loads "Help" on first use and brings the panel forward.
     void showPanel();
     QWidget* window() const { return panel_.window(); }
 
-    /// The help web page: http://<the project's host>/help/.
-    static QUrl helpPageUrl();
+    /// What the button says and opens.
+    HelpButton button() const { return helpButtonFor(webHost_, manualHtmlPath()); }
 
 public slots:
-    /// Opens the help web page in the browser.
+    /// Opens the help web page, or the installed manual, in the browser.
     void visitWebSite();
 
 private:
+    QString webHost_;
     LazyPanel panel_;
 };
 

@@ -105,9 +105,11 @@ namespace {
             return std::string(info.param.name);
         });
 
+    constexpr char kHost[] = "clefmark.test";
+
     TEST(AboutTest, ShowsThisBuildsVersionLicenceAndLinks)
     {
-        About about;
+        About about(nullptr, QString::fromLatin1(kHost));
         about.showPanel();
         QWidget* window = about.aboutWindow();
         ASSERT_NE(window, nullptr);
@@ -128,13 +130,13 @@ namespace {
             QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
         }
         ASSERT_EQ(opened.urls.size(), 2u);
-        EXPECT_EQ(opened.urls[0], QUrl(QStringLiteral("http://" CLEFMARK_EXPECTED_WEB_HOST "/")));
+        EXPECT_EQ(opened.urls[0], QUrl(QStringLiteral("http://%1/").arg(kHost)));
         EXPECT_EQ(opened.urls[1].host(), u"www.gnu.org");
     }
 
     TEST(AboutTest, TabReachesEachLinkAndReturnOpensIt)
     {
-        About about;
+        About about(nullptr, QString::fromLatin1(kHost));
         about.showPanel();
         QWidget* window = about.aboutWindow();
         ASSERT_NE(window, nullptr);
@@ -154,26 +156,68 @@ namespace {
         }
         EXPECT_EQ(reached.size(), 2);
         ASSERT_GE(opened.urls.size(), 2u);
-        EXPECT_EQ(opened.urls[0], QUrl(QStringLiteral("http://" CLEFMARK_EXPECTED_WEB_HOST "/")));
+        EXPECT_EQ(opened.urls[0], QUrl(QStringLiteral("http://%1/").arg(kHost)));
         EXPECT_EQ(opened.urls[1].host(), u"www.gnu.org");
     }
 
-    TEST(HelpPanelTest, ButtonOpensTheHelpPage)
+    TEST(AboutTest, WithoutAHostShowsOnlyTheLicenceLink)
     {
-        HelpPanel help;
-        help.showPanel();
-        ASSERT_NE(help.window(), nullptr);
-        auto* button
-            = help.window()->findChild<QAbstractButton*>(QStringLiteral("visitWebSiteButton"));
-        ASSERT_NE(button, nullptr);
+        About about(nullptr, QString());
+        about.showPanel();
+        ASSERT_NE(about.aboutWindow(), nullptr);
+        QList<HotText*> shown;
+        for (HotText* link : about.aboutWindow()->findChildren<HotText*>()) {
+            if (!link->isHidden())
+                shown.append(link);
+        }
+        ASSERT_EQ(shown.size(), 1);
+        EXPECT_TRUE(shown[0]->text().contains(u"gnu.org"));
+    }
 
-        test::OpenedUrls opened;
-        QTest::mouseClick(button, Qt::LeftButton);
-        ASSERT_EQ(opened.urls.size(), 1u);
-        const QUrl& url = opened.urls[0];
-        EXPECT_EQ(url.scheme(), u"http");
-        EXPECT_EQ(url.host(), u"" CLEFMARK_EXPECTED_WEB_HOST);
-        EXPECT_EQ(url.path(), u"/help/");
+    TEST(HelpPanelTest, ButtonOpensTheWebPageOrElseTheManual)
+    {
+        // Resources with a manual, as the build tree has them.
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        for (const char* name : { "Help.ui", "manual.md" }) {
+            ASSERT_TRUE(QFile::copy(QStringLiteral(CLEFMARK_RESOURCES_DIR "/%1").arg(name),
+                folder.filePath(QString::fromLatin1(name))));
+        }
+        QFile html(folder.filePath(QStringLiteral("manual.html")));
+        ASSERT_TRUE(html.open(QIODevice::WriteOnly) && html.write("<p>manual</p>") > 0);
+        html.close();
+        test::ResourcesAt resources(folder.path());
+
+        const struct {
+            QString host, text;
+            QUrl opened;
+        } cases[] = {
+            { QString::fromLatin1(kHost), QStringLiteral("Help on the Web…"),
+                QUrl(QStringLiteral("http://clefmark.test/help/")) },
+            { QString(), QStringLiteral("Open the Manual…"), QUrl::fromLocalFile(html.fileName()) },
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.host.toStdString());
+            HelpPanel help(nullptr, c.host);
+            help.showPanel();
+            ASSERT_NE(help.window(), nullptr);
+            auto* button
+                = help.window()->findChild<QAbstractButton*>(QStringLiteral("visitWebSiteButton"));
+            ASSERT_NE(button, nullptr);
+            EXPECT_EQ(button->text().remove(u'&'), c.text);
+
+            test::OpenedUrls opened;
+            QTest::mouseClick(button, Qt::LeftButton);
+            ASSERT_EQ(opened.urls.size(), 1u);
+            EXPECT_EQ(opened.urls[0], c.opened);
+        }
+    }
+
+    TEST(HelpPanelTest, WithNeitherHostNorManualTheButtonIsOff)
+    {
+        const HelpButton button = helpButtonFor(QString(), QString());
+        EXPECT_FALSE(button.target.isValid());
+        EXPECT_EQ(QString(button.text).remove(u'&'), u"Open the Manual…");
     }
 
     TEST(HelpPanelTest, TextIsLoaded)
