@@ -14,6 +14,12 @@ int main(int argc, char** argv)
     // Fonts and the document need a GUI application, but a build has no
     // display to show anything on.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Nor a session: Qt's notes about what it lacks would only clutter the
+    // build's log. This tool reports its own failures.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
     QGuiApplication app(argc, argv);
     if (argc != 4) {
         std::fputs("usage: clefmark-markdown-html TITLE INPUT.md OUTPUT.html\n", stderr);
