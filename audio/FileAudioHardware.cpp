@@ -30,9 +30,24 @@ StreamFormat floatStreamFormat(int sampleRate, int channels)
     return format;
 }
 
-FileAudioHardware::FileAudioHardware(std::uint32_t cycleFrames, bool loop)
+PlaybackClock& PlaybackClock::steady()
+{
+    struct Steady final : PlaybackClock {
+        Clock::time_point now() override { return Clock::now(); }
+        bool sleepUntil(std::unique_lock<std::mutex>& lock, std::condition_variable& wake,
+            Clock::time_point deadline, const bool& stopRequested) override
+        {
+            return wake.wait_until(lock, deadline, [&] { return stopRequested; });
+        }
+    };
+    static Steady clock;
+    return clock;
+}
+
+FileAudioHardware::FileAudioHardware(std::uint32_t cycleFrames, bool loop, PlaybackClock& clock)
     : cycleFrames_(std::clamp<std::uint32_t>(cycleFrames, 1, kMaxCycleFrames))
     , loop_(loop)
+    , clock_(clock)
     , fileCycleFrames_(cycleFrames_)
 {
 }
@@ -298,13 +313,13 @@ std::uint32_t FileAudioHardware::nextCycle()
 
 void FileAudioHardware::play(AudioDeviceIOProc proc, void* clientData)
 {
-    using Clock = std::chrono::steady_clock;
+    using Clock = PlaybackClock::Clock;
     inputThread_.store(std::this_thread::get_id(), std::memory_order_relaxed);
 
     const double rate = format_.sampleRate;
     const std::uint32_t channels = format_.channelsPerFrame;
     const std::uint32_t bytesPerFrame = format_.bytesPerFrame;
-    const Clock::time_point begin = Clock::now();
+    const Clock::time_point begin = clock_.now();
     std::uint64_t framesThisRun = 0;
     bool ended = false;
     for (;;) {
@@ -323,7 +338,7 @@ void FileAudioHardware::play(AudioDeviceIOProc proc, void* clientData)
             // Stopped before its time, the cycle stays in the buffer for the
             // next start: stopping and starting again loses nothing.
             std::unique_lock lock(wakeMutex_);
-            if (wake_.wait_until(lock, deadline, [this] { return stopRequested_; }))
+            if (clock_.sleepUntil(lock, wake_, deadline, stopRequested_))
                 break;
         }
 

@@ -22,6 +22,23 @@ namespace clefmark {
 /// 32-bit float, all channels interleaved in one buffer, the file's rate.
 StreamFormat floatStreamFormat(int sampleRate, int channels);
 
+/// The time a file device plays by. The device asks it for the time once, as
+/// it starts, and then sleeps until each cycle's deadline; a test's own clock
+/// lets it check the pacing without waiting for it.
+class PlaybackClock {
+public:
+    using Clock = std::chrono::steady_clock;
+    virtual ~PlaybackClock() = default;
+    virtual Clock::time_point now() = 0;
+    /// Waits on `wake`, with `lock` held on entry and exit, until `deadline`
+    /// or until `stopRequested` (guarded by `lock`) is true; returns it.
+    virtual bool sleepUntil(std::unique_lock<std::mutex>& lock, std::condition_variable& wake,
+        Clock::time_point deadline, const bool& stopRequested)
+        = 0;
+    /// The steady clock, shared by every device that is given no other.
+    static PlaybackClock& steady();
+};
+
 /// One input device, `kDevice`, which is the default input from construction
 /// and never stops being it. Once a file is open and a procedure started, an
 /// input thread of the device's own reads the file as the analyser does
@@ -29,7 +46,7 @@ StreamFormat floatStreamFormat(int sampleRate, int channels);
 /// one cycle of `cycleFrames` frames (fewer when that many frames of the
 /// file's channels would not fit in kReadBufferBytes; `bufferFrameSize`
 /// tells the size in use) each time that much audio would have
-/// arrived from a sound card: cycles are paced against the steady clock from
+/// arrived from a sound card: cycles are paced against its clock from
 /// the moment of `start`, each deadline computed from the frames played so
 /// far, so lateness in one cycle does not carry over into the next. The
 /// sample time is the number of frames delivered since `open` plus one, and
@@ -54,8 +71,10 @@ public:
     static constexpr std::uint32_t kMaxCycleFrames = 65536;
 
     /// `cycleFrames` is clamped to 1..kMaxCycleFrames. With `loop`, the file
-    /// plays again from its start each time it ends, until stopped.
-    explicit FileAudioHardware(std::uint32_t cycleFrames = kDefaultCycleFrames, bool loop = false);
+    /// plays again from its start each time it ends, until stopped. `clock`,
+    /// the steady clock unless given, must outlive the device.
+    explicit FileAudioHardware(std::uint32_t cycleFrames = kDefaultCycleFrames, bool loop = false,
+        PlaybackClock& clock = PlaybackClock::steady());
     /// Stops playing. No input procedure runs once it has returned.
     ~FileAudioHardware() override;
 
@@ -127,6 +146,7 @@ private:
 
     const std::uint32_t cycleFrames_;
     const bool loop_;
+    PlaybackClock& clock_;
 
     mutable std::mutex controlMutex_; // everything below up to the next group
     std::uint32_t fileCycleFrames_; // cycleFrames_, or fewer for many channels

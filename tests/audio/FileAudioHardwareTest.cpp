@@ -1,6 +1,7 @@
 #include "audio/FileAudioHardware.h"
 
 #include "tests/support/AudioFiles.h"
+#include "tests/support/Eventually.h"
 #include "tests/support/Signals.h"
 
 #include <algorithm>
@@ -21,6 +22,19 @@ namespace {
     using Clock = std::chrono::steady_clock;
     using test::TempDir;
 
+    // Time that passes only as the device sleeps: each sleep ends at once, at
+    // its deadline, unless a stop was asked for.
+    struct StepClock final : PlaybackClock {
+        Clock::time_point time = Clock::time_point() + std::chrono::hours(1);
+        Clock::time_point now() override { return time; }
+        bool sleepUntil(std::unique_lock<std::mutex>&, std::condition_variable&,
+            Clock::time_point deadline, const bool& stopRequested) override
+        {
+            time = std::max(time, deadline);
+            return stopRequested;
+        }
+    };
+
     // What the input procedure saw, cycle by cycle. Written on the input thread
     // under the mutex; the test reads it under the mutex too.
     struct Recording {
@@ -29,6 +43,7 @@ namespace {
             std::uint32_t channels = 0;
             std::uint32_t buffers = 0;
             double sampleTime = 0;
+            Clock::time_point at {}; // by `clock`, when there is one
         };
         std::mutex mutex;
         std::vector<Cycle> cycles;
@@ -37,6 +52,7 @@ namespace {
         std::atomic<bool> inProc { false };
         std::atomic<int> stopFromInside { -1 }; // what `stop` said when called by the procedure
         FileAudioHardware* hardware = nullptr;
+        StepClock* clock = nullptr;
 
         std::vector<Cycle> cyclesSoFar()
         {
@@ -61,7 +77,8 @@ namespace {
             const auto* data = static_cast<const float*>(buffer.data);
             const std::uint32_t values = buffer.dataByteSize / sizeof(float);
             r.cycles.push_back({ values / buffer.numberChannels, buffer.numberChannels,
-                input->numberBuffers, inputTime->sampleTime });
+                input->numberBuffers, inputTime->sampleTime,
+                r.clock != nullptr ? r.clock->now() : Clock::time_point() });
             r.samples.insert(r.samples.end(), data, data + values);
         }
         if (r.hardware != nullptr && r.stopFromInside.load() < 0)
@@ -83,15 +100,9 @@ namespace {
         return test::noise(0.5f, frames * static_cast<std::size_t>(channels), 3);
     }
 
-    bool waitFor(const std::atomic<int>& count, int atLeast, std::chrono::milliseconds timeout)
+    bool waitFor(const std::atomic<int>& count, int atLeast)
     {
-        const auto end = Clock::now() + timeout;
-        while (count.load() < atLeast) {
-            if (Clock::now() > end)
-                return false;
-            std::this_thread::sleep_for(2ms);
-        }
-        return true;
+        return test::eventually([&] { return count.load() >= atLeast; });
     }
 
     TEST(FileAudioHardware, PlaysTheFileWholeInOrderInCyclesAtTheRateOfASoundCard)
@@ -102,8 +113,8 @@ namespace {
             int rate;
             std::size_t frames;
         };
-        // About a quarter of a second each: long enough to tell real time from
-        // instantaneous, short enough to keep the suite quick.
+        // About a quarter of a second each, played by a clock of the test's
+        // own: each cycle must come when its last frame would have arrived.
         const Case cases[] = {
             { 512, 1, 44100, 11025 }, { 300, 2, 48000, 12000 },
             { 4096, 1, 22050, 4096 * 2 }, // ends on a whole cycle
@@ -114,14 +125,15 @@ namespace {
             const std::vector<float> samples = interleavedNoise(c.frames, c.channels);
             test::writeFloatFile(dir.file("take.wav"), samples, c.channels, c.rate);
 
-            FileAudioHardware hardware(c.cycle);
+            StepClock clock;
+            const Clock::time_point begin = clock.time;
+            FileAudioHardware hardware(c.cycle, false, clock);
             ASSERT_TRUE(hardware.open(dir.file("take.wav"))) << hardware.error();
             Recording recording;
+            recording.clock = &clock;
             ASSERT_TRUE(hardware.addIOProc(FileAudioHardware::kDevice, &recordCycle, &recording));
-            const auto begin = Clock::now();
             ASSERT_TRUE(hardware.start(FileAudioHardware::kDevice, &recordCycle));
-            ASSERT_TRUE(hardware.waitUntilFinished(10s));
-            const double elapsed = std::chrono::duration<double>(Clock::now() - begin).count();
+            ASSERT_TRUE(hardware.waitUntilFinished(test::kHangGuard));
             ASSERT_TRUE(hardware.stop(FileAudioHardware::kDevice, &recordCycle));
 
             EXPECT_EQ(recording.samplesSoFar(), samples);
@@ -137,12 +149,11 @@ namespace {
                 EXPECT_EQ(cycles[i].buffers, 1u);
                 EXPECT_EQ(cycles[i].sampleTime, expectedTime) << "cycle " << i;
                 expectedTime += frames;
+                const auto arrived = std::chrono::duration_cast<Clock::duration>(
+                    std::chrono::duration<double>((expectedTime - 1) / c.rate));
+                EXPECT_EQ(cycles[i].at, begin + arrived) << "cycle " << i;
             }
 
-            // The last cycle is delivered once all of the file has "arrived".
-            const double duration = static_cast<double>(c.frames) / c.rate;
-            EXPECT_GE(elapsed, duration * 0.9);
-            EXPECT_LT(elapsed, duration + 2.0);
             EXPECT_TRUE(hardware.finished());
             EXPECT_FALSE(hardware.isPlaying());
             EXPECT_EQ(hardware.error(), "");
@@ -160,7 +171,7 @@ namespace {
         Recording recording;
         ASSERT_TRUE(hardware.addIOProc(FileAudioHardware::kDevice, &recordCycle, &recording));
         ASSERT_TRUE(hardware.start(FileAudioHardware::kDevice, &recordCycle));
-        ASSERT_TRUE(waitFor(recording.count, 12, 5000ms));
+        ASSERT_TRUE(waitFor(recording.count, 12));
         ASSERT_TRUE(hardware.stop(FileAudioHardware::kDevice, &recordCycle));
         EXPECT_FALSE(hardware.finished());
 
@@ -191,7 +202,7 @@ namespace {
         int seen = 0;
         for (int round = 0; round < 3; ++round) {
             ASSERT_TRUE(hardware.start(FileAudioHardware::kDevice, &recordCycle));
-            ASSERT_TRUE(waitFor(recording.count, seen + 3, 5000ms)) << "round " << round;
+            ASSERT_TRUE(waitFor(recording.count, seen + 3)) << "round " << round;
             ASSERT_TRUE(hardware.stop(FileAudioHardware::kDevice, &recordCycle));
             EXPECT_FALSE(recording.inProc.load());
             EXPECT_FALSE(hardware.isPlaying());
@@ -228,8 +239,8 @@ namespace {
         ASSERT_TRUE(hardware.addIOProc(FileAudioHardware::kDevice, &recordCycle, &recording));
         for (int round = 0; round < 2; ++round) {
             ASSERT_TRUE(hardware.start(FileAudioHardware::kDevice, &recordCycle));
-            ASSERT_TRUE(hardware.waitUntilFinished(5s));
-            ASSERT_TRUE(waitFor(recording.count, 2 * (round + 1), 1000ms));
+            ASSERT_TRUE(hardware.waitUntilFinished(test::kHangGuard));
+            ASSERT_TRUE(waitFor(recording.count, 2 * (round + 1)));
         }
         hardware.stop(FileAudioHardware::kDevice, &recordCycle);
         std::vector<float> twice = samples;
@@ -324,7 +335,7 @@ namespace {
         ASSERT_TRUE(hardware.start(FileAudioHardware::kDevice, &recordCycle));
         EXPECT_TRUE(hardware.start(FileAudioHardware::kDevice, &recordCycle)) << "already running";
         EXPECT_FALSE(hardware.open(dir.file("f.wav"))) << "not while playing";
-        ASSERT_TRUE(waitFor(recording.count, 1, 5000ms));
+        ASSERT_TRUE(waitFor(recording.count, 1));
         // Unbinding stops it first.
         EXPECT_TRUE(hardware.removeIOProc(FileAudioHardware::kDevice, &recordCycle));
         EXPECT_FALSE(hardware.isPlaying());
