@@ -3,6 +3,7 @@
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/QueuedMainThread.h"
 #include "tests/support/AudioFiles.h"
+#include "tests/support/Eventually.h"
 #include "tests/support/Feed.h"
 #include "tests/support/Signals.h"
 #include "tests/support/SimulatedAudioHardware.h"
@@ -22,17 +23,7 @@ namespace {
 
     using namespace std::chrono_literals;
 
-    // For what the input thread brings about in its own time.
-    bool eventually(const std::function<bool()>& done)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + 10s;
-        while (!done()) {
-            if (std::chrono::steady_clock::now() > deadline)
-                return false;
-            std::this_thread::sleep_for(1ms);
-        }
-        return true;
-    }
+    using test::eventually;
 
     // A tuner listening through the switch, whose live input is simulated.
     class InputSwitchTest : public testing::Test {

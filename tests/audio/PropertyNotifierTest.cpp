@@ -3,6 +3,7 @@
 // and the last change.
 #include "audio/PropertyNotifier.h"
 
+#include "tests/support/Eventually.h"
 #include "tests/support/SimulatedAudioHardware.h"
 
 #include <atomic>
@@ -27,18 +28,7 @@ namespace {
     bool settles(const std::function<void()>& wait)
     {
         auto done = std::async(std::launch::async, wait);
-        return done.wait_for(10s) == std::future_status::ready;
-    }
-
-    bool waitFor(const std::function<bool()>& condition)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + 10s;
-        while (!condition()) {
-            if (std::chrono::steady_clock::now() > deadline)
-                return false;
-            std::this_thread::sleep_for(1ms);
-        }
-        return true;
+        return done.wait_for(test::kHangGuard) == std::future_status::ready;
     }
 
     void countCall(Property, void* context)
@@ -115,7 +105,7 @@ namespace {
         SlowListener slow;
         notifier.addListener(&SlowListener::listener, &slow);
         notifier.post(Property::DefaultInputDevice);
-        ASSERT_TRUE(waitFor([&] { return slow.entered.load(); }));
+        ASSERT_TRUE(test::eventually([&] { return slow.entered.load(); }));
 
         notifier.removeListener(&SlowListener::listener, &slow);
         EXPECT_TRUE(slow.finished) << "returned while the listener was still running";

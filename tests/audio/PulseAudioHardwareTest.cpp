@@ -3,6 +3,7 @@
 // notifications, capture, and a server that is missing, frozen or restarted.
 #include "audio/PulseAudioHardware.h"
 
+#include "tests/support/Eventually.h"
 #include "tests/support/PulseTone.h"
 #include "tests/support/SoundServers.h"
 
@@ -23,18 +24,7 @@ namespace {
     using test::SoundServer;
     using test::SoundServerKind;
 
-    // Polls `done` until it holds or `limit` passes; the limit only keeps a
-    // broken back-end from hanging the test, it measures nothing.
-    bool waitFor(const std::function<bool()>& done, std::chrono::milliseconds limit = 10s)
-    {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
-        while (!done()) {
-            if (std::chrono::steady_clock::now() > deadline)
-                return false;
-            std::this_thread::sleep_for(2ms);
-        }
-        return true;
-    }
+    using test::eventually;
 
     // Counts the notifications per property.
     struct PropertyLog {
@@ -123,7 +113,7 @@ namespace {
         AudioDeviceID waitForDefault()
         {
             AudioDeviceID device = kNoAudioDevice;
-            EXPECT_TRUE(waitFor([&] {
+            EXPECT_TRUE(eventually([&] {
                 return (device = hardware().defaultInputDevice()) != kNoAudioDevice;
             })) << daemon->log();
             return device;
@@ -135,7 +125,7 @@ namespace {
             EXPECT_TRUE(daemon->pactl({ "set-default-source", source })) << daemon->lastOutput();
             AudioDeviceID device = previous;
             EXPECT_TRUE(
-                waitFor([&] { return (device = hardware().defaultInputDevice()) != previous; }));
+                eventually([&] { return (device = hardware().defaultInputDevice()) != previous; }));
             return device;
         }
 
@@ -202,7 +192,7 @@ namespace {
         const AudioDeviceID at44 = waitForDefault();
         // The first snapshot tells all three, the input first: the log is
         // cleared only once the last of them is in, or it would count it later.
-        ASSERT_TRUE(waitFor([&] {
+        ASSERT_TRUE(eventually([&] {
             return log.count(AudioHardwareProperty::DefaultInputDevice) == 1
                 && log.count(AudioHardwareProperty::DefaultOutputDevice) == 1
                 && log.count(AudioHardwareProperty::Devices) == 1;
@@ -215,14 +205,14 @@ namespace {
         ASSERT_TRUE(daemon->pactl({ "set-default-sink", SoundServer::kSink48 }))
             << daemon->lastOutput();
         ASSERT_TRUE(
-            waitFor([&] { return log.count(AudioHardwareProperty::DefaultOutputDevice) == 1; }));
+            eventually([&] { return log.count(AudioHardwareProperty::DefaultOutputDevice) == 1; }));
         EXPECT_EQ(log.count(AudioHardwareProperty::DefaultInputDevice), 0);
         EXPECT_EQ(hardware().defaultInputDevice(), at44);
 
         ASSERT_TRUE(daemon->pactl({ "set-default-source", SoundServer::kSource48 }))
             << daemon->lastOutput();
         ASSERT_TRUE(
-            waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 1; }));
+            eventually([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 1; }));
         EXPECT_NE(hardware().defaultInputDevice(), at44);
 
         // Everything from the source change has been told once the next change's
@@ -230,7 +220,7 @@ namespace {
         ASSERT_TRUE(daemon->pactl({ "set-default-sink", SoundServer::kSink44 }))
             << daemon->lastOutput();
         ASSERT_TRUE(
-            waitFor([&] { return log.count(AudioHardwareProperty::DefaultOutputDevice) == 2; }));
+            eventually([&] { return log.count(AudioHardwareProperty::DefaultOutputDevice) == 2; }));
         EXPECT_EQ(log.count(AudioHardwareProperty::DefaultInputDevice), 1);
         EXPECT_EQ(log.count(AudioHardwareProperty::Devices), 0) << "no source came or went";
         EXPECT_EQ(removed.count(AudioHardwareProperty::DefaultInputDevice)
@@ -240,7 +230,7 @@ namespace {
         // A new source is a device change, not a default change.
         ASSERT_TRUE(daemon->pactl({ "load-module", "module-null-sink", "sink_name=extra" }))
             << daemon->lastOutput();
-        ASSERT_TRUE(waitFor([&] { return log.count(AudioHardwareProperty::Devices) == 1; }));
+        ASSERT_TRUE(eventually([&] { return log.count(AudioHardwareProperty::Devices) == 1; }));
         EXPECT_EQ(log.count(AudioHardwareProperty::DefaultInputDevice), 1);
         hardware().removePropertyListener(&PropertyLog::listener, &log);
     }
@@ -255,7 +245,7 @@ namespace {
         ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &log));
         ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
         EXPECT_TRUE(hardware().start(device, &CycleLog::proc)) << "already running";
-        ASSERT_TRUE(waitFor([&] { return log.size() >= 100; })) << daemon->log();
+        ASSERT_TRUE(eventually([&] { return log.size() >= 100; })) << daemon->log();
         ASSERT_TRUE(hardware().stop(device, &CycleLog::proc));
         const std::size_t count = log.size();
         std::this_thread::sleep_for(100ms);
@@ -287,7 +277,7 @@ namespace {
         // Started again: a new stream, counting from 1 again.
         log.count.store(0);
         ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
-        ASSERT_TRUE(waitFor([&] { return log.size() >= 2; }));
+        ASSERT_TRUE(eventually([&] { return log.size() >= 2; }));
         ASSERT_TRUE(hardware().removeIOProc(device, &CycleLog::proc)) << "stops first";
         EXPECT_EQ(log.cycles[0].sampleTime, 1.0);
         const std::size_t after = log.size();
@@ -313,7 +303,7 @@ namespace {
         std::this_thread::sleep_for(50ms);
         EXPECT_EQ(log.size(), 0u);
         // The server does not keep the abandoned stream.
-        EXPECT_TRUE(waitFor([&] {
+        EXPECT_TRUE(eventually([&] {
             return daemon->pactl({ "list", "short", "source-outputs" })
                 && daemon->lastOutput().empty();
         })) << daemon->lastOutput();
@@ -325,7 +315,7 @@ namespace {
         CycleLog& log = cycleLog;
         ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &log));
         ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
-        ASSERT_TRUE(waitFor([&] { return log.size() > 0; }));
+        ASSERT_TRUE(eventually([&] { return log.size() > 0; }));
 
         // A server that never answers: if stop waited for a reply, it would
         // hang here until the test's timeout.
@@ -355,7 +345,7 @@ namespace {
 
         daemon->start();
         ASSERT_TRUE(
-            waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 1; }));
+            eventually([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) == 1; }));
         EXPECT_NE(hardware().defaultInputDevice(), kNoAudioDevice);
         EXPECT_TRUE(hardware().serverConnected());
         hardware().removePropertyListener(&PropertyLog::listener, &log);
@@ -369,15 +359,15 @@ namespace {
         // PipeWire's session manager may settle its default in more than one
         // step under load: count from here, and wait for what is seen.
         ASSERT_TRUE(
-            waitFor([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) >= 1; }));
+            eventually([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) >= 1; }));
         const int told = log.count(AudioHardwareProperty::DefaultInputDevice);
         CycleLog& cycles = cycleLog;
         ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &cycles));
         ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
-        ASSERT_TRUE(waitFor([&] { return cycles.size() > 0; }));
+        ASSERT_TRUE(eventually([&] { return cycles.size() > 0; }));
 
         daemon->kill(SIGKILL);
-        ASSERT_TRUE(waitFor([&] {
+        ASSERT_TRUE(eventually([&] {
             return hardware().defaultInputDevice() == kNoAudioDevice
                 && log.count(AudioHardwareProperty::DefaultInputDevice) > told;
         }));
@@ -390,7 +380,7 @@ namespace {
 
         const int toldGone = log.count(AudioHardwareProperty::DefaultInputDevice);
         daemon->start();
-        ASSERT_TRUE(waitFor([&] {
+        ASSERT_TRUE(eventually([&] {
             return log.count(AudioHardwareProperty::DefaultInputDevice) > toldGone
                 && hardware().defaultInputDevice() == device;
         })) << "the same source name keeps its id\n"
@@ -399,7 +389,7 @@ namespace {
         cycles.count.store(0);
         ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &cycles));
         ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
-        EXPECT_TRUE(waitFor([&] { return cycles.size() > 0; }));
+        EXPECT_TRUE(eventually([&] { return cycles.size() > 0; }));
         hardware().removePropertyListener(&PropertyLog::listener, &log);
     }
 

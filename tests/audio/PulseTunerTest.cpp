@@ -7,6 +7,7 @@
 #include "audio/PulseAudioHardware.h"
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/QueuedMainThread.h"
+#include "tests/support/Eventually.h"
 #include "tests/support/PulseTone.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/SoundServers.h"
@@ -106,19 +107,10 @@ namespace {
             hardware.reset();
         }
 
-        // Runs the main thread until `done` holds; the limit only keeps a broken
-        // capture path from hanging the test.
-        bool runUntil(const std::function<bool()>& done, std::chrono::milliseconds limit = 15s)
+        // Runs the main thread until `done` holds.
+        bool runUntil(const std::function<bool()>& done)
         {
-            const auto deadline = std::chrono::steady_clock::now() + limit;
-            for (;;) {
-                mainThread.runPending();
-                if (done())
-                    return true;
-                if (std::chrono::steady_clock::now() > deadline)
-                    return false;
-                std::this_thread::sleep_for(2ms);
-            }
+            return test::eventually(done, test::kHangGuard, [this] { mainThread.runPending(); });
         }
 
         bool running(std::uint32_t bufferFrames)

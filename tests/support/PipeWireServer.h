@@ -112,7 +112,7 @@ public:
 
     /// Starts the bus (once), then pipewire, wireplumber and pipewire-pulse,
     /// each when what it needs answers; then makes the null sinks and the
-    /// defaults, within 10 s for each step. Clients reach the server only
+    /// defaults, within kHangGuard for each step. Clients reach the server only
     /// then, through a link to its socket: pipewire-pulse answers before
     /// anything is made, and a client that came as early would see the
     /// sources and defaults come one by one, where a PulseAudio daemon
@@ -267,7 +267,8 @@ private:
         const std::string& what, const std::function<bool()>& done, ChildProcess* process = nullptr)
     {
         if (!waitUntil(done, [&] { return process != nullptr && !process->running(); }))
-            throw std::runtime_error(what + " did not come up within 10 s:\n" + log());
+            throw std::runtime_error(what + " did not come up within "
+                + std::to_string(kHangGuard.count()) + " s:\n" + log());
     }
 
     TempDir dir_;

@@ -87,7 +87,7 @@ public:
 
     ~PulseDaemon() override { kill(SIGTERM); }
 
-    /// Starts the daemon and waits until it accepts connections, within 10 s.
+    /// Starts the daemon and waits until it accepts connections, within kHangGuard.
     /// The daemon is killed when the calling thread ends, so a test that
     /// crashes or is killed by its timeout leaves no daemon behind.
     void start() override
@@ -108,7 +108,7 @@ public:
             throw std::runtime_error("cannot run pulseaudio: " + why);
         }
 
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        const auto deadline = std::chrono::steady_clock::now() + kHangGuard;
         while (!acceptsConnections(socket_)) {
             if (!daemon_->running()) {
                 daemon_.reset();
@@ -116,8 +116,8 @@ public:
             }
             if (std::chrono::steady_clock::now() > deadline) {
                 kill(SIGKILL);
-                throw std::runtime_error(
-                    "pulseaudio did not come up within 10 s:\n" + readBytes(log));
+                throw std::runtime_error("pulseaudio did not come up within "
+                    + std::to_string(kHangGuard.count()) + " s:\n" + readBytes(log));
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }

@@ -4,15 +4,20 @@
 // (CLEFMARK_RESOURCES is set before the application is made).
 #pragma once
 
+#include "tests/support/Eventually.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
+#include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace clefmark::test {
 
-/// Runs the event loop until `done` or `timeoutMs`; returns `done()`.
-inline bool processEventsUntil(const std::function<bool()>& done, int timeoutMs = 5000)
+/// Runs the event loop until `done` or `timeoutMs`, a guard against a hang;
+/// returns `done()`.
+inline bool processEventsUntil(const std::function<bool()>& done,
+    int timeoutMs = static_cast<int>(std::chrono::milliseconds(kHangGuard).count()))
 {
     QElapsedTimer timer;
     timer.start();

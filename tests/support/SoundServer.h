@@ -6,6 +6,7 @@
 #pragma once
 
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Eventually.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -119,16 +120,10 @@ protected:
 
     /// Polls `done` until it holds, `gone` holds, or `limit` passes; true
     /// only for the first.
-    static bool waitUntil(const std::function<bool()>& done, const std::function<bool()>& gone,
-        std::chrono::milliseconds limit = std::chrono::seconds(10))
+    static bool waitUntil(const std::function<bool()>& done, const std::function<bool()>& gone)
     {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
-        while (!done()) {
-            if (gone() || std::chrono::steady_clock::now() > deadline)
-                return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return true;
+        bool left = false;
+        return eventually([&] { return done() || (left = gone()); }) && !left;
     }
 
     // What the last command run against the server answered.

@@ -5,7 +5,9 @@
 
 #include "tests/support/AudioFiles.h"
 #include "tests/support/ChildProcess.h"
+#include "tests/support/Eventually.h"
 
+#include <chrono>
 #include <fcntl.h>
 #include <optional>
 #include <poll.h>
@@ -18,7 +20,7 @@ namespace clefmark::test {
 class Xvfb {
 public:
     /// Starts the server, its output in `dir`/xvfb.log; `display()` is
-    /// empty when it did not come up within 10 s.
+    /// empty when it did not come up within kHangGuard.
     explicit Xvfb(const TempDir& dir)
     {
         int fds[2];
@@ -33,7 +35,7 @@ public:
         ::close(fds[1]);
         std::string number;
         pollfd p { fds[0], POLLIN, 0 };
-        while (::poll(&p, 1, 10000) > 0) {
+        while (::poll(&p, 1, static_cast<int>(std::chrono::milliseconds(kHangGuard).count())) > 0) {
             char c = 0;
             if (::read(fds[0], &c, 1) != 1 || c == '\n')
                 break;
