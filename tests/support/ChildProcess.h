@@ -96,7 +96,8 @@ public:
 
     /// Waits until it ends, or kills it after `timeout`. Its exit status, or
     /// nothing when a signal (the killing included) ended it. Captured output
-    /// is complete afterwards.
+    /// is complete afterwards. Here and in `waitUntilReady`, `timeout` only
+    /// guards against a hang: give many times what the child should need.
     std::optional<int> wait(std::chrono::milliseconds timeout);
 
     /// What it has written so far, when captured.
