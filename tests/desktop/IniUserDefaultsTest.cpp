@@ -405,5 +405,59 @@ namespace {
             EXPECT_FALSE(settingAsBool(bad, b)) << bad;
     }
 
+    // The file is the user's too: other sections, before and after ours, and
+    // comments stay as they were, keys under other sections are not ours even
+    // when their names are, and a key new to [General] lands inside it, not at
+    // the end of the section before.
+    TEST_F(SettingsFile, OtherSectionsAreKeptAndNeverReadAsOurs)
+    {
+        struct Case {
+            const char* what;
+            const char* before;
+            int pitch; // as read before the edit
+            bool closeEnough;
+            const char* after;
+        };
+        // Some open with a UTF-8 byte-order mark, which stays first.
+        const Case cases[] = {
+            { "[General] between other sections",
+                "\xEF\xBB\xBF; Clefmark\n[Window]\nReferencePitchKey=400\n\n[General]\n# A4\n"
+                "ReferencePitchKey=450\n\n[Recent]\nCloseEnoughKey=true\n",
+                450, false,
+                "\xEF\xBB\xBF; Clefmark\n[Window]\nReferencePitchKey=400\n\n[General]\n# A4\n"
+                "ReferencePitchKey=445\nCloseEnoughKey=true\n\n[Recent]\nCloseEnoughKey=true\n" },
+            { "an empty [General] after another section",
+                "[Window]\nWidth=300\n[General]\n[Recent]\nReferencePitchKey=400\n", 440, false,
+                "[Window]\nWidth=300\n[General]\nReferencePitchKey=445\nCloseEnoughKey=true\n"
+                "[Recent]\nReferencePitchKey=400\n" },
+            { "keys before any header",
+                "\xEF\xBB\xBF# top\nReferencePitchKey=450\n[Window]\nCloseEnoughKey=true\n", 450,
+                false,
+                "\xEF\xBB\xBF# top\nReferencePitchKey=445\nCloseEnoughKey=true\n[Window]\n"
+                "CloseEnoughKey=true\n" },
+            { "no general section at all", "\xEF\xBB\xBF; mine\n[Window]\nReferencePitchKey=400\n",
+                440, false,
+                "\xEF\xBB\xBF[General]\nReferencePitchKey=445\nCloseEnoughKey=true\n; mine\n"
+                "[Window]\nReferencePitchKey=400\n" },
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.what);
+            write(c.before);
+            {
+                IniUserDefaults defaults(path());
+                defaults.registerInteger(kReferencePitchKey, 440);
+                defaults.registerBool(kCloseEnoughKey, false);
+                EXPECT_EQ(defaults.integerForKey(kReferencePitchKey), c.pitch);
+                EXPECT_EQ(defaults.boolForKey(kCloseEnoughKey), c.closeEnough);
+                defaults.setInteger(kReferencePitchKey, 445);
+                defaults.setBool(kCloseEnoughKey, true);
+            }
+            EXPECT_EQ(read(), c.after);
+            IniUserDefaults reread(path());
+            EXPECT_EQ(reread.integerForKey(kReferencePitchKey), 445);
+            EXPECT_TRUE(reread.boolForKey(kCloseEnoughKey));
+        }
+    }
+
 } // namespace
 } // namespace clefmark
