@@ -459,5 +459,21 @@ namespace {
         }
     }
 
+    // Settings may be private: a save, which writes a new file and renames it
+    // over the old, must not widen who can read them.
+    TEST_F(SettingsFile, ASaveKeepsTheFilesPermissions)
+    {
+        for (const mode_t mode : { 0600, 0640 }) {
+            write("[General]\nReferencePitchKey=450\n");
+            ASSERT_EQ(::chmod(path().toStdString().c_str(), mode), 0);
+            IniUserDefaults(path()).setInteger(kReferencePitchKey, 445);
+            ASSERT_EQ(read(), "[General]\nReferencePitchKey=445\n");
+            struct stat status { };
+            ASSERT_EQ(::stat(path().toStdString().c_str(), &status), 0);
+            EXPECT_EQ(status.st_mode & 07777, mode)
+                << std::oct << "0" << mode << " became 0" << (status.st_mode & 07777);
+        }
+    }
+
 } // namespace
 } // namespace clefmark
