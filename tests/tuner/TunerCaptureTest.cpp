@@ -1,11 +1,13 @@
 // Capture control against simulated hardware: device set-up, following the
-// default input device, and the tuner's threads meeting as in the program.
+// default input device, and the tuner's threads meeting as in the program;
+// and the stall guard on its own.
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/QueuedMainThread.h"
 #include "tests/support/Feed.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/Signals.h"
 #include "tests/support/SimulatedAudioHardware.h"
+#include "tuner/StallGuard.h"
 #include "tuner/Tuner.h"
 
 #include <algorithm>
@@ -15,6 +17,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -357,6 +360,38 @@ namespace {
         for (AudioDeviceID d : devices)
             bound += rig.hardware.boundProcCount(d);
         EXPECT_EQ(bound, 1u);
+    }
+
+    // One report per stall: a guard that kept reporting would have capture
+    // restarted over and over while the restart fails, and one that undid
+    // the new arm of a restart made from its report would miss the next stall.
+    TEST(StallGuard, ReportsEachStallOnce)
+    {
+        std::mutex mutex;
+        std::condition_variable reported;
+        int reports = 0;
+        // Every look finds a stall at this timeout, and the first report
+        // arms the guard again, as a restart does.
+        StallGuard guard(std::chrono::nanoseconds(1), [&] {
+            bool restart = false;
+            {
+                std::lock_guard lock(mutex);
+                restart = ++reports == 1;
+            }
+            if (restart)
+                guard.arm();
+            reported.notify_all();
+        });
+        guard.arm();
+        std::unique_lock lock(mutex);
+        // Reported at once; the limit only keeps a lost report from hanging
+        // the test.
+        ASSERT_TRUE(reported.wait_for(lock, 10s, [&] { return reports >= 2; })) << reports;
+        // A guard left armed by its report would report again at its next
+        // look, microseconds away: a tenth of a second is thousands of looks.
+        // A machine too busy to run the guard could only hide that, never
+        // fail a sound guard.
+        EXPECT_FALSE(reported.wait_for(lock, 100ms, [&] { return reports > 2; })) << reports;
     }
 
 } // namespace
