@@ -353,5 +353,39 @@ namespace {
         EXPECT_EQ(calls, 0);
     }
 
+    // A looped file of no frames has nothing to play: rewinding it for ever
+    // would keep the input thread from ever seeing the stop it is asked for,
+    // and stop, which waits for that thread, would never return.
+    TEST(FileAudioHardware, StopReturnsForALoopedFileWithoutFrames)
+    {
+        TempDir dir;
+        test::writeFloatFile(dir.file("empty.wav"), {}, 1, 44100);
+        // Stopped from a thread of its own, and left behind with the device,
+        // never destroyed, should stop hang: destroying it would hang too.
+        struct Rig {
+            FileAudioHardware hardware { 256, true };
+            Recording recording;
+            std::atomic<int> stopped { 0 };
+        };
+        auto* rig = new Rig;
+        ASSERT_TRUE(rig->hardware.open(dir.file("empty.wav"))) << rig->hardware.error();
+        ASSERT_TRUE(
+            rig->hardware.addIOProc(FileAudioHardware::kDevice, &recordCycle, &rig->recording));
+        ASSERT_TRUE(rig->hardware.start(FileAudioHardware::kDevice, &recordCycle));
+        std::thread stopper([rig] {
+            rig->hardware.stop(FileAudioHardware::kDevice, &recordCycle);
+            rig->stopped.store(1);
+        });
+        // It returns at once; the limit only keeps a hang from holding up the
+        // suite.
+        if (!waitFor(rig->stopped, 1, 10000ms)) {
+            stopper.detach();
+            FAIL() << "stop did not return";
+        }
+        stopper.join();
+        EXPECT_EQ(rig->recording.count.load(), 0);
+        delete rig;
+    }
+
 } // namespace
 } // namespace clefmark
