@@ -386,6 +386,10 @@ namespace {
         })) << "the same source name keeps its id\n"
             << daemon->log();
         EXPECT_TRUE(hardware().serverConnected());
+        // Told in order, all that the kill brought has been told by now. The
+        // stream went with the server: that is told as the default input
+        // gone, never as a recording that the server ended.
+        EXPECT_EQ(log.count(AudioHardwareProperty::DeviceStreamEnded), 0);
         cycles.count.store(0);
         ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &cycles));
         ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
