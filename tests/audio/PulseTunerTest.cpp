@@ -14,7 +14,9 @@
 #include "tuner/Tuner.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <dlfcn.h>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -22,6 +24,26 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+namespace {
+
+// Set, the next read of a record stream disconnects the stream first, as the
+// client's own disconnect would: libpulse ends a stream in the terminated
+// state only then (the server's tools can only make it fail), and the back-end
+// disconnects only streams it has already let go of.
+std::atomic<bool> disconnectOnNextRead { false };
+
+} // namespace
+
+// The back-end is linked into this program, so its reads come here first.
+extern "C" int pa_stream_peek(pa_stream* stream, const void** data, size_t* bytes)
+{
+    using Peek = int (*)(pa_stream*, const void**, size_t*);
+    static const auto peek = reinterpret_cast<Peek>(::dlsym(RTLD_NEXT, "pa_stream_peek"));
+    if (disconnectOnNextRead.exchange(false))
+        pa_stream_disconnect(stream);
+    return peek(stream, data, bytes);
+}
 
 namespace clefmark {
 namespace {
@@ -221,8 +243,8 @@ namespace {
     struct Loss {
         const char* name;
         SoundServerKind kind;
-        // Ends the recording as the server's own tools would; false when they
-        // failed.
+        // Ends the recording as the server's own tools (or libpulse) would;
+        // false when they failed.
         bool (*act)(SoundServer& server);
         // Whether the end is always what restarts capture. An unloaded source
         // also moves the default, and when that news comes first the
@@ -300,7 +322,13 @@ namespace {
                 [](SoundServer& s) {
                     return s.pactl({ "unload-module", indexOf(s, "modules", kSinkName44) });
                 },
-                false }));
+                false },
+            Loss { "stream terminated", SoundServerKind::PulseAudio,
+                [](SoundServer&) {
+                    disconnectOnNextRead.store(true);
+                    return true;
+                },
+                true }));
 
 } // namespace
 } // namespace clefmark
