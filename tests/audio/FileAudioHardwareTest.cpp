@@ -378,7 +378,7 @@ namespace {
         });
         // It returns at once; the limit only keeps a hang from holding up the
         // suite.
-        if (!waitFor(rig->stopped, 1, 10000ms)) {
+        if (!waitFor(rig->stopped, 1)) {
             stopper.detach();
             FAIL() << "stop did not return";
         }
