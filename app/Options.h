@@ -28,6 +28,8 @@ struct AppOptions {
 
 /// The seconds `--snapshot` waits when `--quit-after` is not given.
 inline constexpr double kDefaultSnapshotSeconds = 3.0;
+/// A day: longer is surely a typing error.
+inline constexpr int kMaxQuitAfterSeconds = 86400;
 
 struct ParsedOptions {
     AppOptions options;

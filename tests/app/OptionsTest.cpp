@@ -77,6 +77,16 @@ namespace {
         EXPECT_FALSE(asksForHelpOrVersion({ "--input", "x" }));
     }
 
+    // The same numbers as the terminal tools take for the same settings.
+    TEST(Options, NumbersReadAsTheTerminalToolsReadThem)
+    {
+        EXPECT_EQ(parse({ "--reference", "+440" }).options.referencePitch, 440);
+        EXPECT_EQ(parse({ "--transpose", "+2" }).options.transposition, 2);
+        EXPECT_EQ(parse({ "--quit-after", ".5" }).options.quitAfter, 0.5);
+        EXPECT_EQ(parse({ "--quit-after", "5." }).options.quitAfter, 5.0);
+        EXPECT_EQ(parse({ "--quit-after", "86400" }).options.quitAfter, 86400.0);
+    }
+
     struct BadCase {
         std::vector<const char*> args;
         const char* messageContains;
@@ -108,6 +118,9 @@ namespace {
             BadCase { { "--quit-after", "-3" }, "--quit-after needs a number" },
             BadCase { { "--quit-after", "nan" }, "--quit-after needs a number" },
             BadCase { { "--quit-after" }, "got nothing" },
+            BadCase { { "--quit-after", "86401" }, "at most 86400 (a day)" },
+            BadCase { { "--quit-after", "1e3" }, "--quit-after needs a number" },
+            BadCase { { "--quit-after", " 2" }, "--quit-after needs a number" },
             BadCase { { "--transpose", "25" }, "semitones from -24 to 24 (got '25')" },
             BadCase { { "--transpose", "1.5" }, "--transpose needs a whole number" },
             BadCase { { "--transpose" }, "--transpose needs a whole number" },
@@ -115,6 +128,10 @@ namespace {
             BadCase { { "--reference", "419" }, "from 420 to 460 (got '419')" },
             BadCase { { "--reference", "461" }, "from 420 to 460" },
             BadCase { { "--reference", "440.5" }, "whole number" },
+            BadCase { { "--reference", " 440" }, "from 420 to 460 (got ' 440')" },
+            BadCase { { "--reference", "440 " }, "from 420 to 460 (got '440 ')" },
+            BadCase { { "--transpose", "2 " }, "from -24 to 24 (got '2 ')" },
+            BadCase { { "--reference" }, "from 420 to 460 (got nothing)" },
             BadCase { { "--close-enough=yes" }, "--close-enough takes no value" },
             BadCase { { "--loud" }, "unknown option '--loud'" },
             BadCase { { "-" }, "unexpected argument '-'" },
