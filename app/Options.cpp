@@ -12,17 +12,43 @@ namespace {
         return u'\'' + text + u'\'';
     }
 
+    // Those that take the next argument as their value, unless given after '='.
+    bool takesValue(const QString& name)
+    {
+        return name == u"--input" || name == u"--snapshot" || name == u"--quit-after"
+            || name == u"--reference" || name == u"--transpose";
+    }
+
+    enum class Asked { Nothing, Help, Version };
+
+    // Help is answered rather than the version when both are asked.
+    Asked askedFor(const QStringList& arguments)
+    {
+        Asked asked = Asked::Nothing;
+        for (qsizetype i = 0; i < arguments.size(); ++i) {
+            const QString& argument = arguments[i];
+            if (argument == u"--")
+                break;
+            if (argument == u"-h" || argument == u"--help")
+                return Asked::Help;
+            if (argument == u"--version")
+                asked = Asked::Version;
+            else if (takesValue(argument))
+                ++i;
+        }
+        return asked;
+    }
+
 } // namespace
 
 bool asksForHelpOrVersion(const QStringList& arguments)
 {
-    for (const QString& argument : arguments) {
-        if (argument == u"--")
-            break;
-        if (argument == u"-h" || argument == u"--help" || argument == u"--version")
-            return true;
-    }
-    return false;
+    return askedFor(arguments) != Asked::Nothing;
+}
+
+bool asksForHelp(const QStringList& arguments)
+{
+    return askedFor(arguments) == Asked::Help;
 }
 
 ParsedOptions parseOptions(const QStringList& arguments)

@@ -42,8 +42,11 @@ struct ParsedOptions {
 ParsedOptions parseOptions(const QStringList& arguments);
 
 /// True when the arguments ask for help or the version: answered before any
-/// window system is contacted.
+/// window system is contacted. The word after an option that takes a value
+/// is that value, whatever it looks like.
 bool asksForHelpOrVersion(const QStringList& arguments);
+/// True when, of the two, it is help that is answered.
+bool asksForHelp(const QStringList& arguments);
 
 QString helpText();
 QString versionText();

@@ -75,6 +75,20 @@ namespace {
         EXPECT_TRUE(asksForHelpOrVersion({ "--version" }));
         EXPECT_FALSE(asksForHelpOrVersion({ "--", "--help" }));
         EXPECT_FALSE(asksForHelpOrVersion({ "--input", "x" }));
+        EXPECT_TRUE(asksForHelp({ "--version", "--help" }));
+        EXPECT_FALSE(asksForHelp({ "--version" }));
+    }
+
+    // An option that takes a value takes the next word, whatever it looks like.
+    TEST(Options, TheWordAfterAnOptionIsItsValue)
+    {
+        EXPECT_FALSE(asksForHelpOrVersion({ "--input", "--help" }));
+        EXPECT_FALSE(asksForHelpOrVersion({ "--snapshot", "-h", "--quit-after", "--version" }));
+        EXPECT_FALSE(asksForHelp({ "--version", "--input", "-h" }));
+        EXPECT_TRUE(asksForHelpOrVersion({ "--input=x", "--help" }));
+        EXPECT_TRUE(asksForHelpOrVersion({ "--close-enough", "--help" }));
+        EXPECT_EQ(parse({ "--input", "--help" }).options.input, u"--help");
+        EXPECT_EQ(parse({ "--snapshot", "-h" }).options.snapshot, u"-h");
     }
 
     // The same numbers as the terminal tools take for the same settings.
