@@ -122,8 +122,9 @@ error and waits for one, then carries on; so it does when the server goes
 away or the device changes while it runs. An input device whose format the
 tuner cannot use is named in one line, and it waits for another.
 
-It stops on Ctrl-C (SIGINT) or SIGTERM, after --duration, or at the end of
-the --input file unless --loop is given. A stop ends it within a second even
+It stops on Ctrl-C (SIGINT), SIGTERM or SIGHUP (its terminal closed; not
+when started under nohup), after --duration, or at the end of the --input
+file unless --loop is given. A stop ends it within a second even
 while its output is blocked (a pipe nobody reads, a terminal held with
 Ctrl-S); what could not be written then is lost.
 
