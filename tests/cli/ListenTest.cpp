@@ -217,6 +217,18 @@ namespace {
         EXPECT_EQ(*status, 2) << "its output was cut short";
     }
 
+    TEST(Listen, AnOutputThatCannotBeWrittenIsOneLine)
+    {
+        TempDir dir;
+        const std::string path = writeTwoNotes(dir);
+        ChildProcess listen(cli({ "listen", "--input", path, "--format", "jsonl" }),
+            { .out = ChildOutput::file("/dev/full") });
+        ASSERT_TRUE(listen.started()) << listen.startError();
+        EXPECT_EQ(listen.wait(30s), 2);
+        EXPECT_EQ(
+            listen.err(), "clefmark-cli: cannot write the results: No space left on device\n");
+    }
+
     TEST(Listen, WithoutASoundServerItSaysSoAndGivesUpAfterItsDuration)
     {
         TempDir dir;
