@@ -111,8 +111,7 @@ int runApplication(int argc, char** argv)
     for (int i = 1; i < argc; ++i)
         rawArguments << QString::fromLocal8Bit(argv[i]);
     if (asksForHelpOrVersion(rawArguments)) {
-        const bool help = rawArguments.contains(u"-h") || rawArguments.contains(u"--help");
-        printTo(stdout, help ? helpText() : versionText());
+        printTo(stdout, asksForHelp(rawArguments) ? helpText() : versionText());
         return 0;
     }
     if (const std::optional<DisplayCandidate> unanswered = unansweredDisplay()) {

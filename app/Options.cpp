@@ -1,8 +1,7 @@
 #include "app/Options.h"
 
+#include "tuner/OptionValues.h"
 #include "tuner/Tuner.h"
-
-#include <cmath>
 
 namespace clefmark {
 
@@ -13,17 +12,43 @@ namespace {
         return u'\'' + text + u'\'';
     }
 
+    // Those that take the next argument as their value, unless given after '='.
+    bool takesValue(const QString& name)
+    {
+        return name == u"--input" || name == u"--snapshot" || name == u"--quit-after"
+            || name == u"--reference" || name == u"--transpose";
+    }
+
+    enum class Asked { Nothing, Help, Version };
+
+    // Help is answered rather than the version when both are asked.
+    Asked askedFor(const QStringList& arguments)
+    {
+        Asked asked = Asked::Nothing;
+        for (qsizetype i = 0; i < arguments.size(); ++i) {
+            const QString& argument = arguments[i];
+            if (argument == u"--")
+                break;
+            if (argument == u"-h" || argument == u"--help")
+                return Asked::Help;
+            if (argument == u"--version")
+                asked = Asked::Version;
+            else if (takesValue(argument))
+                ++i;
+        }
+        return asked;
+    }
+
 } // namespace
 
 bool asksForHelpOrVersion(const QStringList& arguments)
 {
-    for (const QString& argument : arguments) {
-        if (argument == u"--")
-            break;
-        if (argument == u"-h" || argument == u"--help" || argument == u"--version")
-            return true;
-    }
-    return false;
+    return askedFor(arguments) != Asked::Nothing;
+}
+
+bool asksForHelp(const QStringList& arguments)
+{
+    return askedFor(arguments) == Asked::Help;
 }
 
 ParsedOptions parseOptions(const QStringList& arguments)
@@ -103,25 +128,26 @@ ParsedOptions parseOptions(const QStringList& arguments)
                 return fail(twoFiles(*path));
         } else if (name == u"--quit-after") {
             const std::optional<QString> text = takeValue();
-            bool ok = false;
-            const double seconds = text ? text->toDouble(&ok) : 0.0;
-            if (!ok || !std::isfinite(seconds) || seconds <= 0 || seconds > 86400)
-                return fail(QStringLiteral("--quit-after needs a number of seconds above 0, "
-                                           "such as 2.5 (got %1)")
+            const std::optional<double> seconds
+                = text ? decimalFromText(text->toStdString()) : std::nullopt;
+            if (!seconds || *seconds <= 0 || *seconds > kMaxQuitAfterSeconds)
+                return fail(QStringLiteral("--quit-after needs a number of seconds above 0 and "
+                                           "at most %1 (a day), such as 2.5 (got %2)")
+                                .arg(kMaxQuitAfterSeconds)
                                 .arg(text ? quoted(*text) : QStringLiteral("nothing")));
-            options.quitAfter = seconds;
+            options.quitAfter = *seconds;
         } else if (name == u"--reference") {
             const std::optional<QString> text = takeValue();
-            bool ok = false;
-            const int hz = text ? text->toInt(&ok, 10) : 0;
-            if (!ok || hz < Tuner::kMinReferencePitch || hz > Tuner::kMaxReferencePitch)
+            const std::optional<int> hz
+                = text ? referencePitchFromText(text->toStdString()) : std::nullopt;
+            if (!hz)
                 return fail(
                     QStringLiteral("--reference needs a whole number of hertz from %1 to %2 "
                                    "(got %3)")
                         .arg(Tuner::kMinReferencePitch)
                         .arg(Tuner::kMaxReferencePitch)
                         .arg(text ? quoted(*text) : QStringLiteral("nothing")));
-            options.referencePitch = hz;
+            options.referencePitch = *hz;
         } else if (name == u"--octave-rejection" || name == u"--no-octave-rejection") {
             if (!flag(options.octaveRejection, name == u"--octave-rejection"))
                 return fail(QStringLiteral("%1 takes no value").arg(name));
@@ -130,15 +156,15 @@ ParsedOptions parseOptions(const QStringList& arguments)
                 return fail(QStringLiteral("%1 takes no value").arg(name));
         } else if (name == u"--transpose") {
             const std::optional<QString> text = takeValue();
-            bool ok = false;
-            const int semitones = text ? text->toInt(&ok, 10) : 0;
-            if (!ok || semitones < kMinTransposition || semitones > kMaxTransposition)
+            const std::optional<int> semitones
+                = text ? transpositionFromText(text->toStdString()) : std::nullopt;
+            if (!semitones)
                 return fail(QStringLiteral("--transpose needs a whole number of semitones from "
                                            "%1 to %2 (got %3)")
                                 .arg(kMinTransposition)
                                 .arg(kMaxTransposition)
                                 .arg(text ? quoted(*text) : QStringLiteral("nothing")));
-            options.transposition = semitones;
+            options.transposition = *semitones;
         } else if (name == u"--flats" || name == u"--sharps") {
             if (!flag(options.flatNames, name == u"--flats"))
                 return fail(QStringLiteral("%1 takes no value").arg(name));
@@ -167,8 +193,8 @@ QString helpText()
         "Options:\n"
         "  FILE, --input FILE    listen to a sound file, played in a loop, instead\n"
         "  --snapshot PNG        save a picture of the window when quitting\n"
-        "  --quit-after SECONDS  quit after this many seconds (default with\n"
-        "                        --snapshot: 3)\n"
+        "  --quit-after SECONDS  quit after this many seconds, at most a day\n"
+        "                        (default with --snapshot: 3)\n"
         "  --reference HZ        the A above middle C, 420 to 460 (default 440)\n"
         "  --octave-rejection, --no-octave-rejection\n"
         "                        correct sudden jumps up an octave, or not\n"
@@ -181,6 +207,10 @@ QString helpText()
         "  --flats, --sharps     name the black keys with flats (Bb) or sharps (A#)\n"
         "  -h, --help            show this help and quit\n"
         "  --version             show the version and quit\n"
+        "\n"
+        "Options take their value as \"--reference 442\" or \"--reference=442\".\n"
+        "Numbers are decimal digits, with a sign if you like (+2, -2), and for\n"
+        "--quit-after a point (2.5, .5, 5.); no spaces, exponents or units.\n"
         "\n"
         "Settings given here are remembered like changes made in the window.\n"
         "They are kept in $XDG_CONFIG_HOME/Clefmark/Clefmark.ini\n"

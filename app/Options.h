@@ -28,6 +28,8 @@ struct AppOptions {
 
 /// The seconds `--snapshot` waits when `--quit-after` is not given.
 inline constexpr double kDefaultSnapshotSeconds = 3.0;
+/// A day: longer is surely a typing error.
+inline constexpr int kMaxQuitAfterSeconds = 86400;
 
 struct ParsedOptions {
     AppOptions options;
@@ -40,8 +42,11 @@ struct ParsedOptions {
 ParsedOptions parseOptions(const QStringList& arguments);
 
 /// True when the arguments ask for help or the version: answered before any
-/// window system is contacted.
+/// window system is contacted. The word after an option that takes a value
+/// is that value, whatever it looks like.
 bool asksForHelpOrVersion(const QStringList& arguments);
+/// True when, of the two, it is help that is answered.
+bool asksForHelp(const QStringList& arguments);
 
 QString helpText();
 QString versionText();

@@ -54,7 +54,8 @@ Options:
   -h, --help           show this help and exit
   --version            show the version and exit
   --                   end of options: every later argument is a file
-Options take their value as "--format jsonl" or "--format=jsonl".
+Options take their value as "--format jsonl" or "--format=jsonl". Numbers
+are decimal digits, with a sign if you like (+2, -2); no spaces or units.
 
 Output formats (numbers always with a decimal point, whatever the locale):
   text    one aligned line per block in which a note was heard: time at the

@@ -1,6 +1,6 @@
 #include "cli/CommandLine.h"
 
-#include <charconv>
+#include "tuner/OptionValues.h"
 
 namespace clefmark::cli {
 
@@ -73,26 +73,28 @@ bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string&
 
     if (name == "--transpose") {
         const auto v = reader.value();
-        const auto semitones = v ? signedWholeNumber(*v) : std::nullopt;
-        if (!semitones || *semitones < kMinTransposition || *semitones > kMaxTransposition)
+        const auto semitones = v ? transpositionFromText(*v) : std::nullopt;
+        if (!semitones)
             error = "--transpose: " + (v ? quoted(*v) + " is not" : std::string("needs"))
-                + " a whole number of semitones from -24 to 24";
+                + " a whole number of semitones from " + std::to_string(kMinTransposition) + " to "
+                + std::to_string(kMaxTransposition);
         else
-            options.transposition = static_cast<int>(*semitones);
+            options.transposition = *semitones;
         return true;
     }
     if (name != "--reference")
         return false;
+    const std::string range = std::to_string(Tuner::kMinReferencePitch) + " to "
+        + std::to_string(Tuner::kMaxReferencePitch);
     const auto v = reader.value();
     if (!v) {
-        error = "--reference: needs a value in Hz, 420 to 460";
+        error = "--reference: needs a value in Hz, " + range;
         return true;
     }
-    const auto hz = wholeNumber(*v);
-    if (!hz || *hz < Tuner::kMinReferencePitch || *hz > Tuner::kMaxReferencePitch)
-        error = "--reference: " + quoted(*v) + " is not a whole number of Hz from 420 to 460";
+    if (const auto hz = referencePitchFromText(*v))
+        options.referencePitch = *hz;
     else
-        options.referencePitch = static_cast<int>(*hz);
+        error = "--reference: " + quoted(*v) + " is not a whole number of Hz from " + range;
     return true;
 }
 
@@ -102,7 +104,7 @@ std::string parseCycleFrames(
     const std::string max = std::to_string(maxFrames);
     if (!value)
         return "--cycle-frames: needs a number of frames, 1 to " + max;
-    const auto n = wholeNumber(*value);
+    const auto n = wholeNumberFromText(*value);
     if (!n || *n < 1 || *n > maxFrames)
         return "--cycle-frames: " + quoted(*value) + " is not a whole number from 1 to " + max;
     frames = static_cast<std::uint32_t>(*n);
@@ -133,28 +135,6 @@ std::string unknownOption(std::string_view argument, std::string_view command)
 {
     return quoted(argument) + ": unknown option (see 'clefmark-cli " + std::string(command)
         + " --help')";
-}
-
-std::optional<long long> wholeNumber(std::string_view text)
-{
-    if (text.empty() || text.front() < '0' || text.front() > '9')
-        return std::nullopt;
-    long long value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc {} || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-std::optional<long long> signedWholeNumber(std::string_view text)
-{
-    const bool negative = text.starts_with('-');
-    if (negative || text.starts_with('+'))
-        text.remove_prefix(1);
-    const auto magnitude = wholeNumber(text);
-    if (!magnitude)
-        return std::nullopt;
-    return negative ? -*magnitude : *magnitude;
 }
 
 std::string quoted(std::string_view text)

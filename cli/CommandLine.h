@@ -86,10 +86,6 @@ std::string parseFormat(std::optional<std::string_view> value,
 /// "'ARG': unknown option (see 'clefmark-cli COMMAND --help')".
 std::string unknownOption(std::string_view argument, std::string_view command);
 
-/// A whole decimal number and nothing else: no sign, no spaces, no unit.
-std::optional<long long> wholeNumber(std::string_view text);
-/// The same with an optional leading '+' or '-'.
-std::optional<long long> signedWholeNumber(std::string_view text);
 /// `text` in single quotes, for messages.
 std::string quoted(std::string_view text);
 /// "text", "jsonl" or "tsv".

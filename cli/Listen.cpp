@@ -14,6 +14,7 @@
 #include "tuner/Tuner.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -22,6 +23,7 @@
 #include <optional>
 #include <string>
 #include <sys/ioctl.h>
+#include <system_error>
 #include <unistd.h>
 #include <utility>
 
@@ -45,12 +47,26 @@ namespace {
 
     // Standard output, flushed at once so that a redrawn line shows, and
     // standard error; either may block, and a stop must still end the run.
+    // Once the output has failed, the rest is lost without another word.
     ListenSink consoleSink(StopSignals& signals)
     {
         return {
-            [&signals](std::string_view text) {
+            [&signals, failed = false](std::string_view text) mutable {
                 const StopSignals::Writing writing(signals);
-                return writeOutput(text) && std::fflush(stdout) == 0;
+                if (failed || !writeOutput(text)) {
+                    failed = true;
+                    return false;
+                }
+                errno = 0;
+                if (std::fflush(stdout) != 0) {
+                    const int error = errno;
+                    reportError("cannot write the results: "
+                        + (error != 0 ? std::generic_category().message(error)
+                                      : std::string("write failed")));
+                    failed = true;
+                    return false;
+                }
+                return true;
             },
             [&signals](std::string_view message) {
                 const StopSignals::Writing writing(signals);

@@ -1,26 +1,8 @@
 #include "cli/ListenOptions.h"
 
-#include <charconv>
-#include <cmath>
+#include "tuner/OptionValues.h"
 
 namespace clefmark::cli {
-
-namespace {
-
-    // Seconds as a plain decimal number: "10", "2.5". No sign, exponent or unit.
-    std::optional<double> seconds(std::string_view text)
-    {
-        if (text.empty() || text.front() < '0' || text.front() > '9')
-            return std::nullopt;
-        double value = 0;
-        const auto [end, ec] = std::from_chars(
-            text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-        if (ec != std::errc {} || end != text.data() + text.size() || !std::isfinite(value))
-            return std::nullopt;
-        return value;
-    }
-
-} // namespace
 
 ParsedListenOptions parseListenOptions(std::span<const std::string_view> args)
 {
@@ -48,12 +30,19 @@ ParsedListenOptions parseListenOptions(std::span<const std::string_view> args)
                 o.input = *v;
         } else if (name == "--duration") {
             const auto v = reader.value();
-            const auto s = v ? seconds(*v) : std::nullopt;
+            const auto s = v ? decimalFromText(*v) : std::nullopt;
+            const std::string days = std::to_string(ListenOptions::kMaxDurationDays) + " days";
             if (!v)
-                error = "--duration: needs a number of seconds";
-            else if (!s || *s <= 0 || *s > ListenOptions::kMaxDuration)
+                error = "--duration: needs a number of seconds, above 0 and at most " + days;
+            else if (!s)
                 error = "--duration: " + quoted(*v)
-                    + " is not a number of seconds above 0 (such as 10 or 2.5)";
+                    + " is not a number of seconds (such as 10 or 2.5)";
+            else if (*s <= 0)
+                error = "--duration: " + quoted(*v) + " is not a number of seconds above 0";
+            else if (*s > ListenOptions::kMaxDuration)
+                error = "--duration: " + quoted(*v) + " is more than " + days + " ("
+                    + std::to_string(static_cast<long long>(ListenOptions::kMaxDuration))
+                    + " seconds)";
             else
                 o.duration = *s;
         } else if (name == "--format") {
@@ -90,7 +79,8 @@ Options:
   --input FILE         play FILE (any file libsndfile reads) instead of
                        capturing; it ends when the file has been played
   --loop               with --input: play the file again and again
-  --duration S         stop after S seconds (such as 10 or 2.5)
+  --duration S         stop after S seconds (such as 10 or 2.5), at most
+                       365 days
   --format FORMAT      text: the status line; jsonl: one record per block
                        (default: text on a terminal, jsonl otherwise)
   --reference HZ       the reference A, a whole number from 420 to 460
@@ -106,7 +96,9 @@ Options:
                        (default 512)
   -h, --help           show this help and exit
   --version            show the version and exit
-Options take their value as "--duration 10" or "--duration=10".
+Options take their value as "--duration 10" or "--duration=10". Numbers
+are decimal digits, with a sign if you like (+2, -2), and for --duration a
+point (2.5, .5, 5.); no spaces, exponents or units.
 
 The status line, redrawn in place a few times a second:
     A4     +3.9 cents  [----------|*---------]             level [=====   ]
@@ -130,8 +122,9 @@ error and waits for one, then carries on; so it does when the server goes
 away or the device changes while it runs. An input device whose format the
 tuner cannot use is named in one line, and it waits for another.
 
-It stops on Ctrl-C (SIGINT) or SIGTERM, after --duration, or at the end of
-the --input file unless --loop is given. A stop ends it within a second even
+It stops on Ctrl-C (SIGINT), SIGTERM or SIGHUP (its terminal closed; not
+when started under nohup), after --duration, or at the end of the --input
+file unless --loop is given. A stop ends it within a second even
 while its output is blocked (a pipe nobody reads, a terminal held with
 Ctrl-S); what could not be written then is lost.
 

@@ -16,7 +16,8 @@ struct ListenOptions : CommonOptions {
     static constexpr std::uint32_t kDefaultCycleFrames = 512;
     static constexpr std::uint32_t kMaxCycleFrames = 65536;
     /// A year: longer is surely a typing error.
-    static constexpr double kMaxDuration = 365.0 * 24 * 3600;
+    static constexpr int kMaxDurationDays = 365;
+    static constexpr double kMaxDuration = kMaxDurationDays * 24.0 * 3600;
 
     /// The file to play instead of capturing; empty for the sound server.
     std::string input;

@@ -18,6 +18,11 @@ StopSignals::StopSignals(std::chrono::milliseconds grace, int blockedStatus)
     sigemptyset(&set_);
     sigaddset(&set_, SIGINT);
     sigaddset(&set_, SIGTERM);
+    // A hang-up ignored by whoever started us (nohup) stays ignored: blocked,
+    // it would be queued for the signalfd instead of discarded.
+    struct sigaction hangUp { };
+    if (::sigaction(SIGHUP, nullptr, &hangUp) == 0 && hangUp.sa_handler != SIG_IGN)
+        sigaddset(&set_, SIGHUP);
     signalFd_ = ::signalfd(-1, &set_, SFD_CLOEXEC);
     doneFd_ = ::eventfd(0, EFD_CLOEXEC);
     if (signalFd_ < 0 || doneFd_ < 0)

@@ -1,9 +1,10 @@
 // Stop signals for a command that runs until it is told to stop, with a guard
 // for when its output is blocked.
 //
-// SIGINT and SIGTERM are blocked in every thread (the object is made before
-// any other thread, and new threads inherit the mask) and read from a
-// signalfd by a watcher thread of its own. A stop wakes the command's loop,
+// SIGINT, SIGTERM and SIGHUP (the terminal closed; unless ignored, as under
+// nohup) are blocked in every thread (the object is made before any other
+// thread, and new threads inherit the mask) and read from a signalfd by a
+// watcher thread of its own. A stop wakes the command's loop,
 // which then ends in order. But the loop may be stuck in a write that never
 // returns: a pipe that nobody reads, a terminal stopped with Ctrl-S. No stop
 // would ever be seen. So every write that may block is bracketed with

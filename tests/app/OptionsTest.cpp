@@ -75,6 +75,30 @@ namespace {
         EXPECT_TRUE(asksForHelpOrVersion({ "--version" }));
         EXPECT_FALSE(asksForHelpOrVersion({ "--", "--help" }));
         EXPECT_FALSE(asksForHelpOrVersion({ "--input", "x" }));
+        EXPECT_TRUE(asksForHelp({ "--version", "--help" }));
+        EXPECT_FALSE(asksForHelp({ "--version" }));
+    }
+
+    // An option that takes a value takes the next word, whatever it looks like.
+    TEST(Options, TheWordAfterAnOptionIsItsValue)
+    {
+        EXPECT_FALSE(asksForHelpOrVersion({ "--input", "--help" }));
+        EXPECT_FALSE(asksForHelpOrVersion({ "--snapshot", "-h", "--quit-after", "--version" }));
+        EXPECT_FALSE(asksForHelp({ "--version", "--input", "-h" }));
+        EXPECT_TRUE(asksForHelpOrVersion({ "--input=x", "--help" }));
+        EXPECT_TRUE(asksForHelpOrVersion({ "--close-enough", "--help" }));
+        EXPECT_EQ(parse({ "--input", "--help" }).options.input, u"--help");
+        EXPECT_EQ(parse({ "--snapshot", "-h" }).options.snapshot, u"-h");
+    }
+
+    // The same numbers as the terminal tools take for the same settings.
+    TEST(Options, NumbersReadAsTheTerminalToolsReadThem)
+    {
+        EXPECT_EQ(parse({ "--reference", "+440" }).options.referencePitch, 440);
+        EXPECT_EQ(parse({ "--transpose", "+2" }).options.transposition, 2);
+        EXPECT_EQ(parse({ "--quit-after", ".5" }).options.quitAfter, 0.5);
+        EXPECT_EQ(parse({ "--quit-after", "5." }).options.quitAfter, 5.0);
+        EXPECT_EQ(parse({ "--quit-after", "86400" }).options.quitAfter, 86400.0);
     }
 
     struct BadCase {
@@ -108,6 +132,9 @@ namespace {
             BadCase { { "--quit-after", "-3" }, "--quit-after needs a number" },
             BadCase { { "--quit-after", "nan" }, "--quit-after needs a number" },
             BadCase { { "--quit-after" }, "got nothing" },
+            BadCase { { "--quit-after", "86401" }, "at most 86400 (a day)" },
+            BadCase { { "--quit-after", "1e3" }, "--quit-after needs a number" },
+            BadCase { { "--quit-after", " 2" }, "--quit-after needs a number" },
             BadCase { { "--transpose", "25" }, "semitones from -24 to 24 (got '25')" },
             BadCase { { "--transpose", "1.5" }, "--transpose needs a whole number" },
             BadCase { { "--transpose" }, "--transpose needs a whole number" },
@@ -115,6 +142,10 @@ namespace {
             BadCase { { "--reference", "419" }, "from 420 to 460 (got '419')" },
             BadCase { { "--reference", "461" }, "from 420 to 460" },
             BadCase { { "--reference", "440.5" }, "whole number" },
+            BadCase { { "--reference", " 440" }, "from 420 to 460 (got ' 440')" },
+            BadCase { { "--reference", "440 " }, "from 420 to 460 (got '440 ')" },
+            BadCase { { "--transpose", "2 " }, "from -24 to 24 (got '2 ')" },
+            BadCase { { "--reference" }, "from 420 to 460 (got nothing)" },
             BadCase { { "--close-enough=yes" }, "--close-enough takes no value" },
             BadCase { { "--loud" }, "unknown option '--loud'" },
             BadCase { { "-" }, "unexpected argument '-'" },

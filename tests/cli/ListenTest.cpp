@@ -17,6 +17,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <optional>
 #include <pty.h>
 #include <signal.h>
 #include <string>
@@ -55,6 +56,25 @@ namespace {
     {
         return eventually([&] { return lines(child.out()).size() >= count; });
     }
+
+    // What this process, and so a child it starts, does on SIGHUP while it
+    // exists: nohup's SIG_IGN, or SIG_DFL whatever started the tests.
+    class HangUpAs {
+    public:
+        explicit HangUpAs(void (*handler)(int))
+        {
+            struct sigaction action { };
+            action.sa_handler = handler;
+            sigemptyset(&action.sa_mask);
+            ::sigaction(SIGHUP, &action, &previous_);
+        }
+        ~HangUpAs() { ::sigaction(SIGHUP, &previous_, nullptr); }
+        HangUpAs(const HangUpAs&) = delete;
+        HangUpAs& operator=(const HangUpAs&) = delete;
+
+    private:
+        struct sigaction previous_ { };
+    };
 
     TEST(Listen, PlaysAFileToTheEndWithTheRecordsOfAnalyze)
     {
@@ -128,10 +148,11 @@ namespace {
 
     TEST(Listen, SignalsStopItInOrder)
     {
-        for (const int number : { SIGINT, SIGTERM }) {
+        for (const int number : { SIGINT, SIGTERM, SIGHUP }) {
             SCOPED_TRACE(strsignal(number));
             TempDir dir;
             const std::string path = writeTwoNotes(dir);
+            const HangUpAs hangUp(SIG_DFL);
             ChildProcess listen(cli({ "listen", "--input", path, "--loop", "--format", "jsonl" }));
             ASSERT_TRUE(listen.started()) << listen.startError();
             ASSERT_TRUE(waitForLines(listen, 3)) << listen.err();
@@ -146,6 +167,26 @@ namespace {
                 EXPECT_TRUE(records[i].starts_with("{\"block\":" + std::to_string(i) + ","))
                     << records[i];
         }
+    }
+
+    // Under nohup a hang-up is not meant for it: it plays on.
+    TEST(Listen, AHangUpIgnoredByWhoStartedItIsIgnored)
+    {
+        TempDir dir;
+        const std::string path = writeTwoNotes(dir);
+        std::optional<ChildProcess> listen;
+        {
+            const HangUpAs hangUp(SIG_IGN);
+            listen.emplace(cli({ "listen", "--input", path, "--loop", "--format", "jsonl" }));
+        }
+        ASSERT_TRUE(listen->started()) << listen->startError();
+        ASSERT_TRUE(waitForLines(*listen, 3)) << listen->err();
+        listen->signal(SIGHUP);
+        // A second's worth of blocks after it.
+        const std::size_t heard = lines(listen->out()).size();
+        EXPECT_TRUE(waitForLines(*listen, heard + 22)) << listen->err();
+        listen->signal(SIGTERM);
+        EXPECT_EQ(listen->wait(30s), 0) << listen->err();
     }
 
     // A pipe that nobody reads: once it is full every write blocks, and a
@@ -174,6 +215,18 @@ namespace {
         ::close(reader);
         ASSERT_TRUE(status.has_value()) << "still running, killed";
         EXPECT_EQ(*status, 2) << "its output was cut short";
+    }
+
+    TEST(Listen, AnOutputThatCannotBeWrittenIsOneLine)
+    {
+        TempDir dir;
+        const std::string path = writeTwoNotes(dir);
+        ChildProcess listen(cli({ "listen", "--input", path, "--format", "jsonl" }),
+            { .out = ChildOutput::file("/dev/full") });
+        ASSERT_TRUE(listen.started()) << listen.startError();
+        EXPECT_EQ(listen.wait(30s), 2);
+        EXPECT_EQ(
+            listen.err(), "clefmark-cli: cannot write the results: No space left on device\n");
     }
 
     TEST(Listen, WithoutASoundServerItSaysSoAndGivesUpAfterItsDuration)
