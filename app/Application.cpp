@@ -115,12 +115,14 @@ int runApplication(int argc, char** argv)
         printTo(stdout, help ? helpText() : versionText());
         return 0;
     }
-    if (const std::optional<DisplayCandidate> unanswered = unansweredDisplay()) {
+    DisplayProbe probe;
+    if (const std::optional<DisplayCandidate>& unanswered = probe.unanswered()) {
         printError(noDisplayMessage(*unanswered));
         return 1;
     }
 
     QApplication app(argc, argv);
+    probe.release(); // Qt holds a connection of its own now
     installAccessibility();
     QApplication::setApplicationName(QStringLiteral("Clefmark"));
     QApplication::setOrganizationName(QStringLiteral("Clefmark"));

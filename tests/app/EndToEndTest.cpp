@@ -14,13 +14,16 @@
 #include <QXmlStreamReader>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
 #include <optional>
 #include <poll.h>
+#include <set>
 #include <signal.h>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -303,6 +306,56 @@ namespace {
         EXPECT_EQ(run({ "--input", dir.file("a4.wav"), "--quit-after", "0.5" }, "again.log"), 0);
         const std::string after = test::readBytes(ini);
         EXPECT_NE(after.find("ReferencePitchKey=445"), std::string::npos) << after;
+    }
+
+    /// How often the X server whose log is `log` was left without clients,
+    /// and how many it has now, from the comings and goings it logs.
+    std::pair<int, int> timesLeftAlone(const std::string& log)
+    {
+        std::istringstream lines(log);
+        std::set<int> connected;
+        int alone = 0;
+        for (std::string line; std::getline(lines, line);) {
+            int client = 0;
+            const std::size_t at = line.find(": client ");
+            if (at == std::string::npos
+                || std::sscanf(line.c_str() + at, ": client %d", &client) != 1)
+                continue;
+            if (line.find(" connected from ") != std::string::npos)
+                connected.insert(client);
+            else if (line.ends_with(" disconnected") && connected.erase(client) == 1
+                && connected.empty())
+                ++alone;
+        }
+        return { alone, static_cast<int>(connected.size()) };
+    }
+
+    // Xorg and Xvfb start afresh whenever their last client leaves, and
+    // close any connection that came meanwhile: the program's check that
+    // the display answers must not be that last client just before the
+    // toolkit connects, which aborts the start when the toolkit is quick
+    // enough. So the server is left alone once per run, when it quits.
+    TEST_F(EndToEnd, EveryStartComesUpOnAnXServerThatResetsWhenItsLastClientLeaves)
+    {
+        xvfb_.emplace(dir, Xvfb::Reset::WhenLastClientLeaves);
+        ASSERT_FALSE(xvfb_->display().empty()) << test::readBytes(dir.file("xvfb.log"));
+        constexpr int kStarts = 3;
+        for (int i = 1; i <= kStarts; ++i) {
+            ChildOptions options = loggedTo(dir.file("run.log"), environment());
+            options.readiness = true;
+            ChildProcess child({ CLEFMARK_EXECUTABLE, "--input", dir.file("a4.wav") }, options);
+            ASSERT_TRUE(child.started()) << child.startError();
+            EXPECT_TRUE(child.waitUntilReady(30s)) << test::readBytes(dir.file("run.log"));
+            child.signal(SIGTERM);
+            EXPECT_EQ(child.wait(20s), 0) << test::readBytes(dir.file("run.log"));
+            // Gone from the server too, before the next start.
+            std::pair<int, int> seen;
+            ASSERT_TRUE(test::eventually([&] {
+                seen = timesLeftAlone(test::readBytes(dir.file("xvfb.log")));
+                return seen.second == 0 && seen.first >= i;
+            })) << test::readBytes(dir.file("xvfb.log"));
+            EXPECT_EQ(seen.first, i) << test::readBytes(dir.file("xvfb.log"));
+        }
     }
 
     // What needs no display at all.
