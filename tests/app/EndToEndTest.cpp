@@ -12,11 +12,13 @@
 #include <QImage>
 #include <QRect>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <optional>
@@ -358,6 +360,18 @@ namespace {
         }
     }
 
+    /// The lines of `text` that begin with `prefix`: the program's own,
+    /// among what the libraries it uses print.
+    std::vector<std::string> linesFrom(const std::string& text, const std::string& prefix)
+    {
+        std::vector<std::string> lines;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);)
+            if (line.starts_with(prefix))
+                lines.push_back(line);
+        return lines;
+    }
+
     // What needs no display at all.
     class CommandLine : public testing::Test {
     protected:
@@ -406,6 +420,43 @@ namespace {
                     { "QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + dir.file("config") }));
             EXPECT_EQ(child.wait(30s), c.status) << output();
             EXPECT_NE(output().find(c.says), std::string::npos) << output();
+        }
+    }
+
+    // A settings file that cannot be saved is said once, however many
+    // changes fail to reach it (those of the command line, the window's
+    // place).
+    TEST_F(CommandLine, SettingsTroubleIsSaidOncePerCause)
+    {
+        test::write16BitFile(dir.file("a4.wav"), test::sine16(440.0, 44100, 0.5, 4410), 1, 44100);
+        const struct {
+            std::string settings; // "" for a file in the way of the settings folder
+            std::vector<std::string> said;
+        } cases[] = {
+            { "", { "could not save the settings to " } },
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.settings);
+            std::filesystem::remove_all(dir.file("config"));
+            if (c.settings.empty()) {
+                std::ofstream(dir.file("config")) << "not a folder";
+            } else {
+                std::filesystem::create_directories(dir.file("config/Clefmark"));
+                std::ofstream(dir.file("config/Clefmark/Clefmark.ini")) << "[General]\n"
+                                                                        << c.settings << "\n";
+            }
+            ChildProcess child({ CLEFMARK_EXECUTABLE, "--input", dir.file("a4.wav"), "--reference",
+                                   "445", "--close-enough", "--quit-after", "0.5" },
+                loggedTo(dir.file("out"),
+                    { "QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + dir.file("config") }));
+            EXPECT_EQ(child.wait(30s), 0) << output();
+            const std::vector<std::string> lines = linesFrom(output(), "Clefmark: ");
+            EXPECT_EQ(lines.size(), c.said.size()) << output();
+            for (const std::string& said : c.said)
+                EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                    [&](const std::string& line) { return line.find(said) != std::string::npos; }))
+                    << said << " in\n"
+                    << output();
         }
     }
 

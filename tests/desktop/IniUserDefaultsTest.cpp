@@ -7,16 +7,21 @@
 
 #include <QFile>
 #include <QStandardPaths>
+#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace clefmark {
@@ -330,6 +335,33 @@ namespace {
             std::string expected = text;
             expected.replace(expected.find("450"), 3, "445");
             EXPECT_EQ(read(), expected);
+        }
+    }
+
+    // The warning is printed as one C string on one line: a NUL would end it
+    // and a carriage return would write over it, so neither is printed raw.
+    TEST_F(SettingsFile, ControlCharactersInABadValueAreShownEscaped)
+    {
+        const std::pair<std::string, const char*> cases[] = {
+            { std::string("4\0"
+                          "40",
+                  4),
+                "ReferencePitchKey = 4\\x0040 in " },
+            { "44\r0\x1b[2K", "ReferencePitchKey = 44\\x0d0\\x1b[2K in " },
+        };
+        for (const auto& [stored, said] : cases) {
+            write("[General]\nReferencePitchKey=" + stored + "\n");
+            WarningCapture capture;
+            IniUserDefaults defaults(path());
+            defaults.registerInteger(kReferencePitchKey, 440);
+            EXPECT_EQ(defaults.integerForKey(kReferencePitchKey), 440);
+            ASSERT_EQ(capture.warnings.size(), 1) << said;
+            const QString& line = capture.warnings[0];
+            EXPECT_TRUE(line.contains(QString::fromUtf8(said)) && line.endsWith(u"using 440"))
+                << line.toStdString();
+            EXPECT_FALSE(std::any_of(line.begin(), line.end(), [](QChar c) {
+                return c.category() == QChar::Other_Control;
+            })) << line.toStdString();
         }
     }
 
