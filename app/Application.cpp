@@ -145,6 +145,9 @@ int runApplication(int argc, char** argv)
     defaults->limitInteger(
         kReferencePitchKey, Tuner::kMinReferencePitch, Tuner::kMaxReferencePitch);
     defaults->limitInteger(kTranspositionKey, kMinTransposition, kMaxTransposition);
+    defaults->limitInteger(kWindowScaleKey, kMinWindowScale, kMaxWindowScale);
+    defaults->limitInteger(kWindowLeftKey, kMinWindowPlace, kMaxWindowPlace);
+    defaults->limitInteger(kWindowTopKey, kMinWindowPlace, kMaxWindowPlace);
 
     LoadedInterface loaded = ViewLoader().loadInterface(QStringLiteral("MainMenu"));
     if (!loaded) {

@@ -44,6 +44,12 @@ inline constexpr const char* kKeepAboveKey = "KeepAboveOthersKey"; // false
 inline constexpr const char* kWindowScaleKey = "WindowScaleKey";
 inline constexpr const char* kWindowLeftKey = "WindowLeftKey";
 inline constexpr const char* kWindowTopKey = "WindowTopKey";
+/// What may be remembered there: from the least size to fifty times it,
+/// and a place in the X protocol's 16-bit coordinates.
+inline constexpr int kMinWindowScale = 1000;
+inline constexpr int kMaxWindowScale = 50000;
+inline constexpr int kMinWindowPlace = -32768;
+inline constexpr int kMaxWindowPlace = 32767;
 
 /// The panels that open from the menu.
 enum class Panel { Preferences, About, Help };

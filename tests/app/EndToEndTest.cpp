@@ -423,9 +423,9 @@ namespace {
         }
     }
 
-    // A settings file that cannot be saved is said once, however many
-    // changes fail to reach it (those of the command line, the window's
-    // place).
+    // Values out of range are said with what is used instead, and a
+    // settings file that cannot be saved is said once, however many changes
+    // fail to reach it (those of the command line, the window's place).
     TEST_F(CommandLine, SettingsTroubleIsSaidOncePerCause)
     {
         test::write16BitFile(dir.file("a4.wav"), test::sine16(440.0, 44100, 0.5, 4410), 1, 44100);
@@ -433,6 +433,10 @@ namespace {
             std::string settings; // "" for a file in the way of the settings folder
             std::vector<std::string> said;
         } cases[] = {
+            { "WindowScaleKey=0", { "ignoring WindowScaleKey = 0 in " } },
+            { "WindowScaleKey=900000", { "ignoring WindowScaleKey = 900000 in " } },
+            { "WindowLeftKey=99999\nWindowTopKey=-40000",
+                { "ignoring WindowLeftKey = 99999 in ", "ignoring WindowTopKey = -40000 in " } },
             { "", { "could not save the settings to " } },
         };
         for (const auto& c : cases) {
