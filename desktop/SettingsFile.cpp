@@ -97,11 +97,18 @@ SettingsFile SettingsFile::open(const std::string& path)
         // A symbolic link. It is followed to see what it points at, and then
         // its target is the file replaced, so that the link stays a link.
         fd = Descriptor(::open(path.c_str(), kOpenFlags));
-        if (!fd)
+        if (!fd) {
+            const int error = errno;
+            if (error == ENOENT)
+                return fail(State::Refused, "a symbolic link to nothing");
+            // What it points at may be the trouble itself (a terminal that
+            // cannot be opened without one, say): that is what is said.
+            struct stat target { };
+            if (::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode))
+                return fail(State::Refused, "a symbolic link to " + kindOf(target.st_mode));
             return fail(State::Refused,
-                errno == ENOENT
-                    ? "a symbolic link to nothing"
-                    : "a symbolic link that cannot be followed (" + errorText(errno) + ")");
+                "a symbolic link that cannot be followed (" + errorText(error) + ")");
+        }
         char* resolved = ::realpath(path.c_str(), nullptr);
         if (resolved == nullptr)
             return fail(State::Unreadable, errorText(errno));
@@ -109,9 +116,14 @@ SettingsFile SettingsFile::open(const std::string& path)
         std::free(resolved);
     }
     if (!fd) {
-        if (errno == ENOENT || errno == ENOTDIR)
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR)
             return fail(State::Missing, {});
-        return fail(State::Unreadable, errorText(errno));
+        struct stat status { };
+        if (::lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)
+            && !S_ISLNK(status.st_mode))
+            return fail(State::Refused, kindOf(status.st_mode));
+        return fail(State::Unreadable, errorText(error));
     }
 
     struct stat status { };

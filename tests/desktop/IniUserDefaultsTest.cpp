@@ -260,6 +260,10 @@ namespace {
                 } },
             { "a symbolic link to nothing",
                 [](auto& ini, auto&) { return ::symlink("absent", ini.c_str()) == 0; } },
+            // Without a controlling terminal it cannot even be opened; the
+            // device is still what is in the way.
+            { "a symbolic link to a device",
+                [](auto& ini, auto&) { return ::symlink("/dev/tty", ini.c_str()) == 0; } },
             { "larger than 1 MB",
                 [](auto& ini, auto&) {
                     std::ofstream(ini) << "[General]\nReferencePitchKey=450\n;"
