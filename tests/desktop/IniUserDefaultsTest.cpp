@@ -409,6 +409,72 @@ namespace {
         EXPECT_EQ(read(), "[General]\nReferencePitchKey=445\n");
     }
 
+    // A save killed before its rename leaves its temporary file. The next
+    // save removes those whose writer is gone, and nothing else: not a file
+    // still being written (its writer alive, or holding it locked), nor one
+    // that is not a regular file of this user's, nor another file's.
+    TEST_F(SettingsFile, ASaveRemovesWhatSavesOfGoneProcessesLeftBehind)
+    {
+        // A process that has ended and been reaped.
+        const pid_t gone = ::fork();
+        if (gone == 0)
+            ::_exit(0);
+        ASSERT_GT(gone, 0);
+        ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+        const std::string dead = std::to_string(gone);
+        const std::string alive = std::to_string(::getpid());
+        struct Case {
+            std::string name;
+            bool removed;
+            std::function<void(const std::string& path)> make;
+        };
+        const auto plain = [](const std::string& path) { std::ofstream(path) << "[Gen"; };
+        std::optional<int> lockedFd;
+        const Case cases[] = {
+            { ".Clefmark.ini." + dead + ".0", true, plain },
+            { ".Clefmark.ini." + dead + ".17", true, plain },
+            { ".Clefmark.ini." + alive + ".3", false, plain },
+            { ".Clefmark.ini." + dead + ".4", false, // a writer elsewhere holds it
+                [&](const std::string& path) {
+                    plain(path);
+                    lockedFd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+                    ASSERT_EQ(::flock(*lockedFd, LOCK_EX | LOCK_NB), 0);
+                } },
+            { ".Clefmark.ini." + dead + ".5", false,
+                [&](const std::string& path) {
+                    ASSERT_EQ(::symlink(dir.file("elsewhere").c_str(), path.c_str()), 0);
+                } },
+            { ".Clefmark.ini." + dead + ".6", ::geteuid() != 0, // another user's, as root
+                [&](const std::string& path) {
+                    plain(path);
+                    if (::geteuid() == 0) {
+                        ASSERT_EQ(::chown(path.c_str(), 1, 1), 0);
+                    }
+                } },
+            { ".Clefmark.ini." + dead + ".0.bak", false, plain },
+            { ".Clefmark.ini." + dead, false, plain },
+            { ".Other.ini." + dead + ".0", false, plain },
+            { "Clefmark.ini." + dead + ".0", false, plain },
+        };
+        write("[General]\nReferencePitchKey=450\n");
+        std::ofstream(dir.file("elsewhere")) << "not ours";
+        for (const Case& c : cases)
+            c.make(dir.file("config/Clefmark/" + c.name));
+        IniUserDefaults(path()).setInteger(kReferencePitchKey, 445);
+        if (lockedFd)
+            ::close(*lockedFd);
+        EXPECT_EQ(read(), "[General]\nReferencePitchKey=445\n");
+        for (const Case& c : cases) {
+            std::error_code error;
+            EXPECT_EQ(
+                std::filesystem::symlink_status(dir.file("config/Clefmark/" + c.name), error).type()
+                    == std::filesystem::file_type::not_found,
+                c.removed)
+                << c.name;
+        }
+        EXPECT_EQ(test::readBytes(dir.file("elsewhere")), "not ours");
+    }
+
     TEST(IniUserDefaults, TheUsersFileIsInTheConfigFolder)
     {
         IniUserDefaults defaults;
