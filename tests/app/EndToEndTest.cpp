@@ -423,6 +423,45 @@ namespace {
         }
     }
 
+    // A picture that cannot be saved is said in one line with the reason and
+    // fails the run, and leaves no partial file: an earlier picture stays.
+    TEST_F(CommandLine, ASnapshotThatCannotBeWrittenFailsTheRunAndLeavesNoPartFile)
+    {
+        test::write16BitFile(dir.file("a4.wav"), test::sine16(440.0, 44100, 0.5, 4410), 1, 44100);
+        const std::string shots = dir.file("shots");
+        std::filesystem::create_directory(shots);
+        const std::string kept = shots + "/window.png";
+        const struct {
+            std::string target;
+            std::optional<rlim_t> fileSizeLimit;
+            std::string reason;
+        } cases[] = {
+            { "/dev/full", std::nullopt, "No space left on device" },
+            { shots + "/new.png", 500, "File too large" },
+            { kept, 500, "File too large" },
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.target);
+            std::ofstream(kept) << "an earlier picture";
+            ChildOptions options = loggedTo(dir.file("out"),
+                { "QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + dir.file("config") });
+            options.fileSizeLimit = c.fileSizeLimit;
+            ChildProcess child({ CLEFMARK_EXECUTABLE, "--input", dir.file("a4.wav"), "--snapshot",
+                                   c.target, "--quit-after", "0.5" },
+                options);
+            EXPECT_EQ(child.wait(30s), 1) << output();
+            EXPECT_EQ(linesFrom(output(), "clefmark: "),
+                std::vector<std::string> { "clefmark: cannot save the window's picture to '"
+                    + c.target + "' (" + c.reason + ")" })
+                << output();
+            std::vector<std::string> left;
+            for (const auto& entry : std::filesystem::directory_iterator(shots))
+                left.push_back(entry.path().filename().string());
+            EXPECT_EQ(left, std::vector<std::string> { "window.png" });
+            EXPECT_EQ(test::readBytes(kept), "an earlier picture");
+        }
+    }
+
     // Values out of range are said with what is used instead, and a
     // settings file that cannot be saved is said once, however many changes
     // fail to reach it (those of the command line, the window's place).
