@@ -17,17 +17,23 @@
 #include "views/ViewLoader.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFile>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <map>
 #include <memory>
 #include <optional>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
 
 namespace clefmark {
 
@@ -41,6 +47,80 @@ namespace {
     void printError(const QString& line)
     {
         printTo(stderr, QStringLiteral("clefmark: %1\n").arg(line));
+    }
+
+    QString errorText(int error)
+    {
+        return QString::fromStdString(std::error_code(error, std::generic_category()).message());
+    }
+
+    // Writes all of `bytes` to `fd`; 0, else the error that stopped it.
+    int writeAll(int fd, const QByteArray& bytes)
+    {
+        for (qsizetype done = 0; done < bytes.size();) {
+            const ssize_t n = ::write(
+                fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return n < 0 ? errno : EIO;
+            done += n;
+        }
+        return 0;
+    }
+
+    // Saves `picture` as a PNG at `path`; empty when saved, else why not. A
+    // file is replaced whole or not at all, by a complete new one renamed
+    // over it: a full disk leaves no part of a picture, and an earlier one
+    // stays. What is not a regular file (a device, a pipe) is written to as
+    // it is, without waiting for a reader.
+    QString savePicture(const QPixmap& picture, const QString& path)
+    {
+        QByteArray png;
+        QBuffer buffer(&png);
+        if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "PNG"))
+            return QStringLiteral("the picture could not be made");
+        QByteArray target = QFile::encodeName(path);
+        struct stat status { };
+        const bool exists = ::stat(target.constData(), &status) == 0;
+        if (exists && !S_ISREG(status.st_mode)) {
+            const int fd = ::open(target.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+            if (fd < 0)
+                return errorText(errno);
+            int error = ::fcntl(fd, F_SETFL, 0) == 0 ? writeAll(fd, png) : errno;
+            if (::close(fd) != 0 && error == 0)
+                error = errno;
+            return error != 0 ? errorText(error) : QString();
+        }
+        // A link stays a link: what it points at is replaced.
+        if (exists) {
+            if (char* resolved = ::realpath(target.constData(), nullptr)) {
+                target = resolved;
+                std::free(resolved);
+            }
+        }
+        const qsizetype slash = target.lastIndexOf('/');
+        const QByteArray folder = slash < 0 ? QByteArray() : target.left(slash + 1);
+        const QByteArray temporary
+            = folder + '.' + target.mid(slash + 1) + '.' + QByteArray::number(::getpid());
+        const int fd = ::open(
+            temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0)
+            return errorText(errno);
+        int error = exists && ::fchmod(fd, status.st_mode & 07777) != 0 ? errno : 0;
+        if (error == 0)
+            error = writeAll(fd, png);
+        if (error == 0 && ::fdatasync(fd) != 0)
+            error = errno;
+        if (::close(fd) != 0 && error == 0)
+            error = errno;
+        if (error == 0 && ::rename(temporary.constData(), target.constData()) != 0)
+            error = errno;
+        if (error != 0) {
+            ::unlink(temporary.constData());
+            return errorText(error);
+        }
+        return {};
     }
 
     QString noDisplayMessage(const DisplayCandidate& display)
@@ -114,12 +194,14 @@ int runApplication(int argc, char** argv)
         printTo(stdout, asksForHelp(rawArguments) ? helpText() : versionText());
         return 0;
     }
-    if (const std::optional<DisplayCandidate> unanswered = unansweredDisplay()) {
+    DisplayProbe probe;
+    if (const std::optional<DisplayCandidate>& unanswered = probe.unanswered()) {
         printError(noDisplayMessage(*unanswered));
         return 1;
     }
 
     QApplication app(argc, argv);
+    probe.release(); // Qt holds a connection of its own now
     installAccessibility();
     QApplication::setApplicationName(QStringLiteral("Clefmark"));
     QApplication::setOrganizationName(QStringLiteral("Clefmark"));
@@ -142,6 +224,9 @@ int runApplication(int argc, char** argv)
     defaults->limitInteger(
         kReferencePitchKey, Tuner::kMinReferencePitch, Tuner::kMaxReferencePitch);
     defaults->limitInteger(kTranspositionKey, kMinTransposition, kMaxTransposition);
+    defaults->limitInteger(kWindowScaleKey, kMinWindowScale, kMaxWindowScale);
+    defaults->limitInteger(kWindowLeftKey, kMinWindowPlace, kMaxWindowPlace);
+    defaults->limitInteger(kWindowTopKey, kMinWindowPlace, kMaxWindowPlace);
 
     LoadedInterface loaded = ViewLoader().loadInterface(QStringLiteral("MainMenu"));
     if (!loaded) {
@@ -227,11 +312,13 @@ int runApplication(int argc, char** argv)
         const int milliseconds = static_cast<int>(*options.quitAfter * 1000.0);
         QTimer::singleShot(milliseconds, &controller, [&options, windowPointer] {
             int status = 0;
-            if (!options.snapshot.isEmpty()
-                && !windowPointer->grab().save(options.snapshot, "PNG")) {
-                printError(QStringLiteral("cannot save the window's picture to '%1'")
-                               .arg(options.snapshot));
-                status = 1;
+            if (!options.snapshot.isEmpty()) {
+                if (const QString why = savePicture(windowPointer->grab(), options.snapshot);
+                    !why.isEmpty()) {
+                    printError(QStringLiteral("cannot save the window's picture to '%1' (%2)")
+                                   .arg(options.snapshot, why));
+                    status = 1;
+                }
             }
             QCoreApplication::exit(status);
         });

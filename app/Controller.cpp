@@ -192,12 +192,17 @@ void Controller::applicationWillTerminate()
     if (terminated_)
         return;
     terminated_ = true;
+    // A resize or move still settling is the user's last word on the
+    // window: it is remembered now, while the window is still shown.
+    if (resizeTimer_->isActive()) {
+        resizeTimer_->stop();
+        resizeEnded();
+    }
     // Saving the settings may wait on a busy disk, and the back-ends' threads
     // are joined after this: the window goes first, so that a quit looks
     // immediate whatever the rest takes.
     if (QWidget* window = mainWindow())
         window->hide();
-    resizeTimer_->stop();
     detachViews();
     if (tuner_ != nullptr)
         tuner_->applicationWillTerminate();

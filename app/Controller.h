@@ -39,10 +39,17 @@ inline constexpr const char* kColourBlindSafeKey = "ColourBlindSafeKey"; // fals
 inline constexpr const char* kKeepAboveKey = "KeepAboveOthersKey"; // false
 /// The window's size, in thousandths of its least size (1000 unless
 /// stored), and the place of its frame's top left corner: remembered when a
-/// resize or a move ends.
+/// zoom command is given and when a resize or a move ends, at the latest at
+/// termination.
 inline constexpr const char* kWindowScaleKey = "WindowScaleKey";
 inline constexpr const char* kWindowLeftKey = "WindowLeftKey";
 inline constexpr const char* kWindowTopKey = "WindowTopKey";
+/// What may be remembered there: from the least size to fifty times it,
+/// and a place in the X protocol's 16-bit coordinates.
+inline constexpr int kMinWindowScale = 1000;
+inline constexpr int kMaxWindowScale = 50000;
+inline constexpr int kMinWindowPlace = -32768;
+inline constexpr int kMaxWindowPlace = 32767;
 
 /// The panels that open from the menu.
 enum class Panel { Preferences, About, Help };
@@ -123,8 +130,9 @@ public:
     /// Launch completion: starts observing the pause and resume
     /// notifications, and the tuner's settings for the readout.
     void applicationDidFinishLaunching();
-    /// Orderly termination, once however often called: the views are
-    /// detached, then the tuner stops capture and saves its settings.
+    /// Orderly termination, once however often called: a resize or move
+    /// still settling is remembered, the views are detached, then the tuner
+    /// stops capture and saves its settings.
     void applicationWillTerminate();
     static bool applicationShouldTerminateAfterLastWindowClosed() { return true; }
 

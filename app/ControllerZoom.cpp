@@ -139,6 +139,9 @@ void Controller::zoom(Zoom command)
             window->setGeometry(before);
     }
     resizeContent(unit * *multiple);
+    // Remembered at once: the window system may take its time to resize,
+    // and a quit may come first.
+    rememberWindow(unit * *multiple);
 }
 
 void Controller::resizeContent(QSize content)

@@ -65,16 +65,6 @@ std::vector<DisplayCandidate> displayCandidates(const std::function<const char*(
     return candidates;
 }
 
-bool x11DisplayAnswers(const std::string& display)
-{
-    if (display.empty())
-        return false;
-    xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
-    const bool answers = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return answers;
-}
-
 bool waylandDisplayAnswers(const std::string& display)
 {
     // A compositor handed over an open socket.
@@ -101,27 +91,43 @@ bool waylandDisplayAnswers(const std::string& display)
     return answers;
 }
 
-std::optional<DisplayCandidate> unansweredDisplay()
+DisplayProbe::DisplayProbe()
 {
     const std::vector<DisplayCandidate> candidates
         = displayCandidates([](const char* name) { return std::getenv(name); });
     for (const DisplayCandidate& c : candidates) {
         switch (c.kind) {
         case DisplayCandidate::Kind::NoDisplay:
-            return std::nullopt;
+            return;
         case DisplayCandidate::Kind::X11:
-            if (x11DisplayAnswers(c.display))
-                return std::nullopt;
+            if (!c.display.empty()) {
+                xcb_connection_t* connection = xcb_connect(c.display.c_str(), nullptr);
+                if (xcb_connection_has_error(connection) == 0) {
+                    held_ = connection;
+                    return;
+                }
+                xcb_disconnect(connection);
+            }
             break;
         case DisplayCandidate::Kind::Wayland:
             if (waylandDisplayAnswers(c.display))
-                return std::nullopt;
+                return;
             break;
         }
     }
-    if (candidates.empty())
-        return DisplayCandidate {};
-    return candidates.front();
+    unanswered_ = candidates.empty() ? DisplayCandidate {} : candidates.front();
+}
+
+DisplayProbe::~DisplayProbe()
+{
+    release();
+}
+
+void DisplayProbe::release()
+{
+    if (held_ != nullptr)
+        xcb_disconnect(held_);
+    held_ = nullptr;
 }
 
 } // namespace clefmark

@@ -17,6 +17,8 @@
 #include <string>
 #include <vector>
 
+struct xcb_connection_t;
+
 namespace clefmark {
 
 /// A platform Qt would try, and the display it would open there.
@@ -34,15 +36,31 @@ struct DisplayCandidate {
 /// lookup `env` (null for unset).
 std::vector<DisplayCandidate> displayCandidates(const std::function<const char*(const char*)>& env);
 
-/// Whether the X server at `display` (":0"; empty for none) accepts a
-/// connection, authentication included.
-bool x11DisplayAnswers(const std::string& display);
 /// Whether the Wayland compositor's socket accepts a connection; `display`
 /// is WAYLAND_DISPLAY's value (a name in XDG_RUNTIME_DIR, or a path).
 bool waylandDisplayAnswers(const std::string& display);
 
-/// The first candidate when none of them answers, naming the display the
-/// user would look for; nothing when the window can open.
-std::optional<DisplayCandidate> unansweredDisplay();
+/// Asks the candidates in turn whether the window can open. An X server
+/// that answers is kept connected until release(): one that resets when its
+/// last client leaves (Xorg's and Xvfb's default) would otherwise reset
+/// between the probe leaving and Qt arriving, and close Qt's connection
+/// half made, which Qt answers by aborting.
+class DisplayProbe {
+public:
+    DisplayProbe();
+    ~DisplayProbe();
+    DisplayProbe(const DisplayProbe&) = delete;
+    DisplayProbe& operator=(const DisplayProbe&) = delete;
+
+    /// The first candidate when none of them answers, naming the display
+    /// the user would look for; nothing when the window can open.
+    const std::optional<DisplayCandidate>& unanswered() const { return unanswered_; }
+    /// Lets go of the X server, once Qt is connected to it.
+    void release();
+
+private:
+    std::optional<DisplayCandidate> unanswered_;
+    xcb_connection_t* held_ = nullptr;
+};
 
 } // namespace clefmark

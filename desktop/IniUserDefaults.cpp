@@ -24,21 +24,37 @@ namespace {
         return text;
     }
 
-    void warn(const QString& text)
-    {
-        qWarning().noquote() << QStringLiteral("Clefmark: ") + text;
-    }
-
-    // One line each, even for a megabyte of noise.
+    // One line each, even for a megabyte of noise, and printed whole: a
+    // control character (a NUL would end the line, a carriage return write
+    // over it) is shown as \xNN.
     QString shown(const std::string& text)
     {
-        constexpr std::size_t kLongest = 60;
-        if (text.size() <= kLongest)
-            return QString::fromStdString(text);
-        return QString::fromStdString(text.substr(0, kLongest)) + QStringLiteral("...");
+        constexpr qsizetype kLongest = 60;
+        const QString whole = QString::fromStdString(text);
+        qsizetype length = std::min(whole.size(), kLongest);
+        if (length < whole.size() && whole[length - 1].isHighSurrogate())
+            --length;
+        QString out;
+        for (const QChar c : QStringView(whole).first(length)) {
+            if (c.category() == QChar::Other_Control)
+                out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+            else
+                out += c;
+        }
+        if (length < whole.size())
+            out += QStringLiteral("...");
+        return out;
     }
 
 } // namespace
+
+void IniUserDefaults::warn(const QString& text) const
+{
+    // One line per cause: a settings folder that cannot be written fails
+    // every save of the run the same way.
+    if (said_.insert(text).second)
+        qWarning().noquote() << QStringLiteral("Clefmark: ") + text;
+}
 
 bool settingAsInteger(std::string_view text, long long& result)
 {

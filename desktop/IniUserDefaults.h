@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,7 +25,8 @@ namespace clefmark {
 /// read as the type asked for. A value that is not one ("maybe" for a
 /// boolean, "loud" for an integer), or an integer outside its limits, is
 /// reported on standard error with what is used instead. A save that fails
-/// is reported the same way and tried again with the next change.
+/// is reported the same way and tried again with the next change. Each line
+/// is said once a run, however often its cause comes back.
 /// Main thread only.
 class IniUserDefaults final : public UserDefaults {
 public:
@@ -53,6 +55,8 @@ private:
     void save();
     void reportIgnored(const std::string& key, const std::string& text, const char* why,
         const QString& used) const;
+    /// Says `text` on standard error, unless it has been said already.
+    void warn(const QString& text) const;
 
     QString path_;
     bool refused_ = false; // not ours to read or write this run
@@ -61,6 +65,7 @@ private:
     std::map<std::string, int> registeredIntegers_;
     std::map<std::string, bool> registeredBools_;
     std::map<std::string, std::pair<int, int>> limits_;
+    mutable std::set<QString> said_;
 };
 
 /// A settings value read as a whole decimal number, spaces around it

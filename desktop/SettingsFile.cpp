@@ -1,9 +1,12 @@
 #include "desktop/SettingsFile.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -65,6 +68,59 @@ namespace {
         return "not a regular file";
     }
 
+    // The temporary file a save writes before renaming it over `name`:
+    // ".NAME.PID.ATTEMPT".
+    std::string temporaryName(const std::string& name, pid_t pid, int attempt)
+    {
+        return "." + name + "." + std::to_string(pid) + "." + std::to_string(attempt);
+    }
+
+    // The writer's process id when `entry` is named as a temporary file of
+    // `name` is, else 0.
+    pid_t writerOf(const std::string& entry, const std::string& name)
+    {
+        const std::string prefix = "." + name + ".";
+        if (entry.size() <= prefix.size() || entry.compare(0, prefix.size(), prefix) != 0)
+            return 0;
+        const std::string rest = entry.substr(prefix.size());
+        const std::size_t dot = rest.find('.');
+        const auto digits = [](std::string_view text) {
+            return !text.empty() && text.size() <= 9
+                && text.find_first_not_of("0123456789") == std::string_view::npos;
+        };
+        if (dot == std::string::npos || !digits(std::string_view(rest).substr(0, dot))
+            || !digits(std::string_view(rest).substr(dot + 1)))
+            return 0;
+        return static_cast<pid_t>(std::stol(rest.substr(0, dot)));
+    }
+
+    // A save killed between writing its temporary file and renaming it
+    // leaves that file behind, and nothing else ever would remove it. One is
+    // removed only when its writer is surely gone: its process no longer
+    // exists and nobody holds the lock every writer keeps on its file (a
+    // writer in another process namespace, or on another machine sharing
+    // the folder, has a process id that means nothing here). Only regular
+    // files of this user's, named as ours for this settings file.
+    void removeLeftTemporaries(const std::filesystem::path& folder, const std::string& name)
+    {
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+            const pid_t writer = writerOf(entry.path().filename().string(), name);
+            if (writer <= 0 || writer == ::getpid() || ::kill(writer, 0) == 0 || errno != ESRCH)
+                continue;
+            const std::string path = entry.path().string();
+            Descriptor fd(::open(path.c_str(), kOpenFlags | O_NOFOLLOW));
+            struct stat status { };
+            if (!fd || ::fstat(fd.get(), &status) != 0 || !S_ISREG(status.st_mode)
+                || status.st_uid != ::geteuid() || ::flock(fd.get(), LOCK_EX | LOCK_NB) != 0)
+                continue;
+            struct stat now { };
+            if (::lstat(path.c_str(), &now) == 0 && now.st_dev == status.st_dev
+                && now.st_ino == status.st_ino)
+                ::unlink(path.c_str());
+        }
+    }
+
     bool writeAll(int fd, const std::string& bytes)
     {
         std::size_t done = 0;
@@ -97,11 +153,18 @@ SettingsFile SettingsFile::open(const std::string& path)
         // A symbolic link. It is followed to see what it points at, and then
         // its target is the file replaced, so that the link stays a link.
         fd = Descriptor(::open(path.c_str(), kOpenFlags));
-        if (!fd)
+        if (!fd) {
+            const int error = errno;
+            if (error == ENOENT)
+                return fail(State::Refused, "a symbolic link to nothing");
+            // What it points at may be the trouble itself (a terminal that
+            // cannot be opened without one, say): that is what is said.
+            struct stat target { };
+            if (::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode))
+                return fail(State::Refused, "a symbolic link to " + kindOf(target.st_mode));
             return fail(State::Refused,
-                errno == ENOENT
-                    ? "a symbolic link to nothing"
-                    : "a symbolic link that cannot be followed (" + errorText(errno) + ")");
+                "a symbolic link that cannot be followed (" + errorText(error) + ")");
+        }
         char* resolved = ::realpath(path.c_str(), nullptr);
         if (resolved == nullptr)
             return fail(State::Unreadable, errorText(errno));
@@ -109,9 +172,14 @@ SettingsFile SettingsFile::open(const std::string& path)
         std::free(resolved);
     }
     if (!fd) {
-        if (errno == ENOENT || errno == ENOTDIR)
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR)
             return fail(State::Missing, {});
-        return fail(State::Unreadable, errorText(errno));
+        struct stat status { };
+        if (::lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)
+            && !S_ISLNK(status.st_mode))
+            return fail(State::Refused, kindOf(status.st_mode));
+        return fail(State::Unreadable, errorText(error));
     }
 
     struct stat status { };
@@ -162,15 +230,16 @@ std::string SettingsFile::replace(const std::string& bytes) const
             return error.message();
     }
 
+    removeLeftTemporaries(folder, target.filename().string());
+
     // A new file of our own beside the old one (O_EXCL: never through a
-    // link someone left there), renamed over it once complete.
+    // link someone left there), renamed over it once complete, and locked
+    // meanwhile so that no other copy of the program takes it for left over.
     std::string temporary;
     Descriptor fd;
     for (int attempt = 0; attempt < 100 && !fd; ++attempt) {
-        temporary = (folder
-            / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "."
-                + std::to_string(attempt)))
-                        .string();
+        temporary
+            = (folder / temporaryName(target.filename().string(), ::getpid(), attempt)).string();
         fd = Descriptor(
             ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
         if (!fd && errno != EEXIST)
@@ -178,6 +247,7 @@ std::string SettingsFile::replace(const std::string& bytes) const
     }
     if (!fd)
         return errorText(EEXIST);
+    ::flock(fd.get(), LOCK_EX | LOCK_NB);
 
     const auto discard = [&temporary](int error) {
         ::unlink(temporary.c_str());

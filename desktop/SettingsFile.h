@@ -36,7 +36,9 @@ public:
     /// the path is a link), or creates a missing one with its folders, by a
     /// complete new file renamed over it: a crash or power cut leaves
     /// either the old contents or the new. Keeps the file's permissions.
-    /// Empty on success, else why it failed. Only for Regular and Missing.
+    /// Removes what earlier saves killed part way left beside it, once their
+    /// writers are gone. Empty on success, else why it failed. Only for
+    /// Regular and Missing.
     std::string replace(const std::string& bytes) const;
 
 private:

@@ -12,15 +12,20 @@
 #include <QImage>
 #include <QRect>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <optional>
 #include <poll.h>
+#include <set>
 #include <signal.h>
+#include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -305,6 +310,68 @@ namespace {
         EXPECT_NE(after.find("ReferencePitchKey=445"), std::string::npos) << after;
     }
 
+    /// How often the X server whose log is `log` was left without clients,
+    /// and how many it has now, from the comings and goings it logs.
+    std::pair<int, int> timesLeftAlone(const std::string& log)
+    {
+        std::istringstream lines(log);
+        std::set<int> connected;
+        int alone = 0;
+        for (std::string line; std::getline(lines, line);) {
+            int client = 0;
+            const std::size_t at = line.find(": client ");
+            if (at == std::string::npos
+                || std::sscanf(line.c_str() + at, ": client %d", &client) != 1)
+                continue;
+            if (line.find(" connected from ") != std::string::npos)
+                connected.insert(client);
+            else if (line.ends_with(" disconnected") && connected.erase(client) == 1
+                && connected.empty())
+                ++alone;
+        }
+        return { alone, static_cast<int>(connected.size()) };
+    }
+
+    // Xorg and Xvfb start afresh whenever their last client leaves, and
+    // close any connection that came meanwhile: the program's check that
+    // the display answers must not be that last client just before the
+    // toolkit connects, which aborts the start when the toolkit is quick
+    // enough. So the server is left alone once per run, when it quits.
+    TEST_F(EndToEnd, EveryStartComesUpOnAnXServerThatResetsWhenItsLastClientLeaves)
+    {
+        xvfb_.emplace(dir, Xvfb::Reset::WhenLastClientLeaves);
+        ASSERT_FALSE(xvfb_->display().empty()) << test::readBytes(dir.file("xvfb.log"));
+        constexpr int kStarts = 3;
+        for (int i = 1; i <= kStarts; ++i) {
+            ChildOptions options = loggedTo(dir.file("run.log"), environment());
+            options.readiness = true;
+            ChildProcess child({ CLEFMARK_EXECUTABLE, "--input", dir.file("a4.wav") }, options);
+            ASSERT_TRUE(child.started()) << child.startError();
+            EXPECT_TRUE(child.waitUntilReady(30s)) << test::readBytes(dir.file("run.log"));
+            child.signal(SIGTERM);
+            EXPECT_EQ(child.wait(20s), 0) << test::readBytes(dir.file("run.log"));
+            // Gone from the server too, before the next start.
+            std::pair<int, int> seen;
+            ASSERT_TRUE(test::eventually([&] {
+                seen = timesLeftAlone(test::readBytes(dir.file("xvfb.log")));
+                return seen.second == 0 && seen.first >= i;
+            })) << test::readBytes(dir.file("xvfb.log"));
+            EXPECT_EQ(seen.first, i) << test::readBytes(dir.file("xvfb.log"));
+        }
+    }
+
+    /// The lines of `text` that begin with `prefix`: the program's own,
+    /// among what the libraries it uses print.
+    std::vector<std::string> linesFrom(const std::string& text, const std::string& prefix)
+    {
+        std::vector<std::string> lines;
+        std::istringstream in(text);
+        for (std::string line; std::getline(in, line);)
+            if (line.starts_with(prefix))
+                lines.push_back(line);
+        return lines;
+    }
+
     // What needs no display at all.
     class CommandLine : public testing::Test {
     protected:
@@ -353,6 +420,86 @@ namespace {
                     { "QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + dir.file("config") }));
             EXPECT_EQ(child.wait(30s), c.status) << output();
             EXPECT_NE(output().find(c.says), std::string::npos) << output();
+        }
+    }
+
+    // A picture that cannot be saved is said in one line with the reason and
+    // fails the run, and leaves no partial file: an earlier picture stays.
+    TEST_F(CommandLine, ASnapshotThatCannotBeWrittenFailsTheRunAndLeavesNoPartFile)
+    {
+        test::write16BitFile(dir.file("a4.wav"), test::sine16(440.0, 44100, 0.5, 4410), 1, 44100);
+        const std::string shots = dir.file("shots");
+        std::filesystem::create_directory(shots);
+        const std::string kept = shots + "/window.png";
+        const struct {
+            std::string target;
+            std::optional<rlim_t> fileSizeLimit;
+            std::string reason;
+        } cases[] = {
+            { "/dev/full", std::nullopt, "No space left on device" },
+            { shots + "/new.png", 500, "File too large" },
+            { kept, 500, "File too large" },
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.target);
+            std::ofstream(kept) << "an earlier picture";
+            ChildOptions options = loggedTo(dir.file("out"),
+                { "QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + dir.file("config") });
+            options.fileSizeLimit = c.fileSizeLimit;
+            ChildProcess child({ CLEFMARK_EXECUTABLE, "--input", dir.file("a4.wav"), "--snapshot",
+                                   c.target, "--quit-after", "0.5" },
+                options);
+            EXPECT_EQ(child.wait(30s), 1) << output();
+            EXPECT_EQ(linesFrom(output(), "clefmark: "),
+                std::vector<std::string> { "clefmark: cannot save the window's picture to '"
+                    + c.target + "' (" + c.reason + ")" })
+                << output();
+            std::vector<std::string> left;
+            for (const auto& entry : std::filesystem::directory_iterator(shots))
+                left.push_back(entry.path().filename().string());
+            EXPECT_EQ(left, std::vector<std::string> { "window.png" });
+            EXPECT_EQ(test::readBytes(kept), "an earlier picture");
+        }
+    }
+
+    // Values out of range are said with what is used instead, and a
+    // settings file that cannot be saved is said once, however many changes
+    // fail to reach it (those of the command line, the window's place).
+    TEST_F(CommandLine, SettingsTroubleIsSaidOncePerCause)
+    {
+        test::write16BitFile(dir.file("a4.wav"), test::sine16(440.0, 44100, 0.5, 4410), 1, 44100);
+        const struct {
+            std::string settings; // "" for a file in the way of the settings folder
+            std::vector<std::string> said;
+        } cases[] = {
+            { "WindowScaleKey=0", { "ignoring WindowScaleKey = 0 in " } },
+            { "WindowScaleKey=900000", { "ignoring WindowScaleKey = 900000 in " } },
+            { "WindowLeftKey=99999\nWindowTopKey=-40000",
+                { "ignoring WindowLeftKey = 99999 in ", "ignoring WindowTopKey = -40000 in " } },
+            { "", { "could not save the settings to " } },
+        };
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.settings);
+            std::filesystem::remove_all(dir.file("config"));
+            if (c.settings.empty()) {
+                std::ofstream(dir.file("config")) << "not a folder";
+            } else {
+                std::filesystem::create_directories(dir.file("config/Clefmark"));
+                std::ofstream(dir.file("config/Clefmark/Clefmark.ini")) << "[General]\n"
+                                                                        << c.settings << "\n";
+            }
+            ChildProcess child({ CLEFMARK_EXECUTABLE, "--input", dir.file("a4.wav"), "--reference",
+                                   "445", "--close-enough", "--quit-after", "0.5" },
+                loggedTo(dir.file("out"),
+                    { "QT_QPA_PLATFORM=offscreen", "XDG_CONFIG_HOME=" + dir.file("config") }));
+            EXPECT_EQ(child.wait(30s), 0) << output();
+            const std::vector<std::string> lines = linesFrom(output(), "Clefmark: ");
+            EXPECT_EQ(lines.size(), c.said.size()) << output();
+            for (const std::string& said : c.said)
+                EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                    [&](const std::string& line) { return line.find(said) != std::string::npos; }))
+                    << said << " in\n"
+                    << output();
         }
     }
 

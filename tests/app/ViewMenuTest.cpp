@@ -21,6 +21,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 #include <optional>
@@ -76,7 +77,7 @@ namespace {
             s.windowPlaceable = placeable;
             s.keepAboveAvailable = keepAboveAvailable;
             s.applyResizeRule = applyResizeRule;
-            s.resizeSettleMilliseconds = 20;
+            s.resizeSettleMilliseconds = settleMilliseconds;
             auto controller = std::make_unique<Controller>(std::move(s));
             controller->connectOutlets(&window);
             EXPECT_TRUE(controller->awakeFromNib());
@@ -122,6 +123,7 @@ namespace {
         QList<QRect> screens { kLargeScreen };
         bool placeable = true;
         bool keepAboveAvailable = true;
+        int settleMilliseconds = 20;
     };
 
     TEST_F(ViewMenuTest, theChoicesAreRememberedAndShapeTheWindow)
@@ -270,6 +272,59 @@ namespace {
         EXPECT_EQ(
             QPoint(defaults.integerForKey(kWindowLeftKey), defaults.integerForKey(kWindowTopKey)),
             window.pos());
+    }
+
+    // Quitting straight after a zoom, a resize or a move, before the window
+    // has settled, still remembers where it went. The settling never ends
+    // by itself here: only termination can save it.
+    TEST_F(ViewMenuTest, aSizeOrPlaceChangedJustBeforeQuittingIsRemembered)
+    {
+        struct Case {
+            const char* what;
+            std::function<void()> change;
+            bool waitForTheWindow; // false: terminated before any event runs
+            int scale;
+            std::optional<QPoint> place;
+        };
+        screens = { QRect(0, 0, 1280, 1024) };
+        settleMilliseconds = 3'600'000;
+        const QSize chrome = [&] {
+            window.layout()->activate();
+            return window.size() - content();
+        }();
+        const Case cases[] = {
+            { "zoom in", [&] { action("actionZoomIn")->trigger(); }, false, 2000, std::nullopt },
+            { "resized", [&] { window.resize(kWithStrip * 2 + chrome); }, true, 2000,
+                std::nullopt },
+            { "moved", [&] { window.move(240, 130); }, true, 1000, QPoint(240, 130) },
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.what);
+            MemoryUserDefaults fresh;
+            std::swap(defaults, fresh);
+            window.resize(1, 1);
+            window.move(40, 30);
+            auto controller = launched(true);
+            window.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+            const QSize before = content();
+            const QPoint was = window.pos();
+            c.change();
+            if (c.waitForTheWindow) {
+                ASSERT_TRUE(
+                    processEventsUntil([&] { return content() != before || window.pos() != was; }));
+            }
+            controller->applicationWillTerminate();
+            EXPECT_EQ(defaults.integerForKey(kWindowScaleKey), c.scale);
+            if (c.place) {
+                EXPECT_EQ(QPoint(defaults.integerForKey(kWindowLeftKey),
+                              defaults.integerForKey(kWindowTopKey)),
+                    *c.place);
+            }
+            controller.reset();
+            tuner.reset();
+            window.hide();
+        }
     }
 
     TEST_F(ViewMenuTest, theSizeAndPlaceComeBackOnlyOntoAScreenThatIsThere)

@@ -7,16 +7,21 @@
 
 #include <QFile>
 #include <QStandardPaths>
+#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <csignal>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace clefmark {
@@ -255,6 +260,10 @@ namespace {
                 } },
             { "a symbolic link to nothing",
                 [](auto& ini, auto&) { return ::symlink("absent", ini.c_str()) == 0; } },
+            // Without a controlling terminal it cannot even be opened; the
+            // device is still what is in the way.
+            { "a symbolic link to a device",
+                [](auto& ini, auto&) { return ::symlink("/dev/tty", ini.c_str()) == 0; } },
             { "larger than 1 MB",
                 [](auto& ini, auto&) {
                     std::ofstream(ini) << "[General]\nReferencePitchKey=450\n;"
@@ -333,6 +342,33 @@ namespace {
         }
     }
 
+    // The warning is printed as one C string on one line: a NUL would end it
+    // and a carriage return would write over it, so neither is printed raw.
+    TEST_F(SettingsFile, ControlCharactersInABadValueAreShownEscaped)
+    {
+        const std::pair<std::string, const char*> cases[] = {
+            { std::string("4\0"
+                          "40",
+                  4),
+                "ReferencePitchKey = 4\\x0040 in " },
+            { "44\r0\x1b[2K", "ReferencePitchKey = 44\\x0d0\\x1b[2K in " },
+        };
+        for (const auto& [stored, said] : cases) {
+            write("[General]\nReferencePitchKey=" + stored + "\n");
+            WarningCapture capture;
+            IniUserDefaults defaults(path());
+            defaults.registerInteger(kReferencePitchKey, 440);
+            EXPECT_EQ(defaults.integerForKey(kReferencePitchKey), 440);
+            ASSERT_EQ(capture.warnings.size(), 1) << said;
+            const QString& line = capture.warnings[0];
+            EXPECT_TRUE(line.contains(QString::fromUtf8(said)) && line.endsWith(u"using 440"))
+                << line.toStdString();
+            EXPECT_FALSE(std::any_of(line.begin(), line.end(), [](QChar c) {
+                return c.category() == QChar::Other_Control;
+            })) << line.toStdString();
+        }
+    }
+
     TEST_F(SettingsFile, EveryBadReferencePitchIsReportedWithWhatIsUsedInstead)
     {
         const std::pair<const char*, int> cases[] = { { "500", 460 }, { "-1", 420 },
@@ -371,6 +407,72 @@ namespace {
         // A guard against waiting on the lock, as a lock file's owner would.
         EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
         EXPECT_EQ(read(), "[General]\nReferencePitchKey=445\n");
+    }
+
+    // A save killed before its rename leaves its temporary file. The next
+    // save removes those whose writer is gone, and nothing else: not a file
+    // still being written (its writer alive, or holding it locked), nor one
+    // that is not a regular file of this user's, nor another file's.
+    TEST_F(SettingsFile, ASaveRemovesWhatSavesOfGoneProcessesLeftBehind)
+    {
+        // A process that has ended and been reaped.
+        const pid_t gone = ::fork();
+        if (gone == 0)
+            ::_exit(0);
+        ASSERT_GT(gone, 0);
+        ASSERT_EQ(::waitpid(gone, nullptr, 0), gone);
+        const std::string dead = std::to_string(gone);
+        const std::string alive = std::to_string(::getpid());
+        struct Case {
+            std::string name;
+            bool removed;
+            std::function<void(const std::string& path)> make;
+        };
+        const auto plain = [](const std::string& path) { std::ofstream(path) << "[Gen"; };
+        std::optional<int> lockedFd;
+        const Case cases[] = {
+            { ".Clefmark.ini." + dead + ".0", true, plain },
+            { ".Clefmark.ini." + dead + ".17", true, plain },
+            { ".Clefmark.ini." + alive + ".3", false, plain },
+            { ".Clefmark.ini." + dead + ".4", false, // a writer elsewhere holds it
+                [&](const std::string& path) {
+                    plain(path);
+                    lockedFd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+                    ASSERT_EQ(::flock(*lockedFd, LOCK_EX | LOCK_NB), 0);
+                } },
+            { ".Clefmark.ini." + dead + ".5", false,
+                [&](const std::string& path) {
+                    ASSERT_EQ(::symlink(dir.file("elsewhere").c_str(), path.c_str()), 0);
+                } },
+            { ".Clefmark.ini." + dead + ".6", ::geteuid() != 0, // another user's, as root
+                [&](const std::string& path) {
+                    plain(path);
+                    if (::geteuid() == 0) {
+                        ASSERT_EQ(::chown(path.c_str(), 1, 1), 0);
+                    }
+                } },
+            { ".Clefmark.ini." + dead + ".0.bak", false, plain },
+            { ".Clefmark.ini." + dead, false, plain },
+            { ".Other.ini." + dead + ".0", false, plain },
+            { "Clefmark.ini." + dead + ".0", false, plain },
+        };
+        write("[General]\nReferencePitchKey=450\n");
+        std::ofstream(dir.file("elsewhere")) << "not ours";
+        for (const Case& c : cases)
+            c.make(dir.file("config/Clefmark/" + c.name));
+        IniUserDefaults(path()).setInteger(kReferencePitchKey, 445);
+        if (lockedFd)
+            ::close(*lockedFd);
+        EXPECT_EQ(read(), "[General]\nReferencePitchKey=445\n");
+        for (const Case& c : cases) {
+            std::error_code error;
+            EXPECT_EQ(
+                std::filesystem::symlink_status(dir.file("config/Clefmark/" + c.name), error).type()
+                    == std::filesystem::file_type::not_found,
+                c.removed)
+                << c.name;
+        }
+        EXPECT_EQ(test::readBytes(dir.file("elsewhere")), "not ours");
     }
 
     TEST(IniUserDefaults, TheUsersFileIsInTheConfigFolder)

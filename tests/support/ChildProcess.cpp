@@ -209,6 +209,9 @@ void ChildProcess::spawn(const std::vector<std::string>& arguments, const ChildO
     sigset_t noSignals;
     sigemptyset(&noSignals);
     const pid_t parent = ::getpid();
+    const std::optional<rlimit> fileSizeLimit = options.fileSizeLimit
+        ? std::optional<rlimit>(rlimit { *options.fileSizeLimit, *options.fileSizeLimit })
+        : std::nullopt;
 
     const pid_t pid = ::fork();
     if (pid == 0) {
@@ -223,6 +226,8 @@ void ChildProcess::spawn(const std::vector<std::string>& arguments, const ChildO
             ::_exit(127); // the starting thread ended before the line above
         ::sigprocmask(SIG_SETMASK, &noSignals, nullptr);
         if (directory != nullptr && ::chdir(directory) != 0)
+            fail();
+        if (fileSizeLimit && ::setrlimit(RLIMIT_FSIZE, &*fileSizeLimit) != 0)
             fail();
         if (::dup2(input, STDIN_FILENO) < 0 || ::dup2(output, STDOUT_FILENO) < 0
             || ::dup2(error < 0 ? STDOUT_FILENO : error, STDERR_FILENO) < 0)

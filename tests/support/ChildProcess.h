@@ -64,6 +64,8 @@ struct ChildOptions {
     std::vector<int> keepOpen {};
     /// Opens the CLEFMARK_READY_FD channel, for waitUntilReady().
     bool readiness = false;
+    /// The largest file the child may write (RLIMIT_FSIZE), in bytes.
+    std::optional<rlim_t> fileSizeLimit {};
 };
 
 /// One child, started by the constructor, standard input empty. It is killed

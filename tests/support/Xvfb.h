@@ -19,15 +19,22 @@ namespace clefmark::test {
 
 class Xvfb {
 public:
-    /// Starts the server, its output in `dir`/xvfb.log; `display()` is
-    /// empty when it did not come up within kHangGuard.
-    explicit Xvfb(const TempDir& dir)
+    /// Whether the server starts afresh each time its last client leaves,
+    /// as Xorg and Xvfb do unless told -noreset.
+    enum class Reset { Never, WhenLastClientLeaves };
+
+    /// Starts the server, its output in `dir`/xvfb.log, where it names each
+    /// client as it comes and goes; `display()` is empty when it did not
+    /// come up within kHangGuard.
+    explicit Xvfb(const TempDir& dir, Reset reset = Reset::Never)
     {
         int fds[2];
         if (::pipe2(fds, O_CLOEXEC) != 0)
             return;
-        const std::vector<std::string> argv = { "Xvfb", "-displayfd", std::to_string(fds[1]),
-            "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset" };
+        std::vector<std::string> argv = { "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen",
+            "0", "1280x1024x24", "-nolisten", "tcp", "-audit", "2" };
+        if (reset == Reset::Never)
+            argv.push_back("-noreset");
         ChildOptions options { .out = ChildOutput::file(dir.file("xvfb.log")),
             .err = ChildOutput::withStandardOutput() };
         options.keepOpen = { fds[1] };
