@@ -366,6 +366,9 @@ namespace {
         ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
         ASSERT_TRUE(eventually([&] { return cycles.size() > 0; }));
 
+        // Counted from here: a session manager settling under load may end
+        // the first stream of its own accord, which is news of another kind.
+        const int endedBefore = log.count(AudioHardwareProperty::DeviceStreamEnded);
         daemon->kill(SIGKILL);
         ASSERT_TRUE(eventually([&] {
             return hardware().defaultInputDevice() == kNoAudioDevice
@@ -389,7 +392,7 @@ namespace {
         // Told in order, all that the kill brought has been told by now. The
         // stream went with the server: that is told as the default input
         // gone, never as a recording that the server ended.
-        EXPECT_EQ(log.count(AudioHardwareProperty::DeviceStreamEnded), 0);
+        EXPECT_EQ(log.count(AudioHardwareProperty::DeviceStreamEnded), endedBefore);
         cycles.count.store(0);
         ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &cycles));
         ASSERT_TRUE(hardware().start(device, &CycleLog::proc));
