@@ -140,8 +140,8 @@ private:
     bool ran_ = false;
     std::string device_;
     std::string toldDevice_;
-    // Capture restarted by itself, and the session has not said why yet.
-    bool restartUntold_ = false;
+    // Why capture restarted by itself, when the session has not said it yet.
+    std::string untold_;
 
     Waiting shown_ = Waiting::Nothing;
     std::string shownDetail_;

@@ -1,19 +1,23 @@
 // The last guard against silent capture: notices when input cycles stop
-// coming while capture should be running.
+// coming while capture should be running, and when sound comes again.
 //
 // A sound server can stop feeding a stream without ending it, or end it
 // without a word reaching us (a lost notification, a driver that hangs). The
 // back-end cannot report what it never hears of; only the absence of cycles
 // tells. So the input thread counts its cycles, and a watcher thread wakes a
 // few times per timeout to see whether the count has moved. When it has not
-// moved for a whole timeout, the guard disarms itself and calls `onStall`,
+// moved for a whole timeout, the guard disarms itself and calls `stall`,
 // which restarts capture and arms it again.
 //
-// The input thread's part is one relaxed increment: it never waits, and the
-// count carries no data that another thread must see in order, since the
-// watcher only asks whether it changed. The watcher's own state (armed, the
-// count and time of the last progress) lives under its mutex, which the input
-// thread never takes.
+// The input thread also counts the cycles that carried sound, anything but
+// exact zeros, and the watcher tells when one comes after it has been asked
+// to look out for it (`sound`), so that a message about the input can go
+// once the input is back.
+//
+// The input thread's part is relaxed increments: it never waits, and the
+// counts carry no data that another thread must see in order, since the
+// watcher only asks whether they changed. The watcher's own state lives under
+// its mutex, which the input thread never takes.
 #pragma once
 
 #include <atomic>
@@ -23,6 +27,7 @@
 #include <functional>
 #include <mutex>
 #include <thread>
+#include <utility>
 
 namespace clefmark {
 
@@ -30,10 +35,22 @@ class StallGuard {
 public:
     using Clock = std::chrono::steady_clock;
 
-    /// `onStall` runs on the guard's thread, with no lock of the guard held,
-    /// once no `cycle` has come for `timeout` since `arm`. The thread starts
-    /// at the first `arm`.
-    StallGuard(Clock::duration timeout, std::function<void()> onStall);
+    /// What the guard tells, on its own thread with no lock of the guard
+    /// held; either may be empty.
+    struct Reports {
+        /// No cycle has come for the timeout since `arm`. Disarms the guard.
+        std::function<void()> stall;
+        /// Sound came after `awaitSound`.
+        std::function<void()> sound;
+    };
+
+    /// The thread starts at the first `arm`.
+    StallGuard(Clock::duration timeout, Reports reports);
+    /// Tells of stalls alone.
+    StallGuard(Clock::duration timeout, std::function<void()> onStall)
+        : StallGuard(timeout, Reports { std::move(onStall), {} })
+    {
+    }
     /// Calls `shutDown`.
     ~StallGuard();
 
@@ -42,24 +59,36 @@ public:
 
     /// Starts watching from now. Any thread but the input thread.
     void arm();
-    /// Stops watching; a running `onStall` call may still finish. Any thread
-    /// but the input thread.
+    /// Stops watching; a running report may still finish. Any thread but the
+    /// input thread.
     void disarm();
-    /// Ends the watcher thread, waiting for a running `onStall` call. Must
-    /// not be called from `onStall`, nor while holding anything it waits for.
+    /// Tells of the next sound that comes while armed, once. Any thread but
+    /// the input thread.
+    void awaitSound();
+    /// Ends the watcher thread, waiting for a running report. Must not be
+    /// called from a report, nor while holding anything one waits for.
     void shutDown();
 
     /// One input cycle. Input thread; never waits.
     void cycle() noexcept { cycles_.fetch_add(1, std::memory_order_relaxed); }
+    /// One input cycle in which some sample was other than an exact zero.
+    /// Input thread; never waits.
+    void heard() noexcept { sounds_.fetch_add(1, std::memory_order_relaxed); }
     /// The cycles counted so far. Thread safe.
     std::uint64_t cycles() const { return cycles_.load(std::memory_order_relaxed); }
 
 private:
+    enum class Report { None, Stall, Sound };
+
     void watch();
+    Report look(Clock::time_point now);
 
     const Clock::duration timeout_;
-    const std::function<void()> onStall_;
+    const Reports reports_;
     std::atomic<std::uint64_t> cycles_ { 0 };
+    // Cycles that carried sound.
+    std::atomic<std::uint64_t> sounds_ { 0 };
+    static_assert(std::atomic<std::uint64_t>::is_always_lock_free);
 
     std::mutex mutex_;
     std::condition_variable wake_;
@@ -68,6 +97,9 @@ private:
     bool stopping_ = false;
     std::uint64_t seen_ = 0;
     Clock::time_point progress_ {};
+    // The sound count last seen, and whether the next sound is to be told.
+    std::uint64_t soundsSeen_ = 0;
+    bool soundAwaited_ = false;
 };
 
 } // namespace clefmark

@@ -78,7 +78,9 @@ public:
     /// Running comes with why when capture has restarted by itself
     /// (`kRecordingEndedDetail`, `kInputStalledDetail`), else with none; a
     /// restart for the same reason as the last, with no input in between, is
-    /// not told again. `Tuner::inputDeviceName` names the new device by then.
+    /// not told again. Once sound (anything but exact zeros) comes after a
+    /// Running with why, Running is told again with none: the why is past.
+    /// `Tuner::inputDeviceName` names the new device by then.
     /// Runs on the thread controlling capture: the main thread, the audio
     /// hardware's notification thread, or the tuner's stall guard. Must not
     /// call back into capture control (`start`, `stop`, ...).
@@ -256,6 +258,7 @@ private:
 
     static void propertyListener(AudioHardwareProperty property, void* context);
     void inputStalled();
+    void inputHeard();
     void restartLocked(const char* cause);
     void startLocked(const char* runningDetail = "", bool tell = true);
     void stopLocked();
@@ -299,6 +302,8 @@ private:
     // when it was made: the same cause with no cycle since is not news.
     const char* lastRestartCause_ = nullptr;
     std::uint64_t cyclesAtRestart_ = 0;
+    // The observer was last told Running with why, which sound will undo.
+    bool whyTold_ = false;
 
     std::atomic<AudioDeviceID> mInputDevice { kNoAudioDevice };
     mutable std::mutex nameMutex_;

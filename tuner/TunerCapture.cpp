@@ -77,6 +77,17 @@ void Tuner::inputStalled()
     restartLocked(kInputStalledDetail);
 }
 
+// The stall guard's thread, sound having come after the observer was told
+// why capture restarted: that why is over, and a message saying it would
+// outlive its cause.
+void Tuner::inputHeard()
+{
+    std::lock_guard lock(captureMutex_);
+    if (terminated_ || !procBound_ || !whyTold_)
+        return;
+    setCaptureState(CaptureState::Running);
+}
+
 // Restarts are rate-limited by their sources rather than here: the back-ends
 // tell of an ended stream at most once a second, and the stall guard, armed
 // afresh by every start, waits a whole timeout before it fires.
@@ -194,7 +205,12 @@ std::string Tuner::inputDeviceName() const
 void Tuner::setCaptureState(CaptureState state, const std::string& detail, bool tell)
 {
     captureState_.store(state, std::memory_order_release);
-    if (tell && captureObserver_ != nullptr)
+    if (!tell)
+        return;
+    whyTold_ = state == CaptureState::Running && !detail.empty();
+    if (whyTold_)
+        stallGuard_.awaitSound();
+    if (captureObserver_ != nullptr)
         captureObserver_->captureStateChanged(state, detail);
 }
 

@@ -260,6 +260,37 @@ namespace {
         EXPECT_EQ(restarts(), last);
     }
 
+    // Why capture restarted is told until sound comes again, and no longer:
+    // cycles of exact zeros are no sound, so the first why stands until the
+    // second replaces it, and only the tone ends that one.
+    TEST(TunerCapture, WhyCaptureRestartedStandsUntilSoundComesAgain)
+    {
+        CaptureRig rig;
+        const AudioDeviceID device = rig.addDevice(44100);
+        rig.switchTo(device);
+        rig.hardware.announce(AudioHardwareProperty::DeviceStreamEnded);
+        rig.hardware.waitForListeners();
+        ASSERT_TRUE(rig.play(device, std::vector<float>(4096, 0.0f)));
+        // Then no cycle at all: the stall guard looks at the zeros a few times
+        // before it tells of the stall.
+        ASSERT_EQ(rig.log.told(kInputStalledDetail,
+                      [&] {
+                          std::lock_guard lock(rig.log.mutex);
+                          return rig.log.details.size() >= 3;
+                      }),
+            1u);
+        const std::vector<float> tone = test::periodicSine(100, 0.5f, 512);
+        rig.log.told("", [&] {
+            rig.play(device, tone);
+            std::lock_guard lock(rig.log.mutex);
+            return rig.log.details.size() >= 4;
+        });
+        std::lock_guard lock(rig.log.mutex);
+        EXPECT_EQ(rig.log.details,
+            (std::vector<std::string> { "", kRecordingEndedDetail, kInputStalledDetail, "" }));
+        EXPECT_EQ(rig.log.states.back(), CaptureState::Running);
+    }
+
     TEST(TunerCapture, NothingRestartsAfterTermination)
     {
         CaptureRig rig;
