@@ -19,7 +19,9 @@ QString captureStatusText(CaptureState state, const std::string& detail, bool se
         return QStringLiteral("Cannot listen: %1").arg(QString::fromStdString(detail));
     case CaptureState::Running:
         if (!detail.empty()) {
-            QString text = QString::fromStdString(detail) + QStringLiteral("; listening again");
+            QString text = QString::fromStdString(detail);
+            if (isRestartDetail(detail))
+                text += QStringLiteral("; listening again");
             text[0] = text[0].toUpper();
             return text;
         }

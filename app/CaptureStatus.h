@@ -16,8 +16,10 @@ class Controller;
 
 /// Empty while capture runs (or has not been started, or has ended): the
 /// window then shows nothing extra; but when capture has restarted by itself,
-/// says why, until the tuner tells of sound again (Running with no why). `detail` is the tuner's reason;
-/// `serverConnected` tells a missing sound server from a missing device.
+/// or runs on an input that gives only digital silence, says so, until the
+/// tuner tells of sound again (Running with no why). `detail` is the tuner's
+/// reason; `serverConnected` tells a missing sound server from a missing
+/// device.
 QString captureStatusText(CaptureState state, const std::string& detail, bool serverConnected);
 
 /// Tells the window why nothing is heard. Runs on whichever thread controls

@@ -140,7 +140,8 @@ private:
     bool ran_ = false;
     std::string device_;
     std::string toldDevice_;
-    // Why capture restarted by itself, when the session has not said it yet.
+    // Why capture restarted by itself, or what is wrong with the input, when
+    // the session has not said it yet.
     std::string untold_;
 
     Waiting shown_ = Waiting::Nothing;

@@ -23,7 +23,7 @@ StallGuard::~StallGuard()
     shutDown();
 }
 
-void StallGuard::arm()
+void StallGuard::arm(std::uint64_t silenceFrames)
 {
     {
         std::lock_guard lock(mutex_);
@@ -32,7 +32,14 @@ void StallGuard::arm()
         armed_ = true;
         seen_ = cycles();
         progress_ = Clock::now();
-        soundsSeen_ = sounds_.load(std::memory_order_relaxed);
+        // Acquire: the zero run read next is no older than this count.
+        soundsSeen_ = sounds_.load(std::memory_order_acquire);
+        heardSinceArm_ = false;
+        // Only zeros from now on count: those before belong to a stream that
+        // has been dealt with.
+        silenceFrames_ = silenceFrames;
+        silenceFrom_ = zeroRun_.load(std::memory_order_relaxed);
+        silenceTold_ = false;
         if (!thread_.joinable())
             thread_ = std::thread(&StallGuard::watch, this);
     }
@@ -85,6 +92,11 @@ void StallGuard::watch()
             if (reports_.stall)
                 reports_.stall();
             break;
+        case Report::Silence:
+        case Report::SilenceAfterSound:
+            if (reports_.silence)
+                reports_.silence(report == Report::SilenceAfterSound);
+            break;
         case Report::Sound:
             if (reports_.sound)
                 reports_.sound();
@@ -99,9 +111,15 @@ void StallGuard::watch()
 // One look, with the mutex held: at most one report, the stall first.
 StallGuard::Report StallGuard::look(Clock::time_point now)
 {
-    const std::uint64_t sounds = sounds_.load(std::memory_order_relaxed);
+    const std::uint64_t sounds = sounds_.load(std::memory_order_acquire);
     const bool newSound = sounds != soundsSeen_;
-    soundsSeen_ = sounds;
+    if (newSound) {
+        soundsSeen_ = sounds;
+        heardSinceArm_ = true;
+        // The zero run has started again since.
+        silenceFrom_ = 0;
+        silenceTold_ = false;
+    }
     if (const std::uint64_t count = cycles(); count != seen_) {
         seen_ = count;
         progress_ = now;
@@ -112,6 +130,11 @@ StallGuard::Report StallGuard::look(Clock::time_point now)
     if (newSound && soundAwaited_) {
         soundAwaited_ = false;
         return Report::Sound;
+    }
+    if (silenceFrames_ != 0 && !silenceTold_
+        && zeroRun_.load(std::memory_order_relaxed) >= silenceFrom_ + silenceFrames_) {
+        silenceTold_ = true;
+        return heardSinceArm_ ? Report::SilenceAfterSound : Report::Silence;
     }
     return Report::None;
 }

@@ -26,6 +26,15 @@ namespace {
 
     Tuner* sharedTuner = nullptr;
 
+    // The frames of a cycle, as its first buffer gives them.
+    std::uint32_t cycleFrames(const AudioBufferList& list)
+    {
+        if (list.numberBuffers == 0 || list.buffers == nullptr
+            || list.buffers[0].numberChannels == 0)
+            return 0;
+        return list.buffers[0].dataByteSize / sizeof(float) / list.buffers[0].numberChannels;
+    }
+
     // Whether any sample of the cycle is other than an exact zero. A hole (a
     // buffer without data) carries none. Reads up to the first that is.
     bool carriesSound(const AudioBufferList& list)
@@ -60,7 +69,8 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hard
     , links_(std::make_shared<DisplayLinks>())
     , hardware_(hardware)
     , stallGuard_(stallTimeout,
-          StallGuard::Reports { [this] { inputStalled(); }, [this] { inputHeard(); } })
+          StallGuard::Reports { [this] { inputStalled(); },
+              [this](bool heardSound) { inputSilent(heardSound); }, [this] { inputHeard(); } })
 {
     firstLaunch_ = !defaults_.hasValue(kReferencePitchKey);
     defaults_.registerInteger(kReferencePitchKey, kDefaultReferencePitch);
@@ -255,8 +265,8 @@ std::int32_t Tuner::inputIOProc(const AudioDeviceProcParams* params)
     // Paused or not, a cycle that comes shows the stream is alive, and its
     // samples whether it carries sound.
     stallGuard_.cycle();
-    if (params != nullptr && params->inputData != nullptr && carriesSound(*params->inputData))
-        stallGuard_.heard();
+    if (params != nullptr && params->inputData != nullptr)
+        stallGuard_.heard(cycleFrames(*params->inputData), carriesSound(*params->inputData));
     if (params == nullptr || pause_.load(std::memory_order_relaxed) || !captureConfigured_)
         return 0;
     return intake_.inputIOProc(*params, *this);

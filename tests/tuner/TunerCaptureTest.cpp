@@ -291,6 +291,59 @@ namespace {
         EXPECT_EQ(rig.log.states.back(), CaptureState::Running);
     }
 
+    // Exact zeros for 2 s: a stream that carried sound has gone wrong (as a
+    // suspended and resumed device's does) and is restarted once; an input
+    // silent from its start, or again after that restart, is a muted
+    // microphone: said once and never restarted for it. A recording's silence
+    // is the recording's. Then twice the zeros another report would need, and
+    // no cycle at all: the guard looks at them a few times before it tells of
+    // the stall, so anything more it had to say would come before.
+    TEST(TunerCapture, DigitalSilenceRestartsCaptureOnceThenIsSaidOnce)
+    {
+        struct Case {
+            const char* name;
+            bool soundFirst;
+            bool recording;
+            std::vector<std::string> told; // after the start's
+            std::size_t starts; // the start's and the stall's included
+        };
+        const Case cases[] = {
+            { "a muted microphone", false, false, { kSilentInputDetail }, 2 },
+            { "a stream gone silent", true, false, { kDigitalSilenceDetail, kSilentInputDetail },
+                3 },
+            { "a recording", true, true, {}, 2 },
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            CaptureRig rig;
+            const AudioDeviceID device = rig.addDevice(44100);
+            rig.hardware.setRecording(device, c.recording);
+            rig.switchTo(device);
+            if (c.soundFirst) {
+                ASSERT_TRUE(rig.play(device, test::periodicSine(100, 0.5f, 512)));
+            }
+            const auto toldCount = [&] {
+                std::lock_guard lock(rig.log.mutex);
+                return rig.log.details.size();
+            };
+            const std::vector<float> zeros(4410, 0.0f); // a tenth of a second
+            rig.log.told({}, [&] {
+                rig.hardware.deliverCycle(device, zeros.data(), 4410);
+                return toldCount() >= 1 + c.told.size();
+            });
+            for (int i = 0; i < 40; ++i)
+                rig.hardware.deliverCycle(device, zeros.data(), 4410);
+            rig.log.told(kInputStalledDetail, [&] { return toldCount() >= 2 + c.told.size(); });
+
+            std::vector<std::string> expected { "" };
+            expected.insert(expected.end(), c.told.begin(), c.told.end());
+            expected.emplace_back(kInputStalledDetail);
+            std::lock_guard lock(rig.log.mutex);
+            EXPECT_EQ(rig.log.details, expected);
+            EXPECT_EQ(rig.hardware.startCount(device), c.starts);
+        }
+    }
+
     TEST(TunerCapture, NothingRestartsAfterTermination)
     {
         CaptureRig rig;
