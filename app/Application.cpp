@@ -21,7 +21,6 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <cerrno>
@@ -135,42 +134,6 @@ namespace {
         return where + QStringLiteral("; use clefmark-cli listen in a terminal");
     }
 
-    // Tells the window why nothing is heard. Runs on whichever thread controls
-    // capture, under the tuner's capture lock: it only looks at atomics and
-    // posts.
-    class CaptureReporter final : public CaptureObserver {
-    public:
-        CaptureReporter(MainThread& mainThread, Controller& controller, const Tuner& tuner,
-            const PulseAudioHardware* pulse)
-            : mainThread_(mainThread)
-            , controller_(&controller)
-            , tuner_(tuner)
-            , pulse_(pulse)
-        {
-        }
-
-        void captureStateChanged(CaptureState state, const std::string& detail) override
-        {
-            const bool serverConnected = pulse_ == nullptr || pulse_->serverConnected();
-            const QString text = captureStatusText(state, detail, serverConnected);
-            const QString device = state == CaptureState::Running
-                ? QString::fromStdString(tuner_.inputDeviceName())
-                : QString();
-            mainThread_.post([controller = controller_, text, device, state, serverConnected] {
-                if (controller != nullptr) {
-                    controller->showCaptureStatus(text, device);
-                    controller->showCaptureState(state, serverConnected, device);
-                }
-            });
-        }
-
-    private:
-        MainThread& mainThread_;
-        QPointer<Controller> controller_;
-        const Tuner& tuner_;
-        const PulseAudioHardware* pulse_;
-    };
-
 } // namespace
 
 SignalTermination* connectOrderlyTermination(QGuiApplication& app, Controller& controller)
@@ -258,7 +221,8 @@ int runApplication(int argc, char** argv)
             }
         }
         Tuner& tuner = Tuner::sharedInstance(*defaults, *mainThread, hardware.get());
-        reporter = std::make_unique<CaptureReporter>(*mainThread, *controllerPointer, tuner, pulse);
+        reporter = std::make_unique<CaptureReporter>(
+            *mainThread, *controllerPointer, tuner, [pulse] { return pulse->serverConnected(); });
         tuner.setCaptureObserver(reporter.get());
         return tuner;
     };

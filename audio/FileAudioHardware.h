@@ -121,6 +121,7 @@ public:
     bool deviceName(AudioDeviceID device, std::string& name) override;
     /// True once finished: a looping file never is.
     bool inputExhausted(AudioDeviceID device) override;
+    bool isRecording(AudioDeviceID device) override { return device == kDevice; }
 
     /// Fails when another procedure is already bound.
     bool addIOProc(AudioDeviceID device, AudioDeviceIOProc proc, void* clientData) override;

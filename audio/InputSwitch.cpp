@@ -161,6 +161,11 @@ bool InputSwitch::inputExhausted(AudioDeviceID device)
     return route(device, [](AudioHardware& h, AudioDeviceID d) { return h.inputExhausted(d); });
 }
 
+bool InputSwitch::isRecording(AudioDeviceID device)
+{
+    return route(device, [](AudioHardware& h, AudioDeviceID d) { return h.isRecording(d); });
+}
+
 bool InputSwitch::start(AudioDeviceID device, AudioDeviceIOProc proc)
 {
     if (device < kFirstFileDevice)

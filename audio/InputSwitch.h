@@ -72,6 +72,7 @@ public:
     bool streamFormat(AudioDeviceID device, StreamFormat& format) override;
     bool deviceName(AudioDeviceID device, std::string& name) override;
     bool inputExhausted(AudioDeviceID device) override;
+    bool isRecording(AudioDeviceID device) override;
     bool addIOProc(AudioDeviceID device, AudioDeviceIOProc proc, void* clientData) override;
     bool removeIOProc(AudioDeviceID device, AudioDeviceIOProc proc) override;
     bool start(AudioDeviceID device, AudioDeviceIOProc proc) override;

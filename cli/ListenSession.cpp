@@ -69,7 +69,15 @@ void ListenSession::captureChanged(CaptureState state, std::string detail, std::
         ran_ = true;
         device_ = std::move(device);
     }
-    restartUntold_ = state == CaptureState::Running && !detail_.empty();
+    // Running with no why after a restart only says that sound is back: the
+    // restart not said yet is news all the same, where a silent input that
+    // is silent no more is not.
+    if (state != CaptureState::Running)
+        untold_.clear();
+    else if (!detail_.empty())
+        untold_ = detail_;
+    else if (!isRestartDetail(untold_))
+        untold_.clear();
 }
 
 void ListenSession::addRecord(const std::string& line)
@@ -161,10 +169,11 @@ void ListenSession::tellWaiting(Clock::time_point now, bool evenNow)
 {
     const Waiting want = waitingFor();
     // Running all along as far as the user could see, yet news: the recording
-    // was lost and capture picked up again by itself.
-    if (restartUntold_) {
-        restartUntold_ = false;
-        say(detail_ + "; listening again" + newDevice(" to "));
+    // was lost and capture picked up again by itself, or the input gives
+    // nothing.
+    if (!untold_.empty()) {
+        say(isRestartDetail(untold_) ? untold_ + "; listening again" + newDevice(" to ") : untold_);
+        untold_.clear();
         shown_ = Waiting::Nothing;
         return;
     }

@@ -140,8 +140,9 @@ private:
     bool ran_ = false;
     std::string device_;
     std::string toldDevice_;
-    // Capture restarted by itself, and the session has not said why yet.
-    bool restartUntold_ = false;
+    // Why capture restarted by itself, or what is wrong with the input, when
+    // the session has not said it yet.
+    std::string untold_;
 
     Waiting shown_ = Waiting::Nothing;
     std::string shownDetail_;

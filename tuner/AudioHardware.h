@@ -73,6 +73,10 @@ public:
     /// its end, not looping): its input procedure is no longer called, and
     /// that is no fault. A live device never is.
     virtual bool inputExhausted(AudioDeviceID /*device*/) { return false; }
+    /// True when `device` plays a recording rather than capturing live sound:
+    /// what it delivers, silence included, is the recording's, and starting it
+    /// again changes nothing.
+    virtual bool isRecording(AudioDeviceID /*device*/) { return false; }
 
     /// Binds `proc` with `clientData` to `device`; it runs only once started.
     virtual bool addIOProc(AudioDeviceID device, AudioDeviceIOProc proc, void* clientData) = 0;

@@ -12,9 +12,9 @@ namespace {
 
 } // namespace
 
-StallGuard::StallGuard(Clock::duration timeout, std::function<void()> onStall)
+StallGuard::StallGuard(Clock::duration timeout, Reports reports)
     : timeout_(timeout)
-    , onStall_(std::move(onStall))
+    , reports_(std::move(reports))
 {
 }
 
@@ -23,7 +23,7 @@ StallGuard::~StallGuard()
     shutDown();
 }
 
-void StallGuard::arm()
+void StallGuard::arm(std::uint64_t silenceFrames)
 {
     {
         std::lock_guard lock(mutex_);
@@ -32,6 +32,14 @@ void StallGuard::arm()
         armed_ = true;
         seen_ = cycles();
         progress_ = Clock::now();
+        // Acquire: the zero run read next is no older than this count.
+        soundsSeen_ = sounds_.load(std::memory_order_acquire);
+        heardSinceArm_ = false;
+        // Only zeros from now on count: those before belong to a stream that
+        // has been dealt with.
+        silenceFrames_ = silenceFrames;
+        silenceFrom_ = zeroRun_.load(std::memory_order_relaxed);
+        silenceTold_ = false;
         if (!thread_.joinable())
             thread_ = std::thread(&StallGuard::watch, this);
     }
@@ -42,6 +50,12 @@ void StallGuard::disarm()
 {
     std::lock_guard lock(mutex_);
     armed_ = false;
+}
+
+void StallGuard::awaitSound()
+{
+    std::lock_guard lock(mutex_);
+    soundAwaited_ = true;
 }
 
 void StallGuard::shutDown()
@@ -67,21 +81,62 @@ void StallGuard::watch()
         wake_.wait_for(lock, timeout_ / kLooksPerTimeout);
         if (stopping_ || !armed_)
             continue;
-        const Clock::time_point now = Clock::now();
-        if (const std::uint64_t count = cycles(); count != seen_) {
-            seen_ = count;
-            progress_ = now;
+        const Report report = look(Clock::now());
+        if (report == Report::None)
             continue;
-        }
-        if (now - progress_ < timeout_)
-            continue;
-        // Disarmed before the call, so that a restart that arms again is not
-        // undone here, and a stall is reported once, not every look.
-        armed_ = false;
+        // What the report may undo (a restart arms again) is settled before
+        // the call, and each is made once, not at every look.
         lock.unlock();
-        onStall_();
+        switch (report) {
+        case Report::Stall:
+            if (reports_.stall)
+                reports_.stall();
+            break;
+        case Report::Silence:
+        case Report::SilenceAfterSound:
+            if (reports_.silence)
+                reports_.silence(report == Report::SilenceAfterSound);
+            break;
+        case Report::Sound:
+            if (reports_.sound)
+                reports_.sound();
+            break;
+        case Report::None:
+            break;
+        }
         lock.lock();
     }
+}
+
+// One look, with the mutex held: at most one report, the stall first.
+StallGuard::Report StallGuard::look(Clock::time_point now)
+{
+    const std::uint64_t sounds = sounds_.load(std::memory_order_acquire);
+    const bool newSound = sounds != soundsSeen_;
+    if (newSound) {
+        soundsSeen_ = sounds;
+        heardSinceArm_ = true;
+        // The zero run has started again since.
+        silenceFrom_ = 0;
+        silenceTold_ = false;
+    }
+    if (const std::uint64_t count = cycles(); count != seen_) {
+        seen_ = count;
+        progress_ = now;
+    } else if (now - progress_ >= timeout_) {
+        armed_ = false;
+        return Report::Stall;
+    }
+    if (newSound && soundAwaited_) {
+        soundAwaited_ = false;
+        return Report::Sound;
+    }
+    if (silenceFrames_ != 0 && !silenceTold_
+        && zeroRun_.load(std::memory_order_relaxed) >= silenceFrom_ + silenceFrames_) {
+        silenceTold_ = true;
+        return heardSinceArm_ ? Report::SilenceAfterSound : Report::Silence;
+    }
+    return Report::None;
 }
 
 } // namespace clefmark

@@ -26,6 +26,32 @@ namespace {
 
     Tuner* sharedTuner = nullptr;
 
+    // The frames of a cycle, as its first buffer gives them.
+    std::uint32_t cycleFrames(const AudioBufferList& list)
+    {
+        if (list.numberBuffers == 0 || list.buffers == nullptr
+            || list.buffers[0].numberChannels == 0)
+            return 0;
+        return list.buffers[0].dataByteSize / sizeof(float) / list.buffers[0].numberChannels;
+    }
+
+    // Whether any sample of the cycle is other than an exact zero. A hole (a
+    // buffer without data) carries none. Reads up to the first that is.
+    bool carriesSound(const AudioBufferList& list)
+    {
+        for (std::uint32_t b = 0; b < list.numberBuffers && list.buffers != nullptr; ++b) {
+            const AudioBuffer& buffer = list.buffers[b];
+            if (buffer.data == nullptr)
+                continue;
+            const auto* samples = static_cast<const float*>(buffer.data);
+            const std::uint32_t count = buffer.dataByteSize / sizeof(float);
+            for (std::uint32_t i = 0; i < count; ++i)
+                if (samples[i] != 0.0f)
+                    return true;
+        }
+        return false;
+    }
+
     // Tune value and note of one mapping in one word, so they are stored and
     // read together.
     std::uint64_t packMapping(std::int32_t tune, std::int32_t note)
@@ -42,7 +68,9 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hard
     , mainThread_(mainThread)
     , links_(std::make_shared<DisplayLinks>())
     , hardware_(hardware)
-    , stallGuard_(stallTimeout, [this] { inputStalled(); })
+    , stallGuard_(stallTimeout,
+          StallGuard::Reports { [this] { inputStalled(); },
+              [this](bool heardSound) { inputSilent(heardSound); }, [this] { inputHeard(); } })
 {
     firstLaunch_ = !defaults_.hasValue(kReferencePitchKey);
     defaults_.registerInteger(kReferencePitchKey, kDefaultReferencePitch);
@@ -234,8 +262,11 @@ void Tuner::InitTunerProject()
 
 std::int32_t Tuner::inputIOProc(const AudioDeviceProcParams* params)
 {
-    // Paused or not, a cycle that comes shows the stream is alive.
+    // Paused or not, a cycle that comes shows the stream is alive, and its
+    // samples whether it carries sound.
     stallGuard_.cycle();
+    if (params != nullptr && params->inputData != nullptr)
+        stallGuard_.heard(cycleFrames(*params->inputData), carriesSound(*params->inputData));
     if (params == nullptr || pause_.load(std::memory_order_relaxed) || !captureConfigured_)
         return 0;
     return intake_.inputIOProc(*params, *this);

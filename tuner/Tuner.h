@@ -76,9 +76,14 @@ public:
     /// Called whenever the capture state changes (and again when a new device
     /// also fails), with a one-line reason for NoDevice and FormatUnusable.
     /// Running comes with why when capture has restarted by itself
-    /// (`kRecordingEndedDetail`, `kInputStalledDetail`), else with none; a
-    /// restart for the same reason as the last, with no input in between, is
-    /// not told again. `Tuner::inputDeviceName` names the new device by then.
+    /// (`kRecordingEndedDetail`, `kInputStalledDetail`,
+    /// `kDigitalSilenceDetail`), or with `kSilentInputDetail` when it runs on
+    /// an input that gives nothing but digital silence, else with none (see
+    /// `isRestartDetail`); a restart for the same reason as the last, with no
+    /// input in between, is not told again. Once sound (anything but exact
+    /// zeros) comes after a Running with why, Running is told again with
+    /// none: the why is past.
+    /// `Tuner::inputDeviceName` names the new device by then.
     /// Runs on the thread controlling capture: the main thread, the audio
     /// hardware's notification thread, or the tuner's stall guard. Must not
     /// call back into capture control (`start`, `stop`, ...).
@@ -94,6 +99,23 @@ inline constexpr const char* kRecordingEndedDetail = "the sound server ended the
 inline constexpr const char* kInputStalledDetail
     = "no sound has come from the input device for 2 seconds";
 inline constexpr std::chrono::milliseconds kInputStallTimeout { 2000 };
+/// Why capture restarted by itself: the input gave nothing but exact zeros for
+/// `kDigitalSilenceLength`, after sound or after a restart for another cause.
+inline constexpr const char* kDigitalSilenceDetail
+    = "the input device has given only digital silence for 2 seconds";
+/// Not a restart: the input gives nothing but exact zeros, and did so from its
+/// start or again after a restart for that. Told once; capture is not
+/// restarted for it again until sound has come.
+inline constexpr const char* kSilentInputDetail
+    = "the input device gives only digital silence; is it muted?";
+inline constexpr std::chrono::seconds kDigitalSilenceLength { 2 };
+
+/// Whether `detail`, told with Running, says why capture restarted by itself
+/// (rather than nothing, or a notice about the input).
+inline bool isRestartDetail(const std::string& detail)
+{
+    return !detail.empty() && detail != kSilentInputDetail;
+}
 
 inline constexpr const char* kReferencePitchKey = "ReferencePitchKey";
 inline constexpr const char* kOctaveRejectionKey = "OctaveRejectionKey";
@@ -114,7 +136,8 @@ public:
     /// nearer limit), posts to `mainThread` and captures from `hardware`, if
     /// given, whose default-device changes it follows from now on. All three
     /// must outlive it. While capture runs, a gap of `stallTimeout` with no
-    /// input cycle restarts it. Main thread.
+    /// input cycle restarts it, and so may `kDigitalSilenceLength` of exact
+    /// zeros (see `kDigitalSilenceDetail`). Main thread.
     Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hardware = nullptr,
         std::chrono::milliseconds stallTimeout = kInputStallTimeout);
 
@@ -256,6 +279,8 @@ private:
 
     static void propertyListener(AudioHardwareProperty property, void* context);
     void inputStalled();
+    void inputSilent(bool heardSound);
+    void inputHeard();
     void restartLocked(const char* cause);
     void startLocked(const char* runningDetail = "", bool tell = true);
     void stopLocked();
@@ -299,6 +324,10 @@ private:
     // when it was made: the same cause with no cycle since is not news.
     const char* lastRestartCause_ = nullptr;
     std::uint64_t cyclesAtRestart_ = 0;
+    // The observer was last told Running with why, which sound will undo.
+    bool whyTold_ = false;
+    // Why capture last started: one of the restart details, or empty.
+    const char* startCause_ = "";
 
     std::atomic<AudioDeviceID> mInputDevice { kNoAudioDevice };
     mutable std::mutex nameMutex_;

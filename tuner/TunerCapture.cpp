@@ -77,6 +77,37 @@ void Tuner::inputStalled()
     restartLocked(kInputStalledDetail);
 }
 
+// The stall guard's thread: nothing but exact zeros for kDigitalSilenceLength.
+// A stream that carried sound before, or that replaced one the server lost,
+// has gone wrong, as one left over from a suspended and resumed device does,
+// and a new stream cures that. One started by the user, or by this very
+// restart, that has given nothing else is a silent input (a muted
+// microphone): said once and left alone, since starting it again and again
+// would change nothing.
+void Tuner::inputSilent(bool heardSound)
+{
+    std::lock_guard lock(captureMutex_);
+    if (terminated_ || !procBound_ || hardware_ == nullptr)
+        return;
+    const bool restartedForAnotherCause
+        = *startCause_ != '\0' && startCause_ != kDigitalSilenceDetail;
+    if (heardSound || restartedForAnotherCause)
+        restartLocked(kDigitalSilenceDetail);
+    else
+        setCaptureState(CaptureState::Running, kSilentInputDetail);
+}
+
+// The stall guard's thread, sound having come after the observer was told
+// why capture restarted: that why is over, and a message saying it would
+// outlive its cause.
+void Tuner::inputHeard()
+{
+    std::lock_guard lock(captureMutex_);
+    if (terminated_ || !procBound_ || !whyTold_)
+        return;
+    setCaptureState(CaptureState::Running);
+}
+
 // Restarts are rate-limited by their sources rather than here: the back-ends
 // tell of an ended stream at most once a second, and the stall guard, armed
 // afresh by every start, waits a whole timeout before it fires.
@@ -142,7 +173,13 @@ void Tuner::startLocked(const char* runningDetail, bool tell)
         return;
     }
     setCaptureState(CaptureState::Running, runningDetail, tell);
-    stallGuard_.arm();
+    startCause_ = runningDetail;
+    // A recording's silence is the recording's: playing it again changes
+    // nothing.
+    const auto silenceFrames = hardware_->isRecording(device)
+        ? 0
+        : static_cast<std::uint64_t>(mFormat.sampleRate) * kDigitalSilenceLength.count();
+    stallGuard_.arm(silenceFrames);
 }
 
 void Tuner::stopLocked()
@@ -194,7 +231,12 @@ std::string Tuner::inputDeviceName() const
 void Tuner::setCaptureState(CaptureState state, const std::string& detail, bool tell)
 {
     captureState_.store(state, std::memory_order_release);
-    if (tell && captureObserver_ != nullptr)
+    if (!tell)
+        return;
+    whyTold_ = state == CaptureState::Running && !detail.empty();
+    if (whyTold_)
+        stallGuard_.awaitSound();
+    if (captureObserver_ != nullptr)
         captureObserver_->captureStateChanged(state, detail);
 }
 

@@ -1,5 +1,6 @@
 #include "app/Controller.h"
 
+#include "app/CaptureStatus.h"
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/NotificationCenter.h"
 #include "desktop/QueuedMainThread.h"
@@ -472,6 +473,41 @@ namespace {
         EXPECT_EQ(label->toolTip(), u"Listening to Mic A");
         controller->showCaptureStatus(QStringLiteral("Waiting for the sound server…"));
         EXPECT_EQ(indicator->toolTip(), u"");
+    }
+
+    // The whole way from the tuner to the window: a restart's why shows until
+    // sound comes again, then goes.
+    TEST_F(ControllerTest, WhyCaptureRestartedGoesOnceSoundComesAgain)
+    {
+        tuner = std::make_unique<Tuner>(
+            defaults, mainThread, &hardware, std::chrono::milliseconds(40));
+        Controller::Services s = services();
+        s.captureStatusDelayMilliseconds = 50;
+        auto controller = launched(std::move(s));
+        CaptureReporter reporter(mainThread, *controller, *tuner, [] { return true; });
+        tuner->setCaptureObserver(&reporter);
+        // The tuner outlives the reporter, and is told so however the test ends.
+        const std::unique_ptr<Tuner, void (*)(Tuner*)> detach(
+            tuner.get(), [](Tuner* t) { t->setCaptureObserver(nullptr); });
+        window.show();
+        QLabel* label = controller->captureStatusLabel();
+        ASSERT_NE(label, nullptr);
+
+        // No cycle comes: capture restarts, and says why.
+        EXPECT_TRUE(processEventsUntil([&] {
+            mainThread.runPending();
+            return label->isVisible();
+        }));
+        EXPECT_EQ(label->text(),
+            u"No sound has come from the input device for 2 seconds; listening again");
+
+        const std::vector<float> tone = test::periodicSine(100, 0.5f, 512);
+        EXPECT_TRUE(processEventsUntil([&] {
+            hardware.deliverCycle(device, tone.data(), 512);
+            mainThread.runPending();
+            return !label->isVisible();
+        }));
+        EXPECT_EQ(label->text(), u"");
     }
 
 } // namespace

@@ -170,7 +170,7 @@ namespace {
     {
         const StatusCase& c = GetParam();
         EXPECT_EQ(
-            captureStatusText(c.state, c.detail, c.serverConnected), QString::fromUtf8(c.expected));
+            captureStatusText(c.state, c.detail, c.serverConnected).toStdString(), c.expected);
     }
 
     INSTANTIATE_TEST_SUITE_P(Table, CaptureStatusText,
@@ -184,7 +184,11 @@ namespace {
             StatusCase { CaptureState::FormatUnusable, "the input device's format cannot be read",
                 true, "Cannot listen: the input device's format cannot be read" },
             StatusCase { CaptureState::Running, kRecordingEndedDetail, true,
-                "The sound server ended the recording; listening again" }));
+                "The sound server ended the recording; listening again" },
+            StatusCase { CaptureState::Running, kDigitalSilenceDetail, true,
+                "The input device has given only digital silence for 2 seconds; listening again" },
+            StatusCase { CaptureState::Running, kSilentInputDetail, true,
+                "The input device gives only digital silence; is it muted?" }));
 
 } // namespace
 } // namespace clefmark

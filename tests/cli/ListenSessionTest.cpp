@@ -158,6 +158,17 @@ namespace {
         run.tick(17s);
         run.capture(CaptureState::Running);
         run.tick(18s);
+        // Sound back before the turn: the restart is news all the same.
+        run.capture(CaptureState::Running, kInputStalledDetail);
+        run.capture(CaptureState::Running);
+        run.tick(19s);
+        run.tick(20s);
+        // A silent input is said as it is; once sound has come, it is no news.
+        run.capture(CaptureState::Running, kSilentInputDetail);
+        run.tick(21s);
+        run.capture(CaptureState::Running, kSilentInputDetail);
+        run.capture(CaptureState::Running);
+        run.tick(22s);
         EXPECT_EQ(run.err,
             "lost the sound server; waiting for it to come back...\n"
             "no input device any more; waiting for one...\n"
@@ -166,8 +177,11 @@ namespace {
             "a rate of 1 Hz; waiting for another input device...\n"
             "no input device any more; waiting for one...\n"
             "listening again\n"
-            "the sound server ended the recording; listening again\n");
-        EXPECT_EQ(run.saidAt, (std::vector<Duration> { 10s, 11s, 12s, 13s, 14s, 15s, 16s, 17s }));
+            "the sound server ended the recording; listening again\n"
+            "no sound has come from the input device for 2 seconds; listening again\n"
+            "the input device gives only digital silence; is it muted?\n");
+        EXPECT_EQ(run.saidAt,
+            (std::vector<Duration> { 10s, 11s, 12s, 13s, 14s, 15s, 16s, 17s, 19s, 21s }));
     }
 
     TEST(ListenSession, NamesTheDeviceHeardAtTheStartAndWheneverItChanges)

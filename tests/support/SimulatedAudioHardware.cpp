@@ -169,6 +169,20 @@ bool SimulatedAudioHardware::inputExhausted(AudioDeviceID device)
     return d != nullptr && d->exhausted;
 }
 
+void SimulatedAudioHardware::setRecording(AudioDeviceID device, bool recording)
+{
+    std::lock_guard lock(mutex_);
+    if (Device* d = find(device))
+        d->recording = recording;
+}
+
+bool SimulatedAudioHardware::isRecording(AudioDeviceID device)
+{
+    std::lock_guard lock(mutex_);
+    const Device* d = find(device);
+    return d != nullptr && d->recording;
+}
+
 bool SimulatedAudioHardware::addIOProc(
     AudioDeviceID device, AudioDeviceIOProc proc, void* clientData)
 {

@@ -30,6 +30,8 @@ public:
     void setFormatReadable(AudioDeviceID device, bool readable);
     /// Marks `device` as having delivered all it ever will, as a file does.
     void setExhausted(AudioDeviceID device, bool exhausted);
+    /// Marks `device` as playing a recording rather than capturing.
+    void setRecording(AudioDeviceID device, bool recording);
     /// Makes `device` (or none) the default input and tells the listeners.
     void setDefaultInputDevice(AudioDeviceID device);
     /// Tells the listeners that `property` changed, without changing anything.
@@ -61,6 +63,7 @@ public:
     /// "Simulated input N", N being the device's id.
     bool deviceName(AudioDeviceID device, std::string& name) override;
     bool inputExhausted(AudioDeviceID device) override;
+    bool isRecording(AudioDeviceID device) override;
     bool addIOProc(AudioDeviceID device, AudioDeviceIOProc proc, void* clientData) override;
     bool removeIOProc(AudioDeviceID device, AudioDeviceIOProc proc) override;
     bool start(AudioDeviceID device, AudioDeviceIOProc proc) override;
@@ -78,6 +81,7 @@ private:
         std::uint32_t bufferFrames = 0;
         bool formatReadable = true;
         bool exhausted = false;
+        bool recording = false;
         std::vector<Binding> bindings;
         double framesDelivered = 0;
         std::size_t starts = 0;

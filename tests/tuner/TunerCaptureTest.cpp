@@ -260,6 +260,90 @@ namespace {
         EXPECT_EQ(restarts(), last);
     }
 
+    // Why capture restarted is told until sound comes again, and no longer:
+    // cycles of exact zeros are no sound, so the first why stands until the
+    // second replaces it, and only the tone ends that one.
+    TEST(TunerCapture, WhyCaptureRestartedStandsUntilSoundComesAgain)
+    {
+        CaptureRig rig;
+        const AudioDeviceID device = rig.addDevice(44100);
+        rig.switchTo(device);
+        rig.hardware.announce(AudioHardwareProperty::DeviceStreamEnded);
+        rig.hardware.waitForListeners();
+        ASSERT_TRUE(rig.play(device, std::vector<float>(4096, 0.0f)));
+        // Then no cycle at all: the stall guard looks at the zeros a few times
+        // before it tells of the stall.
+        ASSERT_EQ(rig.log.told(kInputStalledDetail,
+                      [&] {
+                          std::lock_guard lock(rig.log.mutex);
+                          return rig.log.details.size() >= 3;
+                      }),
+            1u);
+        const std::vector<float> tone = test::periodicSine(100, 0.5f, 512);
+        rig.log.told("", [&] {
+            rig.play(device, tone);
+            std::lock_guard lock(rig.log.mutex);
+            return rig.log.details.size() >= 4;
+        });
+        std::lock_guard lock(rig.log.mutex);
+        EXPECT_EQ(rig.log.details,
+            (std::vector<std::string> { "", kRecordingEndedDetail, kInputStalledDetail, "" }));
+        EXPECT_EQ(rig.log.states.back(), CaptureState::Running);
+    }
+
+    // Exact zeros for 2 s: a stream that carried sound has gone wrong (as a
+    // suspended and resumed device's does) and is restarted once; an input
+    // silent from its start, or again after that restart, is a muted
+    // microphone: said once and never restarted for it. A recording's silence
+    // is the recording's. Then twice the zeros another report would need, and
+    // no cycle at all: the guard looks at them a few times before it tells of
+    // the stall, so anything more it had to say would come before.
+    TEST(TunerCapture, DigitalSilenceRestartsCaptureOnceThenIsSaidOnce)
+    {
+        struct Case {
+            const char* name;
+            bool soundFirst;
+            bool recording;
+            std::vector<std::string> told; // after the start's
+            std::size_t starts; // the start's and the stall's included
+        };
+        const Case cases[] = {
+            { "a muted microphone", false, false, { kSilentInputDetail }, 2 },
+            { "a stream gone silent", true, false, { kDigitalSilenceDetail, kSilentInputDetail },
+                3 },
+            { "a recording", true, true, {}, 2 },
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            CaptureRig rig;
+            const AudioDeviceID device = rig.addDevice(44100);
+            rig.hardware.setRecording(device, c.recording);
+            rig.switchTo(device);
+            if (c.soundFirst) {
+                ASSERT_TRUE(rig.play(device, test::periodicSine(100, 0.5f, 512)));
+            }
+            const auto toldCount = [&] {
+                std::lock_guard lock(rig.log.mutex);
+                return rig.log.details.size();
+            };
+            const std::vector<float> zeros(4410, 0.0f); // a tenth of a second
+            rig.log.told({}, [&] {
+                rig.hardware.deliverCycle(device, zeros.data(), 4410);
+                return toldCount() >= 1 + c.told.size();
+            });
+            for (int i = 0; i < 40; ++i)
+                rig.hardware.deliverCycle(device, zeros.data(), 4410);
+            rig.log.told(kInputStalledDetail, [&] { return toldCount() >= 2 + c.told.size(); });
+
+            std::vector<std::string> expected { "" };
+            expected.insert(expected.end(), c.told.begin(), c.told.end());
+            expected.emplace_back(kInputStalledDetail);
+            std::lock_guard lock(rig.log.mutex);
+            EXPECT_EQ(rig.log.details, expected);
+            EXPECT_EQ(rig.hardware.startCount(device), c.starts);
+        }
+    }
+
     TEST(TunerCapture, NothingRestartsAfterTermination)
     {
         CaptureRig rig;
