@@ -173,9 +173,22 @@ bool AudioFile::open(const std::string& path)
     // Opened by descriptor, libsndfile does not see the name, so it cannot
     // send a file it does not recognise to the MPEG decoder for ending in
     // ".mp3", unless the look above found the frames the decoder will.
+    //
+    // Whether sf_open_fd closes a descriptor it was told to keep when it
+    // fails has changed from one libsndfile to the next (1.2.0 closes it),
+    // and a second close can hit a descriptor another thread has just
+    // opened. So it gets a copy of its own, to close whatever happens; ours
+    // stays ours.
     SF_INFO sf {};
-    SNDFILE* file = start.openByName ? sf_open(path.c_str(), SFM_READ, &sf)
-                                     : sf_open_fd(fd, SFM_READ, &sf, SF_FALSE);
+    SNDFILE* file = nullptr;
+    if (start.openByName) {
+        file = sf_open(path.c_str(), SFM_READ, &sf);
+    } else {
+        const int copy = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+        if (copy < 0)
+            return fail(systemMessage(errno));
+        file = sf_open_fd(copy, SFM_READ, &sf, SF_TRUE);
+    }
     if (file == nullptr) {
         const int code = sf_error(nullptr);
         if (code == SF_ERR_UNRECOGNISED_FORMAT && hasMpegName(path))

@@ -87,7 +87,7 @@ private:
     bool shrank() const;
 
     sf_private_tag* file_ = nullptr;
-    int fd_ = -1; // owned; libsndfile reads through it
+    int fd_ = -1; // owned; libsndfile reads through a copy it owns
     std::int64_t openedSize_ = -1; // bytes at open; -1 when not a regular file
     int sampleRate_ = 0;
     int channels_ = 0;
