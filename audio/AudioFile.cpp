@@ -43,15 +43,41 @@ namespace {
         }
     }
 
+    // Only regular files are read. Opening a FIFO blocks until something
+    // writes to it, for good when nothing does; a device may never end, and
+    // opening one can act on it (a terminal, a tape); a pipe can be read only
+    // once, which libsndfile's readers of FLAC and Ogg cannot cope with. And
     // libsndfile reports a directory and an empty file alike as "Format not
-    // recognised". Looking first gives the user the real reason.
-    std::string checkOpened(const struct stat& info)
+    // recognised": looking first gives the user the real reason.
+    std::string notARegularFile(const struct stat& info)
     {
+        if (S_ISREG(info.st_mode))
+            return {};
         if (S_ISDIR(info.st_mode))
             return "is a directory";
-        if (S_ISREG(info.st_mode) && info.st_size == 0)
-            return "empty file";
-        return {};
+        if (S_ISFIFO(info.st_mode))
+            return "is a pipe, not a regular file";
+        if (S_ISSOCK(info.st_mode))
+            return "is a socket, not a regular file";
+        if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+            return "is a device, not a regular file";
+        return "not a regular file";
+    }
+
+    // A file of no bytes is empty, unless it is one the system makes up as
+    // it is read (under /proc), which gives its size as 0 all the same.
+    std::string emptiness(int fd, const struct stat& info)
+    {
+        if (info.st_size != 0)
+            return {};
+        char byte = 0;
+        ssize_t got = 0;
+        do
+            got = ::pread(fd, &byte, 1, 0);
+        while (got < 0 && errno == EINTR);
+        return got > 0 ? "not an audio file (a file the system makes up as it is read, as "
+                         "under /proc)"
+                       : "empty file";
     }
 
     // sf_open's failures: the first four codes are libsndfile's public ones; any
@@ -144,9 +170,21 @@ void AudioFile::reset()
 bool AudioFile::open(const std::string& path)
 {
     close();
-    // One descriptor for every question asked of the file, so that the
-    // answers are all about the same file, whatever happens to the path.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Asked before opening, so that nothing but a regular file is opened.
+    struct stat info { };
+    if (::stat(path.c_str(), &info) != 0) {
+        error_ = systemMessage(errno);
+        return false;
+    }
+    if (std::string problem = notARegularFile(info); !problem.empty()) {
+        error_ = std::move(problem);
+        return false;
+    }
+    // One descriptor for every question asked of the file from here on, so
+    // that the answers are all about the same file, whatever happens to the
+    // path; asked again of it, without waiting, should the path have been
+    // swapped for a FIFO or a device meanwhile.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         error_ = systemMessage(errno);
         return false;
@@ -156,19 +194,18 @@ bool AudioFile::open(const std::string& path)
         error_ = std::move(why);
         return false;
     };
-    struct stat info { };
     if (::fstat(fd, &info) != 0)
         return fail(systemMessage(errno));
-    if (std::string problem = checkOpened(info); !problem.empty())
+    if (std::string problem = notARegularFile(info); !problem.empty())
         return fail(std::move(problem));
-    // A pipe can be read only once, so only regular files are looked at first.
-    const bool regular = S_ISREG(info.st_mode);
-    FileStart start;
-    if (regular) {
-        start = lookAtFileStart(fd, path);
-        if (!start.problem.empty())
-            return fail(std::move(start.problem));
-    }
+    // A regular file after all: its reads may wait for the disk, as usual.
+    if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    if (std::string problem = emptiness(fd, info); !problem.empty())
+        return fail(std::move(problem));
+    const FileStart start = lookAtFileStart(fd, path);
+    if (!start.problem.empty())
+        return fail(start.problem);
 
     // Opened by descriptor, libsndfile does not see the name, so it cannot
     // send a file it does not recognise to the MPEG decoder for ending in
@@ -205,7 +242,7 @@ bool AudioFile::open(const std::string& path)
 
     file_ = file;
     fd_ = fd;
-    openedSize_ = regular ? static_cast<std::int64_t>(info.st_size) : -1;
+    openedSize_ = static_cast<std::int64_t>(info.st_size);
     sampleRate_ = sf.samplerate;
     channels_ = sf.channels;
     frames_ = sf.frames;

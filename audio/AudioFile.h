@@ -44,7 +44,9 @@ public:
     /// Opens `path`, closing any file open before. On failure returns false,
     /// and `error()` says why in a few words a user can act on ("no such
     /// file", "not an audio file (…)", "damaged or unsupported audio header
-    /// (…)"), without the path. MPEG audio is recognised by its content
+    /// (…)", "is a pipe, not a regular file"), without the path. Only a
+    /// regular file, or a link to one, is opened: anything else is refused
+    /// at once, without waiting for it. MPEG audio is recognised by its content
     /// alone (see FileStart.h); a name ending in ".mp3" only improves the
     /// message when it is not there.
     bool open(const std::string& path);
@@ -88,7 +90,7 @@ private:
 
     sf_private_tag* file_ = nullptr;
     int fd_ = -1; // owned; libsndfile reads through a copy it owns
-    std::int64_t openedSize_ = -1; // bytes at open; -1 when not a regular file
+    std::int64_t openedSize_ = -1; // bytes at open; -1 when none is open
     int sampleRate_ = 0;
     int channels_ = 0;
     std::int64_t frames_ = 0;

@@ -15,6 +15,9 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -115,6 +118,25 @@ namespace {
         { "Directory", [](const std::string& p) { std::filesystem::create_directory(p); },
             "is a directory" },
         { "Empty", [](const std::string& p) { test::writeBytes(p, ""); }, "empty file" },
+        // Nothing writes to it: opening it as a file is opened would wait for good.
+        { "Fifo", [](const std::string& p) { ::mkfifo(p.c_str(), 0600); },
+            "is a pipe, not a regular file" },
+        { "Device", [](const std::string& p) { std::filesystem::create_symlink("/dev/zero", p); },
+            "is a device, not a regular file" },
+        { "Socket",
+            [](const std::string& p) {
+                const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+                sockaddr_un address {};
+                address.sun_family = AF_UNIX;
+                p.copy(address.sun_path, sizeof address.sun_path - 1);
+                ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+                ::close(socket);
+            },
+            "is a socket, not a regular file" },
+        // Of size 0 by its own account, yet with something to read.
+        { "MadeUpBySystem",
+            [](const std::string& p) { std::filesystem::create_symlink("/proc/self/status", p); },
+            "not an audio file (a file the system makes up as it is read" },
         { "Text", [](const std::string& p) { test::writeBytes(p, "A4 = 440 Hz\nE2 = 82.41 Hz\n"); },
             "not an audio file (" },
         { "HeaderCutShort", [](const std::string& p) { test::writeTruncatedWav(p, 30); },

@@ -5,9 +5,11 @@
 #include "tests/support/Signals.h"
 
 #include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace clefmark::test {
@@ -239,6 +241,14 @@ namespace {
             "not an audio file (it begins like MPEG audio, but no second frame follows" },
         { "NamedMp3", [](const std::string& p) { writeBytes(p, std::string(5000, '\x55')); },
             "not an audio file (not recognised as MPEG audio, despite its name)", "input.mp3" },
+        // Nothing writes to the FIFO: opened as a file is, it would wait for good.
+        { "Fifo", [](const std::string& p) { ::mkfifo(p.c_str(), 0600); },
+            "is a pipe, not a regular file\n" },
+        { "Device", [](const std::string& p) { std::filesystem::create_symlink("/dev/zero", p); },
+            "is a device, not a regular file\n" },
+        { "MadeUpBySystem",
+            [](const std::string& p) { std::filesystem::create_symlink("/proc/self/status", p); },
+            "not an audio file (a file the system makes up as it is read" },
     };
 
     INSTANTIATE_TEST_SUITE_P(Cli, CliBadFile, testing::ValuesIn(kBadFiles),

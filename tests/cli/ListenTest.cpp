@@ -212,6 +212,9 @@ namespace {
         TempDir dir;
         writeBytes(dir.file("notes.txt"), "E2 A2 D3 G3 B3 E4\n");
         writeSparseWav(dir.file("fast.wav"), 2147483647, 1, 4096, 4096);
+        // Nothing writes to it: opened as a file is, it would wait for good.
+        ASSERT_EQ(::mkfifo(dir.file("fifo.wav").c_str(), 0600), 0) << std::strerror(errno);
+        std::filesystem::create_symlink("/dev/zero", dir.file("zero.wav"));
         struct Case {
             std::string file;
             std::string error;
@@ -224,6 +227,10 @@ namespace {
             { dir.file("fast.wav"),
                 "clefmark-cli: " + dir.file("fast.wav")
                     + ": sample rate 2147483647 Hz cannot be analysed (" },
+            { dir.file("fifo.wav"),
+                "clefmark-cli: " + dir.file("fifo.wav") + ": is a pipe, not a regular file\n" },
+            { dir.file("zero.wav"),
+                "clefmark-cli: " + dir.file("zero.wav") + ": is a device, not a regular file\n" },
         };
         for (const Case& c : cases) {
             const CliRun run = runCli(dir, { "listen", "--input", c.file });
