@@ -109,6 +109,10 @@ namespace {
         return info.name;
     }
 
+    // Frames asked of libsndfile at a time: a few reads a second at common
+    // rates. Fewer with many channels, within kReadBufferBytes.
+    constexpr std::int64_t kBlockFrames = 16384;
+
 } // namespace
 
 std::uint32_t readBufferFrames(int channels)
@@ -132,9 +136,17 @@ AudioFile::AudioFile(AudioFile&& other) noexcept
     , description_(std::move(other.description_))
     , error_(std::move(other.error_))
     , readError_(std::exchange(other.readError_, false))
+    , block_(std::move(other.block_))
+    , blockFrames_(std::exchange(other.blockFrames_, 0))
+    , blockFilled_(std::exchange(other.blockFilled_, 0))
+    , blockPos_(std::exchange(other.blockPos_, 0))
+    , blockEnded_(std::exchange(other.blockEnded_, false))
+    , pendingError_(std::move(other.pendingError_))
 {
     other.description_.clear();
     other.error_.clear();
+    other.block_.clear();
+    other.pendingError_.clear();
 }
 
 AudioFile& AudioFile::operator=(AudioFile&& other) noexcept
@@ -150,14 +162,26 @@ AudioFile& AudioFile::operator=(AudioFile&& other) noexcept
         description_ = std::move(other.description_);
         error_ = std::move(other.error_);
         readError_ = std::exchange(other.readError_, false);
+        block_ = std::move(other.block_);
+        blockFrames_ = std::exchange(other.blockFrames_, 0);
+        blockFilled_ = std::exchange(other.blockFilled_, 0);
+        blockPos_ = std::exchange(other.blockPos_, 0);
+        blockEnded_ = std::exchange(other.blockEnded_, false);
+        pendingError_ = std::move(other.pendingError_);
         other.description_.clear();
         other.error_.clear();
+        other.block_.clear();
+        other.pendingError_.clear();
     }
     return *this;
 }
 
 void AudioFile::reset()
 {
+    block_.clear();
+    block_.shrink_to_fit();
+    blockFrames_ = 0;
+    resetBlock();
     openedSize_ = -1;
     sampleRate_ = 0;
     channels_ = 0;
@@ -242,6 +266,9 @@ bool AudioFile::open(const std::string& path)
 
     file_ = file;
     fd_ = fd;
+    blockFrames_ = std::min<std::int64_t>(kBlockFrames, readBufferFrames(sf.channels));
+    block_.assign(
+        static_cast<std::size_t>(blockFrames_) * static_cast<std::size_t>(sf.channels), 0.0f);
     openedSize_ = static_cast<std::int64_t>(info.st_size);
     sampleRate_ = sf.samplerate;
     channels_ = sf.channels;
@@ -269,6 +296,24 @@ bool AudioFile::shrank() const
         && static_cast<std::int64_t>(info.st_size) < openedSize_;
 }
 
+void AudioFile::readBlock()
+{
+    const sf_count_t got = sf_readf_float(file_, block_.data(), blockFrames_);
+    blockFilled_ = got < 0 ? 0 : got;
+    blockPos_ = 0;
+    // A decoder that loses its way may still fill the read, and find its
+    // feet again in the next: any error ends the file, whatever the count.
+    if (sf_error(file_) != SF_ERR_NO_ERROR) {
+        blockEnded_ = true;
+        pendingError_ = "read error (" + trimmed(sf_strerror(file_)) + ")";
+    } else if (blockFilled_ < blockFrames_) {
+        blockEnded_ = true;
+        // Cut short while being read: what is left is not the recording.
+        if (shrank())
+            pendingError_ = "the file shrank while it was being read";
+    }
+}
+
 std::int64_t AudioFile::read(float* interleaved, std::int64_t frames)
 {
     if (file_ == nullptr) {
@@ -276,22 +321,30 @@ std::int64_t AudioFile::read(float* interleaved, std::int64_t frames)
         readError_ = true;
         return 0;
     }
-    if (frames <= 0)
-        return 0;
-    const sf_count_t got = sf_readf_float(file_, interleaved, frames);
-    if (got < frames) {
-        // A short read is normally the end of the file; libsndfile sets an
-        // error only when the data could not be read or decoded.
-        if (const int code = sf_error(file_); code != SF_ERR_NO_ERROR) {
-            error_ = "read error (" + trimmed(sf_strerror(file_)) + ")";
-            readError_ = true;
-        } else if (shrank()) {
-            // Cut short while being read: what is left is not the recording.
-            error_ = "the file shrank while it was being read";
-            readError_ = true;
+    const auto channels = static_cast<std::size_t>(channels_);
+    std::int64_t done = 0;
+    while (done < frames) {
+        if (blockPos_ == blockFilled_) {
+            if (blockEnded_)
+                break;
+            readBlock();
+            continue;
         }
+        const std::int64_t n = std::min(frames - done, blockFilled_ - blockPos_);
+        std::copy_n(block_.data() + static_cast<std::size_t>(blockPos_) * channels,
+            static_cast<std::size_t>(n) * channels,
+            interleaved + static_cast<std::size_t>(done) * channels);
+        blockPos_ += n;
+        done += n;
     }
-    return got < 0 ? 0 : got;
+    // The fault is told with the short read that follows the last frame
+    // before it, as the end of a file would be.
+    if (done < frames && blockPos_ == blockFilled_ && !pendingError_.empty()) {
+        error_ = std::move(pendingError_);
+        pendingError_.clear();
+        readError_ = true;
+    }
+    return done;
 }
 
 bool AudioFile::rewind()
@@ -305,7 +358,16 @@ bool AudioFile::rewind()
         readError_ = true;
         return false;
     }
+    resetBlock();
     return true;
+}
+
+void AudioFile::resetBlock()
+{
+    blockFilled_ = 0;
+    blockPos_ = 0;
+    blockEnded_ = false;
+    pendingError_.clear();
 }
 
 } // namespace clefmark

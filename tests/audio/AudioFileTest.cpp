@@ -273,6 +273,39 @@ namespace {
         EXPECT_TRUE(file.error().empty());
     }
 
+    // Where a decoder that lost its way says so, and whether it gives more
+    // after that, depends on the size of the reads asked of libsndfile; the
+    // analyser and the file device read in sizes of their own.
+    TEST(AudioFile, ReadsOfAnySizeGiveTheSameFramesAndFaultOfADamagedFile)
+    {
+        TempDir dir;
+        const std::string path = dir.file("damaged.flac");
+        const auto readAll = [&path](std::int64_t size) {
+            AudioFile file;
+            EXPECT_TRUE(file.open(path)) << file.error();
+            std::vector<float> all;
+            std::vector<float> some(static_cast<std::size_t>(size));
+            for (std::int64_t got = size; got == size;) {
+                got = file.read(some.data(), size);
+                all.insert(all.end(), some.begin(), some.begin() + got);
+            }
+            EXPECT_EQ(file.read(some.data(), size), 0) << "the fault ends the file";
+            return std::pair { all, file.error() };
+        };
+        for (const double at : { 0.3, 0.5, 0.7 }) {
+            SCOPED_TRACE(at);
+            test::writeDamagedFlac(path, test::periodicSine(100, 0.5f, 44100), 44100, at, 300);
+            const auto [frames, fault] = readAll(65536);
+            EXPECT_TRUE(fault.starts_with("read error (")) << fault;
+            for (const std::int64_t size : { 1, 441, 4096, 16384 }) {
+                const auto [sized, sizedFault] = readAll(size);
+                EXPECT_EQ(sized.size(), frames.size()) << "reads of " << size;
+                EXPECT_TRUE(sized == frames) << "reads of " << size;
+                EXPECT_EQ(sizedFault, fault) << "reads of " << size;
+            }
+        }
+    }
+
     TEST(AudioFile, RewindReadsTheSameAgain)
     {
         TempDir dir;

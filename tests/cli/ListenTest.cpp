@@ -75,6 +75,25 @@ namespace {
         EXPECT_NE(run.out.find("\"name\":\"E4\""), std::string::npos);
     }
 
+    TEST(Listen, ADamagedFileGivesTheRecordsAndTheFaultOfAnalyze)
+    {
+        TempDir dir;
+        const std::string path = dir.file("damaged.flac");
+        for (const double at : { 0.3, 0.5, 0.7 }) {
+            SCOPED_TRACE(at);
+            writeDamagedFlac(path, periodicSine(100, 0.5f, kRate), kRate, at, 300);
+            const CliRun analyzed = runCli(dir, { "analyze", "--format", "jsonl", path });
+            EXPECT_EQ(analyzed.status, 2);
+            EXPECT_TRUE(analyzed.err.starts_with("clefmark-cli: " + path + ": read error ("))
+                << analyzed.err;
+
+            const CliRun run = runCli(dir, { "listen", "--input", path, "--format", "jsonl" });
+            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.err, analyzed.err);
+            EXPECT_EQ(run.out, analyzed.out);
+        }
+    }
+
     TEST(Listen, NotATerminalAndNoFormatMeansJsonl)
     {
         TempDir dir;
