@@ -38,7 +38,7 @@ namespace {
     std::size_t terminalWidth()
     {
         winsize size {};
-        if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        if (::ioctl(outputDescriptor(), TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
             return size.ws_col;
         return kStatusWidth + 1;
     }
@@ -50,7 +50,7 @@ namespace {
         return {
             [&signals](std::string_view text) {
                 const StopSignals::Writing writing(signals);
-                return writeOutput(text) && std::fflush(stdout) == 0;
+                return writeOutput(text) && flushOutput();
             },
             [&signals](std::string_view message) {
                 const StopSignals::Writing writing(signals);
@@ -151,7 +151,7 @@ int runListen(std::span<const std::string_view> args)
             ? 0
             : 2;
 
-    const bool terminal = ::isatty(STDOUT_FILENO) == 1;
+    const bool terminal = ::isatty(outputDescriptor()) == 1;
     const ListenDisplay display = chooseDisplay(options.format, terminal);
 
     StopSignals signals(kBlockedOutputGrace, ListenSession::kOutputFailed);
