@@ -43,15 +43,41 @@ namespace {
         }
     }
 
+    // Only regular files are read. Opening a FIFO blocks until something
+    // writes to it, for good when nothing does; a device may never end, and
+    // opening one can act on it (a terminal, a tape); a pipe can be read only
+    // once, which libsndfile's readers of FLAC and Ogg cannot cope with. And
     // libsndfile reports a directory and an empty file alike as "Format not
-    // recognised". Looking first gives the user the real reason.
-    std::string checkOpened(const struct stat& info)
+    // recognised": looking first gives the user the real reason.
+    std::string notARegularFile(const struct stat& info)
     {
+        if (S_ISREG(info.st_mode))
+            return {};
         if (S_ISDIR(info.st_mode))
             return "is a directory";
-        if (S_ISREG(info.st_mode) && info.st_size == 0)
-            return "empty file";
-        return {};
+        if (S_ISFIFO(info.st_mode))
+            return "is a pipe, not a regular file";
+        if (S_ISSOCK(info.st_mode))
+            return "is a socket, not a regular file";
+        if (S_ISCHR(info.st_mode) || S_ISBLK(info.st_mode))
+            return "is a device, not a regular file";
+        return "not a regular file";
+    }
+
+    // A file of no bytes is empty, unless it is one the system makes up as
+    // it is read (under /proc), which gives its size as 0 all the same.
+    std::string emptiness(int fd, const struct stat& info)
+    {
+        if (info.st_size != 0)
+            return {};
+        char byte = 0;
+        ssize_t got = 0;
+        do
+            got = ::pread(fd, &byte, 1, 0);
+        while (got < 0 && errno == EINTR);
+        return got > 0 ? "not an audio file (a file the system makes up as it is read, as "
+                         "under /proc)"
+                       : "empty file";
     }
 
     // sf_open's failures: the first four codes are libsndfile's public ones; any
@@ -83,6 +109,10 @@ namespace {
         return info.name;
     }
 
+    // Frames asked of libsndfile at a time: a few reads a second at common
+    // rates. Fewer with many channels, within kReadBufferBytes.
+    constexpr std::int64_t kBlockFrames = 16384;
+
 } // namespace
 
 std::uint32_t readBufferFrames(int channels)
@@ -106,9 +136,17 @@ AudioFile::AudioFile(AudioFile&& other) noexcept
     , description_(std::move(other.description_))
     , error_(std::move(other.error_))
     , readError_(std::exchange(other.readError_, false))
+    , block_(std::move(other.block_))
+    , blockFrames_(std::exchange(other.blockFrames_, 0))
+    , blockFilled_(std::exchange(other.blockFilled_, 0))
+    , blockPos_(std::exchange(other.blockPos_, 0))
+    , blockEnded_(std::exchange(other.blockEnded_, false))
+    , pendingError_(std::move(other.pendingError_))
 {
     other.description_.clear();
     other.error_.clear();
+    other.block_.clear();
+    other.pendingError_.clear();
 }
 
 AudioFile& AudioFile::operator=(AudioFile&& other) noexcept
@@ -124,14 +162,26 @@ AudioFile& AudioFile::operator=(AudioFile&& other) noexcept
         description_ = std::move(other.description_);
         error_ = std::move(other.error_);
         readError_ = std::exchange(other.readError_, false);
+        block_ = std::move(other.block_);
+        blockFrames_ = std::exchange(other.blockFrames_, 0);
+        blockFilled_ = std::exchange(other.blockFilled_, 0);
+        blockPos_ = std::exchange(other.blockPos_, 0);
+        blockEnded_ = std::exchange(other.blockEnded_, false);
+        pendingError_ = std::move(other.pendingError_);
         other.description_.clear();
         other.error_.clear();
+        other.block_.clear();
+        other.pendingError_.clear();
     }
     return *this;
 }
 
 void AudioFile::reset()
 {
+    block_.clear();
+    block_.shrink_to_fit();
+    blockFrames_ = 0;
+    resetBlock();
     openedSize_ = -1;
     sampleRate_ = 0;
     channels_ = 0;
@@ -144,9 +194,21 @@ void AudioFile::reset()
 bool AudioFile::open(const std::string& path)
 {
     close();
-    // One descriptor for every question asked of the file, so that the
-    // answers are all about the same file, whatever happens to the path.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Asked before opening, so that nothing but a regular file is opened.
+    struct stat info { };
+    if (::stat(path.c_str(), &info) != 0) {
+        error_ = systemMessage(errno);
+        return false;
+    }
+    if (std::string problem = notARegularFile(info); !problem.empty()) {
+        error_ = std::move(problem);
+        return false;
+    }
+    // One descriptor for every question asked of the file from here on, so
+    // that the answers are all about the same file, whatever happens to the
+    // path; asked again of it, without waiting, should the path have been
+    // swapped for a FIFO or a device meanwhile.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         error_ = systemMessage(errno);
         return false;
@@ -156,26 +218,38 @@ bool AudioFile::open(const std::string& path)
         error_ = std::move(why);
         return false;
     };
-    struct stat info { };
     if (::fstat(fd, &info) != 0)
         return fail(systemMessage(errno));
-    if (std::string problem = checkOpened(info); !problem.empty())
+    if (std::string problem = notARegularFile(info); !problem.empty())
         return fail(std::move(problem));
-    // A pipe can be read only once, so only regular files are looked at first.
-    const bool regular = S_ISREG(info.st_mode);
-    FileStart start;
-    if (regular) {
-        start = lookAtFileStart(fd, path);
-        if (!start.problem.empty())
-            return fail(std::move(start.problem));
-    }
+    // A regular file after all: its reads may wait for the disk, as usual.
+    if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    if (std::string problem = emptiness(fd, info); !problem.empty())
+        return fail(std::move(problem));
+    const FileStart start = lookAtFileStart(fd, path);
+    if (!start.problem.empty())
+        return fail(start.problem);
 
     // Opened by descriptor, libsndfile does not see the name, so it cannot
     // send a file it does not recognise to the MPEG decoder for ending in
     // ".mp3", unless the look above found the frames the decoder will.
+    //
+    // Whether sf_open_fd closes a descriptor it was told to keep when it
+    // fails has changed from one libsndfile to the next (1.2.0 closes it),
+    // and a second close can hit a descriptor another thread has just
+    // opened. So it gets a copy of its own, to close whatever happens; ours
+    // stays ours.
     SF_INFO sf {};
-    SNDFILE* file = start.openByName ? sf_open(path.c_str(), SFM_READ, &sf)
-                                     : sf_open_fd(fd, SFM_READ, &sf, SF_FALSE);
+    SNDFILE* file = nullptr;
+    if (start.openByName) {
+        file = sf_open(path.c_str(), SFM_READ, &sf);
+    } else {
+        const int copy = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+        if (copy < 0)
+            return fail(systemMessage(errno));
+        file = sf_open_fd(copy, SFM_READ, &sf, SF_TRUE);
+    }
     if (file == nullptr) {
         const int code = sf_error(nullptr);
         if (code == SF_ERR_UNRECOGNISED_FORMAT && hasMpegName(path))
@@ -192,7 +266,10 @@ bool AudioFile::open(const std::string& path)
 
     file_ = file;
     fd_ = fd;
-    openedSize_ = regular ? static_cast<std::int64_t>(info.st_size) : -1;
+    blockFrames_ = std::min<std::int64_t>(kBlockFrames, readBufferFrames(sf.channels));
+    block_.assign(
+        static_cast<std::size_t>(blockFrames_) * static_cast<std::size_t>(sf.channels), 0.0f);
+    openedSize_ = static_cast<std::int64_t>(info.st_size);
     sampleRate_ = sf.samplerate;
     channels_ = sf.channels;
     frames_ = sf.frames;
@@ -219,6 +296,24 @@ bool AudioFile::shrank() const
         && static_cast<std::int64_t>(info.st_size) < openedSize_;
 }
 
+void AudioFile::readBlock()
+{
+    const sf_count_t got = sf_readf_float(file_, block_.data(), blockFrames_);
+    blockFilled_ = got < 0 ? 0 : got;
+    blockPos_ = 0;
+    // A decoder that loses its way may still fill the read, and find its
+    // feet again in the next: any error ends the file, whatever the count.
+    if (sf_error(file_) != SF_ERR_NO_ERROR) {
+        blockEnded_ = true;
+        pendingError_ = "read error (" + trimmed(sf_strerror(file_)) + ")";
+    } else if (blockFilled_ < blockFrames_) {
+        blockEnded_ = true;
+        // Cut short while being read: what is left is not the recording.
+        if (shrank())
+            pendingError_ = "the file shrank while it was being read";
+    }
+}
+
 std::int64_t AudioFile::read(float* interleaved, std::int64_t frames)
 {
     if (file_ == nullptr) {
@@ -226,22 +321,30 @@ std::int64_t AudioFile::read(float* interleaved, std::int64_t frames)
         readError_ = true;
         return 0;
     }
-    if (frames <= 0)
-        return 0;
-    const sf_count_t got = sf_readf_float(file_, interleaved, frames);
-    if (got < frames) {
-        // A short read is normally the end of the file; libsndfile sets an
-        // error only when the data could not be read or decoded.
-        if (const int code = sf_error(file_); code != SF_ERR_NO_ERROR) {
-            error_ = "read error (" + trimmed(sf_strerror(file_)) + ")";
-            readError_ = true;
-        } else if (shrank()) {
-            // Cut short while being read: what is left is not the recording.
-            error_ = "the file shrank while it was being read";
-            readError_ = true;
+    const auto channels = static_cast<std::size_t>(channels_);
+    std::int64_t done = 0;
+    while (done < frames) {
+        if (blockPos_ == blockFilled_) {
+            if (blockEnded_)
+                break;
+            readBlock();
+            continue;
         }
+        const std::int64_t n = std::min(frames - done, blockFilled_ - blockPos_);
+        std::copy_n(block_.data() + static_cast<std::size_t>(blockPos_) * channels,
+            static_cast<std::size_t>(n) * channels,
+            interleaved + static_cast<std::size_t>(done) * channels);
+        blockPos_ += n;
+        done += n;
     }
-    return got < 0 ? 0 : got;
+    // The fault is told with the short read that follows the last frame
+    // before it, as the end of a file would be.
+    if (done < frames && blockPos_ == blockFilled_ && !pendingError_.empty()) {
+        error_ = std::move(pendingError_);
+        pendingError_.clear();
+        readError_ = true;
+    }
+    return done;
 }
 
 bool AudioFile::rewind()
@@ -255,7 +358,16 @@ bool AudioFile::rewind()
         readError_ = true;
         return false;
     }
+    resetBlock();
     return true;
+}
+
+void AudioFile::resetBlock()
+{
+    blockFilled_ = 0;
+    blockPos_ = 0;
+    blockEnded_ = false;
+    pendingError_.clear();
 }
 
 } // namespace clefmark

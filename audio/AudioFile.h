@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 struct sf_private_tag;
 
@@ -44,7 +45,9 @@ public:
     /// Opens `path`, closing any file open before. On failure returns false,
     /// and `error()` says why in a few words a user can act on ("no such
     /// file", "not an audio file (…)", "damaged or unsupported audio header
-    /// (…)"), without the path. MPEG audio is recognised by its content
+    /// (…)", "is a pipe, not a regular file"), without the path. Only a
+    /// regular file, or a link to one, is opened: anything else is refused
+    /// at once, without waiting for it. MPEG audio is recognised by its content
     /// alone (see FileStart.h); a name ending in ".mp3" only improves the
     /// message when it is not there.
     bool open(const std::string& path);
@@ -67,13 +70,20 @@ public:
     /// `frames * channels()` floats. Returns the frames read: fewer than asked
     /// at the end of the file, 0 past it. When the file could not be read, also
     /// returns what was read before the fault, and `error()` says what went
-    /// wrong; check `hasReadError()` after a short read. A file that has
-    /// become shorter since it was opened (truncated while read or played)
-    /// counts as a read error at its new end.
+    /// wrong; check `hasReadError()` after a short read. The first fault ends
+    /// the file. A file that has become shorter since it was opened
+    /// (truncated while read or played) counts as a read error at its new
+    /// end.
+    ///
+    /// However the reads are sized, a file gives the same frames and the
+    /// same fault after the same frame: libsndfile is read in blocks of its
+    /// own size, since where a damaged file's decoder complains, and what it
+    /// gives after that, depends on the size of the reads asked of it.
     std::int64_t read(float* interleaved, std::int64_t frames);
 
-    /// Goes back to the first frame, for reading the file again. Returns false
-    /// (and sets `error()`) when the file cannot seek, e.g. a pipe.
+    /// Goes back to the first frame, for reading the file again, after a
+    /// fault too. Returns false (and sets `error()`) when the file cannot
+    /// seek.
     bool rewind();
 
     /// True when a read or seek failed since the file was opened.
@@ -84,17 +94,25 @@ public:
 
 private:
     void reset();
+    void resetBlock();
+    void readBlock();
     bool shrank() const;
 
     sf_private_tag* file_ = nullptr;
-    int fd_ = -1; // owned; libsndfile reads through it
-    std::int64_t openedSize_ = -1; // bytes at open; -1 when not a regular file
+    int fd_ = -1; // owned; libsndfile reads through a copy it owns
+    std::int64_t openedSize_ = -1; // bytes at open; -1 when none is open
     int sampleRate_ = 0;
     int channels_ = 0;
     std::int64_t frames_ = 0;
     std::string description_;
     std::string error_;
     bool readError_ = false;
+    std::vector<float> block_; // what libsndfile gave last, interleaved
+    std::int64_t blockFrames_ = 0; // frames each read asks of libsndfile
+    std::int64_t blockFilled_ = 0; // frames in block_
+    std::int64_t blockPos_ = 0; // the next of them to hand out
+    bool blockEnded_ = false; // nothing more to ask of libsndfile
+    std::string pendingError_; // the fault that ended it, told after block_
 };
 
 } // namespace clefmark

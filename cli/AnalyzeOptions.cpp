@@ -83,8 +83,8 @@ backslash escaped as \t, \n, \r and \\).
 
 Records are written as they are made, a piece at a time, so that memory
 does not grow with the length of a file. A file that cannot be analysed
-(missing, not audio, damaged, or at a sample rate the analysis cannot take)
-gets one line on standard error; one that fails part way (a read error, or
+(missing, not a regular file, not audio, damaged, or at a sample rate the
+analysis cannot take) gets one line on standard error; one that fails part way (a read error, or
 cut short while it is read) keeps the records written before the fault,
 then gets its line.
 

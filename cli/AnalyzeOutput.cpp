@@ -3,7 +3,6 @@
 #include "cli/Console.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <string>
 #include <system_error>
 
@@ -40,7 +39,7 @@ bool AnalyzeOutput::flush()
     pending_.clear();
     if (!written)
         return false;
-    if (std::fflush(stdout) != 0) {
+    if (!flushOutput()) {
         reportError("cannot write the results: " + std::generic_category().message(errno));
         return false;
     }

@@ -40,7 +40,7 @@ namespace {
     std::size_t terminalWidth()
     {
         winsize size {};
-        if (::ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        if (::ioctl(outputDescriptor(), TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
             return size.ws_col;
         return kStatusWidth + 1;
     }
@@ -58,7 +58,7 @@ namespace {
                     return false;
                 }
                 errno = 0;
-                if (std::fflush(stdout) != 0) {
+                if (!flushOutput()) {
                     const int error = errno;
                     reportError("cannot write the results: "
                         + (error != 0 ? std::generic_category().message(error)
@@ -167,7 +167,7 @@ int runListen(std::span<const std::string_view> args)
             ? 0
             : 2;
 
-    const bool terminal = ::isatty(STDOUT_FILENO) == 1;
+    const bool terminal = ::isatty(outputDescriptor()) == 1;
     const ListenDisplay display = chooseDisplay(options.format, terminal);
 
     StopSignals signals(kBlockedOutputGrace, ListenSession::kOutputFailed);

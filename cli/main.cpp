@@ -7,7 +7,6 @@
 #include "cli/Listen.h"
 #include "desktop/Readiness.h"
 
-#include <cstdio>
 #include <span>
 #include <string>
 #include <string_view>
@@ -101,13 +100,15 @@ int dispatch(std::span<const std::string_view> args)
 
 int main(int argc, char** argv)
 {
+    // Before anything is written, and before any thread exists.
+    setAsideStandardStreams();
     // Before any thread exists that might read the environment.
     clefmark::Readiness::ofProcess();
     // No setlocale: the program stays in the "C" locale, and formats its
     // numbers without the locale anyway.
     const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     int status = dispatch(args);
-    if (std::fflush(stdout) != 0 && status != 2) {
+    if (!flushOutput() && status != 2) {
         reportError("cannot write the results");
         status = 2;
     }

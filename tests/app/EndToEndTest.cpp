@@ -27,6 +27,7 @@
 #include <signal.h>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -400,6 +401,10 @@ namespace {
     TEST_F(CommandLine, AFileThatCannotBePlayedIsSaidBeforeAnyWindow)
     {
         const std::string missing = dir.file("missing.wav");
+        // Nothing writes to it: opened as a file is, it would hold up the
+        // program for good, before any window.
+        const std::string fifo = dir.file("fifo.wav");
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
         const struct {
             std::vector<std::string> arguments;
             int status;
@@ -409,6 +414,11 @@ namespace {
                 "clefmark: cannot play '" + missing
                     + "': no such file; listening to the default input\n" },
             { { missing, "--quit-after", "1" }, 0, "clefmark: cannot play '" + missing + "'" },
+            { { fifo, "--quit-after", "1" }, 0,
+                "clefmark: cannot play '" + fifo
+                    + "': is a pipe, not a regular file; listening to the default input\n" },
+            { { "--input", fifo, "--quit-after", "1" }, 0,
+                "clefmark: cannot play '" + fifo + "': is a pipe" },
             { { "a.wav", "b.wav" }, 2,
                 "clefmark: one file at a time, please (got 'a.wav' and 'b.wav')\n" },
         };

@@ -22,6 +22,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace clefmark {
@@ -51,6 +52,9 @@ namespace {
             test::writeFloatFile(
                 dir.file("e4.wav"), test::sine16(329.6, 22050, 0.5, 4410), 1, 22050);
             test::writeBytes(dir.file("notes.txt"), "Tune the A string.\n");
+            // Nothing writes to it: opened as a file is, it would hold up the
+            // window for good.
+            ::mkfifo(dir.file("fifo.wav").c_str(), 0600);
 
             Controller::Services s;
             s.tuner = [this]() -> Tuner& {
@@ -195,7 +199,11 @@ namespace {
             Case { { "open a4.wav", "open notes.txt" }, "a4.wav — Clefmark", "a4.wav",
                 "Clefmark cannot play “notes.txt”: not an audio file (" },
             Case { { "drop missing.wav" }, "", "Simulated input 1",
-                "Clefmark cannot play “missing.wav”: no such file." }));
+                "Clefmark cannot play “missing.wav”: no such file." },
+            Case { { "open a4.wav", "open fifo.wav" }, "a4.wav — Clefmark", "a4.wav",
+                "Clefmark cannot play “fifo.wav”: is a pipe, not a regular file." },
+            Case { { "drop fifo.wav" }, "", "Simulated input 1",
+                "Clefmark cannot play “fifo.wav”: is a pipe, not a regular file." }));
 
 } // namespace
 } // namespace clefmark

@@ -5,18 +5,79 @@
 #include "tests/support/Signals.h"
 
 #include <algorithm>
+#include <atomic>
+#include <dlfcn.h>
+#include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <mutex>
 #include <ostream>
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+#include <utility>
 #include <vector>
+
+// This test program's close, in front of libc's for every caller, libsndfile
+// included. While descriptors are watched, each one closed is at once taken
+// again by a descriptor of the test's, as another thread (the sound server's,
+// in the window) may take the number; a close of one of those is counted: it
+// closed what the closer did not own.
+namespace {
+
+std::atomic<bool> watchingDescriptors { false };
+std::mutex watchedMutex;
+int nullDescriptor = -1; // what each number closed is taken by
+std::set<int> testDescriptors; // under watchedMutex
+int descriptorsStolen = 0; // under watchedMutex
+
+} // namespace
+
+extern "C" int close(int fd)
+{
+    static const auto real = reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, "close"));
+    if (!watchingDescriptors.load())
+        return real(fd);
+    const std::lock_guard lock(watchedMutex);
+    if (testDescriptors.contains(fd))
+        ++descriptorsStolen;
+    const int result = real(fd);
+    if (result == 0 && !testDescriptors.contains(fd) && ::dup3(nullDescriptor, fd, O_CLOEXEC) == fd)
+        testDescriptors.insert(fd);
+    return result;
+}
 
 namespace clefmark {
 namespace {
 
     using test::TempDir;
+
+    // Watches descriptors from construction; how many of the test's were
+    // closed by others, and every one of them closed, at the end.
+    class DescriptorWatch {
+    public:
+        DescriptorWatch()
+        {
+            nullDescriptor = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+            watchingDescriptors.store(true);
+        }
+        ~DescriptorWatch() { stop(); }
+        int stop()
+        {
+            watchingDescriptors.store(false);
+            const std::lock_guard lock(watchedMutex);
+            for (const int fd : testDescriptors)
+                ::close(fd);
+            testDescriptors.clear();
+            if (nullDescriptor >= 0)
+                ::close(std::exchange(nullDescriptor, -1));
+            return std::exchange(descriptorsStolen, 0);
+        }
+    };
 
     struct OpenFailure {
         const char* name;
@@ -39,7 +100,9 @@ namespace {
         GetParam().make(path);
 
         AudioFile file;
+        DescriptorWatch watch;
         EXPECT_FALSE(file.open(path));
+        EXPECT_EQ(watch.stop(), 0) << "descriptors closed that the file did not own";
         EXPECT_FALSE(file.isOpen());
         EXPECT_NE(file.error().find(GetParam().reason), std::string::npos) << file.error();
         EXPECT_EQ(file.error().find(path), std::string::npos) << "the caller names the file";
@@ -55,9 +118,54 @@ namespace {
         { "Directory", [](const std::string& p) { std::filesystem::create_directory(p); },
             "is a directory" },
         { "Empty", [](const std::string& p) { test::writeBytes(p, ""); }, "empty file" },
+        // Nothing writes to it: opening it as a file is opened would wait for good.
+        { "Fifo", [](const std::string& p) { ::mkfifo(p.c_str(), 0600); },
+            "is a pipe, not a regular file" },
+        { "Device", [](const std::string& p) { std::filesystem::create_symlink("/dev/zero", p); },
+            "is a device, not a regular file" },
+        { "Socket",
+            [](const std::string& p) {
+                const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+                sockaddr_un address {};
+                address.sun_family = AF_UNIX;
+                p.copy(address.sun_path, sizeof address.sun_path - 1);
+                ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+                ::close(socket);
+            },
+            "is a socket, not a regular file" },
+        // Of size 0 by its own account, yet with something to read.
+        { "MadeUpBySystem",
+            [](const std::string& p) { std::filesystem::create_symlink("/proc/self/status", p); },
+            "not an audio file (a file the system makes up as it is read" },
         { "Text", [](const std::string& p) { test::writeBytes(p, "A4 = 440 Hz\nE2 = 82.41 Hz\n"); },
             "not an audio file (" },
         { "HeaderCutShort", [](const std::string& p) { test::writeTruncatedWav(p, 30); },
+            "damaged or unsupported audio header (" },
+        // The starts of containers that libsndfile reads into before it
+        // refuses them, closing the descriptor it was given as it goes.
+        { "OggCutShort",
+            [](const std::string& p) { test::writeBytes(p, std::string("OggS\0\2", 6)); },
+            "not an audio file (" },
+        { "WavWithoutData",
+            [](const std::string& p) {
+                test::writeBytes(
+                    p, std::string("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\x01\0", 24));
+            },
+            "damaged or unsupported audio header (" },
+        { "AuWithoutChannels",
+            [](const std::string& p) {
+                test::writeBytes(p,
+                    std::string(".snd\0\0\0\x18\0\0\0\x10\0\0\0\x01\0\0\xac\x44\0\0\0\0", 24)
+                        + std::string(16, '\0'));
+            },
+            "damaged or unsupported audio header (" },
+        { "AiffWithoutCommon",
+            [](const std::string& p) {
+                test::writeBytes(p,
+                    std::string("FORM\0\0\0\x0c"
+                                "AIFFSSND\0\0\0\0",
+                        20));
+            },
             "damaged or unsupported audio header (" },
         { "ZeroChannels",
             [](const std::string& p) {
@@ -163,6 +271,39 @@ namespace {
         EXPECT_EQ(file.read(buffer.data(), 0), 0);
         EXPECT_FALSE(file.hasReadError()) << file.error();
         EXPECT_TRUE(file.error().empty());
+    }
+
+    // Where a decoder that lost its way says so, and whether it gives more
+    // after that, depends on the size of the reads asked of libsndfile; the
+    // analyser and the file device read in sizes of their own.
+    TEST(AudioFile, ReadsOfAnySizeGiveTheSameFramesAndFaultOfADamagedFile)
+    {
+        TempDir dir;
+        const std::string path = dir.file("damaged.flac");
+        const auto readAll = [&path](std::int64_t size) {
+            AudioFile file;
+            EXPECT_TRUE(file.open(path)) << file.error();
+            std::vector<float> all;
+            std::vector<float> some(static_cast<std::size_t>(size));
+            for (std::int64_t got = size; got == size;) {
+                got = file.read(some.data(), size);
+                all.insert(all.end(), some.begin(), some.begin() + got);
+            }
+            EXPECT_EQ(file.read(some.data(), size), 0) << "the fault ends the file";
+            return std::pair { all, file.error() };
+        };
+        for (const double at : { 0.3, 0.5, 0.7 }) {
+            SCOPED_TRACE(at);
+            test::writeDamagedFlac(path, test::periodicSine(100, 0.5f, 44100), 44100, at, 300);
+            const auto [frames, fault] = readAll(65536);
+            EXPECT_TRUE(fault.starts_with("read error (")) << fault;
+            for (const std::int64_t size : { 1, 441, 4096, 16384 }) {
+                const auto [sized, sizedFault] = readAll(size);
+                EXPECT_EQ(sized.size(), frames.size()) << "reads of " << size;
+                EXPECT_TRUE(sized == frames) << "reads of " << size;
+                EXPECT_EQ(sizedFault, fault) << "reads of " << size;
+            }
+        }
     }
 
     TEST(AudioFile, RewindReadsTheSameAgain)

@@ -5,9 +5,12 @@
 #include "tests/support/Signals.h"
 
 #include <chrono>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <ostream>
+#include <stdexcept>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace clefmark::test {
@@ -239,10 +242,62 @@ namespace {
             "not an audio file (it begins like MPEG audio, but no second frame follows" },
         { "NamedMp3", [](const std::string& p) { writeBytes(p, std::string(5000, '\x55')); },
             "not an audio file (not recognised as MPEG audio, despite its name)", "input.mp3" },
+        // Nothing writes to the FIFO: opened as a file is, it would wait for good.
+        { "Fifo", [](const std::string& p) { ::mkfifo(p.c_str(), 0600); },
+            "is a pipe, not a regular file\n" },
+        { "Device", [](const std::string& p) { std::filesystem::create_symlink("/dev/zero", p); },
+            "is a device, not a regular file\n" },
+        { "MadeUpBySystem",
+            [](const std::string& p) { std::filesystem::create_symlink("/proc/self/status", p); },
+            "not an audio file (a file the system makes up as it is read" },
     };
 
     INSTANTIATE_TEST_SUITE_P(Cli, CliBadFile, testing::ValuesIn(kBadFiles),
         [](const auto& info) { return std::string(info.param.name); });
+
+    // Damage that libsndfile's readers tell of by printing it, not as an
+    // error: the SDS reader on standard output, the MPEG decoder on standard
+    // error. Neither has a place among the records, or beside our messages.
+    TEST(Cli, WhatTheLibrariesPrintReachesNeitherOutput)
+    {
+        TempDir dir;
+        const std::vector<float> samples = sine441(kRate / 2);
+        const std::string sds = dir.file("damaged.sds");
+        writeFloatFile(sds, samples, 1, kRate, SF_FORMAT_SDS | SF_FORMAT_PCM_16);
+        std::string bytes = readBytes(sds);
+        bytes[21] = 0; // the first data block's mark, 0xF0
+        writeBytes(sds, bytes);
+        std::vector<std::string> files { sds };
+        try {
+            const std::string mp3 = dir.file("damaged.mp3");
+            writeFloatFile(mp3, samples, 1, kRate, SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III);
+            bytes = readBytes(mp3);
+            bytes.replace(bytes.size() / 2, 300, 300, 'B'); // frame headers lost
+            writeBytes(mp3, bytes);
+            files.push_back(mp3);
+        } catch (const std::runtime_error&) {
+            // This libsndfile writes no MPEG; the SDS file is damage enough.
+        }
+
+        for (const std::string& path : files) {
+            SCOPED_TRACE(path);
+            const CliRun analyzed = runCli(dir, { "analyze", "--format", "jsonl", path });
+            EXPECT_EQ(analyzed.status, 0) << analyzed.err;
+            EXPECT_EQ(analyzed.err, "");
+            const std::vector<std::string> records = lines(analyzed.out);
+            // The MPEG decoder drops what it cannot find its way through.
+            EXPECT_GT(records.size(), samples.size() / kBlockFrames / 2) << analyzed.out;
+            for (std::size_t i = 0; i < records.size(); ++i)
+                EXPECT_TRUE(records[i].starts_with("{\"block\":" + std::to_string(i) + ",")
+                    && records[i].ends_with("}"))
+                    << records[i];
+
+            const CliRun listened = runCli(dir, { "listen", "--input", path, "--format", "jsonl" });
+            EXPECT_EQ(listened.status, 0) << listened.err;
+            EXPECT_EQ(listened.err, "");
+            EXPECT_EQ(listened.out, analyzed.out);
+        }
+    }
 
     TEST(Cli, SomeFilesFailed)
     {

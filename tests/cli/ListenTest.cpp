@@ -95,6 +95,25 @@ namespace {
         EXPECT_NE(run.out.find("\"name\":\"E4\""), std::string::npos);
     }
 
+    TEST(Listen, ADamagedFileGivesTheRecordsAndTheFaultOfAnalyze)
+    {
+        TempDir dir;
+        const std::string path = dir.file("damaged.flac");
+        for (const double at : { 0.3, 0.5, 0.7 }) {
+            SCOPED_TRACE(at);
+            writeDamagedFlac(path, periodicSine(100, 0.5f, kRate), kRate, at, 300);
+            const CliRun analyzed = runCli(dir, { "analyze", "--format", "jsonl", path });
+            EXPECT_EQ(analyzed.status, 2);
+            EXPECT_TRUE(analyzed.err.starts_with("clefmark-cli: " + path + ": read error ("))
+                << analyzed.err;
+
+            const CliRun run = runCli(dir, { "listen", "--input", path, "--format", "jsonl" });
+            EXPECT_EQ(run.status, 1);
+            EXPECT_EQ(run.err, analyzed.err);
+            EXPECT_EQ(run.out, analyzed.out);
+        }
+    }
+
     TEST(Listen, NotATerminalAndNoFormatMeansJsonl)
     {
         TempDir dir;
@@ -265,6 +284,9 @@ namespace {
         TempDir dir;
         writeBytes(dir.file("notes.txt"), "E2 A2 D3 G3 B3 E4\n");
         writeSparseWav(dir.file("fast.wav"), 2147483647, 1, 4096, 4096);
+        // Nothing writes to it: opened as a file is, it would wait for good.
+        ASSERT_EQ(::mkfifo(dir.file("fifo.wav").c_str(), 0600), 0) << std::strerror(errno);
+        std::filesystem::create_symlink("/dev/zero", dir.file("zero.wav"));
         struct Case {
             std::string file;
             std::string error;
@@ -277,6 +299,10 @@ namespace {
             { dir.file("fast.wav"),
                 "clefmark-cli: " + dir.file("fast.wav")
                     + ": sample rate 2147483647 Hz cannot be analysed (" },
+            { dir.file("fifo.wav"),
+                "clefmark-cli: " + dir.file("fifo.wav") + ": is a pipe, not a regular file\n" },
+            { dir.file("zero.wav"),
+                "clefmark-cli: " + dir.file("zero.wav") + ": is a device, not a regular file\n" },
         };
         for (const Case& c : cases) {
             const CliRun run = runCli(dir, { "listen", "--input", c.file });

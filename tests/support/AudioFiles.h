@@ -145,6 +145,19 @@ inline std::string readBytes(const std::string& path)
     return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
 }
 
+/// `samples`, mono, as 16-bit FLAC with `count` bytes from `at` (a fraction of
+/// its length) overwritten with 0x55: its decoder loses sync there, and finds
+/// it again later on.
+inline void writeDamagedFlac(const std::string& path, const std::vector<float>& samples,
+    int sampleRate, double at, std::size_t count)
+{
+    writeFloatFile(path, samples, 1, sampleRate, SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
+    std::string bytes = readBytes(path);
+    bytes.replace(
+        static_cast<std::size_t>(static_cast<double>(bytes.size()) * at), count, count, '\x55');
+    writeBytes(path, bytes);
+}
+
 /// A WAV file cut off in its header: the first `keep` bytes of a valid one.
 inline void writeTruncatedWav(const std::string& path, std::size_t keep)
 {
