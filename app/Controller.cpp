@@ -175,8 +175,6 @@ void Controller::tellReadoutTheSettings()
 {
     if (readout_ == nullptr || tuner_ == nullptr)
         return;
-    readout_->setReferencePitch(tuner_->referencePitch());
-    readout_->setCloseEnough(tuner_->closeEnough());
     readout_->setTransposition(tuner_->transposition());
     readout_->setSpelling(tuner_->flatNames() ? NoteSpelling::Flats : NoteSpelling::Sharps);
 }

@@ -3,9 +3,8 @@
 #include "audio/AudioFile.h"
 #include "audio/FileAudioHardware.h"
 #include "cli/Console.h"
-#include "desktop/MemoryUserDefaults.h"
-#include "desktop/QueuedMainThread.h"
-#include "tuner/Tuner.h"
+#include "tuner/Analysis.h"
+#include "tuner/NoteMapper.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -21,24 +20,31 @@ namespace {
     // channels, so that the buffer stays within kReadBufferBytes.
     constexpr std::uint32_t kReadFrames = 65536;
 
-    // Hands each block to the output as the tuner reports it. The tuner calls
-    // it inside `inputIOProc`, on this same thread.
-    class RecordCollector final : public AnalysisObserver {
+    // Names each block's note as the window would, and hands the block to
+    // the output.
+    class RecordCollector final : public BlockReceiver {
     public:
-        RecordCollector(
-            AnalyzeOutput& output, std::string_view file, std::uint32_t blockFrames, int sampleRate)
+        RecordCollector(AnalyzeOutput& output, std::string_view file, const AnalyzeOptions& options)
             : output_(output)
             , file_(file)
-            , blockFrames_(blockFrames)
-            , sampleRate_(sampleRate)
+            , closeEnough_(options.closeEnough)
+            , transposition_(options.transposition)
         {
+            mapper_.InitTuningObject(options.referencePitch, NoteMapper::kStepsPerSemitone);
         }
 
-        void blockAnalysed(const BlockReport& report) override
+        void blockAnalysed(const BlockReport& analysed) override
         {
-            output_.record(file_, clock_.next(report, blockFrames_, sampleRate_));
-            if (report.update && report.frequency)
-                ++withNote_;
+            BlockReport report = analysed;
+            if (report.frequency) {
+                if (const std::optional<Pitch> pitch
+                    = mapper_.mapPitch(*report.frequency, closeEnough_)) {
+                    report.update = pitch->update;
+                    report.update->note += transposition_;
+                    ++withNote_;
+                }
+            }
+            output_.record(file_, clock_.next(report, report.frames, report.sampleRate));
         }
 
         std::int64_t withNote() const { return withNote_; }
@@ -46,8 +52,9 @@ namespace {
     private:
         AnalyzeOutput& output_;
         std::string_view file_;
-        std::uint32_t blockFrames_;
-        int sampleRate_;
+        NoteMapper mapper_;
+        bool closeEnough_;
+        int transposition_;
         BlockClock clock_;
         std::int64_t withNote_ = 0;
     };
@@ -56,25 +63,17 @@ namespace {
         const AnalyzeOptions& options, AnalyzeOutput& output)
     {
         FileAnalysis result;
-        MemoryUserDefaults defaults;
-        seedDefaults(defaults, options);
-        ImmediateMainThread mainThread;
-        Tuner tuner(defaults, mainThread);
-        const StreamFormat format = floatStreamFormat(file.sampleRate(), file.channels());
+        Analysis analysis;
         // Asked with the rate as the file gives it, so that a refusal names it
-        // exactly: the tuner keeps its rate as a float.
-        std::string refusal = analysisBlockSize(format.sampleRate).refusal;
-        if (refusal.empty())
-            refusal = tuner.configureCapture(format);
-        if (!refusal.empty()) {
+        // exactly.
+        if (const std::string refusal = analysis.configure(file.sampleRate()); !refusal.empty()) {
             result.error = path + ": " + refusal;
             return result;
         }
 
         output.beginFile(
             path, { file.formatDescription(), file.sampleRate(), file.channels(), file.frames() });
-        RecordCollector collector(output, path, tuner.bufferFrames(), file.sampleRate());
-        tuner.setAnalysisObserver(&collector);
+        RecordCollector collector(output, path, options);
 
         // Cycles as asked, unless one would not fit in the buffer: the records
         // do not depend on the size of the cycles. Whole cycles per read, so
@@ -87,33 +86,22 @@ namespace {
         const std::int64_t readFrames = std::int64_t { cyclesPerRead } * cycleFrames;
         std::vector<float> samples(static_cast<std::size_t>(readFrames) * channels);
 
-        std::uint64_t framesSoFar = 0;
         for (;;) {
             const std::int64_t got = file.read(samples.data(), readFrames);
             for (std::int64_t first = 0; first < got; first += cycleFrames) {
-                const auto frames
-                    = static_cast<std::uint32_t>(std::min<std::int64_t>(cycleFrames, got - first));
-                const AudioBuffer buffer { channels,
-                    static_cast<std::uint32_t>(frames * channels * sizeof(float)),
-                    samples.data() + static_cast<std::size_t>(first) * channels };
-                const AudioBufferList list { 1, &buffer };
-                // A device that cannot tell the time counts frames from 1, since
-                // a sample time of 0 marks a cycle as invalid.
-                const AudioTimeStamp time { static_cast<double>(framesSoFar + 1) };
-                const AudioDeviceProcParams params { 0, &time, &list, &time, nullptr, nullptr };
-                tuner.inputIOProc(&params);
-                framesSoFar += frames;
+                const auto frames = std::min<std::int64_t>(cycleFrames, got - first);
+                analysis.take(std::span<const float>(samples).subspan(
+                                  static_cast<std::size_t>(first) * channels,
+                                  static_cast<std::size_t>(frames) * channels),
+                    channels, options.octaveRejection, collector);
             }
             if (!output.flushIfFull()) {
                 result.outputFailed = true;
-                break;
+                return result;
             }
             if (got < readFrames)
                 break;
         }
-        tuner.setAnalysisObserver(nullptr);
-        if (result.outputFailed)
-            return result;
         if (file.hasReadError()) {
             result.error = path + ": " + file.error();
             return result;

@@ -101,32 +101,24 @@ namespace {
         ListenSession& session_;
     };
 
-    // Formats each block's record on the input thread, as `analyze` would, and
-    // hands the line to the main thread, which writes it.
+    // Formats each block's record as `analyze` would, on the main thread, and
+    // hands the line to the session, which writes it.
     class RecordPoster final : public AnalysisObserver {
     public:
-        RecordPoster(const Tuner& tuner, MainThread& mainThread, ListenSession& session)
-            : tuner_(tuner)
-            , mainThread_(mainThread)
-            , session_(session)
+        explicit RecordPoster(ListenSession& session)
+            : session_(session)
         {
         }
 
         void blockAnalysed(const BlockReport& report) override
         {
             std::string line;
-            // The tuner's block size and rate are those of the device being
-            // captured; they change only while no block is analysed.
-            const BlockRecord record
-                = clock_.next(report, tuner_.bufferFrames(), tuner_.sampleRate());
+            const BlockRecord record = clock_.next(report, report.frames, report.sampleRate);
             formatter_.appendRecord(line, {}, record);
-            mainThread_.post(
-                [session = &session_, line = std::move(line)] { session->addRecord(line); });
+            session_.addRecord(line);
         }
 
     private:
-        const Tuner& tuner_;
-        MainThread& mainThread_;
         ListenSession& session_;
         const RecordFormatter formatter_ { OutputFormat::Jsonl, false };
         BlockClock clock_;
@@ -220,7 +212,7 @@ int runListen(std::span<const std::string_view> args)
         std::move(settings), std::move(source), consoleSink(signals), Clock::now());
     Tuner tuner(defaults, mainThread, hardware);
     CaptureNews news(tuner, mainThread, session);
-    RecordPoster poster(tuner, mainThread, session);
+    RecordPoster poster(session);
     tuner.setCaptureObserver(&news);
     if (display == ListenDisplay::Jsonl) {
         tuner.setAnalysisObserver(&poster);
@@ -240,10 +232,12 @@ int runListen(std::span<const std::string_view> args)
     }
 
     tuner.applicationWillTerminate();
-    // Capture has stopped: what the last blocks posted is all there is.
-    tuner.setAnalysisObserver(nullptr);
+    // Capture has stopped: the blocks handed over by then are all there are,
+    // and each is told before the observers go.
     tuner.setCaptureObserver(nullptr);
     mainThread.runPending();
+    tuner.deliverPending();
+    tuner.setAnalysisObserver(nullptr);
     return session.finish(Clock::now());
 }
 

@@ -54,10 +54,15 @@ void ListenSession::setNote(int note)
 
 // Readings come between turns: the last turn's time is theirs, at most a
 // turn late, which is far finer than the second a note stays live.
-void ListenSession::setReading(int level, std::optional<float> frequency)
+void ListenSession::setReading(int level, std::optional<Pitch> pitch)
 {
     readingsSeen_ = true;
-    readout_.setReading(level, frequency, now_);
+    readout_.setReading(level, pitch, now_);
+}
+
+void ListenSession::setPitch(const Pitch& pitch)
+{
+    readout_.setPitch(pitch);
 }
 
 void ListenSession::captureChanged(CaptureState state, std::string detail, std::string device)

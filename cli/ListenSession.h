@@ -88,7 +88,8 @@ public:
     void setNote(int note) override;
     /// Tells live notes from past ones, and quiet from silent, as the window
     /// does.
-    void setReading(int level, std::optional<float> frequency) override;
+    void setReading(int level, std::optional<Pitch> pitch) override;
+    void setPitch(const Pitch& pitch) override;
 
     /// `device` names the input device being heard, with Running; the
     /// session says it whenever it is not the one last said.

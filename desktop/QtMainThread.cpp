@@ -2,8 +2,60 @@
 
 #include <QMetaObject>
 #include <QObject>
+#include <QPointer>
+#include <QSocketNotifier>
+#include <cerrno>
+#include <cstdint>
+#include <sys/eventfd.h>
+#include <system_error>
+#include <unistd.h>
 
 namespace clefmark {
+
+namespace {
+
+    class EventBell final : public Doorbell {
+    public:
+        EventBell(QObject* parent, std::function<void()> drain)
+            : fd_(::eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC))
+            , drain_(std::move(drain))
+        {
+            if (fd_ < 0)
+                throw std::system_error(errno, std::generic_category(), "eventfd");
+            // A child of the main thread's receiver, so that closing it
+            // silences the bell; none once closed.
+            if (parent == nullptr)
+                return;
+            notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, parent);
+            QObject::connect(notifier_, &QSocketNotifier::activated, notifier_, [this] {
+                std::uint64_t count = 0;
+                // Reset before draining, so a ring during the drain is not lost.
+                [[maybe_unused]] const auto read = ::read(fd_, &count, sizeof count);
+                drain_();
+            });
+        }
+
+        ~EventBell() override
+        {
+            delete notifier_.data();
+            ::close(fd_);
+        }
+
+        void ring() noexcept override
+        {
+            const std::uint64_t one = 1;
+            // Cannot block; it fails only when the counter would overflow,
+            // and then a wake-up is already due.
+            [[maybe_unused]] const auto written = ::write(fd_, &one, sizeof one);
+        }
+
+    private:
+        const int fd_;
+        std::function<void()> drain_;
+        QPointer<QSocketNotifier> notifier_;
+    };
+
+} // namespace
 
 QtMainThread::QtMainThread()
     : receiver_(new QObject)
@@ -26,6 +78,12 @@ void QtMainThread::post(Task task)
         QMetaObject::invokeMethod(
             receiver_, [this] { runBatch(); }, Qt::QueuedConnection);
     }
+}
+
+std::unique_ptr<Doorbell> QtMainThread::makeDoorbell(std::function<void()> drain)
+{
+    std::lock_guard lock(mutex_);
+    return std::make_unique<EventBell>(receiver_, std::move(drain));
 }
 
 void QtMainThread::runBatch()

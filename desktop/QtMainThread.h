@@ -36,6 +36,12 @@ public:
     /// poster never waits for the GUI thread's work.
     void post(Task task) override;
 
+    /// A bell rung through an event descriptor the GUI thread's event loop
+    /// watches (nested loops too): ringing is one write to the kernel, with no
+    /// lock, allocation or call into Qt. Its drain no longer runs once this
+    /// is closed.
+    std::unique_ptr<Doorbell> makeDoorbell(std::function<void()> drain) override;
+
     /// Tasks still queued are dropped without running and later posts are
     /// ignored. GUI thread only.
     void close();

@@ -45,17 +45,6 @@ protected:
     ~StatusDisplay() = default;
 };
 
-/// Receives every analysis block: its level and the smoothed frequency, if a
-/// pitch was found. For readouts that tell live from past and quiet from
-/// silent, which the four above cannot.
-class ReadingDisplay {
-public:
-    virtual void setReading(int level, std::optional<float> frequency) = 0;
-
-protected:
-    ~ReadingDisplay() = default;
-};
-
 /// One display update: the tune value, its in-tune judgement and the note,
 /// always computed together so the needle never pairs one note's deviation
 /// with another note's name.
@@ -65,6 +54,31 @@ struct DisplayUpdate {
     int note = 0;
 
     friend bool operator==(const DisplayUpdate&, const DisplayUpdate&) = default;
+};
+
+/// A pitch as every display shows it, mapped once: the smoothed frequency,
+/// its update (with the sounding note) and its deviation from that note in
+/// cents, unrounded.
+struct Pitch {
+    float frequency = 0.0f;
+    DisplayUpdate update;
+    double cents = 0.0;
+
+    friend bool operator==(const Pitch&, const Pitch&) = default;
+};
+
+/// Receives every analysis block: its level and its pitch, if one was
+/// found. For readouts that tell live from past and quiet from silent, which
+/// the four above cannot.
+class ReadingDisplay {
+public:
+    virtual void setReading(int level, std::optional<Pitch> pitch) = 0;
+    /// The last pitch again, mapped anew because the reference pitch or the
+    /// leniency changed: not news of sound.
+    virtual void setPitch(const Pitch& pitch) = 0;
+
+protected:
+    ~ReadingDisplay() = default;
 };
 
 } // namespace clefmark

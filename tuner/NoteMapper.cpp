@@ -80,4 +80,16 @@ std::string noteName(int note, NoteSpelling spelling)
     return names[pitchClass] + std::to_string(octave);
 }
 
+std::optional<Pitch> NoteMapper::mapPitch(float frequency, bool closeEnough)
+{
+    if (!UpdateTuningObject(frequency))
+        return std::nullopt;
+    const DisplayUpdate mapped = update(closeEnough);
+    // The note's own frequency is the reference's times 2^((note - 57) / 12);
+    // in cents that is a plain difference.
+    const double cents
+        = 1200.0 * std::log2(frequency / static_cast<double>(MiddleA)) - 100.0 * (mapped.note - 57);
+    return Pitch { frequency, mapped, cents };
+}
+
 } // namespace clefmark

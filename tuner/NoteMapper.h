@@ -17,6 +17,7 @@
 #include "tuner/Displays.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace clefmark {
@@ -37,6 +38,10 @@ public:
 
     /// The last mapping as the displays receive it.
     DisplayUpdate update(bool closeEnough) const;
+
+    /// Maps `frequency` as `UpdateTuningObject` does, and gives it as the
+    /// displays show it; none where that maps nothing.
+    std::optional<Pitch> mapPitch(float frequency, bool closeEnough);
 
     /// In tune: exactly on the note, or one step either side when lenient.
     static bool isInTune(std::int32_t tune, bool closeEnough);

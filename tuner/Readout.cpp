@@ -45,18 +45,11 @@ std::string formatCents(double cents)
     return (tenths > 0.0 ? "+" : "\u2212") + digits;
 }
 
-// These re-map the last note at once, heard or not: the readout must never
+// These rename the last note at once, heard or not: the readout must never
 // show a deviation from a reference, or a name, that is no longer the user's.
-void Readout::setReferencePitch(int hz)
+void Readout::setPitch(const Pitch& pitch)
 {
-    referencePitch_ = hz;
-    remap();
-    update(now_);
-}
-
-void Readout::setCloseEnough(bool on)
-{
-    closeEnough_ = on;
+    lastFrequency_ = pitch;
     remap();
     update(now_);
 }
@@ -92,12 +85,12 @@ void Readout::setCaptureState(
     update(now);
 }
 
-void Readout::setReading(int level, std::optional<float> frequency, Clock::time_point now)
+void Readout::setReading(int level, std::optional<Pitch> pitch, Clock::time_point now)
 {
-    if (level > 0 || frequency)
+    if (level > 0 || pitch)
         lastAudible_ = now;
-    if (frequency) {
-        lastFrequency_ = frequency;
+    if (pitch) {
+        lastFrequency_ = pitch;
         lastPitch_ = now;
         remap();
     }
@@ -109,9 +102,7 @@ void Readout::tick(Clock::time_point now)
     update(now);
 }
 
-// The note and its deviation from the frequency under the current reference,
-// by the tuner's own mapping, so that the readout's note and in-tune judgement
-// are the needle's; the cents come from the frequency itself, to a tenth.
+// The words for the pitch the tuner mapped; the cents to a tenth.
 void Readout::remap()
 {
     note_.clear();
@@ -121,18 +112,12 @@ void Readout::remap()
     judgement_ = Judgement::None;
     if (!lastFrequency_)
         return;
-    NoteMapper mapper;
-    mapper.InitTuningObject(referencePitch_, NoteMapper::kStepsPerSemitone);
-    if (!mapper.UpdateTuningObject(*lastFrequency_))
-        return;
-    const DisplayUpdate mapped = mapper.update(closeEnough_);
-    const double cents = 1200.0 * std::log2(*lastFrequency_ / static_cast<double>(referencePitch_))
-        - 100.0 * (mapped.note - 57);
+    const DisplayUpdate& mapped = lastFrequency_->update;
     note_ = withSigns(noteName(mapped.note + transposition_, spelling_));
     if (transposition_ != 0)
         sounding_ = withSigns(noteName(mapped.note, spelling_));
-    cents_ = formatCents(cents);
-    hertz_ = oneDecimal(*lastFrequency_) + " Hz";
+    cents_ = formatCents(lastFrequency_->cents);
+    hertz_ = oneDecimal(lastFrequency_->frequency) + " Hz";
     judgement_ = mapped.inTune ? Judgement::InTune
         : mapped.tune > 0      ? Judgement::Sharp
                                : Judgement::Flat;

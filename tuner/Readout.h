@@ -1,9 +1,9 @@
 // The readout: what the tuner hears, in numbers and words, for the window's
 // readout strip and the terminal tuner's status line alike.
 //
-// The model takes the tuner's smoothed frequency for every analysis block,
-// the reference pitch, the in-tune leniency, the level, the pause flag and
-// the capture state, and gives back texts. It reads no clock and knows no
+// The model takes the tuner's pitch (mapped by the tuner, so that its note
+// and judgement are the needle's) for every analysis block, the level, the
+// pause flag and the capture state, and gives back texts. It reads no clock and knows no
 // toolkit: the time comes in with every call, so one thread (the main one)
 // owns it and a test can drive it turn by turn.
 //
@@ -67,15 +67,16 @@ public:
     };
 
     // Inputs. Each may change the text; `text()` gives it.
-    void setReferencePitch(int hz);
-    void setCloseEnough(bool on);
     /// Semitones from the sounding note to the written one.
     void setTransposition(int semitones);
     void setSpelling(NoteSpelling spelling);
     void setPaused(bool paused, Clock::time_point now);
     void setCaptureState(
         CaptureState state, bool serverConnected, std::string device, Clock::time_point now);
-    void setReading(int level, std::optional<float> frequency, Clock::time_point now);
+    void setReading(int level, std::optional<Pitch> pitch, Clock::time_point now);
+    /// The last pitch mapped anew (another reference or leniency): no news
+    /// of sound.
+    void setPitch(const Pitch& pitch);
     /// Time passing with no news: a live note becomes past.
     void tick(Clock::time_point now);
 
@@ -85,8 +86,6 @@ private:
     void remap();
     void update(Clock::time_point now);
 
-    int referencePitch_ = Tuner::kDefaultReferencePitch;
-    bool closeEnough_ = false;
     int transposition_ = 0;
     NoteSpelling spelling_ = NoteSpelling::Sharps;
     bool paused_ = false;
@@ -94,7 +93,7 @@ private:
     bool serverConnected_ = true;
     std::string device_;
 
-    std::optional<float> lastFrequency_;
+    std::optional<Pitch> lastFrequency_;
     std::optional<Clock::time_point> lastPitch_;
     // The last block loud enough for detection to look at.
     std::optional<Clock::time_point> lastAudible_;

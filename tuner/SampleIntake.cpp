@@ -88,12 +88,16 @@ void SampleIntake::configure(std::uint32_t bufferFrames)
     mBufferOffset = 0;
 }
 
-std::int32_t SampleIntake::inputIOProc(const AudioDeviceProcParams& params, BlockSink& sink)
+bool SampleIntake::isValidCycle(const AudioDeviceProcParams& params)
 {
-    const AudioBufferList* list = params.inputData;
-    if (list == nullptr || list->numberBuffers == 0 || list->buffers == nullptr)
-        return 0;
-    if (params.inputTime == nullptr || params.inputTime->sampleTime == 0.0)
+    return params.inputData != nullptr && params.inputTime != nullptr
+        && params.inputTime->sampleTime != 0.0;
+}
+
+std::int32_t SampleIntake::take(const AudioBufferList& cycle, BlockSink& sink)
+{
+    const AudioBufferList* list = &cycle;
+    if (list->numberBuffers == 0 || list->buffers == nullptr)
         return 0;
     if (mBufferFrames == 0)
         return 0;

@@ -52,10 +52,14 @@ public:
     /// Allocates; call only while no cycle is being taken in.
     void configure(std::uint32_t bufferFrames);
 
+    /// Whether a device's cycle carries samples to take: it has buffers and a
+    /// sample time other than 0, which devices use to mark a cycle invalid.
+    static bool isValidCycle(const AudioDeviceProcParams& params);
+
     /// Takes in one input cycle, calling `sink` for every block it fills.
-    /// Ignores a cycle without buffers or data, or with a sample time of 0.
-    /// Returns 0, or the status of the last full block. Does not allocate.
-    std::int32_t inputIOProc(const AudioDeviceProcParams& params, BlockSink& sink);
+    /// Ignores a cycle without buffers or data. Returns 0, or the status of
+    /// the last full block. Does not allocate.
+    std::int32_t take(const AudioBufferList& cycle, BlockSink& sink);
 
     std::uint32_t bufferFrames() const { return mBufferFrames; }
     std::uint32_t bufferOffset() const { return mBufferOffset; }

@@ -5,23 +5,6 @@
 
 namespace clefmark {
 
-// The display receivers, shared with every delivery still queued for the
-// main thread. A delivery reads its receiver when it runs, on the main
-// thread, so a receiver detached (or a tuner destroyed) before then receives
-// nothing. The input thread only tests them for null, to skip posting what
-// nobody would receive.
-struct Tuner::DisplayLinks {
-    std::atomic<LevelDisplay*> level { nullptr };
-    std::atomic<TuneDisplay*> tune { nullptr };
-    std::atomic<NoteDisplay*> note { nullptr };
-    std::atomic<StatusDisplay*> status { nullptr };
-    std::atomic<ReadingDisplay*> reading { nullptr };
-    // Read where a note is handed over, on the main thread: a delivery
-    // queued before a change of transposition and run after it shows the
-    // new one, as the re-sent note does.
-    std::atomic<int> transposition { 0 };
-};
-
 namespace {
 
     Tuner* sharedTuner = nullptr;
@@ -52,21 +35,12 @@ namespace {
         return false;
     }
 
-    // Tune value and note of one mapping in one word, so they are stored and
-    // read together.
-    std::uint64_t packMapping(std::int32_t tune, std::int32_t note)
-    {
-        return (std::uint64_t { static_cast<std::uint32_t>(tune) } << 32)
-            | static_cast<std::uint32_t>(note);
-    }
-
 } // namespace
 
 Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hardware,
     std::chrono::milliseconds stallTimeout)
     : defaults_(defaults)
-    , mainThread_(mainThread)
-    , links_(std::make_shared<DisplayLinks>())
+    , doorbell_(mainThread.makeDoorbell([this] { deliverPending(); }))
     , hardware_(hardware)
     , stallGuard_(stallTimeout,
           StallGuard::Reports { [this] { inputStalled(); },
@@ -86,7 +60,7 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hard
     referencePitch_.store(pitch, std::memory_order_relaxed);
     octaveRejection_.store(defaults_.boolForKey(kOctaveRejectionKey), std::memory_order_relaxed);
     closeEnough_.store(defaults_.boolForKey(kCloseEnoughKey), std::memory_order_relaxed);
-    links_->transposition.store(std::clamp(
+    transposition_.store(std::clamp(
         defaults_.integerForKey(kTranspositionKey), kMinTransposition, kMaxTransposition));
     flatNames_.store(defaults_.boolForKey(kFlatNamesKey), std::memory_order_relaxed);
 
@@ -107,11 +81,8 @@ Tuner::~Tuner()
         std::lock_guard lock(captureMutex_);
         stopLocked();
     }
-    links_->level.store(nullptr);
-    links_->tune.store(nullptr);
-    links_->note.store(nullptr);
-    links_->status.store(nullptr);
-    links_->reading.store(nullptr);
+    // What is still in the ring reaches no display: the bell goes first.
+    doorbell_.reset();
 }
 
 Tuner& Tuner::sharedInstance(
@@ -133,24 +104,23 @@ Tuner& Tuner::sharedInstance()
 
 void Tuner::setReferencePitch(int hz)
 {
-    // Sequentially consistent, as are the mapping's stores: see
-    // UpdateTunerFrequency, which must see this store if its mapping would
-    // otherwise land after ours.
-    referencePitch_.store(hz, std::memory_order_seq_cst);
+    referencePitch_.store(hz, std::memory_order_relaxed);
     defaults_.setInteger(kReferencePitchKey, hz);
 
     // Before anything has been shown there is nothing to re-map: the display
-    // keeps its blank state rather than a note made up from 0 Hz.
-    const float last = tracker_.saveFrequency();
-    if (last == 0.0f)
+    // keeps its blank state rather than a note made up from 0 Hz. Results
+    // still in the ring are mapped when they are delivered, under this
+    // reference: nothing made under the old one can arrive after.
+    mapper_.InitTuningObject(hz, NoteMapper::kStepsPerSemitone);
+    if (shownFrequency_ == 0.0f)
         return;
-    NoteMapper remap;
-    remap.InitTuningObject(hz, NoteMapper::kStepsPerSemitone);
-    if (!remap.UpdateTuningObject(last))
+    const std::optional<Pitch> pitch = mapper_.mapPitch(shownFrequency_, closeEnough());
+    if (!pitch)
         return;
-    const DisplayUpdate update = remap.update(closeEnough());
-    storeLastMapping(update);
-    postUpdate(update);
+    lastPitch_ = *pitch;
+    show(pitch->update);
+    if (readingDisplay_ != nullptr)
+        readingDisplay_->setPitch(*pitch);
 }
 
 void Tuner::setOctaveRejection(bool on)
@@ -163,24 +133,27 @@ void Tuner::setCloseEnough(bool on)
 {
     closeEnough_.store(on, std::memory_order_relaxed);
     defaults_.setBool(kCloseEnoughKey, on);
-    postUpdate(lastMapping());
+    // DoFineTune: the last tune value, judged again, whether or not a note
+    // has been shown.
+    lastPitch_.update.inTune = NoteMapper::isInTune(lastPitch_.update.tune, on);
+    show(lastPitch_.update);
+    if (readingDisplay_ != nullptr && shownFrequency_ != 0.0f)
+        readingDisplay_->setPitch(lastPitch_);
 }
 
 int Tuner::transposition() const
 {
-    return links_->transposition.load(std::memory_order_relaxed);
+    return transposition_.load(std::memory_order_relaxed);
 }
 
 void Tuner::setTransposition(int semitones)
 {
     const int clamped = std::clamp(semitones, kMinTransposition, kMaxTransposition);
-    links_->transposition.store(clamped);
+    transposition_.store(clamped, std::memory_order_relaxed);
     defaults_.setInteger(kTranspositionKey, clamped);
-    // The staff shows the change at once rather than at the next note. The
-    // delivery adds the transposition it finds when it runs, so this one
-    // stays whatever the input thread posts meanwhile.
-    if (tracker_.saveFrequency() != 0.0f)
-        postUpdate(lastMapping());
+    // The staff shows the change at once rather than at the next note.
+    if (shownFrequency_ != 0.0f)
+        show(lastPitch_.update);
 }
 
 void Tuner::setFlatNames(bool on)
@@ -189,75 +162,42 @@ void Tuner::setFlatNames(bool on)
     defaults_.setBool(kFlatNamesKey, on);
 }
 
-DisplayUpdate Tuner::lastMapping() const
-{
-    const std::uint64_t packed = lastMapping_.load(std::memory_order_relaxed);
-    const auto tune = static_cast<std::int32_t>(static_cast<std::uint32_t>(packed >> 32));
-    const auto note = static_cast<std::int32_t>(static_cast<std::uint32_t>(packed));
-    return { tune, NoteMapper::isInTune(tune, closeEnough()), note };
-}
-
 DisplayUpdate Tuner::lastUpdate() const
 {
-    DisplayUpdate update = lastMapping();
+    DisplayUpdate update = lastPitch_.update;
     update.note += transposition();
     return update;
 }
 
-void Tuner::storeLastMapping(const DisplayUpdate& update)
-{
-    lastMapping_.store(packMapping(update.tune, update.note), std::memory_order_seq_cst);
-}
-
 void Tuner::setLevelMeter(LevelDisplay* display)
 {
-    links_->level.store(display);
+    mLevelMeter = display;
 }
 
 void Tuner::setTunerMeter(TuneDisplay* display)
 {
-    links_->tune.store(display);
+    mTunerMeter = display;
 }
 
 void Tuner::setClefmark(NoteDisplay* display)
 {
-    links_->note.store(display);
+    mClefmark = display;
 }
 
 void Tuner::setStatusIndicator(StatusDisplay* display)
 {
-    links_->status.store(display);
+    mStatusIndicator = display;
 }
 
 void Tuner::setReadingDisplay(ReadingDisplay* display)
 {
-    links_->reading.store(display);
+    readingDisplay_ = display;
 }
 
 std::string Tuner::configureCapture(const StreamFormat& format)
 {
     mFormat = format;
-    mSampleRate = static_cast<float>(format.sampleRate);
-    mBytesPerFrame = format.bytesPerFrame;
-    mBitsPerChannel = format.bitsPerChannel;
-    mIsFloat = (format.formatFlags & kFormatFlagIsFloat) != 0;
-    mIsNativeEndian = (format.formatFlags & kFormatFlagIsBigEndian) == 0;
-
-    const BlockSize size = analysisBlockSize(format.sampleRate);
-    captureConfigured_ = size.refusal.empty();
-    if (!captureConfigured_) {
-        intake_.configure(0);
-        return size.refusal;
-    }
-    intake_.configure(size.frames);
-    InitTunerProject();
-    return {};
-}
-
-void Tuner::InitTunerProject()
-{
-    detector_.InitTunerProject(mSampleRate, intake_.bufferFrames());
-    tracker_.resetNote();
+    return analysis_.configure(format.sampleRate);
 }
 
 std::int32_t Tuner::inputIOProc(const AudioDeviceProcParams* params)
@@ -267,114 +207,73 @@ std::int32_t Tuner::inputIOProc(const AudioDeviceProcParams* params)
     stallGuard_.cycle();
     if (params != nullptr && params->inputData != nullptr)
         stallGuard_.heard(cycleFrames(*params->inputData), carriesSound(*params->inputData));
-    if (params == nullptr || pause_.load(std::memory_order_relaxed) || !captureConfigured_)
+    if (params == nullptr || pause_.load(std::memory_order_relaxed) || !isCaptureConfigured()
+        || !SampleIntake::isValidCycle(*params))
         return 0;
-    return intake_.inputIOProc(*params, *this);
-}
-
-std::int32_t Tuner::blockFull(float* block)
-{
-    const BlockAnalysis analysis = detector_.detectPitch(block);
-    if (analysis.octaveGuardReset)
-        tracker_.resetOctaveGuard();
-
-    BlockReport report;
-    report.level = analysis.level;
-    if (analysis.frequency)
-        DoWhenFound(*analysis.frequency, report);
-    postLevel(analysis.level);
-    postReading(analysis.level, report.frequency);
-
-    if (AnalysisObserver* observer = observer_.load(std::memory_order_acquire))
-        observer->blockAnalysed(report);
+    analysis_.take(*params->inputData, octaveRejection(), *this);
     return 0;
 }
 
-void Tuner::DoWhenFound(float F, BlockReport& report)
+void Tuner::blockAnalysed(const BlockReport& report)
 {
-    report.detected = F;
-    if (octaveRejection())
-        tracker_.OctaveJumpDetect(F);
-    tracker_.IntegrateFrequency(F);
-    report.frequency = F;
-    UpdateTunerFrequency(F, report);
-    tracker_.setSaveFrequency(F);
-}
-
-void Tuner::UpdateTunerFrequency(float F, BlockReport& report)
-{
-    // The main thread may set a new reference between our reading the old one
-    // and our posting: its re-mapping would then reach the display first and
-    // ours, made under the old reference, last. So once ours is stored and
-    // posted we read the reference again and map once more if it moved.
-    // Sequential consistency makes that enough: the main thread stores the
-    // reference before it stores and posts its mapping, so if either of ours
-    // lands after its counterpart (the single order of the seq_cst stores, the
-    // post queue's lock), the second load sees the new reference.
-    std::int32_t pitch = referencePitch_.load(std::memory_order_seq_cst);
-    for (;;) {
-        if (pitch != mapper_.middleA())
-            mapper_.InitTuningObject(pitch, NoteMapper::kStepsPerSemitone);
-        if (!mapper_.UpdateTuningObject(F))
-            break;
-        const DisplayUpdate update = mapper_.update(closeEnough());
-        storeLastMapping(update);
-        postUpdate(update);
-        report.update = update;
-        report.update->note += links_->transposition.load(std::memory_order_relaxed);
-        const std::int32_t now = referencePitch_.load(std::memory_order_seq_cst);
-        if (now == pitch)
-            break;
-        pitch = now;
+    if (!deliveries_.push(report)) {
+        dropped_.fetch_add(1, std::memory_order_relaxed);
+        return;
     }
-    postIncrement();
+    // Acquire-release: see deliverPending.
+    if (!wakePending_.exchange(true, std::memory_order_acq_rel))
+        doorbell_->ring();
 }
 
-// The posts below capture the shared links, not the receivers: see
-// DisplayLinks. Loads on the input thread are relaxed, since they only decide
-// whether to post; the main thread's loads see its own stores.
-
-void Tuner::postLevel(int level)
+void Tuner::deliverPending()
 {
-    if (links_->level.load(std::memory_order_relaxed) == nullptr)
-        return;
-    mainThread_.post([links = links_, level] {
-        if (LevelDisplay* display = links->level.load())
-            display->setLevel(level);
-    });
+    // Cleared before the ring is read, by an exchange: when it reads a set
+    // by the input thread it also sees every result pushed before that set,
+    // and a result pushed after the exchange rings the bell again.
+    wakePending_.exchange(false, std::memory_order_acq_rel);
+    while (const std::optional<BlockReport> report = deliveries_.pop())
+        deliver(*report);
 }
 
-void Tuner::postReading(int level, std::optional<float> frequency)
+// In the order the analysis made them: the note and the status step when a
+// pitch was found, then the level and the reading.
+void Tuner::deliver(BlockReport report)
 {
-    if (links_->reading.load(std::memory_order_relaxed) == nullptr)
-        return;
-    mainThread_.post([links = links_, level, frequency] {
-        if (ReadingDisplay* display = links->reading.load())
-            display->setReading(level, frequency);
-    });
+    std::optional<Pitch> pitch;
+    if (report.frequency) {
+        pitch = UpdateTunerFrequency(*report.frequency);
+        if (pitch) {
+            report.update = pitch->update;
+            report.update->note += transposition();
+        }
+        if (mStatusIndicator != nullptr)
+            mStatusIndicator->increment();
+    }
+    if (mLevelMeter != nullptr)
+        mLevelMeter->setLevel(report.level);
+    if (readingDisplay_ != nullptr)
+        readingDisplay_->setReading(report.level, pitch);
+    if (observer_ != nullptr)
+        observer_->blockAnalysed(report);
 }
 
-void Tuner::postUpdate(const DisplayUpdate& update)
+std::optional<Pitch> Tuner::UpdateTunerFrequency(float F)
 {
-    if (links_->tune.load(std::memory_order_relaxed) == nullptr
-        && links_->note.load(std::memory_order_relaxed) == nullptr)
-        return;
-    mainThread_.post([links = links_, update] {
-        if (TuneDisplay* display = links->tune.load())
-            display->setTune(update.tune, update.inTune);
-        if (NoteDisplay* display = links->note.load())
-            display->setNote(update.note + links->transposition.load());
-    });
+    shownFrequency_ = F;
+    const std::optional<Pitch> pitch = mapper_.mapPitch(F, closeEnough());
+    if (!pitch)
+        return std::nullopt;
+    lastPitch_ = *pitch;
+    show(pitch->update);
+    return pitch;
 }
 
-void Tuner::postIncrement()
+void Tuner::show(const DisplayUpdate& update)
 {
-    if (links_->status.load(std::memory_order_relaxed) == nullptr)
-        return;
-    mainThread_.post([links = links_] {
-        if (StatusDisplay* display = links->status.load())
-            display->increment();
-    });
+    if (mTunerMeter != nullptr)
+        mTunerMeter->setTune(update.tune, update.inTune);
+    if (mClefmark != nullptr)
+        mClefmark->setNote(update.note + transposition());
 }
 
 std::int32_t TunerInputProc(std::uint32_t device, const AudioTimeStamp* now,

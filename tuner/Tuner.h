@@ -2,31 +2,32 @@
 //
 // It owns the user settings, the capture state and the analysis, and
 // hands its results to its display receivers on the main thread. The
-// analysis runs on the audio input thread, synchronously inside each input
-// cycle: intake (mix to mono, gather blocks) -> period detection -> frequency
-// tracking -> note mapping -> display update.
+// analysis (see Analysis.h) runs on the audio input thread, synchronously
+// inside each input cycle: intake (mix to mono, gather blocks) -> period
+// detection -> frequency tracking. Each block's result crosses to the main
+// thread as a plain value, and there the note is mapped, once, and shown.
 //
 // Threads:
-//  - main thread: creation, settings, display attachment, termination, and
-//    every display delivery;
-//  - input thread: `inputIOProc` and everything it runs;
+//  - main thread: creation, settings, display attachment, termination, the
+//    note mapping and every display delivery;
+//  - input thread: `inputIOProc` and everything it runs; it never waits,
+//    locks or allocates. Its results go into a fixed ring (SpscRing.h) and
+//    one ring of a doorbell wakes the main thread for as many results as
+//    arrive before it drains them; a full ring drops results and counts them
+//    rather than wait;
 //  - capture control (`start`, `stop`, device changes) runs on the main
 //    thread or the audio hardware's notification thread, under one lock the
 //    input thread never takes.
-// The input thread shares no lock with the others. The settings, the pause flag, the display
-// links, the last frequency shown and the last mapping are atomics; the input
-// thread keeps its own copy of the tuning state and rebuilds it when it sees
-// a new reference pitch.
+// The settings and the pause flag are atomics the input thread only reads.
 #pragma once
 
+#include "tuner/Analysis.h"
 #include "tuner/AudioHardware.h"
 #include "tuner/AudioTypes.h"
 #include "tuner/Displays.h"
-#include "tuner/FrequencyTracker.h"
 #include "tuner/MainThread.h"
 #include "tuner/NoteMapper.h"
-#include "tuner/PeriodDetector.h"
-#include "tuner/SampleIntake.h"
+#include "tuner/SpscRing.h"
 #include "tuner/StallGuard.h"
 #include "tuner/Transposition.h"
 #include "tuner/UserDefaults.h"
@@ -41,21 +42,10 @@
 
 namespace clefmark {
 
-/// What one analysis block gave, for tools that record the analysis.
-struct BlockReport {
-    int level = 0;
-    /// The frequency period detection found, before tracking.
-    std::optional<float> detected;
-    /// The smoothed frequency handed to the note mapping.
-    std::optional<float> frequency;
-    /// The display update posted for this block.
-    std::optional<DisplayUpdate> update;
-};
-
 class AnalysisObserver {
 public:
-    /// Called on the input thread at the end of every analysis block. Must
-    /// not block.
+    /// Called on the main thread for every analysis block, after the
+    /// displays have been given it, with the display update it made.
     virtual void blockAnalysed(const BlockReport& report) = 0;
 
 protected:
@@ -125,7 +115,7 @@ inline constexpr const char* kTranspositionKey = "TranspositionKey";
 /// Whether notes are named with flats rather than sharps (boolean, false).
 inline constexpr const char* kFlatNamesKey = "FlatNamesKey";
 
-class Tuner final : private BlockSink {
+class Tuner final : private BlockReceiver {
 public:
     static constexpr int kDefaultReferencePitch = 440;
     static constexpr int kMinReferencePitch = 420;
@@ -247,36 +237,40 @@ public:
     /// through an AudioHardware; call only while no input cycle can run.
     std::string configureCapture(const StreamFormat& format);
 
-    /// One input cycle. Input thread; never blocks, does not allocate apart
-    /// from the queued display deliveries. Always returns 0.
+    /// One input cycle. Input thread; never waits, locks or allocates.
+    /// Always returns 0.
     std::int32_t inputIOProc(const AudioDeviceProcParams* params);
 
-    /// Any thread; null detaches. A block being analysed meanwhile may still
-    /// report to the observer set before, so keep it alive until capture has
-    /// stopped.
-    void setAnalysisObserver(AnalysisObserver* observer)
-    {
-        observer_.store(observer, std::memory_order_release);
-    }
+    /// Main thread; null detaches.
+    void setAnalysisObserver(AnalysisObserver* observer) { observer_ = observer; }
+
+    /// Results of the input thread dropped because the main thread had not
+    /// taken the earlier ones: it was held up for longer than the ring
+    /// holds (`kDeliveryCapacity` blocks, about 46 s). Thread safe.
+    std::uint64_t droppedBlocks() const { return dropped_.load(std::memory_order_relaxed); }
+    static constexpr std::size_t kDeliveryCapacity = 1024;
+
+    /// Delivers every result the input thread has handed over so far. Runs by
+    /// itself after the doorbell; for tools that must have every block shown
+    /// before they go on. Main thread.
+    void deliverPending();
 
     // Capture state, for the capture back-ends and diagnostics.
-    bool isCaptureConfigured() const { return captureConfigured_; }
+    bool isCaptureConfigured() const { return analysis_.isConfigured(); }
     const StreamFormat& format() const { return mFormat; }
-    float sampleRate() const { return mSampleRate; }
-    std::uint32_t bufferFrames() const { return intake_.bufferFrames(); }
-    std::uint32_t bufferOffset() const { return intake_.bufferOffset(); }
+    float sampleRate() const { return analysis_.sampleRate(); }
+    std::uint32_t bufferFrames() const { return analysis_.bufferFrames(); }
+    std::uint32_t bufferOffset() const { return analysis_.intake().bufferOffset(); }
 
     // The analysis components, read-only, for tests and diagnostics.
-    const SampleIntake& intake() const { return intake_; }
-    const PeriodDetector& detector() const { return detector_; }
-    const FrequencyTracker& tracker() const { return tracker_; }
-    /// The last mapping as the displays receive it, with the written note.
-    /// Thread safe.
+    const SampleIntake& intake() const { return analysis_.intake(); }
+    const PeriodDetector& detector() const { return analysis_.detector(); }
+    const FrequencyTracker& tracker() const { return analysis_.tracker(); }
+    /// The last mapping as the displays received it, with the written note.
+    /// Main thread.
     DisplayUpdate lastUpdate() const;
 
 private:
-    struct DisplayLinks;
-
     static void propertyListener(AudioHardwareProperty property, void* context);
     void inputStalled();
     void inputSilent(bool heardSound);
@@ -285,23 +279,16 @@ private:
     void startLocked(const char* runningDetail = "", bool tell = true);
     void stopLocked();
     bool setInputDeviceLocked(AudioDeviceID device);
-    void InitTunerProject();
     void setCaptureState(CaptureState state, const std::string& detail = {}, bool tell = true);
 
-    std::int32_t blockFull(float* block) override;
-    void DoWhenFound(float F, BlockReport& report);
-    void UpdateTunerFrequency(float F, BlockReport& report);
-    void postLevel(int level);
-    void postReading(int level, std::optional<float> frequency);
-    void postUpdate(const DisplayUpdate& update);
-    void postIncrement();
-    void storeLastMapping(const DisplayUpdate& update);
-    // The last mapping with the sounding note, as the input thread made it.
-    DisplayUpdate lastMapping() const;
+    // Input thread.
+    void blockAnalysed(const BlockReport& report) override;
+    // Main thread: the note mapping and the displays.
+    void deliver(BlockReport report);
+    std::optional<Pitch> UpdateTunerFrequency(float F);
+    void show(const DisplayUpdate& update);
 
     UserDefaults& defaults_;
-    MainThread& mainThread_;
-    std::shared_ptr<DisplayLinks> links_;
 
     std::atomic<std::int32_t> referencePitch_ { kDefaultReferencePitch };
     std::atomic<bool> octaveRejection_ { false };
@@ -309,8 +296,28 @@ private:
     std::atomic<bool> flatNames_ { false };
     bool firstLaunch_ = false;
     std::atomic<bool> pause_ { false };
-    // Tune value and note of the last mapping, packed so they travel as one.
-    std::atomic<std::uint64_t> lastMapping_ { 0 };
+    std::atomic<int> transposition_ { 0 };
+
+    // The display receivers and the note mapping: main thread only.
+    LevelDisplay* mLevelMeter = nullptr;
+    TuneDisplay* mTunerMeter = nullptr;
+    NoteDisplay* mClefmark = nullptr;
+    StatusDisplay* mStatusIndicator = nullptr;
+    ReadingDisplay* readingDisplay_ = nullptr;
+    AnalysisObserver* observer_ = nullptr;
+    NoteMapper mapper_;
+    // SaveFrequency as the displays last received it, 0 before any, and its
+    // mapping (with the sounding note).
+    float shownFrequency_ = 0.0f;
+    Pitch lastPitch_;
+
+    // From the input thread to the main thread. The flag is set by the
+    // ringer and cleared by the drain, so that one wake-up at most is in
+    // flight.
+    SpscRing<BlockReport, kDeliveryCapacity> deliveries_;
+    std::atomic<bool> wakePending_ { false };
+    std::atomic<std::uint64_t> dropped_ { 0 };
+    std::unique_ptr<Doorbell> doorbell_;
 
     AudioHardware* hardware_;
     // Capture control: held by start, stop, device changes and termination.
@@ -332,22 +339,14 @@ private:
     std::atomic<AudioDeviceID> mInputDevice { kNoAudioDevice };
     mutable std::mutex nameMutex_;
     std::string inputDeviceName_;
+    // Read from the device at every set-up, as the capture model has them;
+    // nothing here depends on them.
     std::uint32_t mSafetyOffset = 0;
     std::uint32_t mBufferSizeFrames = 0;
     StreamFormat mFormat;
-    float mSampleRate = 0.0f;
-    std::uint32_t mBytesPerFrame = 0;
-    std::uint32_t mBitsPerChannel = 0;
-    bool mIsFloat = false;
-    bool mIsNativeEndian = false;
-    bool captureConfigured_ = false;
 
-    SampleIntake intake_;
-    PeriodDetector detector_;
-    FrequencyTracker tracker_;
-    NoteMapper mapper_; // the input thread's tuning state
-    // Release/acquire: the observer's own set-up happens before its first use.
-    std::atomic<AnalysisObserver*> observer_ { nullptr };
+    // Input thread once capture runs; set up only while it does not.
+    Analysis analysis_;
     // Last, so that its thread, which calls into the tuner, is gone before
     // anything else is destroyed; ~Tuner ends it first all the same.
     StallGuard stallGuard_;

@@ -211,7 +211,7 @@ bool Tuner::setInputDeviceLocked(AudioDeviceID device)
     }
     if (!readable) {
         // Not the previous device's format: capture must not run on a guess.
-        captureConfigured_ = false;
+        analysis_.unconfigure();
         setCaptureState(CaptureState::FormatUnusable, "the input device's format cannot be read");
         return false;
     }

@@ -103,24 +103,18 @@ ReadoutView::ReadoutView(QWidget* parent)
     readout_.tick(clock_());
 }
 
-void ReadoutView::setReading(int level, std::optional<float> frequency)
+void ReadoutView::setReading(int level, std::optional<Pitch> pitch)
 {
     const Clock::time_point now = clock_();
-    if (frequency)
+    if (pitch)
         lastPitch_ = now;
-    readout_.setReading(level, frequency, now);
+    readout_.setReading(level, pitch, now);
     refresh();
 }
 
-void ReadoutView::setReferencePitch(int hz)
+void ReadoutView::setPitch(const Pitch& pitch)
 {
-    readout_.setReferencePitch(hz);
-    refresh();
-}
-
-void ReadoutView::setCloseEnough(bool on)
-{
-    readout_.setCloseEnough(on);
+    readout_.setPitch(pitch);
     refresh();
 }
 

@@ -40,9 +40,8 @@ public:
     explicit ReadoutView(QWidget* parent = nullptr);
 
     // The readout model's inputs, each passed on at once.
-    void setReading(int level, std::optional<float> frequency) override;
-    void setReferencePitch(int hz);
-    void setCloseEnough(bool on);
+    void setReading(int level, std::optional<Pitch> pitch) override;
+    void setPitch(const Pitch& pitch) override;
     void setTransposition(int semitones);
     void setSpelling(NoteSpelling spelling);
     void setPaused(bool paused);

@@ -72,7 +72,10 @@ namespace {
         EXPECT_EQ(tuner->inputDeviceName(), "a4.wav");
         EXPECT_EQ(tuner->captureState(), CaptureState::Running);
         EXPECT_EQ(live->boundProcCount(microphone), 0u);
-        EXPECT_TRUE(eventually([&] { return tuner->lastUpdate().note == 57; }));
+        EXPECT_TRUE(eventually([&] {
+            mainThread.runPending();
+            return tuner->lastUpdate().note == 57;
+        }));
 
         // The live input's changes wait until it is listened to again.
         const AudioDeviceID headset = live->addDevice(test::floatFormat(48000));
@@ -84,7 +87,10 @@ namespace {
         settle();
         EXPECT_GT(tuner->inputDevice(), first);
         EXPECT_EQ(tuner->inputDeviceName(), "e4.wav");
-        EXPECT_TRUE(eventually([&] { return tuner->lastUpdate().note == 52; }));
+        EXPECT_TRUE(eventually([&] {
+            mainThread.runPending();
+            return tuner->lastUpdate().note == 52;
+        }));
         std::string name;
         EXPECT_FALSE(input->deviceName(first, name)) << "the first file is let go";
 

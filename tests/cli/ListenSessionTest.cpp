@@ -2,6 +2,8 @@
 // says while capture waits, and how and when a run ends.
 #include "cli/ListenSession.h"
 
+#include "tests/support/Pitches.h"
+
 #include <chrono>
 #include <functional>
 #include <gtest/gtest.h>
@@ -268,7 +270,7 @@ namespace {
         run.capture(CaptureState::Running);
         run.session().setTune(0, true);
         run.session().setNote(57);
-        run.session().setReading(5, 440.0f);
+        run.session().setReading(5, test::pitchAt(440.0f));
         run.tick(0s);
         run.tick(1150ms);
         run.session().setReading(3, std::nullopt);

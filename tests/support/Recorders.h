@@ -18,10 +18,11 @@ class RecordingDisplays final : public LevelDisplay,
                                 public StatusDisplay,
                                 public ReadingDisplay {
 public:
-    void setReading(int level, std::optional<float> frequency) override
+    void setReading(int level, std::optional<Pitch> pitch) override
     {
-        readings.emplace_back(level, frequency);
+        readings.emplace_back(level, pitch ? std::optional(pitch->frequency) : std::nullopt);
     }
+    void setPitch(const Pitch& pitch) override { remapped.push_back(pitch); }
     void setLevel(int level) override
     {
         levels.push_back(level);
@@ -48,6 +49,7 @@ public:
     std::vector<int> notes;
     int increments = 0;
     std::vector<std::pair<int, std::optional<float>>> readings;
+    std::vector<Pitch> remapped;
     std::vector<std::string> log;
 };
 

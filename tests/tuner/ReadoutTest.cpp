@@ -1,6 +1,8 @@
 // The readout model: names, cents and states, by table.
 #include "tuner/Readout.h"
 
+#include "tests/support/Pitches.h"
+
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -10,6 +12,8 @@ namespace {
     using namespace std::chrono_literals;
     using Clock = Readout::Clock;
     const Clock::time_point kStart = Clock::time_point {} + 24h;
+
+    using test::pitchAt;
 
     Readout running()
     {
@@ -42,8 +46,7 @@ namespace {
         for (const Case& c : cases) {
             SCOPED_TRACE(c.hertz);
             Readout readout = running();
-            readout.setReferencePitch(c.reference);
-            readout.setReading(5, c.hertz, kStart + 1s);
+            readout.setReading(5, pitchAt(c.hertz, c.reference), kStart + 1s);
             const Readout::Text& text = readout.text();
             EXPECT_EQ(text.note, c.note);
             EXPECT_EQ(text.cents, c.cents);
@@ -81,13 +84,13 @@ namespace {
                 "Too quiet", false },
             { "a second after the note",
                 [](Readout& r) {
-                    r.setReading(5, 440.0f, kStart);
+                    r.setReading(5, pitchAt(440.0f), kStart);
                     r.setReading(2, {}, kStart + 1s);
                 },
                 S::Listening, "Listening", true },
             { "paused with a note",
                 [](Readout& r) {
-                    r.setReading(5, 440.0f, kStart);
+                    r.setReading(5, pitchAt(440.0f), kStart);
                     r.setPaused(true, kStart + 10ms);
                 },
                 S::Paused, "Paused", true },
@@ -114,9 +117,9 @@ namespace {
     TEST(Readout, ANewReferenceRemapsTheLastNoteEvenInSilence)
     {
         Readout readout = running();
-        readout.setReading(5, 445.0f, kStart);
+        readout.setReading(5, pitchAt(445.0f), kStart);
         readout.tick(kStart + 5s);
-        readout.setReferencePitch(445);
+        readout.setPitch(*pitchAt(445.0f, 445));
         EXPECT_EQ(readout.text().cents, "0.0");
         EXPECT_TRUE(readout.text().past);
         EXPECT_EQ(readout.text().device, "Mic");
@@ -145,7 +148,7 @@ namespace {
                 SCOPED_TRACE(testing::Message() << c.semitones << (flats ? " flats" : " sharps"));
                 Readout readout = running();
                 readout.setSpelling(spelling);
-                readout.setReading(5, 466.1638f, kStart + 1s);
+                readout.setReading(5, pitchAt(466.1638f), kStart + 1s);
                 const Readout::Text concert = readout.text();
                 readout.setTransposition(c.semitones);
                 const Readout::Text& text = readout.text();

@@ -35,7 +35,9 @@ namespace {
             AudioDeviceProcParams params;
             params.inputData = &list;
             params.inputTime = &time;
-            return intake.inputIOProc(params, sink);
+            if (!SampleIntake::isValidCycle(params))
+                return 0;
+            return intake.take(list, sink);
         }
 
         // The first `n` samples stored so far in the current block.

@@ -1,6 +1,7 @@
 #include "views/ReadoutView.h"
 
 #include "ViewTestSupport.h"
+#include "tests/support/Pitches.h"
 #include "tests/support/QtEnvironment.h"
 #include "views/ScaledColumn.h"
 
@@ -30,7 +31,7 @@ namespace {
         void hear(float hz, std::chrono::milliseconds later = 50ms)
         {
             now += later;
-            view->setReading(4, hz);
+            view->setReading(4, test::pitchAt(hz));
         }
         QWidget window;
         ReadoutView* view;
@@ -95,7 +96,7 @@ namespace {
                 [](Strip& s) {
                     s.hear(445.0f);
                     s.view->setPaused(true);
-                    s.view->setReferencePitch(445);
+                    s.view->setPitch(*test::pitchAt(445.0f, 445));
                 },
                 "Paused; last heard A4, 0.0 cents, 445.0 hertz", false },
             { "the sound server gone",
@@ -151,7 +152,7 @@ namespace {
     {
         Strip strip;
         strip.view->setClock([] { return Clock::now(); });
-        strip.view->setReading(4, 445.0f);
+        strip.view->setReading(4, test::pitchAt(445.0f));
         ASSERT_TRUE(strip.view->text().state == Readout::State::Live);
         EXPECT_TRUE(test::processEventsUntil([&] { return strip.view->text().past; }, 3000));
         EXPECT_FALSE(strip.view->isLiveTimerActive());
