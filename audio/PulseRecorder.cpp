@@ -94,11 +94,22 @@ bool PulseRecorder::start(AudioDeviceID device, AudioDeviceIOProc proc)
             == nullptr)
         return false;
 
+    std::unique_ptr<Capture> capture = newCapture(*binding, context, source, sampleFormat);
+    if (capture == nullptr || !connectCapture(*capture, context, source, sampleFormat, map))
+        return false;
+    binding->capture = std::move(capture);
+    binding->ended = false;
+    return true;
+}
+
+std::unique_ptr<PulseRecorder::Capture> PulseRecorder::newCapture(const Binding& binding,
+    pa_context* context, const PulseSource& source, const pa_sample_spec& sampleFormat)
+{
     auto capture = std::make_unique<Capture>();
     capture->owner = this;
-    capture->device = device;
-    capture->proc = proc;
-    capture->clientData = binding->clientData;
+    capture->device = binding.device;
+    capture->proc = binding.proc;
+    capture->clientData = binding.clientData;
     capture->channels = source.channels;
     capture->frameBytes = static_cast<std::uint32_t>(pa_frame_size(&sampleFormat));
     const std::size_t fragmentBytes = pa_usec_to_bytes(kCycleUsec, &sampleFormat);
@@ -109,20 +120,25 @@ bool PulseRecorder::start(AudioDeviceID device, AudioDeviceIOProc proc)
         largest = std::max(largest, tile);
     capture->aligned.assign(largest / sizeof(float), 0.0f);
     if (capture->aligned.size() * sizeof(float) < capture->frameBytes)
-        return false;
+        return nullptr;
+    return capture;
+}
 
+bool PulseRecorder::connectCapture(Capture& capture, pa_context* context, const PulseSource& source,
+    const pa_sample_spec& sampleFormat, const pa_channel_map& map)
+{
     pa_stream* stream = pa_stream_new(context, "Tuner input", &sampleFormat, &map);
     if (stream == nullptr)
         return false;
-    pa_stream_set_read_callback(stream, &readCallback, capture.get());
-    pa_stream_set_state_callback(stream, &stateCallback, capture.get());
+    pa_stream_set_read_callback(stream, &readCallback, &capture);
+    pa_stream_set_state_callback(stream, &stateCallback, &capture);
 
     pa_buffer_attr attr {};
     attr.maxlength = static_cast<std::uint32_t>(-1);
     attr.tlength = static_cast<std::uint32_t>(-1);
     attr.prebuf = static_cast<std::uint32_t>(-1);
     attr.minreq = static_cast<std::uint32_t>(-1);
-    attr.fragsize = static_cast<std::uint32_t>(fragmentBytes);
+    attr.fragsize = static_cast<std::uint32_t>(pa_usec_to_bytes(kCycleUsec, &sampleFormat));
     // Pinned to this source: the server would otherwise move the stream to a
     // new default source by itself and resample it to the rate the tuner was
     // set up for, where the tuner wants that source's own rate.
@@ -134,9 +150,7 @@ bool PulseRecorder::start(AudioDeviceID device, AudioDeviceIOProc proc)
         pa_stream_unref(stream);
         return false;
     }
-    capture->stream = stream;
-    binding->capture = std::move(capture);
-    binding->ended = false;
+    capture.stream = stream;
     return true;
 }
 

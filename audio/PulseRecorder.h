@@ -90,6 +90,12 @@ private:
     };
 
     Binding* findBinding(AudioDeviceID device, AudioDeviceIOProc proc);
+    // The parts of `start`: a capture for `binding` with its buffer sized,
+    // then its record stream asked of the server.
+    std::unique_ptr<Capture> newCapture(const Binding& binding, pa_context* context,
+        const PulseSource& source, const pa_sample_spec& sampleFormat);
+    bool connectCapture(Capture& capture, pa_context* context, const PulseSource& source,
+        const pa_sample_spec& sampleFormat, const pa_channel_map& map);
     void teardown(Capture& capture);
 
     static void readCallback(pa_stream* stream, std::size_t nbytes, void* userdata);
