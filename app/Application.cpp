@@ -14,6 +14,7 @@
 #include "desktop/Readiness.h"
 #include "desktop/SoundSettings.h"
 #include "tuner/Tuner.h"
+#include "tuner/TunerSettings.h"
 #include "views/ViewLoader.h"
 
 #include <QApplication>
@@ -184,9 +185,8 @@ int runApplication(int argc, char** argv)
     // never destroyed; the main thread is closed before the application goes.
     static QtMainThread* mainThread = new QtMainThread;
     static IniUserDefaults* defaults = new IniUserDefaults;
-    defaults->limitInteger(
-        kReferencePitchKey, Tuner::kMinReferencePitch, Tuner::kMaxReferencePitch);
-    defaults->limitInteger(kTranspositionKey, kMinTransposition, kMaxTransposition);
+    for (const RangedSetting* setting : kRangedSettings)
+        defaults->limitInteger(*setting);
     defaults->limitInteger(kWindowScaleKey, kMinWindowScale, kMaxWindowScale);
     defaults->limitInteger(kWindowLeftKey, kMinWindowPlace, kMaxWindowPlace);
     defaults->limitInteger(kWindowTopKey, kMinWindowPlace, kMaxWindowPlace);

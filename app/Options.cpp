@@ -1,7 +1,7 @@
 #include "app/Options.h"
 
 #include "tuner/OptionValues.h"
-#include "tuner/Tuner.h"
+#include "tuner/TunerSettings.h"
 
 namespace clefmark {
 
@@ -136,35 +136,23 @@ ParsedOptions parseOptions(const QStringList& arguments)
                                 .arg(kMaxQuitAfterSeconds)
                                 .arg(text ? quoted(*text) : QStringLiteral("nothing")));
             options.quitAfter = *seconds;
-        } else if (name == u"--reference") {
+        } else if (name == u"--reference" || name == u"--transpose") {
+            const RangedSetting& setting
+                = name == u"--reference" ? kReferencePitchSetting : kTranspositionSetting;
             const std::optional<QString> text = takeValue();
-            const std::optional<int> hz
-                = text ? referencePitchFromText(text->toStdString()) : std::nullopt;
-            if (!hz)
-                return fail(
-                    QStringLiteral("--reference needs a whole number of hertz from %1 to %2 "
-                                   "(got %3)")
-                        .arg(Tuner::kMinReferencePitch)
-                        .arg(Tuner::kMaxReferencePitch)
-                        .arg(text ? quoted(*text) : QStringLiteral("nothing")));
-            options.referencePitch = *hz;
+            const std::optional<int> number
+                = text ? setting.fromText(text->toStdString()) : std::nullopt;
+            if (!number)
+                return fail(QStringLiteral("%1 needs %2 (got %3)")
+                                .arg(name, QString::fromStdString(setting.rule()),
+                                    text ? quoted(*text) : QStringLiteral("nothing")));
+            (name == u"--reference" ? options.referencePitch : options.transposition) = *number;
         } else if (name == u"--octave-rejection" || name == u"--no-octave-rejection") {
             if (!flag(options.octaveRejection, name == u"--octave-rejection"))
                 return fail(QStringLiteral("%1 takes no value").arg(name));
         } else if (name == u"--close-enough" || name == u"--no-close-enough") {
             if (!flag(options.closeEnough, name == u"--close-enough"))
                 return fail(QStringLiteral("%1 takes no value").arg(name));
-        } else if (name == u"--transpose") {
-            const std::optional<QString> text = takeValue();
-            const std::optional<int> semitones
-                = text ? transpositionFromText(text->toStdString()) : std::nullopt;
-            if (!semitones)
-                return fail(QStringLiteral("--transpose needs a whole number of semitones from "
-                                           "%1 to %2 (got %3)")
-                                .arg(kMinTransposition)
-                                .arg(kMaxTransposition)
-                                .arg(text ? quoted(*text) : QStringLiteral("nothing")));
-            options.transposition = *semitones;
         } else if (name == u"--flats" || name == u"--sharps") {
             if (!flag(options.flatNames, name == u"--flats"))
                 return fail(QStringLiteral("%1 takes no value").arg(name));

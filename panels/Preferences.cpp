@@ -101,9 +101,9 @@ void Preferences::referencePitchTextChanged()
     // in the middle.
     readingPitch_ = true;
     int hz = readIntValue(referencePitchText_->text());
-    if (hz < kMinReferencePitch || hz > kMaxReferencePitch) {
+    if (!kReferencePitchSetting.accepts(hz)) {
         alert_(kRangeAlert);
-        hz = hz < kMinReferencePitch ? kMinReferencePitch : kMaxReferencePitch;
+        hz = kReferencePitchSetting.within(hz);
         if (referencePitchText_)
             referencePitchText_->setText(QString::number(hz));
     }
@@ -126,17 +126,17 @@ void Preferences::closeEnoughChanged()
 void Preferences::restoreDefaults()
 {
     if (referencePitchText_)
-        referencePitchText_->setText(QString::number(kDefaultReferencePitch));
+        referencePitchText_->setText(QString::number(kReferencePitchSetting.initial));
     if (octaveRejectionCheckbox_)
-        octaveRejectionCheckbox_->setChecked(false);
+        octaveRejectionCheckbox_->setChecked(kOctaveRejectionSetting.initial);
     if (closeEnoughCheckbox_)
-        closeEnoughCheckbox_->setChecked(false);
+        closeEnoughCheckbox_->setChecked(kCloseEnoughSetting.initial);
     referencePitchTextChanged();
     octaveRejectionChanged();
     closeEnoughChanged();
-    showTransposition(0);
+    showTransposition(kTranspositionSetting.initial);
     if (settings_.setTransposition)
-        settings_.setTransposition(0);
+        settings_.setTransposition(kTranspositionSetting.initial);
 }
 
 } // namespace clefmark

@@ -7,6 +7,7 @@
 #include "desktop/NotificationCenter.h"
 #include "panels/LazyPanel.h"
 #include "tuner/Tuner.h"
+#include "tuner/TunerSettings.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -21,12 +22,10 @@ namespace clefmark {
 class Preferences final : public QObject {
     Q_OBJECT
 public:
-    // The range the panel keeps the tuner in, and what Restore Defaults sets.
-    static constexpr int kMinReferencePitch = Tuner::kMinReferencePitch;
-    static constexpr int kMaxReferencePitch = Tuner::kMaxReferencePitch;
-    static constexpr int kDefaultReferencePitch = Tuner::kDefaultReferencePitch;
+    /// Said when the pitch typed is outside kReferencePitchSetting's range.
     static inline const QString kRangeAlert
-        = QStringLiteral("The A-Reference must be between 420 and 460 Hz.");
+        = QStringLiteral("The A-Reference must be %1.")
+              .arg(QString::fromStdString(kReferencePitchSetting.rule()));
 
     /// What the panel reads from and sends to the tuner; tests record it.
     struct Settings {
