@@ -202,9 +202,8 @@ int runApplication(int argc, char** argv)
     std::unique_ptr<InputSwitch> hardware;
     std::unique_ptr<CaptureReporter> reporter;
     Controller::Services services;
-    Controller* controllerPointer = nullptr;
     QString cannotPlay; // the alert for a file given that cannot be played
-    services.tuner = [&]() -> Tuner& {
+    services.tuner = [&](Controller& controller) -> Tuner& {
         auto server
             = std::make_unique<PulseAudioHardware>(QApplication::applicationName().toStdString());
         PulseAudioHardware* pulse = server.get();
@@ -213,8 +212,7 @@ int runApplication(int argc, char** argv)
         // said at once, and in the window once it is up; meanwhile the tuner
         // listens to the default input.
         if (!options.input.isEmpty()) {
-            if (const QString reason = controllerPointer->useRecording(options.input);
-                !reason.isEmpty()) {
+            if (const QString reason = controller.useRecording(options.input); !reason.isEmpty()) {
                 printError(QStringLiteral("cannot play '%1': %2; listening to the default input")
                                .arg(options.input, reason));
                 cannotPlay = Controller::cannotPlayMessage(options.input, reason);
@@ -222,7 +220,7 @@ int runApplication(int argc, char** argv)
         }
         Tuner& tuner = Tuner::sharedInstance(*defaults, *mainThread, hardware.get());
         reporter = std::make_unique<CaptureReporter>(
-            *mainThread, *controllerPointer, tuner, [pulse] { return pulse->serverConnected(); });
+            *mainThread, controller, tuner, [pulse] { return pulse->serverConnected(); });
         tuner.setCaptureObserver(reporter.get());
         return tuner;
     };
@@ -244,7 +242,6 @@ int runApplication(int argc, char** argv)
     services.windowPlaceable = !QGuiApplication::platformName().startsWith(u"wayland");
 
     Controller controller(std::move(services));
-    controllerPointer = &controller;
     controller.connectOutlets(window.get());
     connectOrderlyTermination(app, controller);
 

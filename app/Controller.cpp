@@ -24,6 +24,8 @@ Controller::Controller(Services services, QObject* parent)
     if (!services_.altHeld)
         services_.altHeld
             = [] { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier); };
+    if (!services_.showPanel)
+        services_.showPanel = [this](Panel panel) { showOwnPanel(panel); };
     resizeTimer_ = new QTimer(this);
     resizeTimer_->setSingleShot(true);
     resizeTimer_->setInterval(services_.resizeSettleMilliseconds);
@@ -41,8 +43,6 @@ Controller::Controller(Services services, QObject* parent)
 
 Controller::~Controller()
 {
-    for (const NotificationCenter::Token token : observers_)
-        services_.notifications->removeObserver(token);
     detachViews();
 }
 
@@ -81,10 +81,9 @@ void Controller::connectOutlets(QWidget* window)
     connectAction(action("actionHelp"), [this] { showHelpPanel(sender()); });
     connectAction(action("actionQuit"), [] { QCoreApplication::quit(); });
 
+    // Connected at launch completion.
     pauseAction_ = action("actionPause");
     resumeAction_ = action("actionResume");
-    connectAction(pauseAction_, [this] { services_.notifications->post(kPauseNotification); });
-    connectAction(resumeAction_, [this] { services_.notifications->post(kResumeNotification); });
     // Space toggles: only one of the two is enabled at a time, so the
     // shortcut is never ambiguous.
     for (QAction* a : { pauseAction_.data(), resumeAction_.data() })
@@ -143,7 +142,7 @@ bool Controller::awakeFromNib()
     restoreViewChoices();
     restoreWindowChoices();
 
-    tuner_ = &services_.tuner();
+    tuner_ = &services_.tuner(*this);
     tuner_->setLevelMeter(dynamic_cast<LevelDisplay*>(levelMeter_.data()));
     tuner_->setTunerMeter(dynamic_cast<TuneDisplay*>(tunerMeter_.data()));
     tuner_->setClefmark(dynamic_cast<NoteDisplay*>(clefmark_.data()));
@@ -159,14 +158,13 @@ bool Controller::awakeFromNib()
 
 void Controller::applicationDidFinishLaunching()
 {
-    if (!observers_.empty())
+    if (launched_)
         return;
-    observers_.push_back(
-        services_.notifications->addObserver(kPauseNotification, [this] { pause(); }));
-    observers_.push_back(
-        services_.notifications->addObserver(kResumeNotification, [this] { resume(); }));
-    observers_.push_back(services_.notifications->addObserver(
-        kTunerSettingsChangedNotification, [this] { tellReadoutTheSettings(); }));
+    launched_ = true;
+    if (pauseAction_ != nullptr)
+        connect(pauseAction_, &QAction::triggered, this, [this] { pause(sender()); });
+    if (resumeAction_ != nullptr)
+        connect(resumeAction_, &QAction::triggered, this, [this] { resume(sender()); });
     // Settings given on the command line were set after start-up.
     tellReadoutTheSettings();
 }
@@ -226,11 +224,17 @@ void Controller::configure(QObject*)
                                        "Install pavucontrol to choose the input device."));
 }
 
-void showStandardPanel(Panel panel)
+void Controller::showOwnPanel(Panel panel)
 {
     switch (panel) {
     case Panel::Preferences:
-        Preferences::showPrefsPanel();
+        // On the tuner this controller serves; its changes reach the readout.
+        if (preferences_ == nullptr && tuner_ != nullptr)
+            preferences_ = new Preferences(
+                Preferences::Settings::of(*tuner_, [this] { tellReadoutTheSettings(); }),
+                services_.alert, this);
+        if (preferences_ != nullptr)
+            preferences_->showPanel();
         break;
     case Panel::About:
         About::showAboutPanel();

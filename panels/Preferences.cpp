@@ -9,42 +9,32 @@
 
 namespace clefmark {
 
-Preferences::Settings Preferences::Settings::of(
-    std::function<Tuner&()> tuner, NotificationCenter* notifications)
+Preferences::Settings Preferences::Settings::of(Tuner& tuner, std::function<void()> changed)
 {
     Settings settings;
-    settings.referencePitch = [tuner] { return tuner().referencePitch(); };
-    settings.octaveRejection = [tuner] { return tuner().octaveRejection(); };
-    settings.closeEnough = [tuner] { return tuner().closeEnough(); };
-    settings.setReferencePitch = [tuner, notifications](int hz) {
-        tuner().setReferencePitch(hz);
-        notifications->post(kTunerSettingsChangedNotification);
+    settings.referencePitch = [&tuner] { return tuner.referencePitch(); };
+    settings.octaveRejection = [&tuner] { return tuner.octaveRejection(); };
+    settings.closeEnough = [&tuner] { return tuner.closeEnough(); };
+    settings.setReferencePitch = [&tuner, changed](int hz) {
+        tuner.setReferencePitch(hz);
+        changed();
     };
-    settings.setOctaveRejection = [tuner](bool on) { tuner().setOctaveRejection(on); };
-    settings.setCloseEnough = [tuner, notifications](bool on) {
-        tuner().setCloseEnough(on);
-        notifications->post(kTunerSettingsChangedNotification);
+    settings.setOctaveRejection = [&tuner](bool on) { tuner.setOctaveRejection(on); };
+    settings.setCloseEnough = [&tuner, changed](bool on) {
+        tuner.setCloseEnough(on);
+        changed();
     };
-    settings.transposition = [tuner] { return tuner().transposition(); };
-    settings.flatNames = [tuner] { return tuner().flatNames(); };
-    settings.setTransposition = [tuner, notifications](int semitones) {
-        tuner().setTransposition(semitones);
-        notifications->post(kTunerSettingsChangedNotification);
+    settings.transposition = [&tuner] { return tuner.transposition(); };
+    settings.flatNames = [&tuner] { return tuner.flatNames(); };
+    settings.setTransposition = [&tuner, changed](int semitones) {
+        tuner.setTransposition(semitones);
+        changed();
     };
-    settings.setFlatNames = [tuner, notifications](bool on) {
-        tuner().setFlatNames(on);
-        notifications->post(kTunerSettingsChangedNotification);
+    settings.setFlatNames = [&tuner, changed](bool on) {
+        tuner.setFlatNames(on);
+        changed();
     };
     return settings;
-}
-
-void Preferences::showPrefsPanel()
-{
-    // Made once and kept until the process ends, like the shared tuner it
-    // serves.
-    static Preferences* const shared
-        = new Preferences(Settings::of([]() -> Tuner& { return Tuner::sharedInstance(); }));
-    shared->showPanel();
 }
 
 Preferences::Preferences(Settings settings, AlertFunction alert, QObject* parent)

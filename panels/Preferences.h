@@ -4,7 +4,6 @@
 #pragma once
 
 #include "desktop/Alerts.h"
-#include "desktop/NotificationCenter.h"
 #include "panels/LazyPanel.h"
 #include "tuner/Tuner.h"
 #include "tuner/TunerSettings.h"
@@ -41,16 +40,11 @@ public:
         std::function<void(int)> setTransposition;
         std::function<void(bool)> setFlatNames;
 
-        /// The settings of the tuner that `tuner` gives, asked for at each
-        /// use; each change is then told to `notifications`, so that what
-        /// shows the tuner's results under them can follow.
-        static Settings of(std::function<Tuner&()> tuner,
-            NotificationCenter* notifications = &NotificationCenter::defaultCenter());
+        /// The settings of `tuner`, which must outlive them. `changed` is
+        /// called after each change that alters how the tuner's results read
+        /// (all but octave rejection), so that what shows them can follow.
+        static Settings of(Tuner& tuner, std::function<void()> changed);
     };
-
-    /// The one panel of the program, made on first use for the shared
-    /// tuner, loaded if need be and brought forward.
-    static void showPrefsPanel();
 
     explicit Preferences(
         Settings settings, AlertFunction alert = runAlertPanel, QObject* parent = nullptr);
