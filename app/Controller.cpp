@@ -48,6 +48,16 @@ Controller::~Controller()
 
 void Controller::connectOutlets(QWidget* window)
 {
+    findViews(window);
+    connectMenuCommands(window);
+    connectRecordingCommands(window);
+    connectViewChoices(window);
+    connectWindowActions(window);
+    makeStatusLabel();
+}
+
+void Controller::findViews(QWidget* window)
+{
     levelMeter_ = window->findChild<QWidget*>(QStringLiteral("levelMeter"));
     tunerMeter_ = window->findChild<QWidget*>(QStringLiteral("tunerMeter"));
     clefmark_ = window->findChild<QWidget*>(QStringLiteral("clefmark"));
@@ -67,7 +77,10 @@ void Controller::connectOutlets(QWidget* window)
     detachOnDestruction(clefmark_, [](Tuner& t) { t.setClefmark(nullptr); });
     detachOnDestruction(statusIndicator_, [](Tuner& t) { t.setStatusIndicator(nullptr); });
     detachOnDestruction(readout_, [](Tuner& t) { t.setReadingDisplay(nullptr); });
+}
 
+void Controller::connectMenuCommands(QWidget* window)
+{
     auto action = [window](const char* name) {
         return window->findChild<QAction*>(QString::fromLatin1(name));
     };
@@ -92,11 +105,13 @@ void Controller::connectOutlets(QWidget* window)
     if (QAction* quit = action("actionQuit"); quit != nullptr && quit->shortcut().isEmpty())
         quit->setShortcut(QKeySequence::Quit);
     validateMenuItems();
-    connectRecordingCommands(window);
+}
 
+void Controller::connectViewChoices(QWidget* window)
+{
     // Only the user's choices are remembered: `triggered`, not `toggled`.
-    readoutAction_ = action("actionReadout");
-    colourBlindSafeAction_ = action("actionColourBlindSafe");
+    readoutAction_ = window->findChild<QAction*>(QStringLiteral("actionReadout"));
+    colourBlindSafeAction_ = window->findChild<QAction*>(QStringLiteral("actionColourBlindSafe"));
     for (QAction* a : { readoutAction_.data(), colourBlindSafeAction_.data() })
         if (a != nullptr)
             a->setCheckable(true);
@@ -104,26 +119,29 @@ void Controller::connectOutlets(QWidget* window)
         connect(readoutAction_, &QAction::triggered, this, &Controller::setReadoutShown);
     if (colourBlindSafeAction_ != nullptr)
         connect(colourBlindSafeAction_, &QAction::triggered, this, &Controller::setColourBlindSafe);
-    connectWindowActions(window);
+}
 
-    if (QWidget* w = mainWindow()) {
-        w->installEventFilter(this);
-        // Over the picture, whether or not the readout is under it.
-        QWidget* area = tunerMeter_->parentWidget();
-        statusLabel_ = new QLabel(area);
-        statusLabel_->setObjectName(QStringLiteral("captureStatus"));
-        statusLabel_->setWordWrap(true);
-        statusLabel_->setAlignment(Qt::AlignCenter);
-        statusLabel_->setStyleSheet(
-            QStringLiteral("QLabel { background: rgba(40, 40, 40, 190); color: white;"
-                           " border-radius: 4px; padding: 2px 6px; }"));
-        QFont font = statusLabel_->font();
-        font.setPointSizeF(font.pointSizeF() * 0.85);
-        statusLabel_->setFont(font);
-        statusLabel_->hide();
-        if (area != w)
-            area->installEventFilter(this);
-    }
+void Controller::makeStatusLabel()
+{
+    QWidget* w = mainWindow();
+    if (w == nullptr)
+        return;
+    w->installEventFilter(this);
+    // Over the picture, whether or not the readout is under it.
+    QWidget* area = tunerMeter_->parentWidget();
+    statusLabel_ = new QLabel(area);
+    statusLabel_->setObjectName(QStringLiteral("captureStatus"));
+    statusLabel_->setWordWrap(true);
+    statusLabel_->setAlignment(Qt::AlignCenter);
+    statusLabel_->setStyleSheet(
+        QStringLiteral("QLabel { background: rgba(40, 40, 40, 190); color: white;"
+                       " border-radius: 4px; padding: 2px 6px; }"));
+    QFont font = statusLabel_->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    statusLabel_->setFont(font);
+    statusLabel_->hide();
+    if (area != w)
+        area->installEventFilter(this);
 }
 
 QWidget* Controller::mainWindow() const

@@ -202,6 +202,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The parts of connectOutlets.
+    void findViews(QWidget* window);
+    void connectMenuCommands(QWidget* window);
+    void connectViewChoices(QWidget* window);
+    void makeStatusLabel();
     void validateMenuItems();
     /// Open Recording, Listen to Input, and files dropped on the window.
     void connectRecordingCommands(QWidget* window);
