@@ -190,10 +190,8 @@ ParsedOptions parseOptions(const QStringList& arguments)
         }
         if (!argument.startsWith(u'-') && !argument.isEmpty()) {
             error = setInput(options, argument);
-        } else if (argument == u"-h" || argument == u"--help") {
-            options.help = true;
-        } else if (argument == u"--version") {
-            options.version = true;
+        } else if (argument == u"-h" || argument == u"--help" || argument == u"--version") {
+            // Answered before the window system is contacted.
         } else if (argument.isEmpty() || argument == u"-") {
             error = QStringLiteral("unexpected argument %1 (see 'clefmark --help')")
                         .arg(quoted(argument));
