@@ -14,6 +14,7 @@
 #include "desktop/Readiness.h"
 #include "desktop/SoundSettings.h"
 #include "tuner/Tuner.h"
+#include "tuner/TunerSettings.h"
 #include "views/ViewLoader.h"
 
 #include <QApplication>
@@ -134,6 +135,154 @@ namespace {
         return where + QStringLiteral("; use clefmark-cli listen in a terminal");
     }
 
+    // Answered before any window system is contacted; none when the
+    // arguments ask for neither.
+    std::optional<int> answerHelpOrVersion(int argc, char** argv)
+    {
+        QStringList rawArguments;
+        for (int i = 1; i < argc; ++i)
+            rawArguments << QString::fromLocal8Bit(argv[i]);
+        if (!asksForHelpOrVersion(rawArguments))
+            return std::nullopt;
+        printTo(stdout, asksForHelp(rawArguments) ? helpText() : versionText());
+        return 0;
+    }
+
+    void describeApplication()
+    {
+        QApplication::setApplicationName(QStringLiteral("Clefmark"));
+        QApplication::setOrganizationName(QStringLiteral("Clefmark"));
+        QApplication::setApplicationVersion(QStringLiteral(CLEFMARK_VERSION));
+        QApplication::setDesktopFileName(QStringLiteral("org.clefmark.Clefmark"));
+        QApplication::setQuitOnLastWindowClosed(
+            Controller::applicationShouldTerminateAfterLastWindowClosed());
+    }
+
+    // The shared tuner keeps these for the rest of the process, so they are
+    // never destroyed; the main thread is closed before the application goes.
+    QtMainThread& sharedMainThread()
+    {
+        static QtMainThread* mainThread = new QtMainThread;
+        return *mainThread;
+    }
+
+    IniUserDefaults& sharedDefaults()
+    {
+        static IniUserDefaults* defaults = [] {
+            auto* made = new IniUserDefaults;
+            for (const RangedSetting* setting : kRangedSettings)
+                made->limitInteger(*setting);
+            made->limitInteger(kWindowScaleKey, kMinWindowScale, kMaxWindowScale);
+            made->limitInteger(kWindowLeftKey, kMinWindowPlace, kMaxWindowPlace);
+            made->limitInteger(kWindowTopKey, kMinWindowPlace, kMaxWindowPlace);
+            return made;
+        }();
+        return *defaults;
+    }
+
+    // What the window's tuner hears: the sound server's default input, or a
+    // file chosen meanwhile; and what tells the window about capture.
+    struct Capture {
+        const AppOptions& options;
+        std::unique_ptr<InputSwitch> hardware;
+        std::unique_ptr<CaptureReporter> reporter;
+        QString cannotPlay; // the alert for a file given that cannot be played
+
+        Tuner& makeTuner(Controller& controller)
+        {
+            auto server = std::make_unique<PulseAudioHardware>(
+                QApplication::applicationName().toStdString());
+            PulseAudioHardware* pulse = server.get();
+            hardware = std::make_unique<InputSwitch>(std::move(server));
+            // A file given is heard from the start. One that cannot be played
+            // is said at once, and in the window once it is up; meanwhile the
+            // tuner listens to the default input.
+            if (!options.input.isEmpty()) {
+                if (const QString reason = controller.useRecording(options.input);
+                    !reason.isEmpty()) {
+                    printError(
+                        QStringLiteral("cannot play '%1': %2; listening to the default input")
+                            .arg(options.input, reason));
+                    cannotPlay = Controller::cannotPlayMessage(options.input, reason);
+                }
+            }
+            Tuner& tuner
+                = Tuner::sharedInstance(sharedDefaults(), sharedMainThread(), hardware.get());
+            reporter = std::make_unique<CaptureReporter>(sharedMainThread(), controller, tuner,
+                [pulse] { return pulse->serverConnected(); });
+            tuner.setCaptureObserver(reporter.get());
+            return tuner;
+        }
+    };
+
+    Controller::Services windowServices(Capture& capture)
+    {
+        Controller::Services services;
+        services.tuner = [&capture](Controller& controller) -> Tuner& {
+            return capture.makeTuner(controller);
+        };
+        services.openSoundSettings = [] { return !openSoundSettings().isEmpty(); };
+        services.playFile = [&capture](const QString& path) {
+            if (capture.hardware == nullptr)
+                return QStringLiteral("no audio hardware");
+            return QString::fromStdString(
+                capture.hardware->playFile(QFile::encodeName(path).toStdString()));
+        };
+        services.listenToInput = [&capture] {
+            if (capture.hardware != nullptr)
+                capture.hardware->listenToInput();
+        };
+        services.defaults = &sharedDefaults();
+        services.applyResizeRule = QGuiApplication::platformName() == u"xcb";
+        services.keepAboveAvailable = services.applyResizeRule;
+        // Wayland lets no program place its own window.
+        services.windowPlaceable = !QGuiApplication::platformName().startsWith(u"wayland");
+        return services;
+    }
+
+    void applySettingsGiven(Tuner& tuner, const AppOptions& options)
+    {
+        if (options.referencePitch)
+            tuner.setReferencePitch(*options.referencePitch);
+        if (options.octaveRejection)
+            tuner.setOctaveRejection(*options.octaveRejection);
+        if (options.closeEnough)
+            tuner.setCloseEnough(*options.closeEnough);
+        if (options.transposition)
+            tuner.setTransposition(*options.transposition);
+        if (options.flatNames)
+            tuner.setFlatNames(*options.flatNames);
+    }
+
+    void finishLaunchingSoon(Controller& controller, const QString& cannotPlay)
+    {
+        QTimer::singleShot(0, &controller, [&controller, &cannotPlay] {
+            controller.applicationDidFinishLaunching();
+            // The event loop runs, so a termination signal is now handled.
+            Readiness::ofProcess().announce();
+            if (!cannotPlay.isEmpty())
+                runAlertPanel(cannotPlay);
+        });
+    }
+
+    void quitAfter(
+        double seconds, const AppOptions& options, QWidget* window, Controller& controller)
+    {
+        const int milliseconds = static_cast<int>(seconds * 1000.0);
+        QTimer::singleShot(milliseconds, &controller, [&options, window] {
+            int status = 0;
+            if (!options.snapshot.isEmpty()) {
+                if (const QString why = savePicture(window->grab(), options.snapshot);
+                    !why.isEmpty()) {
+                    printError(QStringLiteral("cannot save the window's picture to '%1' (%2)")
+                                   .arg(options.snapshot, why));
+                    status = 1;
+                }
+            }
+            QCoreApplication::exit(status);
+        });
+    }
+
 } // namespace
 
 SignalTermination* connectOrderlyTermination(QGuiApplication& app, Controller& controller)
@@ -150,13 +299,8 @@ SignalTermination* connectOrderlyTermination(QGuiApplication& app, Controller& c
 
 int runApplication(int argc, char** argv)
 {
-    QStringList rawArguments;
-    for (int i = 1; i < argc; ++i)
-        rawArguments << QString::fromLocal8Bit(argv[i]);
-    if (asksForHelpOrVersion(rawArguments)) {
-        printTo(stdout, asksForHelp(rawArguments) ? helpText() : versionText());
-        return 0;
-    }
+    if (const std::optional<int> status = answerHelpOrVersion(argc, argv))
+        return *status;
     DisplayProbe probe;
     if (const std::optional<DisplayCandidate>& unanswered = probe.unanswered()) {
         printError(noDisplayMessage(*unanswered));
@@ -166,12 +310,7 @@ int runApplication(int argc, char** argv)
     QApplication app(argc, argv);
     probe.release(); // Qt holds a connection of its own now
     installAccessibility();
-    QApplication::setApplicationName(QStringLiteral("Clefmark"));
-    QApplication::setOrganizationName(QStringLiteral("Clefmark"));
-    QApplication::setApplicationVersion(QStringLiteral(CLEFMARK_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("org.clefmark.Clefmark"));
-    QApplication::setQuitOnLastWindowClosed(
-        Controller::applicationShouldTerminateAfterLastWindowClosed());
+    describeApplication();
 
     const ParsedOptions parsed = parseOptions(QApplication::arguments().mid(1));
     if (!parsed.error.isEmpty()) {
@@ -179,17 +318,8 @@ int runApplication(int argc, char** argv)
         return 2;
     }
     const AppOptions& options = parsed.options;
-
-    // The shared tuner keeps these for the rest of the process, so they are
-    // never destroyed; the main thread is closed before the application goes.
-    static QtMainThread* mainThread = new QtMainThread;
-    static IniUserDefaults* defaults = new IniUserDefaults;
-    defaults->limitInteger(
-        kReferencePitchKey, Tuner::kMinReferencePitch, Tuner::kMaxReferencePitch);
-    defaults->limitInteger(kTranspositionKey, kMinTransposition, kMaxTransposition);
-    defaults->limitInteger(kWindowScaleKey, kMinWindowScale, kMaxWindowScale);
-    defaults->limitInteger(kWindowLeftKey, kMinWindowPlace, kMaxWindowPlace);
-    defaults->limitInteger(kWindowTopKey, kMinWindowPlace, kMaxWindowPlace);
+    QtMainThread& mainThread = sharedMainThread();
+    sharedDefaults(); // read now, so that what it says comes before the window
 
     LoadedInterface loaded = ViewLoader().loadInterface(QStringLiteral("MainMenu"));
     if (!loaded) {
@@ -198,53 +328,8 @@ int runApplication(int argc, char** argv)
     }
     std::unique_ptr<QWidget> window = std::move(loaded.widget);
 
-    // The sound server's default input, or a file chosen meanwhile.
-    std::unique_ptr<InputSwitch> hardware;
-    std::unique_ptr<CaptureReporter> reporter;
-    Controller::Services services;
-    Controller* controllerPointer = nullptr;
-    QString cannotPlay; // the alert for a file given that cannot be played
-    services.tuner = [&]() -> Tuner& {
-        auto server
-            = std::make_unique<PulseAudioHardware>(QApplication::applicationName().toStdString());
-        PulseAudioHardware* pulse = server.get();
-        hardware = std::make_unique<InputSwitch>(std::move(server));
-        // A file given is heard from the start. One that cannot be played is
-        // said at once, and in the window once it is up; meanwhile the tuner
-        // listens to the default input.
-        if (!options.input.isEmpty()) {
-            if (const QString reason = controllerPointer->useRecording(options.input);
-                !reason.isEmpty()) {
-                printError(QStringLiteral("cannot play '%1': %2; listening to the default input")
-                               .arg(options.input, reason));
-                cannotPlay = Controller::cannotPlayMessage(options.input, reason);
-            }
-        }
-        Tuner& tuner = Tuner::sharedInstance(*defaults, *mainThread, hardware.get());
-        reporter = std::make_unique<CaptureReporter>(
-            *mainThread, *controllerPointer, tuner, [pulse] { return pulse->serverConnected(); });
-        tuner.setCaptureObserver(reporter.get());
-        return tuner;
-    };
-    services.openSoundSettings = [] { return !openSoundSettings().isEmpty(); };
-    services.playFile = [&hardware](const QString& path) {
-        if (hardware == nullptr)
-            return QStringLiteral("no audio hardware");
-        return QString::fromStdString(hardware->playFile(QFile::encodeName(path).toStdString()));
-    };
-    services.listenToInput = [&hardware] {
-        if (hardware != nullptr)
-            hardware->listenToInput();
-    };
-    services.defaults = defaults;
-    QWidget* windowPointer = window.get();
-    services.applyResizeRule = QGuiApplication::platformName() == u"xcb";
-    services.keepAboveAvailable = services.applyResizeRule;
-    // Wayland lets no program place its own window.
-    services.windowPlaceable = !QGuiApplication::platformName().startsWith(u"wayland");
-
-    Controller controller(std::move(services));
-    controllerPointer = &controller;
+    Capture capture { options, nullptr, nullptr, {} };
+    Controller controller(windowServices(capture));
     controller.connectOutlets(window.get());
     connectOrderlyTermination(app, controller);
 
@@ -252,50 +337,20 @@ int runApplication(int argc, char** argv)
         return 1;
 
     Tuner& tuner = *controller.tuner();
-    if (options.referencePitch)
-        tuner.setReferencePitch(*options.referencePitch);
-    if (options.octaveRejection)
-        tuner.setOctaveRejection(*options.octaveRejection);
-    if (options.closeEnough)
-        tuner.setCloseEnough(*options.closeEnough);
-    if (options.transposition)
-        tuner.setTransposition(*options.transposition);
-    if (options.flatNames)
-        tuner.setFlatNames(*options.flatNames);
-
+    applySettingsGiven(tuner, options);
     window->show();
-    QTimer::singleShot(0, &controller, [&controller, &cannotPlay] {
-        controller.applicationDidFinishLaunching();
-        // The event loop runs, so a termination signal is now handled.
-        Readiness::ofProcess().announce();
-        if (!cannotPlay.isEmpty())
-            runAlertPanel(cannotPlay);
-    });
-
-    if (options.quitAfter) {
-        const int milliseconds = static_cast<int>(*options.quitAfter * 1000.0);
-        QTimer::singleShot(milliseconds, &controller, [&options, windowPointer] {
-            int status = 0;
-            if (!options.snapshot.isEmpty()) {
-                if (const QString why = savePicture(windowPointer->grab(), options.snapshot);
-                    !why.isEmpty()) {
-                    printError(QStringLiteral("cannot save the window's picture to '%1' (%2)")
-                                   .arg(options.snapshot, why));
-                    status = 1;
-                }
-            }
-            QCoreApplication::exit(status);
-        });
-    }
+    finishLaunchingSoon(controller, capture.cannotPlay);
+    if (options.quitAfter)
+        quitAfter(*options.quitAfter, options, window.get(), controller);
 
     const int status = QApplication::exec();
     controller.applicationWillTerminate();
-    mainThread->close();
+    mainThread.close();
     tuner.setCaptureObserver(nullptr);
-    reporter.reset();
+    capture.reporter.reset();
     window.reset();
     // Joins the back-end's threads; the terminated tuner has let go of it.
-    hardware.reset();
+    capture.hardware.reset();
     return status;
 }
 

@@ -24,6 +24,8 @@ Controller::Controller(Services services, QObject* parent)
     if (!services_.altHeld)
         services_.altHeld
             = [] { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::AltModifier); };
+    if (!services_.showPanel)
+        services_.showPanel = [this](Panel panel) { showOwnPanel(panel); };
     resizeTimer_ = new QTimer(this);
     resizeTimer_->setSingleShot(true);
     resizeTimer_->setInterval(services_.resizeSettleMilliseconds);
@@ -41,12 +43,20 @@ Controller::Controller(Services services, QObject* parent)
 
 Controller::~Controller()
 {
-    for (const NotificationCenter::Token token : observers_)
-        services_.notifications->removeObserver(token);
     detachViews();
 }
 
 void Controller::connectOutlets(QWidget* window)
+{
+    findViews(window);
+    connectMenuCommands(window);
+    connectRecordingCommands(window);
+    connectViewChoices(window);
+    connectWindowActions(window);
+    makeStatusLabel();
+}
+
+void Controller::findViews(QWidget* window)
 {
     levelMeter_ = window->findChild<QWidget*>(QStringLiteral("levelMeter"));
     tunerMeter_ = window->findChild<QWidget*>(QStringLiteral("tunerMeter"));
@@ -67,7 +77,10 @@ void Controller::connectOutlets(QWidget* window)
     detachOnDestruction(clefmark_, [](Tuner& t) { t.setClefmark(nullptr); });
     detachOnDestruction(statusIndicator_, [](Tuner& t) { t.setStatusIndicator(nullptr); });
     detachOnDestruction(readout_, [](Tuner& t) { t.setReadingDisplay(nullptr); });
+}
 
+void Controller::connectMenuCommands(QWidget* window)
+{
     auto action = [window](const char* name) {
         return window->findChild<QAction*>(QString::fromLatin1(name));
     };
@@ -81,10 +94,9 @@ void Controller::connectOutlets(QWidget* window)
     connectAction(action("actionHelp"), [this] { showHelpPanel(sender()); });
     connectAction(action("actionQuit"), [] { QCoreApplication::quit(); });
 
+    // Connected at launch completion.
     pauseAction_ = action("actionPause");
     resumeAction_ = action("actionResume");
-    connectAction(pauseAction_, [this] { services_.notifications->post(kPauseNotification); });
-    connectAction(resumeAction_, [this] { services_.notifications->post(kResumeNotification); });
     // Space toggles: only one of the two is enabled at a time, so the
     // shortcut is never ambiguous.
     for (QAction* a : { pauseAction_.data(), resumeAction_.data() })
@@ -93,11 +105,13 @@ void Controller::connectOutlets(QWidget* window)
     if (QAction* quit = action("actionQuit"); quit != nullptr && quit->shortcut().isEmpty())
         quit->setShortcut(QKeySequence::Quit);
     validateMenuItems();
-    connectRecordingCommands(window);
+}
 
+void Controller::connectViewChoices(QWidget* window)
+{
     // Only the user's choices are remembered: `triggered`, not `toggled`.
-    readoutAction_ = action("actionReadout");
-    colourBlindSafeAction_ = action("actionColourBlindSafe");
+    readoutAction_ = window->findChild<QAction*>(QStringLiteral("actionReadout"));
+    colourBlindSafeAction_ = window->findChild<QAction*>(QStringLiteral("actionColourBlindSafe"));
     for (QAction* a : { readoutAction_.data(), colourBlindSafeAction_.data() })
         if (a != nullptr)
             a->setCheckable(true);
@@ -105,26 +119,29 @@ void Controller::connectOutlets(QWidget* window)
         connect(readoutAction_, &QAction::triggered, this, &Controller::setReadoutShown);
     if (colourBlindSafeAction_ != nullptr)
         connect(colourBlindSafeAction_, &QAction::triggered, this, &Controller::setColourBlindSafe);
-    connectWindowActions(window);
+}
 
-    if (QWidget* w = mainWindow()) {
-        w->installEventFilter(this);
-        // Over the picture, whether or not the readout is under it.
-        QWidget* area = tunerMeter_->parentWidget();
-        statusLabel_ = new QLabel(area);
-        statusLabel_->setObjectName(QStringLiteral("captureStatus"));
-        statusLabel_->setWordWrap(true);
-        statusLabel_->setAlignment(Qt::AlignCenter);
-        statusLabel_->setStyleSheet(
-            QStringLiteral("QLabel { background: rgba(40, 40, 40, 190); color: white;"
-                           " border-radius: 4px; padding: 2px 6px; }"));
-        QFont font = statusLabel_->font();
-        font.setPointSizeF(font.pointSizeF() * 0.85);
-        statusLabel_->setFont(font);
-        statusLabel_->hide();
-        if (area != w)
-            area->installEventFilter(this);
-    }
+void Controller::makeStatusLabel()
+{
+    QWidget* w = mainWindow();
+    if (w == nullptr)
+        return;
+    w->installEventFilter(this);
+    // Over the picture, whether or not the readout is under it.
+    QWidget* area = tunerMeter_->parentWidget();
+    statusLabel_ = new QLabel(area);
+    statusLabel_->setObjectName(QStringLiteral("captureStatus"));
+    statusLabel_->setWordWrap(true);
+    statusLabel_->setAlignment(Qt::AlignCenter);
+    statusLabel_->setStyleSheet(
+        QStringLiteral("QLabel { background: rgba(40, 40, 40, 190); color: white;"
+                       " border-radius: 4px; padding: 2px 6px; }"));
+    QFont font = statusLabel_->font();
+    font.setPointSizeF(font.pointSizeF() * 0.85);
+    statusLabel_->setFont(font);
+    statusLabel_->hide();
+    if (area != w)
+        area->installEventFilter(this);
 }
 
 QWidget* Controller::mainWindow() const
@@ -143,7 +160,7 @@ bool Controller::awakeFromNib()
     restoreViewChoices();
     restoreWindowChoices();
 
-    tuner_ = &services_.tuner();
+    tuner_ = &services_.tuner(*this);
     tuner_->setLevelMeter(dynamic_cast<LevelDisplay*>(levelMeter_.data()));
     tuner_->setTunerMeter(dynamic_cast<TuneDisplay*>(tunerMeter_.data()));
     tuner_->setClefmark(dynamic_cast<NoteDisplay*>(clefmark_.data()));
@@ -159,14 +176,13 @@ bool Controller::awakeFromNib()
 
 void Controller::applicationDidFinishLaunching()
 {
-    if (!observers_.empty())
+    if (launched_)
         return;
-    observers_.push_back(
-        services_.notifications->addObserver(kPauseNotification, [this] { pause(); }));
-    observers_.push_back(
-        services_.notifications->addObserver(kResumeNotification, [this] { resume(); }));
-    observers_.push_back(services_.notifications->addObserver(
-        kTunerSettingsChangedNotification, [this] { tellReadoutTheSettings(); }));
+    launched_ = true;
+    if (pauseAction_ != nullptr)
+        connect(pauseAction_, &QAction::triggered, this, [this] { pause(sender()); });
+    if (resumeAction_ != nullptr)
+        connect(resumeAction_, &QAction::triggered, this, [this] { resume(sender()); });
     // Settings given on the command line were set after start-up.
     tellReadoutTheSettings();
 }
@@ -224,11 +240,17 @@ void Controller::configure(QObject*)
                                        "Install pavucontrol to choose the input device."));
 }
 
-void showStandardPanel(Panel panel)
+void Controller::showOwnPanel(Panel panel)
 {
     switch (panel) {
     case Panel::Preferences:
-        Preferences::showPrefsPanel();
+        // On the tuner this controller serves; its changes reach the readout.
+        if (preferences_ == nullptr && tuner_ != nullptr)
+            preferences_ = new Preferences(
+                Preferences::Settings::of(*tuner_, [this] { tellReadoutTheSettings(); }),
+                services_.alert, this);
+        if (preferences_ != nullptr)
+            preferences_->showPanel();
         break;
     case Panel::About:
         About::showAboutPanel();

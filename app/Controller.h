@@ -5,7 +5,6 @@
 #include "app/ResizeRule.h"
 #include "app/WindowFit.h"
 #include "desktop/Alerts.h"
-#include "desktop/NotificationCenter.h"
 #include "tuner/Tuner.h"
 #include "views/ReadoutView.h"
 
@@ -20,7 +19,6 @@
 #include <QString>
 #include <functional>
 #include <optional>
-#include <vector>
 
 class QTimer;
 class QWidget;
@@ -54,9 +52,7 @@ inline constexpr int kMaxWindowPlace = 32767;
 /// The panels that open from the menu.
 enum class Panel { Preferences, About, Help };
 
-/// Brings the program's one panel of that kind forward, loading it first
-/// if need be.
-void showStandardPanel(Panel panel);
+class Preferences;
 
 class Controller final : public QObject {
     Q_OBJECT
@@ -64,17 +60,20 @@ public:
     /// What the controller uses from the rest of the program; tests replace
     /// any of it.
     struct Services {
-        /// The shared tuner, created on the first call. Called once, at
-        /// start-up, and only when the version check passes.
-        std::function<Tuner&()> tuner;
-        NotificationCenter* notifications = &NotificationCenter::defaultCenter();
+        /// The shared tuner, created on the first call for the controller
+        /// that asks. Called once, at start-up, and only when the version
+        /// check passes.
+        std::function<Tuner&(Controller&)> tuner;
         /// Where the View menu's choices are remembered; with none they
         /// hold for the run only.
         UserDefaults* defaults = nullptr;
         AlertFunction alert = runAlertPanel;
         /// Opens the desktop's sound settings; false when none could be.
         std::function<bool()> openSoundSettings;
-        std::function<void(Panel)> showPanel = showStandardPanel;
+        /// Brings a panel forward, loading it first if need be; without
+        /// it, the program's own panels, the preferences on this
+        /// controller's tuner.
+        std::function<void(Panel)> showPanel;
         /// Whether Alt is held at this moment.
         std::function<bool()> altHeld;
         /// qVersion() unless a test says otherwise.
@@ -127,8 +126,8 @@ public:
     /// when the version check failed, after its alert has been dismissed:
     /// the program must then end, and the tuner was never created.
     bool awakeFromNib();
-    /// Launch completion: starts observing the pause and resume
-    /// notifications, and the tuner's settings for the readout.
+    /// Launch completion: starts taking the Pause and Resume commands, and
+    /// tells the readout the tuner's settings.
     void applicationDidFinishLaunching();
     /// Orderly termination, once however often called: a resize or move
     /// still settling is remembered, the views are detached, then the tuner
@@ -168,6 +167,8 @@ public slots:
     void preferences(QObject* sender = nullptr);
     void showAboutPanel(QObject* sender = nullptr);
     void showHelpPanel(QObject* sender = nullptr);
+    /// PauseNotification and ResumeNotification: freeze and thaw the
+    /// display; capture goes on.
     void pause(QObject* sender = nullptr);
     void resume(QObject* sender = nullptr);
     /// Tuner > Open Recording…: plays a chosen sound file.
@@ -201,6 +202,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The parts of connectOutlets.
+    void findViews(QWidget* window);
+    void connectMenuCommands(QWidget* window);
+    void connectViewChoices(QWidget* window);
+    void makeStatusLabel();
     void validateMenuItems();
     /// Open Recording, Listen to Input, and files dropped on the window.
     void connectRecordingCommands(QWidget* window);
@@ -209,6 +215,7 @@ private:
     void showReadout(bool shown);
     void remember(const char* key, bool on);
     void tellReadoutTheSettings();
+    void showOwnPanel(Panel panel);
     /// Takes the content's minimum size as the unit of the window's shape.
     void fixProportions();
     void resizeEnded();
@@ -251,9 +258,10 @@ private:
     // What the defaults hold, so that a bad stored value is reported once.
     int rememberedScale_ = 0;
     std::optional<QPoint> rememberedPlace_;
+    Preferences* preferences_ = nullptr; // made on first use
     bool paused_ = false;
+    bool launched_ = false;
     bool terminated_ = false;
-    std::vector<NotificationCenter::Token> observers_;
 };
 
 } // namespace clefmark

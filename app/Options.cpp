@@ -1,7 +1,7 @@
 #include "app/Options.h"
 
 #include "tuner/OptionValues.h"
-#include "tuner/Tuner.h"
+#include "tuner/TunerSettings.h"
 
 namespace clefmark {
 
@@ -39,6 +39,131 @@ namespace {
         return asked;
     }
 
+    // A file manager hands over every file chosen; the window plays one.
+    QString setInput(AppOptions& options, const QString& path)
+    {
+        if (options.input.isEmpty()) {
+            options.input = path;
+            return {};
+        }
+        return QStringLiteral("one file at a time, please (got %1 and %2)")
+            .arg(quoted(options.input), quoted(path));
+    }
+
+    // The option at arguments[i], with its value after '=' or, when taken,
+    // as the next argument, which `i` then moves past.
+    class OptionAt {
+    public:
+        OptionAt(const QStringList& arguments, qsizetype& i)
+            : arguments_(arguments)
+            , i_(i)
+            , name_(arguments[i])
+        {
+            const QString& argument = arguments[i];
+            if (const qsizetype eq = argument.indexOf(u'='); argument.startsWith(u"--") && eq > 0) {
+                name_ = argument.left(eq);
+                value_ = argument.mid(eq + 1);
+            }
+        }
+
+        const QString& name() const { return name_; }
+        const QString& argument() const { return arguments_[i_]; }
+        bool hasInlineValue() const { return value_.has_value(); }
+        std::optional<QString> takeValue()
+        {
+            if (value_)
+                return value_;
+            if (i_ + 1 < arguments_.size())
+                return arguments_[++i_];
+            return std::nullopt;
+        }
+
+    private:
+        const QStringList& arguments_;
+        qsizetype& i_;
+        QString name_;
+        std::optional<QString> value_;
+    };
+
+    QString givenText(const std::optional<QString>& text)
+    {
+        return text ? quoted(*text) : QStringLiteral("nothing");
+    }
+
+    QString takePath(AppOptions& options, OptionAt& option)
+    {
+        const std::optional<QString> path = option.takeValue();
+        if (!path || path->isEmpty())
+            return QStringLiteral("%1 needs a file name").arg(option.name());
+        if (option.name() == u"--snapshot") {
+            options.snapshot = *path;
+            return {};
+        }
+        return setInput(options, *path);
+    }
+
+    QString takeQuitAfter(AppOptions& options, OptionAt& option)
+    {
+        const std::optional<QString> text = option.takeValue();
+        const std::optional<double> seconds
+            = text ? decimalFromText(text->toStdString()) : std::nullopt;
+        if (!seconds || *seconds <= 0 || *seconds > kMaxQuitAfterSeconds)
+            return QStringLiteral("--quit-after needs a number of seconds above 0 and at most %1 "
+                                  "(a day), such as 2.5 (got %2)")
+                .arg(kMaxQuitAfterSeconds)
+                .arg(givenText(text));
+        options.quitAfter = *seconds;
+        return {};
+    }
+
+    // --reference and --transpose.
+    QString takeSetting(AppOptions& options, OptionAt& option)
+    {
+        const bool reference = option.name() == u"--reference";
+        const RangedSetting& setting = reference ? kReferencePitchSetting : kTranspositionSetting;
+        const std::optional<QString> text = option.takeValue();
+        const std::optional<int> number
+            = text ? setting.fromText(text->toStdString()) : std::nullopt;
+        if (!number)
+            return QStringLiteral("%1 needs %2 (got %3)")
+                .arg(option.name(), QString::fromStdString(setting.rule()), givenText(text));
+        (reference ? options.referencePitch : options.transposition) = *number;
+        return {};
+    }
+
+    // The options that set a switch one way or the other, and take no value.
+    struct Switch {
+        const char16_t* on;
+        const char16_t* off;
+        std::optional<bool> AppOptions::*target;
+    };
+    constexpr Switch kSwitches[] = {
+        { u"--octave-rejection", u"--no-octave-rejection", &AppOptions::octaveRejection },
+        { u"--close-enough", u"--no-close-enough", &AppOptions::closeEnough },
+        { u"--flats", u"--sharps", &AppOptions::flatNames },
+    };
+
+    QString takeOption(AppOptions& options, OptionAt& option)
+    {
+        const QString& name = option.name();
+        if (name == u"--input" || name == u"--snapshot")
+            return takePath(options, option);
+        if (name == u"--quit-after")
+            return takeQuitAfter(options, option);
+        if (name == u"--reference" || name == u"--transpose")
+            return takeSetting(options, option);
+        for (const Switch& s : kSwitches) {
+            if (name != s.on && name != s.off)
+                continue;
+            if (option.hasInlineValue())
+                return QStringLiteral("%1 takes no value").arg(name);
+            options.*s.target = name == s.on;
+            return {};
+        }
+        return QStringLiteral("unknown option %1 (see 'clefmark --help')")
+            .arg(quoted(option.argument()));
+    }
+
 } // namespace
 
 bool asksForHelpOrVersion(const QStringList& arguments)
@@ -55,125 +180,27 @@ ParsedOptions parseOptions(const QStringList& arguments)
 {
     ParsedOptions result;
     AppOptions& options = result.options;
-    auto fail = [&result](const QString& message) {
-        result.error = message;
-        return result;
-    };
-
-    // A file manager hands over every file chosen; the window plays one.
-    auto setInput = [&options](const QString& path) {
-        if (options.input.isEmpty()) {
-            options.input = path;
-            return true;
-        }
-        return false;
-    };
-    auto twoFiles = [&options](const QString& path) {
-        return QStringLiteral("one file at a time, please (got %1 and %2)")
-            .arg(quoted(options.input), quoted(path));
-    };
-
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
+    QString& error = result.error;
+    for (qsizetype i = 0; i < arguments.size() && error.isEmpty(); ++i) {
         const QString& argument = arguments[i];
         if (argument == u"--") {
-            for (++i; i < arguments.size(); ++i)
-                if (!setInput(arguments[i]))
-                    return fail(twoFiles(arguments[i]));
+            for (++i; i < arguments.size() && error.isEmpty(); ++i)
+                error = setInput(options, arguments[i]);
             break;
         }
         if (!argument.startsWith(u'-') && !argument.isEmpty()) {
-            if (!setInput(argument))
-                return fail(twoFiles(argument));
-            continue;
-        }
-        if (argument == u"-h" || argument == u"--help") {
-            options.help = true;
-            continue;
-        }
-        if (argument == u"--version") {
-            options.version = true;
-            continue;
-        }
-        if (argument.isEmpty() || argument == u"-")
-            return fail(QStringLiteral("unexpected argument %1 (see 'clefmark --help')")
-                            .arg(quoted(argument)));
-
-        QString name = argument;
-        std::optional<QString> value;
-        if (const qsizetype eq = argument.indexOf(u'='); argument.startsWith(u"--") && eq > 0) {
-            name = argument.left(eq);
-            value = argument.mid(eq + 1);
-        }
-        auto takeValue = [&]() -> std::optional<QString> {
-            if (value)
-                return value;
-            if (i + 1 < arguments.size())
-                return arguments[++i];
-            return std::nullopt;
-        };
-        auto flag = [&](std::optional<bool>& target, bool on) {
-            if (value)
-                return false;
-            target = on;
-            return true;
-        };
-
-        if (name == u"--input" || name == u"--snapshot") {
-            const std::optional<QString> path = takeValue();
-            if (!path || path->isEmpty())
-                return fail(QStringLiteral("%1 needs a file name").arg(name));
-            if (name == u"--snapshot")
-                options.snapshot = *path;
-            else if (!setInput(*path))
-                return fail(twoFiles(*path));
-        } else if (name == u"--quit-after") {
-            const std::optional<QString> text = takeValue();
-            const std::optional<double> seconds
-                = text ? decimalFromText(text->toStdString()) : std::nullopt;
-            if (!seconds || *seconds <= 0 || *seconds > kMaxQuitAfterSeconds)
-                return fail(QStringLiteral("--quit-after needs a number of seconds above 0 and "
-                                           "at most %1 (a day), such as 2.5 (got %2)")
-                                .arg(kMaxQuitAfterSeconds)
-                                .arg(text ? quoted(*text) : QStringLiteral("nothing")));
-            options.quitAfter = *seconds;
-        } else if (name == u"--reference") {
-            const std::optional<QString> text = takeValue();
-            const std::optional<int> hz
-                = text ? referencePitchFromText(text->toStdString()) : std::nullopt;
-            if (!hz)
-                return fail(
-                    QStringLiteral("--reference needs a whole number of hertz from %1 to %2 "
-                                   "(got %3)")
-                        .arg(Tuner::kMinReferencePitch)
-                        .arg(Tuner::kMaxReferencePitch)
-                        .arg(text ? quoted(*text) : QStringLiteral("nothing")));
-            options.referencePitch = *hz;
-        } else if (name == u"--octave-rejection" || name == u"--no-octave-rejection") {
-            if (!flag(options.octaveRejection, name == u"--octave-rejection"))
-                return fail(QStringLiteral("%1 takes no value").arg(name));
-        } else if (name == u"--close-enough" || name == u"--no-close-enough") {
-            if (!flag(options.closeEnough, name == u"--close-enough"))
-                return fail(QStringLiteral("%1 takes no value").arg(name));
-        } else if (name == u"--transpose") {
-            const std::optional<QString> text = takeValue();
-            const std::optional<int> semitones
-                = text ? transpositionFromText(text->toStdString()) : std::nullopt;
-            if (!semitones)
-                return fail(QStringLiteral("--transpose needs a whole number of semitones from "
-                                           "%1 to %2 (got %3)")
-                                .arg(kMinTransposition)
-                                .arg(kMaxTransposition)
-                                .arg(text ? quoted(*text) : QStringLiteral("nothing")));
-            options.transposition = *semitones;
-        } else if (name == u"--flats" || name == u"--sharps") {
-            if (!flag(options.flatNames, name == u"--flats"))
-                return fail(QStringLiteral("%1 takes no value").arg(name));
+            error = setInput(options, argument);
+        } else if (argument == u"-h" || argument == u"--help" || argument == u"--version") {
+            // Answered before the window system is contacted.
+        } else if (argument.isEmpty() || argument == u"-") {
+            error = QStringLiteral("unexpected argument %1 (see 'clefmark --help')")
+                        .arg(quoted(argument));
         } else {
-            return fail(
-                QStringLiteral("unknown option %1 (see 'clefmark --help')").arg(quoted(argument)));
+            OptionAt option(arguments, i);
+            error = takeOption(options, option);
         }
     }
-    if (!options.snapshot.isEmpty() && !options.quitAfter)
+    if (error.isEmpty() && !options.snapshot.isEmpty() && !options.quitAfter)
         options.quitAfter = kDefaultSnapshotSeconds;
     return result;
 }

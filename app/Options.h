@@ -22,8 +22,6 @@ struct AppOptions {
     std::optional<bool> closeEnough;
     std::optional<int> transposition;
     std::optional<bool> flatNames;
-    bool help = false;
-    bool version = false;
 };
 
 /// The seconds `--snapshot` waits when `--quit-after` is not given.

@@ -1,16 +1,17 @@
 #include "cli/CommandLine.h"
 
 #include "tuner/OptionValues.h"
+#include "tuner/TunerSettings.h"
 
 namespace clefmark::cli {
 
 void seedDefaults(UserDefaults& defaults, const CommonOptions& options)
 {
-    defaults.setInteger(kReferencePitchKey, options.referencePitch);
-    defaults.setBool(kOctaveRejectionKey, options.octaveRejection);
-    defaults.setBool(kCloseEnoughKey, options.closeEnough);
-    defaults.setInteger(kTranspositionKey, options.transposition);
-    defaults.setBool(kFlatNamesKey, options.flats);
+    defaults.setInteger(kReferencePitchSetting.key, options.referencePitch);
+    defaults.setBool(kOctaveRejectionSetting.key, options.octaveRejection);
+    defaults.setBool(kCloseEnoughSetting.key, options.closeEnough);
+    defaults.setInteger(kTranspositionSetting.key, options.transposition);
+    defaults.setBool(kFlatNamesSetting.key, options.flats);
 }
 
 bool OptionReader::next()
@@ -71,30 +72,19 @@ bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string&
         return true;
     }
 
-    if (name == "--transpose") {
-        const auto v = reader.value();
-        const auto semitones = v ? transpositionFromText(*v) : std::nullopt;
-        if (!semitones)
-            error = "--transpose: " + (v ? quoted(*v) + " is not" : std::string("needs"))
-                + " a whole number of semitones from " + std::to_string(kMinTransposition) + " to "
-                + std::to_string(kMaxTransposition);
-        else
-            options.transposition = *semitones;
-        return true;
-    }
-    if (name != "--reference")
+    const RangedSetting* setting = name == "--reference" ? &kReferencePitchSetting
+        : name == "--transpose"                          ? &kTranspositionSetting
+                                                         : nullptr;
+    if (setting == nullptr)
         return false;
-    const std::string range = std::to_string(Tuner::kMinReferencePitch) + " to "
-        + std::to_string(Tuner::kMaxReferencePitch);
     const auto v = reader.value();
-    if (!v) {
-        error = "--reference: needs a value in Hz, " + range;
-        return true;
-    }
-    if (const auto hz = referencePitchFromText(*v))
-        options.referencePitch = *hz;
+    const auto number = v ? setting->fromText(*v) : std::nullopt;
+    if (!number)
+        error = std::string(name) + ": " + (v ? quoted(*v) + " is not" : std::string("needs")) + " "
+            + setting->rule();
     else
-        error = "--reference: " + quoted(*v) + " is not a whole number of Hz from " + range;
+        (setting == &kReferencePitchSetting ? options.referencePitch : options.transposition)
+            = *number;
     return true;
 }
 

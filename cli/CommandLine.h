@@ -6,6 +6,7 @@
 
 #include "cli/RecordFormat.h"
 #include "tuner/Tuner.h"
+#include "tuner/TunerSettings.h"
 #include "tuner/UserDefaults.h"
 
 #include <cstdint>
@@ -20,13 +21,13 @@ namespace clefmark::cli {
 /// The window's settings, and help and version, which every command running
 /// a tuner takes.
 struct CommonOptions {
-    int referencePitch = Tuner::kDefaultReferencePitch;
-    bool octaveRejection = false;
-    bool closeEnough = false;
+    int referencePitch = kReferencePitchSetting.initial;
+    bool octaveRejection = kOctaveRejectionSetting.initial;
+    bool closeEnough = kCloseEnoughSetting.initial;
     /// Semitones from the sounding note to the written one that is shown.
-    int transposition = 0;
+    int transposition = kTranspositionSetting.initial;
     /// Names for people with flats; the records for programs keep sharps.
-    bool flats = false;
+    bool flats = kFlatNamesSetting.initial;
     bool help = false;
     bool version = false;
 };

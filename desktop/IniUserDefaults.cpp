@@ -138,7 +138,12 @@ void IniUserDefaults::load()
 
 void IniUserDefaults::limitInteger(const std::string& key, int min, int max)
 {
-    limits_[key] = { min, max };
+    limits_[key] = { min, max, "outside " + std::to_string(min) + " to " + std::to_string(max) };
+}
+
+void IniUserDefaults::limitInteger(const RangedSetting& setting)
+{
+    limits_[setting.key] = { setting.min, setting.max, "not " + setting.rule() };
 }
 
 bool IniUserDefaults::hasValue(const std::string& key) const
@@ -176,10 +181,9 @@ int IniUserDefaults::integerForKey(const std::string& key) const
         return fallback;
     }
     if (const auto limit = limits_.find(key); limit != limits_.end()) {
-        const auto [min, max] = limit->second;
+        const auto& [min, max, why] = limit->second;
         if (value < min || value > max) {
             const int used = value < min ? min : max;
-            const std::string why = "outside " + std::to_string(min) + " to " + std::to_string(max);
             reportIgnored(key, stored->second, why.c_str(), QString::number(used));
             return used;
         }

@@ -1,6 +1,7 @@
 // The user's settings, kept in an INI file.
 #pragma once
 
+#include "tuner/TunerSettings.h"
 #include "tuner/UserDefaults.h"
 
 #include <QString>
@@ -8,7 +9,6 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <utility>
 
 namespace clefmark {
 
@@ -40,6 +40,8 @@ public:
     /// Stored integers for `key` outside min..max are reported and the nearer
     /// limit used.
     void limitInteger(const std::string& key, int min, int max);
+    /// Likewise for one of the tuner's settings, reported in its own words.
+    void limitInteger(const RangedSetting& setting);
 
     bool hasValue(const std::string& key) const override;
     void registerInteger(const std::string& key, int value) override;
@@ -64,7 +66,12 @@ private:
     std::map<std::string, std::string> unsaved_;
     std::map<std::string, int> registeredIntegers_;
     std::map<std::string, bool> registeredBools_;
-    std::map<std::string, std::pair<int, int>> limits_;
+    struct Limit {
+        int min;
+        int max;
+        std::string why; // the words for a value outside them
+    };
+    std::map<std::string, Limit> limits_;
     mutable std::set<QString> said_;
 };
 

@@ -9,42 +9,32 @@
 
 namespace clefmark {
 
-Preferences::Settings Preferences::Settings::of(
-    std::function<Tuner&()> tuner, NotificationCenter* notifications)
+Preferences::Settings Preferences::Settings::of(Tuner& tuner, std::function<void()> changed)
 {
     Settings settings;
-    settings.referencePitch = [tuner] { return tuner().referencePitch(); };
-    settings.octaveRejection = [tuner] { return tuner().octaveRejection(); };
-    settings.closeEnough = [tuner] { return tuner().closeEnough(); };
-    settings.setReferencePitch = [tuner, notifications](int hz) {
-        tuner().setReferencePitch(hz);
-        notifications->post(kTunerSettingsChangedNotification);
+    settings.referencePitch = [&tuner] { return tuner.referencePitch(); };
+    settings.octaveRejection = [&tuner] { return tuner.octaveRejection(); };
+    settings.closeEnough = [&tuner] { return tuner.closeEnough(); };
+    settings.setReferencePitch = [&tuner, changed](int hz) {
+        tuner.setReferencePitch(hz);
+        changed();
     };
-    settings.setOctaveRejection = [tuner](bool on) { tuner().setOctaveRejection(on); };
-    settings.setCloseEnough = [tuner, notifications](bool on) {
-        tuner().setCloseEnough(on);
-        notifications->post(kTunerSettingsChangedNotification);
+    settings.setOctaveRejection = [&tuner](bool on) { tuner.setOctaveRejection(on); };
+    settings.setCloseEnough = [&tuner, changed](bool on) {
+        tuner.setCloseEnough(on);
+        changed();
     };
-    settings.transposition = [tuner] { return tuner().transposition(); };
-    settings.flatNames = [tuner] { return tuner().flatNames(); };
-    settings.setTransposition = [tuner, notifications](int semitones) {
-        tuner().setTransposition(semitones);
-        notifications->post(kTunerSettingsChangedNotification);
+    settings.transposition = [&tuner] { return tuner.transposition(); };
+    settings.flatNames = [&tuner] { return tuner.flatNames(); };
+    settings.setTransposition = [&tuner, changed](int semitones) {
+        tuner.setTransposition(semitones);
+        changed();
     };
-    settings.setFlatNames = [tuner, notifications](bool on) {
-        tuner().setFlatNames(on);
-        notifications->post(kTunerSettingsChangedNotification);
+    settings.setFlatNames = [&tuner, changed](bool on) {
+        tuner.setFlatNames(on);
+        changed();
     };
     return settings;
-}
-
-void Preferences::showPrefsPanel()
-{
-    // Made once and kept until the process ends, like the shared tuner it
-    // serves.
-    static Preferences* const shared
-        = new Preferences(Settings::of([]() -> Tuner& { return Tuner::sharedInstance(); }));
-    shared->showPanel();
 }
 
 Preferences::Preferences(Settings settings, AlertFunction alert, QObject* parent)
@@ -101,9 +91,9 @@ void Preferences::referencePitchTextChanged()
     // in the middle.
     readingPitch_ = true;
     int hz = readIntValue(referencePitchText_->text());
-    if (hz < kMinReferencePitch || hz > kMaxReferencePitch) {
+    if (!kReferencePitchSetting.accepts(hz)) {
         alert_(kRangeAlert);
-        hz = hz < kMinReferencePitch ? kMinReferencePitch : kMaxReferencePitch;
+        hz = kReferencePitchSetting.within(hz);
         if (referencePitchText_)
             referencePitchText_->setText(QString::number(hz));
     }
@@ -126,17 +116,17 @@ void Preferences::closeEnoughChanged()
 void Preferences::restoreDefaults()
 {
     if (referencePitchText_)
-        referencePitchText_->setText(QString::number(kDefaultReferencePitch));
+        referencePitchText_->setText(QString::number(kReferencePitchSetting.initial));
     if (octaveRejectionCheckbox_)
-        octaveRejectionCheckbox_->setChecked(false);
+        octaveRejectionCheckbox_->setChecked(kOctaveRejectionSetting.initial);
     if (closeEnoughCheckbox_)
-        closeEnoughCheckbox_->setChecked(false);
+        closeEnoughCheckbox_->setChecked(kCloseEnoughSetting.initial);
     referencePitchTextChanged();
     octaveRejectionChanged();
     closeEnoughChanged();
-    showTransposition(0);
+    showTransposition(kTranspositionSetting.initial);
     if (settings_.setTransposition)
-        settings_.setTransposition(0);
+        settings_.setTransposition(kTranspositionSetting.initial);
 }
 
 } // namespace clefmark

@@ -4,9 +4,9 @@
 #pragma once
 
 #include "desktop/Alerts.h"
-#include "desktop/NotificationCenter.h"
 #include "panels/LazyPanel.h"
 #include "tuner/Tuner.h"
+#include "tuner/TunerSettings.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -21,12 +21,10 @@ namespace clefmark {
 class Preferences final : public QObject {
     Q_OBJECT
 public:
-    // The range the panel keeps the tuner in, and what Restore Defaults sets.
-    static constexpr int kMinReferencePitch = Tuner::kMinReferencePitch;
-    static constexpr int kMaxReferencePitch = Tuner::kMaxReferencePitch;
-    static constexpr int kDefaultReferencePitch = Tuner::kDefaultReferencePitch;
+    /// Said when the pitch typed is outside kReferencePitchSetting's range.
     static inline const QString kRangeAlert
-        = QStringLiteral("The A-Reference must be between 420 and 460 Hz.");
+        = QStringLiteral("The A-Reference must be %1.")
+              .arg(QString::fromStdString(kReferencePitchSetting.rule()));
 
     /// What the panel reads from and sends to the tuner; tests record it.
     struct Settings {
@@ -42,16 +40,11 @@ public:
         std::function<void(int)> setTransposition;
         std::function<void(bool)> setFlatNames;
 
-        /// The settings of the tuner that `tuner` gives, asked for at each
-        /// use; each change is then told to `notifications`, so that what
-        /// shows the tuner's results under them can follow.
-        static Settings of(std::function<Tuner&()> tuner,
-            NotificationCenter* notifications = &NotificationCenter::defaultCenter());
+        /// The settings of `tuner`, which must outlive them. `changed` is
+        /// called after each change that alters how the tuner's results read
+        /// (all but octave rejection), so that what shows them can follow.
+        static Settings of(Tuner& tuner, std::function<void()> changed);
     };
-
-    /// The one panel of the program, made on first use for the shared
-    /// tuner, loaded if need be and brought forward.
-    static void showPrefsPanel();
 
     explicit Preferences(
         Settings settings, AlertFunction alert = runAlertPanel, QObject* parent = nullptr);

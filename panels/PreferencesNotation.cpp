@@ -39,7 +39,7 @@ void Preferences::awakeNotation(QWidget* window)
             transpositionCombo_, &QComboBox::activated, this, &Preferences::transpositionChosen);
     }
     if (transpositionSpin_) {
-        transpositionSpin_->setRange(kMinTransposition, kMaxTransposition);
+        transpositionSpin_->setRange(kTranspositionSetting.min, kTranspositionSetting.max);
         connect(
             transpositionSpin_, &QSpinBox::valueChanged, this, &Preferences::transpositionChanged);
     }

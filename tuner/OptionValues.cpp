@@ -1,8 +1,5 @@
 #include "tuner/OptionValues.h"
 
-#include "tuner/Transposition.h"
-#include "tuner/Tuner.h"
-
 #include <charconv>
 #include <limits>
 
@@ -21,14 +18,6 @@ namespace {
         if (text.starts_with('+') && text.size() > 1 && text[1] != '-')
             text.remove_prefix(1);
         return text;
-    }
-
-    std::optional<int> wholeNumberWithin(std::string_view text, int low, int high)
-    {
-        const std::optional<long long> n = wholeNumberFromText(text);
-        if (!n || *n < low || *n > high)
-            return std::nullopt;
-        return static_cast<int>(*n);
     }
 
 } // namespace
@@ -74,16 +63,6 @@ std::optional<double> decimalFromText(std::string_view text)
     if (ec != std::errc {} || end != text.data() + text.size())
         return std::nullopt;
     return value;
-}
-
-std::optional<int> referencePitchFromText(std::string_view text)
-{
-    return wholeNumberWithin(text, Tuner::kMinReferencePitch, Tuner::kMaxReferencePitch);
-}
-
-std::optional<int> transpositionFromText(std::string_view text)
-{
-    return wholeNumberWithin(text, kMinTransposition, kMaxTransposition);
 }
 
 } // namespace clefmark

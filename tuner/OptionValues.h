@@ -18,10 +18,4 @@ std::optional<long long> wholeNumberFromText(std::string_view text);
 /// hold comes back as infinity, above any limit.
 std::optional<double> decimalFromText(std::string_view text);
 
-/// The reference A in whole hertz, within the tuner's range.
-std::optional<int> referencePitchFromText(std::string_view text);
-
-/// Semitones of transposition, within the tuner's range.
-std::optional<int> transpositionFromText(std::string_view text);
-
 } // namespace clefmark

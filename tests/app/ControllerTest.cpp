@@ -2,7 +2,6 @@
 
 #include "app/CaptureStatus.h"
 #include "desktop/MemoryUserDefaults.h"
-#include "desktop/NotificationCenter.h"
 #include "desktop/QueuedMainThread.h"
 #include "desktop/SoundSettings.h"
 #include "tests/support/Feed.h"
@@ -83,13 +82,12 @@ namespace {
         Controller::Services services()
         {
             Controller::Services s;
-            s.tuner = [this]() -> Tuner& {
+            s.tuner = [this](Controller&) -> Tuner& {
                 ++tunerRequests;
                 if (tuner == nullptr)
                     tuner = std::make_unique<Tuner>(defaults, mainThread, &hardware);
                 return *tuner;
             };
-            s.notifications = &notifications;
             s.alert = [this](const QString& title) { alerts.push_back(title); };
             s.openSoundSettings = [this] { return soundSettingsOpen; };
             s.showPanel = [this](Panel panel) { panels.push_back(panel); };
@@ -118,7 +116,6 @@ namespace {
         QueuedMainThread mainThread;
         SimulatedAudioHardware hardware;
         AudioDeviceID device = kNoAudioDevice;
-        NotificationCenter notifications;
         QMainWindow window;
         FakeLevelMeter* levelMeter;
         FakeTunerMeter* tunerMeter;
@@ -191,7 +188,7 @@ namespace {
     }
 
     struct PauseCase {
-        const char* sequence; // P = pause notification, R = resume notification
+        const char* sequence; // P = pause, R = resume
         const char* title;
         bool paused;
         friend void PrintTo(const PauseCase& c, std::ostream* os) { *os << c.sequence; }
@@ -199,11 +196,11 @@ namespace {
 
     class PauseAndResume : public ControllerTest, public testing::WithParamInterface<PauseCase> { };
 
-    TEST_P(PauseAndResume, TitleAndFlagFollowTheLastNotification)
+    TEST_P(PauseAndResume, TitleAndFlagFollowTheLastCommand)
     {
         auto controller = launched();
         for (const char* c = GetParam().sequence; *c != '\0'; ++c)
-            notifications.post(*c == 'P' ? kPauseNotification : kResumeNotification);
+            *c == 'P' ? controller->pause() : controller->resume();
         EXPECT_EQ(window.windowTitle(), QString::fromUtf8(GetParam().title));
         EXPECT_EQ(tuner->pause(), GetParam().paused);
         EXPECT_EQ(controller->isPaused(), GetParam().paused);
@@ -222,27 +219,24 @@ namespace {
     TEST_F(ControllerTest, PausedTunerDropsTheAudio)
     {
         auto controller = launched();
-        notifications.post(kPauseNotification);
+        controller->pause();
         test::feed(*tuner, test::sine16(440.0, 22528, 0.5, 22528));
         mainThread.runPending();
         EXPECT_TRUE(clefmark->notes.empty());
         EXPECT_TRUE(levelMeter->levels.empty());
     }
 
-    TEST_F(ControllerTest, MenuCommandsPostTheNotifications)
+    TEST_F(ControllerTest, MenuCommandsPauseAndResume)
     {
         auto controller = launched();
-        int pauses = 0;
-        const auto token = notifications.addObserver(kPauseNotification, [&] { ++pauses; });
         EXPECT_TRUE(action("actionPause")->isEnabled());
         EXPECT_FALSE(action("actionResume")->isEnabled());
         action("actionPause")->trigger();
-        EXPECT_EQ(pauses, 1);
+        EXPECT_TRUE(tuner->pause());
         EXPECT_EQ(window.windowTitle(), Controller::kPausedTitle);
         action("actionResume")->trigger();
         EXPECT_EQ(window.windowTitle(), Controller::kTitle);
         EXPECT_FALSE(tuner->pause());
-        notifications.removeObserver(token);
     }
 
     TEST_F(ControllerTest, SpaceTogglesPauseAndResume)
@@ -257,22 +251,25 @@ namespace {
         EXPECT_FALSE(tuner->pause());
     }
 
-    TEST_F(ControllerTest, NotificationsBeforeLaunchCompletionAreNotObserved)
+    TEST_F(ControllerTest, PauseBeforeLaunchCompletionIsNotTaken)
     {
         Controller controller(services());
         controller.connectOutlets(&window);
         ASSERT_TRUE(controller.awakeFromNib());
-        notifications.post(kPauseNotification);
+        action("actionPause")->trigger();
         EXPECT_FALSE(tuner->pause());
         controller.applicationDidFinishLaunching();
-        notifications.post(kPauseNotification);
+        controller.applicationDidFinishLaunching(); // once, however often called
+        action("actionPause")->trigger();
         EXPECT_TRUE(tuner->pause());
+        action("actionResume")->trigger();
+        EXPECT_FALSE(tuner->pause());
     }
 
     TEST_F(ControllerTest, PanelCommandsAreAlwaysAvailable)
     {
         auto controller = launched();
-        notifications.post(kPauseNotification);
+        controller->pause();
         for (const char* name :
             { "actionSoundSettings", "actionPreferences", "actionAbout", "actionHelp" })
             EXPECT_TRUE(action(name)->isEnabled()) << name;
@@ -374,7 +371,7 @@ namespace {
         watched.onSet = [&] { visibleAtSave.push_back(window.isVisible()); };
         std::unique_ptr<Tuner> own;
         Controller::Services s = services();
-        s.tuner = [&]() -> Tuner& {
+        s.tuner = [&](Controller&) -> Tuner& {
             own = std::make_unique<Tuner>(watched, mainThread, &hardware);
             return *own;
         };

@@ -4,7 +4,6 @@
 #include "app/Controller.h"
 #include "audio/InputSwitch.h"
 #include "desktop/MemoryUserDefaults.h"
-#include "desktop/NotificationCenter.h"
 #include "desktop/QueuedMainThread.h"
 #include "tests/support/AudioFiles.h"
 #include "tests/support/Feed.h"
@@ -57,11 +56,10 @@ namespace {
             ::mkfifo(dir.file("fifo.wav").c_str(), 0600);
 
             Controller::Services s;
-            s.tuner = [this]() -> Tuner& {
+            s.tuner = [this](Controller&) -> Tuner& {
                 tuner = std::make_unique<Tuner>(defaults, mainThread, input.get());
                 return *tuner;
             };
-            s.notifications = &notifications;
             s.alert = [this](const QString& title) { alerts.push_back(title); };
             s.playFile = [this](const QString& path) {
                 return QString::fromStdString(input->playFile(path.toStdString()));
@@ -111,7 +109,6 @@ namespace {
         test::TempDir dir;
         MemoryUserDefaults defaults;
         QueuedMainThread mainThread;
-        NotificationCenter notifications;
         SimulatedAudioHardware* live = nullptr;
         AudioDeviceID microphone = kNoAudioDevice;
         std::unique_ptr<InputSwitch> input;

@@ -75,7 +75,7 @@ namespace {
             tuner = std::make_unique<Tuner>(defaults, mainThread, &hardware);
             window.setCentralWidget(new QWidget);
             Controller::Services services;
-            services.tuner = [this]() -> Tuner& { return *tuner; };
+            services.tuner = [this](Controller&) -> Tuner& { return *tuner; };
             controller = std::make_unique<Controller>(std::move(services));
             controller->connectOutlets(&window);
             EXPECT_TRUE(controller->awakeFromNib());

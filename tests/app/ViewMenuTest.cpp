@@ -3,7 +3,6 @@
 // told.
 #include "app/Controller.h"
 #include "desktop/MemoryUserDefaults.h"
-#include "desktop/NotificationCenter.h"
 #include "desktop/QueuedMainThread.h"
 #include "tests/support/Feed.h"
 #include "tests/support/QtEnvironment.h"
@@ -16,10 +15,14 @@
 #include "views/TunerMeter.h"
 #include "views/ViewLoader.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QSpinBox>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
@@ -66,11 +69,10 @@ namespace {
         std::unique_ptr<Controller> launched(bool applyResizeRule = false)
         {
             Controller::Services s;
-            s.tuner = [this]() -> Tuner& {
+            s.tuner = [this](Controller&) -> Tuner& {
                 tuner = std::make_unique<Tuner>(defaults, mainThread, &hardware);
                 return *tuner;
             };
-            s.notifications = &notifications;
             s.defaults = &defaults;
             s.altHeld = [this] { return altHeld; };
             s.screenAreas = [this] { return screens; };
@@ -103,6 +105,16 @@ namespace {
             tunerMeter->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
             return image.pixelColor(65, 10);
         }
+        /// The controller's preferences panel, opened as from the menu.
+        QWidget* preferencesPanel(Controller& controller)
+        {
+            controller.preferences();
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->isVisible()
+                    && w->findChild<QLineEdit*>(QStringLiteral("referencePitchText")))
+                    return w;
+            return nullptr;
+        }
         void play(double hz)
         {
             test::feed(*tuner, test::sine16(hz, 22528, 0.5, 22528));
@@ -113,7 +125,6 @@ namespace {
         QueuedMainThread mainThread;
         SimulatedAudioHardware hardware;
         AudioDeviceID device = kNoAudioDevice;
-        NotificationCenter notifications;
         QMainWindow window;
         TunerMeter* tunerMeter;
         LevelMeter* levelMeter;
@@ -211,13 +222,17 @@ namespace {
         EXPECT_EQ(readout->text().judgement, Readout::Judgement::Sharp);
 
         // A reference changed in the preferences re-maps the note at once.
-        tuner->setReferencePitch(445);
-        notifications.post(kTunerSettingsChangedNotification);
+        QWidget* panel = preferencesPanel(*controller);
+        ASSERT_NE(panel, nullptr);
+        auto* pitch = panel->findChild<QLineEdit*>(QStringLiteral("referencePitchText"));
+        pitch->setText(QStringLiteral("445"));
+        emit pitch->editingFinished();
+        EXPECT_EQ(tuner->referencePitch(), 445);
         EXPECT_EQ(readout->text().judgement, Readout::Judgement::InTune);
 
-        notifications.post(kPauseNotification);
+        controller->pause();
         EXPECT_EQ(readout->text().state, Readout::State::Paused);
-        notifications.post(kResumeNotification);
+        controller->resume();
         EXPECT_NE(readout->text().state, Readout::State::Paused);
 
         // Hidden, the strip is handed nothing more.
@@ -229,9 +244,8 @@ namespace {
         EXPECT_EQ(readout->text().note, "A\u266F4");
 
         // So do a transposition and flats.
-        tuner->setTransposition(2);
-        tuner->setFlatNames(true);
-        notifications.post(kTunerSettingsChangedNotification);
+        panel->findChild<QSpinBox*>(QStringLiteral("transpositionSpin"))->setValue(2);
+        panel->findChild<QAbstractButton*>(QStringLiteral("flatsRadio"))->click();
         EXPECT_EQ(readout->text().note, "C5");
         EXPECT_EQ(readout->text().sounding, "B\u266D4");
     }

@@ -91,7 +91,7 @@ namespace {
             { { "--reference", "440Hz", "a" }, "--reference: '440Hz'" },
             { { "--reference", "", "a" }, "--reference: ''" },
             { { "--reference", "99999999999999999999999", "a" }, "--reference: '9999" },
-            { { "a", "--reference" }, "--reference: needs a value" },
+            { { "a", "--reference" }, "--reference: needs a whole number of Hz from 420 to 460" },
             { { "--cycle-frames", "0", "a" },
                 "--cycle-frames: '0' is not a whole number from 1 to 65536" },
             { { "--cycle-frames", "65537", "a" }, "--cycle-frames: '65537'" },

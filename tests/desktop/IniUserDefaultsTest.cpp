@@ -378,8 +378,7 @@ namespace {
             write(std::string("[General]\nReferencePitchKey=") + stored + "\n");
             WarningCapture capture;
             IniUserDefaults defaults(path());
-            defaults.limitInteger(
-                kReferencePitchKey, Tuner::kMinReferencePitch, Tuner::kMaxReferencePitch);
+            defaults.limitInteger(kReferencePitchSetting);
             Tuner tuner(defaults, mainThread);
             EXPECT_EQ(tuner.referencePitch(), used) << stored;
             ASSERT_EQ(capture.warnings.size(), 1) << stored;

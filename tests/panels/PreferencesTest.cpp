@@ -1,7 +1,6 @@
 #include "panels/Preferences.h"
 
 #include "desktop/MemoryUserDefaults.h"
-#include "desktop/NotificationCenter.h"
 #include "desktop/QueuedMainThread.h"
 #include "tests/panels/PanelTestSupport.h"
 #include "tuner/Tuner.h"
@@ -288,12 +287,9 @@ namespace {
         Tuner tuner(defaults, mainThread);
         QStringList alerts;
         // What shows the tuner's results under its settings hears of changes.
-        NotificationCenter notifications;
         std::vector<int> heard;
-        notifications.addObserver(
-            kTunerSettingsChangedNotification, [&] { heard.push_back(tuner.referencePitch()); });
         Preferences preferences(
-            Preferences::Settings::of([&]() -> Tuner& { return tuner; }, &notifications),
+            Preferences::Settings::of(tuner, [&] { heard.push_back(tuner.referencePitch()); }),
             [&](const QString& title) { alerts << title; });
         preferences.showPanel();
         ASSERT_NE(preferences.prefsWindow(), nullptr);

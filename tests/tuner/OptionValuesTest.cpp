@@ -72,19 +72,5 @@ namespace {
             EXPECT_EQ(decimalFromText(text), value) << '\'' << text.substr(0, 20) << '\'';
     }
 
-    TEST(OptionValues, SettingsWithinTheTunersRange)
-    {
-        EXPECT_EQ(referencePitchFromText("420"), 420);
-        EXPECT_EQ(referencePitchFromText("+460"), 460);
-        EXPECT_EQ(referencePitchFromText("419"), std::nullopt);
-        EXPECT_EQ(referencePitchFromText("461"), std::nullopt);
-        EXPECT_EQ(referencePitchFromText("440.5"), std::nullopt);
-        EXPECT_EQ(transpositionFromText("-24"), -24);
-        EXPECT_EQ(transpositionFromText("+24"), 24);
-        EXPECT_EQ(transpositionFromText("25"), std::nullopt);
-        EXPECT_EQ(transpositionFromText("-25"), std::nullopt);
-        EXPECT_EQ(transpositionFromText("99999999999999999999"), std::nullopt);
-    }
-
 } // namespace
 } // namespace clefmark
