@@ -1,6 +1,5 @@
 #include "tuner/Tuner.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace clefmark {
@@ -55,13 +54,11 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hard
 
     // A value edited by hand outside the range would put the whole scale out
     // of tune without the user seeing why; take the nearer limit.
-    const int pitch = std::clamp(
-        defaults_.integerForKey(kReferencePitchKey), kMinReferencePitch, kMaxReferencePitch);
+    const int pitch = kReferencePitchSetting.within(defaults_.integerForKey(kReferencePitchKey));
     referencePitch_.store(pitch, std::memory_order_relaxed);
     octaveRejection_.store(defaults_.boolForKey(kOctaveRejectionKey), std::memory_order_relaxed);
     closeEnough_.store(defaults_.boolForKey(kCloseEnoughKey), std::memory_order_relaxed);
-    transposition_.store(std::clamp(
-        defaults_.integerForKey(kTranspositionKey), kMinTransposition, kMaxTransposition));
+    transposition_.store(kTranspositionSetting.within(defaults_.integerForKey(kTranspositionKey)));
     flatNames_.store(defaults_.boolForKey(kFlatNamesKey), std::memory_order_relaxed);
 
     mapper_.InitTuningObject(pitch, NoteMapper::kStepsPerSemitone);
@@ -148,7 +145,7 @@ int Tuner::transposition() const
 
 void Tuner::setTransposition(int semitones)
 {
-    const int clamped = std::clamp(semitones, kMinTransposition, kMaxTransposition);
+    const int clamped = kTranspositionSetting.within(semitones);
     transposition_.store(clamped, std::memory_order_relaxed);
     defaults_.setInteger(kTranspositionKey, clamped);
     // The staff shows the change at once rather than at the next note.

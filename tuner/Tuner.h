@@ -30,6 +30,7 @@
 #include "tuner/SpscRing.h"
 #include "tuner/StallGuard.h"
 #include "tuner/Transposition.h"
+#include "tuner/TunerSettings.h"
 #include "tuner/UserDefaults.h"
 
 #include <atomic>
@@ -107,19 +108,19 @@ inline bool isRestartDetail(const std::string& detail)
     return !detail.empty() && detail != kSilentInputDetail;
 }
 
-inline constexpr const char* kReferencePitchKey = "ReferencePitchKey";
-inline constexpr const char* kOctaveRejectionKey = "OctaveRejectionKey";
-inline constexpr const char* kCloseEnoughKey = "CloseEnoughKey";
+inline constexpr const char* kReferencePitchKey = kReferencePitchSetting.key;
+inline constexpr const char* kOctaveRejectionKey = kOctaveRejectionSetting.key;
+inline constexpr const char* kCloseEnoughKey = kCloseEnoughSetting.key;
 /// Semitones from the sounding note to the written one (integer, 0).
-inline constexpr const char* kTranspositionKey = "TranspositionKey";
+inline constexpr const char* kTranspositionKey = kTranspositionSetting.key;
 /// Whether notes are named with flats rather than sharps (boolean, false).
-inline constexpr const char* kFlatNamesKey = "FlatNamesKey";
+inline constexpr const char* kFlatNamesKey = kFlatNamesSetting.key;
 
 class Tuner final : private BlockReceiver {
 public:
-    static constexpr int kDefaultReferencePitch = 440;
-    static constexpr int kMinReferencePitch = 420;
-    static constexpr int kMaxReferencePitch = 460;
+    static constexpr int kDefaultReferencePitch = kReferencePitchSetting.initial;
+    static constexpr int kMinReferencePitch = kReferencePitchSetting.min;
+    static constexpr int kMaxReferencePitch = kReferencePitchSetting.max;
 
     /// A tuner of its own, not the shared one: reads its settings from
     /// `defaults` (a stored reference pitch outside 420..460 is taken as the

@@ -1,23 +1,10 @@
 #include "tuner/TunerSettings.h"
 
-#include "tuner/Tuner.h"
-
 #include <gtest/gtest.h>
 #include <optional>
-#include <string_view>
 
 namespace clefmark {
 namespace {
-
-    // The tuner keeps its own names for these until it reads them from here.
-    static_assert(kReferencePitchSetting.min == Tuner::kMinReferencePitch
-        && kReferencePitchSetting.max == Tuner::kMaxReferencePitch
-        && kReferencePitchSetting.initial == Tuner::kDefaultReferencePitch);
-    static_assert(std::string_view(kReferencePitchSetting.key) == kReferencePitchKey
-        && std::string_view(kOctaveRejectionSetting.key) == kOctaveRejectionKey
-        && std::string_view(kCloseEnoughSetting.key) == kCloseEnoughKey
-        && std::string_view(kTranspositionSetting.key) == kTranspositionKey
-        && std::string_view(kFlatNamesSetting.key) == kFlatNamesKey);
 
     struct TextCase {
         const RangedSetting* setting;
