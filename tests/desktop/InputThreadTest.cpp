@@ -10,11 +10,11 @@
 
 #include <atomic>
 #include <cmath>
-#include <numbers>
 #include <cstdlib>
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 #include <new>
+#include <numbers>
 #include <pthread.h>
 #include <semaphore.h>
 #include <thread>
@@ -252,7 +252,9 @@ namespace {
         const std::size_t frames = std::size_t { kBlocks } * tuner.bufferFrames();
         std::vector<float> tone(frames + kCycle);
         for (std::size_t i = 0; i < tone.size(); ++i)
-            tone[i] = 0.5f * static_cast<float>(std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(i) / kRate));
+            tone[i] = 0.5f
+                * static_cast<float>(
+                    std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(i) / kRate));
 
         long inputAllocations = 0;
         long inputLocks = 0;
@@ -274,9 +276,8 @@ namespace {
         // The window keeps up meanwhile, as it would.
         test::processEventsUntil([&] { return done.load(); });
         input.join();
-        test::processEventsUntil([&] {
-            return screen.levels + static_cast<long>(tuner.droppedBlocks()) >= kBlocks;
-        });
+        test::processEventsUntil(
+            [&] { return screen.levels + static_cast<long>(tuner.droppedBlocks()) >= kBlocks; });
 
         EXPECT_EQ(inputAllocations, 0);
         EXPECT_EQ(inputLocks, 0);
