@@ -356,10 +356,11 @@ namespace {
         PropertyLog log;
         hardware().addPropertyListener(&PropertyLog::listener, &log);
         const AudioDeviceID device = waitForDefault();
-        // PipeWire's session manager may settle its default in more than one
-        // step under load: count from here, and wait for what is seen.
-        ASSERT_TRUE(
-            eventually([&] { return log.count(AudioHardwareProperty::DefaultInputDevice) >= 1; }));
+        // Counted from here. The first default may have been told before the
+        // listener was added (the back-end connects on a thread of its own,
+        // which a busy machine may run first), and PipeWire's session manager
+        // may settle its default in more than one step: neither is what this
+        // test is about, and each check below also waits for the state itself.
         const int told = log.count(AudioHardwareProperty::DefaultInputDevice);
         CycleLog& cycles = cycleLog;
         ASSERT_TRUE(hardware().addIOProc(device, &CycleLog::proc, &cycles));
