@@ -1,13 +1,75 @@
-#include "tuner/Tuner.h"
+#include "tuner/CaptureControl.h"
 
 #include <string>
 #include <utility>
 
 namespace clefmark {
 
-void Tuner::applicationWillTerminate()
+namespace {
+
+    // The frames of a cycle, as its first buffer gives them.
+    std::uint32_t cycleFrames(const AudioBufferList& list)
+    {
+        if (list.numberBuffers == 0 || list.buffers == nullptr
+            || list.buffers[0].numberChannels == 0)
+            return 0;
+        return list.buffers[0].dataByteSize / sizeof(float) / list.buffers[0].numberChannels;
+    }
+
+    // Whether any sample of the cycle is other than an exact zero. A hole (a
+    // buffer without data) carries none. Reads up to the first that is.
+    bool carriesSound(const AudioBufferList& list)
+    {
+        for (std::uint32_t b = 0; b < list.numberBuffers && list.buffers != nullptr; ++b) {
+            const AudioBuffer& buffer = list.buffers[b];
+            if (buffer.data == nullptr)
+                continue;
+            const auto* samples = static_cast<const float*>(buffer.data);
+            const std::uint32_t count = buffer.dataByteSize / sizeof(float);
+            for (std::uint32_t i = 0; i < count; ++i)
+                if (samples[i] != 0.0f)
+                    return true;
+        }
+        return false;
+    }
+
+} // namespace
+
+CaptureControl::CaptureControl(AudioHardware* hardware, AudioDeviceIOProc proc, void* procContext,
+    CaptureClient& client, std::chrono::milliseconds stallTimeout)
+    : hardware_(hardware)
+    , proc_(proc)
+    , procContext_(procContext)
+    , client_(client)
+    , stallGuard_(stallTimeout,
+          StallGuard::Reports { [this] { inputStalled(); },
+              [this](bool heardSound) { inputSilent(heardSound); }, [this] { inputHeard(); } })
 {
-    // The program may destroy the hardware once this returns, so the tuner
+    if (hardware_ != nullptr)
+        hardware_->addPropertyListener(&CaptureControl::propertyListener, this);
+}
+
+CaptureControl::~CaptureControl()
+{
+    close();
+}
+
+void CaptureControl::close()
+{
+    // Outside the capture lock, which a restart it is making may be waiting
+    // for.
+    stallGuard_.shutDown();
+    if (hardware_ != nullptr) {
+        // First no more device changes, then no more input cycles.
+        hardware_->removePropertyListener(&CaptureControl::propertyListener, this);
+        std::lock_guard lock(captureMutex_);
+        stopLocked();
+    }
+}
+
+void CaptureControl::terminate()
+{
+    // The program may destroy the hardware once this returns, so capture
     // lets go of it for good: first of its listener, outside the capture lock
     // that a running listener may be waiting for, then of capture. The stall
     // guard goes first, outside the lock for the same reason.
@@ -18,19 +80,20 @@ void Tuner::applicationWillTerminate()
         hardware = hardware_;
     }
     if (hardware != nullptr)
-        hardware->removePropertyListener(&Tuner::propertyListener, this);
-    {
-        std::lock_guard lock(captureMutex_);
-        stopLocked();
-        terminated_ = true;
-        hardware_ = nullptr;
-        setCaptureState(CaptureState::Terminated);
-    }
-    defaults_.setInteger(kReferencePitchKey, referencePitch());
-    defaults_.setBool(kOctaveRejectionKey, octaveRejection());
-    defaults_.setBool(kCloseEnoughKey, closeEnough());
-    defaults_.setInteger(kTranspositionKey, transposition());
-    defaults_.setBool(kFlatNamesKey, flatNames());
+        hardware->removePropertyListener(&CaptureControl::propertyListener, this);
+    std::lock_guard lock(captureMutex_);
+    stopLocked();
+    terminated_ = true;
+    hardware_ = nullptr;
+    setCaptureState(CaptureState::Terminated);
+}
+
+void CaptureControl::cycleArrived(const AudioDeviceProcParams* params)
+{
+    // Its samples tell whether it carries sound.
+    stallGuard_.cycle();
+    if (params != nullptr && params->inputData != nullptr)
+        stallGuard_.heard(cycleFrames(*params->inputData), carriesSound(*params->inputData));
 }
 
 // Capture control. Every path below holds captureMutex_, which the input
@@ -38,15 +101,15 @@ void Tuner::applicationWillTerminate()
 // on the main thread take turns, and the buffers are only replaced after the
 // hardware has promised that no input cycle is running.
 
-void Tuner::propertyListener(AudioHardwareProperty property, void* context)
+void CaptureControl::propertyListener(AudioHardwareProperty property, void* context)
 {
     if (property == AudioHardwareProperty::DefaultInputDevice)
-        static_cast<Tuner*>(context)->audioHardwarePropertyListener();
+        static_cast<CaptureControl*>(context)->defaultInputChanged();
     else if (property == AudioHardwareProperty::DeviceStreamEnded)
-        static_cast<Tuner*>(context)->recordingEnded();
+        static_cast<CaptureControl*>(context)->recordingEnded();
 }
 
-void Tuner::audioHardwarePropertyListener()
+void CaptureControl::defaultInputChanged()
 {
     std::lock_guard lock(captureMutex_);
     if (terminated_)
@@ -58,7 +121,7 @@ void Tuner::audioHardwarePropertyListener()
 // A stop or a device change may have come between the end and this call;
 // capture that has been stopped stays stopped, and a restart on a device that
 // has since gone away lands on the next default (or none) all the same.
-void Tuner::recordingEnded()
+void CaptureControl::recordingEnded()
 {
     std::lock_guard lock(captureMutex_);
     if (terminated_ || !procBound_)
@@ -68,7 +131,7 @@ void Tuner::recordingEnded()
 
 // The stall guard's thread, having seen no input cycle for a whole timeout.
 // A file played to its end owes no more cycles; anything else does.
-void Tuner::inputStalled()
+void CaptureControl::inputStalled()
 {
     std::lock_guard lock(captureMutex_);
     if (terminated_ || !procBound_ || hardware_ == nullptr
@@ -84,7 +147,7 @@ void Tuner::inputStalled()
 // restart, that has given nothing else is a silent input (a muted
 // microphone): said once and left alone, since starting it again and again
 // would change nothing.
-void Tuner::inputSilent(bool heardSound)
+void CaptureControl::inputSilent(bool heardSound)
 {
     std::lock_guard lock(captureMutex_);
     if (terminated_ || !procBound_ || hardware_ == nullptr)
@@ -100,7 +163,7 @@ void Tuner::inputSilent(bool heardSound)
 // The stall guard's thread, sound having come after the observer was told
 // why capture restarted: that why is over, and a message saying it would
 // outlive its cause.
-void Tuner::inputHeard()
+void CaptureControl::inputHeard()
 {
     std::lock_guard lock(captureMutex_);
     if (terminated_ || !procBound_ || !whyTold_)
@@ -111,7 +174,7 @@ void Tuner::inputHeard()
 // Restarts are rate-limited by their sources rather than here: the back-ends
 // tell of an ended stream at most once a second, and the stall guard, armed
 // afresh by every start, waits a whole timeout before it fires.
-void Tuner::restartLocked(const char* cause)
+void CaptureControl::restartLocked(const char* cause)
 {
     stopLocked();
     const std::uint64_t cycles = stallGuard_.cycles();
@@ -121,14 +184,14 @@ void Tuner::restartLocked(const char* cause)
     startLocked(cause, news);
 }
 
-void Tuner::start()
+void CaptureControl::start()
 {
     std::lock_guard lock(captureMutex_);
     if (!terminated_)
         startLocked();
 }
 
-void Tuner::stop()
+void CaptureControl::stop()
 {
     std::lock_guard lock(captureMutex_);
     stopLocked();
@@ -136,7 +199,7 @@ void Tuner::stop()
         setCaptureState(CaptureState::Stopped);
 }
 
-bool Tuner::setInputDevice(AudioDeviceID device)
+bool CaptureControl::setInputDevice(AudioDeviceID device)
 {
     std::lock_guard lock(captureMutex_);
     if (terminated_)
@@ -144,13 +207,13 @@ bool Tuner::setInputDevice(AudioDeviceID device)
     return setInputDeviceLocked(device);
 }
 
-void Tuner::setCaptureObserver(CaptureObserver* observer)
+void CaptureControl::setObserver(CaptureObserver* observer)
 {
     std::lock_guard lock(captureMutex_);
     captureObserver_ = observer;
 }
 
-void Tuner::startLocked(const char* runningDetail, bool tell)
+void CaptureControl::startLocked(const char* runningDetail, bool tell)
 {
     if (hardware_ == nullptr) {
         setCaptureState(CaptureState::NoDevice, "no audio hardware to capture from");
@@ -164,8 +227,8 @@ void Tuner::startLocked(const char* runningDetail, bool tell)
     }
     if (!setInputDeviceLocked(device))
         return;
-    procBound_ = hardware_->addIOProc(device, &TunerInputProc, this);
-    if (!procBound_ || !hardware_->start(device, &TunerInputProc)) {
+    procBound_ = hardware_->addIOProc(device, proc_, procContext_);
+    if (!procBound_ || !hardware_->start(device, proc_)) {
         // The device went away between the question and the answer; its
         // departure is a device change of its own, which will start again.
         stopLocked();
@@ -182,18 +245,18 @@ void Tuner::startLocked(const char* runningDetail, bool tell)
     stallGuard_.arm(silenceFrames);
 }
 
-void Tuner::stopLocked()
+void CaptureControl::stopLocked()
 {
     stallGuard_.disarm();
     if (!procBound_ || hardware_ == nullptr)
         return;
     const AudioDeviceID device = mInputDevice.load(std::memory_order_relaxed);
-    hardware_->stop(device, &TunerInputProc);
-    hardware_->removeIOProc(device, &TunerInputProc);
+    hardware_->stop(device, proc_);
+    hardware_->removeIOProc(device, proc_);
     procBound_ = false;
 }
 
-bool Tuner::setInputDeviceLocked(AudioDeviceID device)
+bool CaptureControl::setInputDeviceLocked(AudioDeviceID device)
 {
     stopLocked();
     if (hardware_ == nullptr)
@@ -211,24 +274,25 @@ bool Tuner::setInputDeviceLocked(AudioDeviceID device)
     }
     if (!readable) {
         // Not the previous device's format: capture must not run on a guess.
-        analysis_.unconfigure();
+        client_.forgetCapture();
         setCaptureState(CaptureState::FormatUnusable, "the input device's format cannot be read");
         return false;
     }
-    if (const std::string refusal = configureCapture(format); !refusal.empty()) {
+    mFormat = format;
+    if (const std::string refusal = client_.prepareCapture(format); !refusal.empty()) {
         setCaptureState(CaptureState::FormatUnusable, "the input device's " + refusal);
         return false;
     }
     return true;
 }
 
-std::string Tuner::inputDeviceName() const
+std::string CaptureControl::inputDeviceName() const
 {
     std::lock_guard lock(nameMutex_);
     return inputDeviceName_;
 }
 
-void Tuner::setCaptureState(CaptureState state, const std::string& detail, bool tell)
+void CaptureControl::setCaptureState(CaptureState state, const std::string& detail, bool tell)
 {
     captureState_.store(state, std::memory_order_release);
     if (!tell)

@@ -8,42 +8,13 @@ namespace {
 
     Tuner* sharedTuner = nullptr;
 
-    // The frames of a cycle, as its first buffer gives them.
-    std::uint32_t cycleFrames(const AudioBufferList& list)
-    {
-        if (list.numberBuffers == 0 || list.buffers == nullptr
-            || list.buffers[0].numberChannels == 0)
-            return 0;
-        return list.buffers[0].dataByteSize / sizeof(float) / list.buffers[0].numberChannels;
-    }
-
-    // Whether any sample of the cycle is other than an exact zero. A hole (a
-    // buffer without data) carries none. Reads up to the first that is.
-    bool carriesSound(const AudioBufferList& list)
-    {
-        for (std::uint32_t b = 0; b < list.numberBuffers && list.buffers != nullptr; ++b) {
-            const AudioBuffer& buffer = list.buffers[b];
-            if (buffer.data == nullptr)
-                continue;
-            const auto* samples = static_cast<const float*>(buffer.data);
-            const std::uint32_t count = buffer.dataByteSize / sizeof(float);
-            for (std::uint32_t i = 0; i < count; ++i)
-                if (samples[i] != 0.0f)
-                    return true;
-        }
-        return false;
-    }
-
 } // namespace
 
 Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hardware,
     std::chrono::milliseconds stallTimeout)
     : defaults_(defaults)
     , doorbell_(mainThread.makeDoorbell([this] { deliverPending(); }))
-    , hardware_(hardware)
-    , stallGuard_(stallTimeout,
-          StallGuard::Reports { [this] { inputStalled(); },
-              [this](bool heardSound) { inputSilent(heardSound); }, [this] { inputHeard(); } })
+    , capture_(hardware, &TunerInputProc, this, *this, stallTimeout)
 {
     firstLaunch_ = !defaults_.hasValue(kReferencePitchKey);
     defaults_.registerInteger(kReferencePitchKey, kDefaultReferencePitch);
@@ -62,23 +33,13 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hard
     flatNames_.store(defaults_.boolForKey(kFlatNamesKey), std::memory_order_relaxed);
 
     mapper_.InitTuningObject(pitch, NoteMapper::kStepsPerSemitone);
-
-    if (hardware_ != nullptr)
-        hardware_->addPropertyListener(&Tuner::propertyListener, this);
 }
 
 Tuner::~Tuner()
 {
-    // Outside the capture lock, which a restart it is making may be waiting
-    // for.
-    stallGuard_.shutDown();
-    if (hardware_ != nullptr) {
-        // First no more device changes, then no more input cycles.
-        hardware_->removePropertyListener(&Tuner::propertyListener, this);
-        std::lock_guard lock(captureMutex_);
-        stopLocked();
-    }
-    // What is still in the ring reaches no display: the bell goes first.
+    // No input cycle rings the bell once capture is closed, and what is
+    // still in the ring reaches no display once the bell is gone.
+    capture_.close();
     doorbell_.reset();
 }
 
@@ -193,17 +154,53 @@ void Tuner::setReadingDisplay(ReadingDisplay* display)
 
 std::string Tuner::configureCapture(const StreamFormat& format)
 {
-    mFormat = format;
     return analysis_.configure(format.sampleRate);
+}
+
+std::string Tuner::prepareCapture(const StreamFormat& format)
+{
+    return configureCapture(format);
+}
+
+void Tuner::start()
+{
+    capture_.start();
+}
+
+void Tuner::stop()
+{
+    capture_.stop();
+}
+
+bool Tuner::setInputDevice(AudioDeviceID device)
+{
+    return capture_.setInputDevice(device);
+}
+
+void Tuner::audioHardwarePropertyListener()
+{
+    capture_.defaultInputChanged();
+}
+
+void Tuner::recordingEnded()
+{
+    capture_.recordingEnded();
+}
+
+void Tuner::applicationWillTerminate()
+{
+    capture_.terminate();
+    defaults_.setInteger(kReferencePitchKey, referencePitch());
+    defaults_.setBool(kOctaveRejectionKey, octaveRejection());
+    defaults_.setBool(kCloseEnoughKey, closeEnough());
+    defaults_.setInteger(kTranspositionKey, transposition());
+    defaults_.setBool(kFlatNamesKey, flatNames());
 }
 
 std::int32_t Tuner::inputIOProc(const AudioDeviceProcParams* params)
 {
-    // Paused or not, a cycle that comes shows the stream is alive, and its
-    // samples whether it carries sound.
-    stallGuard_.cycle();
-    if (params != nullptr && params->inputData != nullptr)
-        stallGuard_.heard(cycleFrames(*params->inputData), carriesSound(*params->inputData));
+    // Paused or not, a cycle that comes shows the stream is alive.
+    capture_.cycleArrived(params);
     if (params == nullptr || pause_.load(std::memory_order_relaxed) || !isCaptureConfigured()
         || !SampleIntake::isValidCycle(*params))
         return 0;

@@ -24,11 +24,11 @@
 #include "tuner/Analysis.h"
 #include "tuner/AudioHardware.h"
 #include "tuner/AudioTypes.h"
+#include "tuner/CaptureControl.h"
 #include "tuner/Displays.h"
 #include "tuner/MainThread.h"
 #include "tuner/NoteMapper.h"
 #include "tuner/SpscRing.h"
-#include "tuner/StallGuard.h"
 #include "tuner/Transposition.h"
 #include "tuner/TunerSettings.h"
 #include "tuner/UserDefaults.h"
@@ -53,61 +53,6 @@ protected:
     ~AnalysisObserver() = default;
 };
 
-/// Where capture stands.
-enum class CaptureState {
-    Stopped, // not started, or stopped
-    Running, // the default input device is being captured
-    NoDevice, // started, but there is no input device (or no sound server) yet
-    FormatUnusable, // the default input's format cannot be read or analysed
-    Terminated, // stopped for good at termination
-};
-
-class CaptureObserver {
-public:
-    /// Called whenever the capture state changes (and again when a new device
-    /// also fails), with a one-line reason for NoDevice and FormatUnusable.
-    /// Running comes with why when capture has restarted by itself
-    /// (`kRecordingEndedDetail`, `kInputStalledDetail`,
-    /// `kDigitalSilenceDetail`), or with `kSilentInputDetail` when it runs on
-    /// an input that gives nothing but digital silence, else with none (see
-    /// `isRestartDetail`); a restart for the same reason as the last, with no
-    /// input in between, is not told again. Once sound (anything but exact
-    /// zeros) comes after a Running with why, Running is told again with
-    /// none: the why is past.
-    /// `Tuner::inputDeviceName` names the new device by then.
-    /// Runs on the thread controlling capture: the main thread, the audio
-    /// hardware's notification thread, or the tuner's stall guard. Must not
-    /// call back into capture control (`start`, `stop`, ...).
-    virtual void captureStateChanged(CaptureState state, const std::string& detail) = 0;
-
-protected:
-    ~CaptureObserver() = default;
-};
-
-/// Why capture restarted by itself: the sound server ended the stream.
-inline constexpr const char* kRecordingEndedDetail = "the sound server ended the recording";
-/// Why capture restarted by itself: no input cycle came for `kInputStallTimeout`.
-inline constexpr const char* kInputStalledDetail
-    = "no sound has come from the input device for 2 seconds";
-inline constexpr std::chrono::milliseconds kInputStallTimeout { 2000 };
-/// Why capture restarted by itself: the input gave nothing but exact zeros for
-/// `kDigitalSilenceLength`, after sound or after a restart for another cause.
-inline constexpr const char* kDigitalSilenceDetail
-    = "the input device has given only digital silence for 2 seconds";
-/// Not a restart: the input gives nothing but exact zeros, and did so from its
-/// start or again after a restart for that. Told once; capture is not
-/// restarted for it again until sound has come.
-inline constexpr const char* kSilentInputDetail
-    = "the input device gives only digital silence; is it muted?";
-inline constexpr std::chrono::seconds kDigitalSilenceLength { 2 };
-
-/// Whether `detail`, told with Running, says why capture restarted by itself
-/// (rather than nothing, or a notice about the input).
-inline bool isRestartDetail(const std::string& detail)
-{
-    return !detail.empty() && detail != kSilentInputDetail;
-}
-
 inline constexpr const char* kReferencePitchKey = kReferencePitchSetting.key;
 inline constexpr const char* kOctaveRejectionKey = kOctaveRejectionSetting.key;
 inline constexpr const char* kCloseEnoughKey = kCloseEnoughSetting.key;
@@ -116,7 +61,7 @@ inline constexpr const char* kTranspositionKey = kTranspositionSetting.key;
 /// Whether notes are named with flats rather than sharps (boolean, false).
 inline constexpr const char* kFlatNamesKey = kFlatNamesSetting.key;
 
-class Tuner final : private BlockReceiver {
+class Tuner final : private BlockReceiver, private CaptureClient {
 public:
     static constexpr int kDefaultReferencePitch = kReferencePitchSetting.initial;
     static constexpr int kMinReferencePitch = kReferencePitchSetting.min;
@@ -213,14 +158,14 @@ public:
     void recordingEnded();
 
     /// Thread safe.
-    CaptureState captureState() const { return captureState_.load(std::memory_order_acquire); }
+    CaptureState captureState() const { return capture_.state(); }
     /// The device being captured (or last set up), 0 for none. Thread safe.
-    AudioDeviceID inputDevice() const { return mInputDevice.load(std::memory_order_relaxed); }
+    AudioDeviceID inputDevice() const { return capture_.inputDevice(); }
     /// That device's name as the hardware gives it; empty for none. Thread
     /// safe.
-    std::string inputDeviceName() const;
+    std::string inputDeviceName() const { return capture_.inputDeviceName(); }
     /// Set before `start`; null detaches.
-    void setCaptureObserver(CaptureObserver* observer);
+    void setCaptureObserver(CaptureObserver* observer) { capture_.setObserver(observer); }
 
     /// Stops capture for good (no device change restarts it), lets go of the
     /// audio hardware, which may be destroyed once this returns, and writes
@@ -258,7 +203,7 @@ public:
 
     // Capture state, for the capture back-ends and diagnostics.
     bool isCaptureConfigured() const { return analysis_.isConfigured(); }
-    const StreamFormat& format() const { return mFormat; }
+    const StreamFormat& format() const { return capture_.format(); }
     float sampleRate() const { return analysis_.sampleRate(); }
     std::uint32_t bufferFrames() const { return analysis_.bufferFrames(); }
     std::uint32_t bufferOffset() const { return analysis_.intake().bufferOffset(); }
@@ -272,15 +217,8 @@ public:
     DisplayUpdate lastUpdate() const;
 
 private:
-    static void propertyListener(AudioHardwareProperty property, void* context);
-    void inputStalled();
-    void inputSilent(bool heardSound);
-    void inputHeard();
-    void restartLocked(const char* cause);
-    void startLocked(const char* runningDetail = "", bool tell = true);
-    void stopLocked();
-    bool setInputDeviceLocked(AudioDeviceID device);
-    void setCaptureState(CaptureState state, const std::string& detail = {}, bool tell = true);
+    std::string prepareCapture(const StreamFormat& format) override;
+    void forgetCapture() override { analysis_.unconfigure(); }
 
     // Input thread.
     void blockAnalysed(const BlockReport& report) override;
@@ -320,37 +258,11 @@ private:
     std::atomic<std::uint64_t> dropped_ { 0 };
     std::unique_ptr<Doorbell> doorbell_;
 
-    AudioHardware* hardware_;
-    // Capture control: held by start, stop, device changes and termination.
-    std::mutex captureMutex_;
-    bool terminated_ = false;
-    bool procBound_ = false;
-    std::atomic<CaptureState> captureState_ { CaptureState::Stopped };
-    CaptureObserver* captureObserver_ = nullptr;
-
-    // The last restart capture made by itself, and the input cycles counted
-    // when it was made: the same cause with no cycle since is not news.
-    const char* lastRestartCause_ = nullptr;
-    std::uint64_t cyclesAtRestart_ = 0;
-    // The observer was last told Running with why, which sound will undo.
-    bool whyTold_ = false;
-    // Why capture last started: one of the restart details, or empty.
-    const char* startCause_ = "";
-
-    std::atomic<AudioDeviceID> mInputDevice { kNoAudioDevice };
-    mutable std::mutex nameMutex_;
-    std::string inputDeviceName_;
-    // Read from the device at every set-up, as the capture model has them;
-    // nothing here depends on them.
-    std::uint32_t mSafetyOffset = 0;
-    std::uint32_t mBufferSizeFrames = 0;
-    StreamFormat mFormat;
-
     // Input thread once capture runs; set up only while it does not.
     Analysis analysis_;
-    // Last, so that its thread, which calls into the tuner, is gone before
-    // anything else is destroyed; ~Tuner ends it first all the same.
-    StallGuard stallGuard_;
+    // Last, so that capture, which calls into the tuner, ends before
+    // anything else is destroyed; ~Tuner closes it first all the same.
+    CaptureControl capture_;
 };
 
 /// The plain input procedure that capture back-ends bind, with the tuner as
