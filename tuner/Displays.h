@@ -1,6 +1,7 @@
 // What the tuner shows, as four small receivers. The views of the main window
 // implement them; tests and tools implement them to watch the engine. Every
-// method is called on the main thread only, through `MainThread::post`.
+// method is called on the main thread only, when the tuner delivers what the
+// input thread handed over, or re-sends after a change of setting.
 #pragma once
 
 #include <optional>

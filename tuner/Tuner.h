@@ -69,9 +69,10 @@ public:
 
     /// A tuner of its own, not the shared one: reads its settings from
     /// `defaults` (a stored reference pitch outside 420..460 is taken as the
-    /// nearer limit), posts to `mainThread` and captures from `hardware`, if
-    /// given, whose default-device changes it follows from now on. All three
-    /// must outlive it. While capture runs, a gap of `stallTimeout` with no
+    /// nearer limit), is woken on `mainThread` by a doorbell of its own to
+    /// deliver what the input thread hands over, and captures from
+    /// `hardware`, if given, whose default-device changes it follows from now
+    /// on. All three must outlive it. While capture runs, a gap of `stallTimeout` with no
     /// input cycle restarts it, and so may `kDigitalSilenceLength` of exact
     /// zeros (see `kDigitalSilenceDetail`). Main thread.
     Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hardware = nullptr,
