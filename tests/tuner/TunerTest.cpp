@@ -273,6 +273,22 @@ namespace {
         EXPECT_TRUE(rig.displays.log.empty());
     }
 
+    // A main thread held up for longer than the ring holds: the input
+    // thread drops the newest and counts them rather than wait.
+    TEST(TunerDisplayUpdates, AFullRingDropsAndCounts)
+    {
+        TunerRig rig;
+        ASSERT_EQ(rig.tuner.configureCapture(floatFormat(44100)), "");
+        constexpr std::size_t kExtra = 5;
+        feed(rig.tuner, std::vector<float>((Tuner::kDeliveryCapacity + kExtra) * 2004, 0.0f));
+        EXPECT_EQ(rig.tuner.droppedBlocks(), kExtra);
+        rig.mainThread.runPending();
+        EXPECT_EQ(rig.displays.levels.size(), Tuner::kDeliveryCapacity);
+        feed(rig.tuner, std::vector<float>(2004, 0.0f));
+        rig.mainThread.runPending();
+        EXPECT_EQ(rig.displays.levels.size(), Tuner::kDeliveryCapacity + 1) << "room again";
+    }
+
     TEST(TunerDisplayUpdates, DeliveriesAfterTheTunerIsGoneAreDropped)
     {
         MemoryUserDefaults defaults;
