@@ -104,6 +104,7 @@ void AutoResizeView::setFrame(const QRectF& frame)
 {
     frame_ = frame;
     setGeometry(pixelRect(frame));
+    frameChanged();
 }
 
 } // namespace clefmark

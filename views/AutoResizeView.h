@@ -57,6 +57,9 @@ protected:
     /// Called after the original frame has been replaced by
     /// `setOriginalGeometry`, for views that derive values from it.
     virtual void originalFrameChanged() { }
+    /// Called whenever this class has set a new frame, which can change
+    /// without the widget's pixels moving or resizing.
+    virtual void frameChanged() { }
 
 private:
     void viewDidMoveToSuperview();

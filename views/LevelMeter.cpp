@@ -51,11 +51,20 @@ void LevelMeter::setDecay(double seconds)
 
 void LevelMeter::decay()
 {
+    // The marker shows only above the lit segments and below full scale; a
+    // step anywhere else changes nothing on the screen.
+    const bool shown = level_ < kSegments && peak_ > level_;
     if (peak_ != 0)
         --peak_;
     decayTimer_ = false;
-    // The redraw schedules the next step while the peak is above zero.
-    update();
+    // The redraw schedules the next step while the peak is above zero;
+    // without one, the step schedules it as the redraw would have.
+    if (shown) {
+        update();
+    } else if (peak_ != 0) {
+        decayTimer_ = true;
+        setDecay(kDecaySeconds);
+    }
 }
 
 void LevelMeter::paintEvent(QPaintEvent*)

@@ -33,7 +33,7 @@ public:
     void setLevel(int level) override;
     /// Schedules one `decay` step `seconds` from now.
     void setDecay(double seconds);
-    /// Lowers the peak by one step and redraws.
+    /// Lowers the peak by one step, and redraws if the marker moves.
     void decay();
 
     int peak() const { return peak_; }

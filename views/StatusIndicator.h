@@ -38,9 +38,13 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void frameChanged() override { updateOpaqueness(); }
 
 private:
     void loadStatusImage();
+    static bool isOpaque(const QImage& image);
+    void updateOpaqueness();
 
     DensityImage statusImages_;
     // Each step's picture, made on its first use: a step repeats every 100
@@ -50,6 +54,7 @@ private:
     std::array<QPixmap, kCycle> frames_;
     qreal framesDensity_ = 0; // the density the kept pictures were made at
     int status_ = 0;
+    bool pictureOpaque_ = false; // every density, every pixel
 };
 
 } // namespace clefmark

@@ -156,13 +156,29 @@ namespace {
         EXPECT_EQ(test::paintsDuring(view, [&] { view.setLevel(4); }), 1);
         EXPECT_EQ(test::paintsDuring(view, [&] { view.setLevel(4); }), 0);
         EXPECT_EQ(test::paintsDuring(view, [&] { view.setLevel(2); }), 1);
-        // Each step of the marker redraws; three take it below the level.
-        for (int step = 0; step < 3; ++step)
+        // Each step of the marker above the level redraws; the third takes it
+        // inside the lit segments, where it cannot be seen, and only goes on.
+        for (int step = 0; step < 2; ++step)
             EXPECT_EQ(test::paintsDuring(view, [&] { ASSERT_TRUE(timer.fire()); }), 1);
+        EXPECT_EQ(test::paintsDuring(view, [&] { ASSERT_TRUE(timer.fire()); }), 0);
         EXPECT_EQ(view.peak(), 1);
+        EXPECT_EQ(timer.pending(), LevelMeter::kDecaySeconds);
         // The drawn level again raises the peak silently.
         EXPECT_EQ(test::paintsDuring(view, [&] { view.setLevel(2); }), 0);
         EXPECT_EQ(view.peak(), 2);
+
+        // A steady full scale, as a loud held note gives: the marker never
+        // shows, and its steps, which go on, redraw nothing.
+        EXPECT_EQ(test::paintsDuring(view, [&] { view.setLevel(8); }), 1);
+        for (int block = 0; block < 4; ++block) {
+            EXPECT_EQ(test::paintsDuring(view,
+                          [&] {
+                              ASSERT_TRUE(timer.fire());
+                              view.setLevel(8);
+                          }),
+                0);
+        }
+        EXPECT_EQ(view.peak(), 8);
     }
 
     TEST(LevelMeter, segmentsFillTheWidthAfterTheWindowHasGrown)

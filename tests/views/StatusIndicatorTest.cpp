@@ -100,7 +100,7 @@ namespace {
         }
     }
 
-    TEST(StatusIndicator, everyStepAsksForARedraw)
+    TEST(StatusIndicator, everyStepAsksForARedrawOfItselfAlone)
     {
         TestResources resources;
         QWidget window;
@@ -109,6 +109,20 @@ namespace {
         window.show();
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(test::paintsDuring(view, [&] { view.increment(); }), 1);
+        // Its picture covers it, so what lies beneath is not drawn again.
+        EXPECT_EQ(test::paintsDuring(window, [&] { view.increment(); }), 0);
+    }
+
+    TEST(StatusIndicator, aFrameShortOfItsPixelsLetsWhatLiesBeneathBeDrawn)
+    {
+        TestResources resources;
+        QWidget window;
+        window.resize(50, 10);
+        // 49.6 units wide on 50 pixels: the last column is not all picture.
+        StatusIndicator view(QRectF(0, 0, 49.6, 10), &window);
+        ASSERT_EQ(view.width(), 50);
+        window.show();
+        EXPECT_EQ(test::paintsDuring(window, [&] { view.increment(); }), 1);
     }
 
     TEST(StatusIndicator, withoutItsPictureTheViewDrawsNothing)
