@@ -4,6 +4,39 @@
 
 namespace clefmark::cli {
 
+namespace {
+
+    // Seconds above 0 and at most a year: the error, or empty once stored.
+    std::string parseDuration(std::optional<std::string_view> v, std::optional<double>& duration)
+    {
+        const auto s = v ? decimalFromText(*v) : std::nullopt;
+        const std::string days = std::to_string(ListenOptions::kMaxDurationDays) + " days";
+        if (!v)
+            return "--duration: needs a number of seconds, above 0 and at most " + days;
+        if (!s)
+            return "--duration: " + quoted(*v) + " is not a number of seconds (such as 10 or 2.5)";
+        if (*s <= 0)
+            return "--duration: " + quoted(*v) + " is not a number of seconds above 0";
+        if (*s > ListenOptions::kMaxDuration)
+            return "--duration: " + quoted(*v) + " is more than " + days + " ("
+                + std::to_string(static_cast<long long>(ListenOptions::kMaxDuration)) + " seconds)";
+        duration = *s;
+        return {};
+    }
+
+    // --loop and --cycle-frames shape how a file is played; the sound server
+    // has its own cycles and never ends.
+    std::string fileOnlyOptionWithoutFile(const ListenOptions& o, bool cycleFramesGiven)
+    {
+        if (o.input.empty() && o.loop)
+            return "--loop: only with --input FILE";
+        if (o.input.empty() && cycleFramesGiven)
+            return "--cycle-frames: only with --input FILE (the sound server chooses its own)";
+        return {};
+    }
+
+} // namespace
+
 ParsedListenOptions parseListenOptions(std::span<const std::string_view> args)
 {
     ParsedListenOptions parsed;
@@ -29,22 +62,7 @@ ParsedListenOptions parseListenOptions(std::span<const std::string_view> args)
             else
                 o.input = *v;
         } else if (name == "--duration") {
-            const auto v = reader.value();
-            const auto s = v ? decimalFromText(*v) : std::nullopt;
-            const std::string days = std::to_string(ListenOptions::kMaxDurationDays) + " days";
-            if (!v)
-                error = "--duration: needs a number of seconds, above 0 and at most " + days;
-            else if (!s)
-                error = "--duration: " + quoted(*v)
-                    + " is not a number of seconds (such as 10 or 2.5)";
-            else if (*s <= 0)
-                error = "--duration: " + quoted(*v) + " is not a number of seconds above 0";
-            else if (*s > ListenOptions::kMaxDuration)
-                error = "--duration: " + quoted(*v) + " is more than " + days + " ("
-                    + std::to_string(static_cast<long long>(ListenOptions::kMaxDuration))
-                    + " seconds)";
-            else
-                o.duration = *s;
+            error = parseDuration(reader.value(), o.duration);
         } else if (name == "--format") {
             OutputFormat format = OutputFormat::Text;
             error
@@ -59,10 +77,7 @@ ParsedListenOptions parseListenOptions(std::span<const std::string_view> args)
     }
     if (!error.empty() || o.help || o.version)
         return parsed;
-    if (o.input.empty() && o.loop)
-        error = "--loop: only with --input FILE";
-    else if (o.input.empty() && cycleFramesGiven)
-        error = "--cycle-frames: only with --input FILE (the sound server chooses its own)";
+    error = fileOnlyOptionWithoutFile(o, cycleFramesGiven);
     return parsed;
 }
 
