@@ -35,55 +35,8 @@ namespace {
         return {};
     }
 
-} // namespace
-
-ParsedListenOptions parseListenOptions(std::span<const std::string_view> args)
-{
-    ParsedListenOptions parsed;
-    ListenOptions& o = parsed.options;
-    std::string& error = parsed.error;
-    bool cycleFramesGiven = false;
-    OptionReader reader(args);
-    while (error.empty() && reader.next()) {
-        const std::string_view name = reader.name();
-        if (reader.isOperand()) {
-            error = quoted(reader.argument())
-                + ": listen takes no file argument (to play a file, use --input FILE)";
-        } else if (takeCommonOption(reader, o, error)) {
-            continue;
-        } else if (name == "--loop") {
-            if (reader.hasInlineValue())
-                error = "--loop: takes no value";
-            o.loop = true;
-        } else if (name == "--input") {
-            const auto v = reader.value();
-            if (!v || v->empty())
-                error = "--input: needs an audio file";
-            else
-                o.input = *v;
-        } else if (name == "--duration") {
-            error = parseDuration(reader.value(), o.duration);
-        } else if (name == "--format") {
-            OutputFormat format = OutputFormat::Text;
-            error
-                = parseFormat(reader.value(), { OutputFormat::Text, OutputFormat::Jsonl }, format);
-            o.format = format;
-        } else if (name == "--cycle-frames") {
-            error = parseCycleFrames(reader.value(), ListenOptions::kMaxCycleFrames, o.cycleFrames);
-            cycleFramesGiven = true;
-        } else {
-            error = unknownOption(reader.argument(), "listen");
-        }
-    }
-    if (!error.empty() || o.help || o.version)
-        return parsed;
-    error = fileOnlyOptionWithoutFile(o, cycleFramesGiven);
-    return parsed;
-}
-
-std::string listenHelp()
-{
-    return R"(Usage: clefmark-cli listen [OPTIONS]
+    // What `clefmark-cli listen --help` prints.
+    constexpr std::string_view kListenHelp = R"(Usage: clefmark-cli listen [OPTIONS]
 
 The tuner in a terminal: listens to the default input of the sound server
 (PulseAudio, or PipeWire's PulseAudio service) and shows the nearest note,
@@ -148,6 +101,56 @@ when --input FILE cannot be played, or when --duration is given and there is
 no usable input device after about a second; 2 when the options were wrong,
 the output could not be written, or a stop found it blocked.
 )";
+
+} // namespace
+
+ParsedListenOptions parseListenOptions(std::span<const std::string_view> args)
+{
+    ParsedListenOptions parsed;
+    ListenOptions& o = parsed.options;
+    std::string& error = parsed.error;
+    bool cycleFramesGiven = false;
+    OptionReader reader(args);
+    while (error.empty() && reader.next()) {
+        const std::string_view name = reader.name();
+        if (reader.isOperand()) {
+            error = quoted(reader.argument())
+                + ": listen takes no file argument (to play a file, use --input FILE)";
+        } else if (takeCommonOption(reader, o, error)) {
+            continue;
+        } else if (name == "--loop") {
+            if (reader.hasInlineValue())
+                error = "--loop: takes no value";
+            o.loop = true;
+        } else if (name == "--input") {
+            const auto v = reader.value();
+            if (!v || v->empty())
+                error = "--input: needs an audio file";
+            else
+                o.input = *v;
+        } else if (name == "--duration") {
+            error = parseDuration(reader.value(), o.duration);
+        } else if (name == "--format") {
+            OutputFormat format = OutputFormat::Text;
+            error
+                = parseFormat(reader.value(), { OutputFormat::Text, OutputFormat::Jsonl }, format);
+            o.format = format;
+        } else if (name == "--cycle-frames") {
+            error = parseCycleFrames(reader.value(), ListenOptions::kMaxCycleFrames, o.cycleFrames);
+            cycleFramesGiven = true;
+        } else {
+            error = unknownOption(reader.argument(), "listen");
+        }
+    }
+    if (!error.empty() || o.help || o.version)
+        return parsed;
+    error = fileOnlyOptionWithoutFile(o, cycleFramesGiven);
+    return parsed;
+}
+
+std::string listenHelp()
+{
+    return std::string(kListenHelp);
 }
 
 } // namespace clefmark::cli
