@@ -109,6 +109,91 @@ namespace {
         return info.name;
     }
 
+    // A descriptor of the regular, non-empty file at `path`, or -1 with
+    // `error` saying why not.
+    int openRegularFile(const std::string& path, struct stat& info, std::string& error)
+    {
+        // Asked before opening, so that nothing but a regular file is opened.
+        if (::stat(path.c_str(), &info) != 0) {
+            error = systemMessage(errno);
+            return -1;
+        }
+        if (std::string problem = notARegularFile(info); !problem.empty()) {
+            error = std::move(problem);
+            return -1;
+        }
+        // One descriptor for every question asked of the file from here on, so
+        // that the answers are all about the same file, whatever happens to the
+        // path; asked again of it, without waiting, should the path have been
+        // swapped for a FIFO or a device meanwhile.
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+        if (fd < 0) {
+            error = systemMessage(errno);
+            return -1;
+        }
+        const auto fail = [&](std::string why) {
+            ::close(fd);
+            error = std::move(why);
+            return -1;
+        };
+        if (::fstat(fd, &info) != 0)
+            return fail(systemMessage(errno));
+        if (std::string problem = notARegularFile(info); !problem.empty())
+            return fail(std::move(problem));
+        // A regular file after all: its reads may wait for the disk, as usual.
+        if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0)
+            ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+        if (std::string problem = emptiness(fd, info); !problem.empty())
+            return fail(std::move(problem));
+        return fd;
+    }
+
+    // libsndfile's handle on the file at `fd`, or nullptr with `error` saying
+    // why not; `fd` stays open either way.
+    //
+    // Opened by descriptor, libsndfile does not see the name, so it cannot
+    // send a file it does not recognise to the MPEG decoder for ending in
+    // ".mp3", unless the look at the file's start found the frames the
+    // decoder will (`byName`).
+    //
+    // Whether sf_open_fd closes a descriptor it was told to keep when it
+    // fails has changed from one libsndfile to the next (1.2.0 closes it),
+    // and a second close can hit a descriptor another thread has just
+    // opened. So it gets a copy of its own, to close whatever happens; ours
+    // stays ours.
+    SNDFILE* openSoundFile(
+        int fd, const std::string& path, bool byName, SF_INFO& sf, std::string& error)
+    {
+        SNDFILE* file = nullptr;
+        if (byName) {
+            file = sf_open(path.c_str(), SFM_READ, &sf);
+        } else {
+            const int copy = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
+            if (copy < 0) {
+                error = systemMessage(errno);
+                return nullptr;
+            }
+            file = sf_open_fd(copy, SFM_READ, &sf, SF_TRUE);
+        }
+        if (file == nullptr) {
+            const int code = sf_error(nullptr);
+            if (code == SF_ERR_UNRECOGNISED_FORMAT && hasMpegName(path))
+                error = "not an audio file (not recognised as MPEG audio, despite its name)";
+            else
+                error = openFailure(code, sf_strerror(nullptr));
+            return nullptr;
+        }
+        // A header can claim anything; nothing downstream can make sense of a
+        // file without channels or with a rate that is not positive.
+        if (sf.channels <= 0 || sf.samplerate <= 0) {
+            sf_close(file);
+            error = "damaged or unsupported audio header (" + std::to_string(sf.channels)
+                + " channels at " + std::to_string(sf.samplerate) + " Hz)";
+            return nullptr;
+        }
+        return file;
+    }
+
     // Frames asked of libsndfile at a time: a few reads a second at common
     // rates. Fewer with many channels, within kReadBufferBytes.
     constexpr std::int64_t kBlockFrames = 16384;
@@ -194,75 +279,23 @@ void AudioFile::reset()
 bool AudioFile::open(const std::string& path)
 {
     close();
-    // Asked before opening, so that nothing but a regular file is opened.
     struct stat info { };
-    if (::stat(path.c_str(), &info) != 0) {
-        error_ = systemMessage(errno);
+    const int fd = openRegularFile(path, info, error_);
+    if (fd < 0)
         return false;
-    }
-    if (std::string problem = notARegularFile(info); !problem.empty()) {
-        error_ = std::move(problem);
-        return false;
-    }
-    // One descriptor for every question asked of the file from here on, so
-    // that the answers are all about the same file, whatever happens to the
-    // path; asked again of it, without waiting, should the path have been
-    // swapped for a FIFO or a device meanwhile.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) {
-        error_ = systemMessage(errno);
-        return false;
-    }
     const auto fail = [&](std::string why) {
         ::close(fd);
         error_ = std::move(why);
         return false;
     };
-    if (::fstat(fd, &info) != 0)
-        return fail(systemMessage(errno));
-    if (std::string problem = notARegularFile(info); !problem.empty())
-        return fail(std::move(problem));
-    // A regular file after all: its reads may wait for the disk, as usual.
-    if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0)
-        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    if (std::string problem = emptiness(fd, info); !problem.empty())
-        return fail(std::move(problem));
     const FileStart start = lookAtFileStart(fd, path);
     if (!start.problem.empty())
         return fail(start.problem);
-
-    // Opened by descriptor, libsndfile does not see the name, so it cannot
-    // send a file it does not recognise to the MPEG decoder for ending in
-    // ".mp3", unless the look above found the frames the decoder will.
-    //
-    // Whether sf_open_fd closes a descriptor it was told to keep when it
-    // fails has changed from one libsndfile to the next (1.2.0 closes it),
-    // and a second close can hit a descriptor another thread has just
-    // opened. So it gets a copy of its own, to close whatever happens; ours
-    // stays ours.
     SF_INFO sf {};
-    SNDFILE* file = nullptr;
-    if (start.openByName) {
-        file = sf_open(path.c_str(), SFM_READ, &sf);
-    } else {
-        const int copy = ::fcntl(fd, F_DUPFD_CLOEXEC, 0);
-        if (copy < 0)
-            return fail(systemMessage(errno));
-        file = sf_open_fd(copy, SFM_READ, &sf, SF_TRUE);
-    }
-    if (file == nullptr) {
-        const int code = sf_error(nullptr);
-        if (code == SF_ERR_UNRECOGNISED_FORMAT && hasMpegName(path))
-            return fail("not an audio file (not recognised as MPEG audio, despite its name)");
-        return fail(openFailure(code, sf_strerror(nullptr)));
-    }
-    // A header can claim anything; nothing downstream can make sense of a
-    // file without channels or with a rate that is not positive.
-    if (sf.channels <= 0 || sf.samplerate <= 0) {
-        sf_close(file);
-        return fail("damaged or unsupported audio header (" + std::to_string(sf.channels)
-            + " channels at " + std::to_string(sf.samplerate) + " Hz)");
-    }
+    std::string problem;
+    SNDFILE* file = openSoundFile(fd, path, start.openByName, sf, problem);
+    if (file == nullptr)
+        return fail(std::move(problem));
 
     file_ = file;
     fd_ = fd;

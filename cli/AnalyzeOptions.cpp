@@ -2,33 +2,10 @@
 
 namespace clefmark::cli {
 
-ParsedAnalyzeOptions parseAnalyzeOptions(std::span<const std::string_view> args)
-{
-    ParsedAnalyzeOptions parsed;
-    AnalyzeOptions& o = parsed.options;
-    OptionReader reader(args);
-    while (parsed.error.empty() && reader.next()) {
-        if (reader.isOperand())
-            o.files.emplace_back(reader.argument());
-        else if (takeCommonOption(reader, o, parsed.error))
-            continue;
-        else if (reader.name() == "--cycle-frames")
-            parsed.error
-                = parseCycleFrames(reader.value(), AnalyzeOptions::kMaxCycleFrames, o.cycleFrames);
-        else if (reader.name() == "--format")
-            parsed.error = parseFormat(reader.value(),
-                { OutputFormat::Text, OutputFormat::Jsonl, OutputFormat::Tsv }, o.format);
-        else
-            parsed.error = unknownOption(reader.argument(), "analyze");
-    }
-    if (parsed.error.empty() && o.files.empty() && !o.help && !o.version)
-        parsed.error = "analyze: no audio file given (see 'clefmark-cli analyze --help')";
-    return parsed;
-}
+namespace {
 
-std::string analyzeHelp()
-{
-    return R"(Usage: clefmark-cli analyze [OPTIONS] FILE...
+    // What `clefmark-cli analyze --help` prints.
+    constexpr std::string_view kAnalyzeHelp = R"(Usage: clefmark-cli analyze [OPTIONS] FILE...
 
 Runs the tuner's analysis over audio files and prints what it found for every
 analysis block (1/22 second of audio). Any file libsndfile reads will do (WAV,
@@ -92,6 +69,36 @@ Exit status: 0 when every file was analysed, 1 when some were and some were
 not, 2 when none was, the options were wrong or the results could not be
 written.
 )";
+
+} // namespace
+
+ParsedAnalyzeOptions parseAnalyzeOptions(std::span<const std::string_view> args)
+{
+    ParsedAnalyzeOptions parsed;
+    AnalyzeOptions& o = parsed.options;
+    OptionReader reader(args);
+    while (parsed.error.empty() && reader.next()) {
+        if (reader.isOperand())
+            o.files.emplace_back(reader.argument());
+        else if (takeCommonOption(reader, o, parsed.error))
+            continue;
+        else if (reader.name() == "--cycle-frames")
+            parsed.error
+                = parseCycleFrames(reader.value(), AnalyzeOptions::kMaxCycleFrames, o.cycleFrames);
+        else if (reader.name() == "--format")
+            parsed.error = parseFormat(reader.value(),
+                { OutputFormat::Text, OutputFormat::Jsonl, OutputFormat::Tsv }, o.format);
+        else
+            parsed.error = unknownOption(reader.argument(), "analyze");
+    }
+    if (parsed.error.empty() && o.files.empty() && !o.help && !o.version)
+        parsed.error = "analyze: no audio file given (see 'clefmark-cli analyze --help')";
+    return parsed;
+}
+
+std::string analyzeHelp()
+{
+    return std::string(kAnalyzeHelp);
 }
 
 } // namespace clefmark::cli

@@ -142,6 +142,90 @@ namespace {
             && std::string_view(term) != "dumb";
     }
 
+    // The hardware outlives the tuner, which captures from it.
+    struct ListenInput {
+        std::unique_ptr<FileAudioHardware> file;
+        std::unique_ptr<PulseAudioHardware> server;
+        AudioHardware* hardware = nullptr;
+    };
+
+    // The file asked for, or else the sound server; false, having said why,
+    // for a file that cannot be read or analysed.
+    bool openInput(const ListenOptions& options, ListenInput& input)
+    {
+        if (!options.input.empty()) {
+            input.file = std::make_unique<FileAudioHardware>(options.cycleFrames, options.loop);
+            if (!input.file->open(options.input)) {
+                reportError(options.input + ": " + input.file->error());
+                return false;
+            }
+            // Asked here, with the rate as the file gives it: the tuner's own
+            // refusal would name the rate as the float it keeps.
+            StreamFormat format;
+            input.file->streamFormat(FileAudioHardware::kDevice, format);
+            if (const std::string refusal = analysisBlockSize(format.sampleRate).refusal;
+                !refusal.empty()) {
+                reportError(options.input + ": " + refusal);
+                return false;
+            }
+            input.hardware = input.file.get();
+        } else {
+            input.server = std::make_unique<PulseAudioHardware>("Clefmark");
+            input.hardware = input.server.get();
+        }
+        return true;
+    }
+
+    ListenSettings listenSettings(
+        const ListenOptions& options, ListenDisplay display, bool terminal)
+    {
+        ListenSettings settings { display, wantColour(terminal), std::nullopt };
+        if (options.duration)
+            settings.duration = std::chrono::duration_cast<Clock::duration>(
+                std::chrono::duration<double>(*options.duration));
+        if (options.flats)
+            settings.spelling = NoteSpelling::Flats;
+        return settings;
+    }
+
+    ListenSource listenSource(const ListenOptions& options, const ListenInput& input)
+    {
+        return {
+            options.input,
+            [&server = input.server] { return server == nullptr || server->serverConnected(); },
+            [&file = input.file]() -> std::optional<std::string> {
+                if (!file->finished())
+                    return std::nullopt;
+                return file->error();
+            },
+        };
+    }
+
+    // JSON Lines are the analyser's records, block by block; the other
+    // displays are the tuner's own.
+    void showOn(Tuner& tuner, ListenDisplay display, ListenSession& session, RecordPoster& poster)
+    {
+        if (display == ListenDisplay::Jsonl) {
+            tuner.setAnalysisObserver(&poster);
+        } else {
+            tuner.setLevelMeter(&session);
+            tuner.setTunerMeter(&session);
+            tuner.setClefmark(&session);
+            tuner.setReadingDisplay(&session);
+        }
+    }
+
+    void stopListening(Tuner& tuner, QueuedMainThread& mainThread)
+    {
+        tuner.applicationWillTerminate();
+        // Capture has stopped: the blocks handed over by then are all there are,
+        // and each is told before the observers go.
+        tuner.setCaptureObserver(nullptr);
+        mainThread.runPending();
+        tuner.deliverPending();
+        tuner.setAnalysisObserver(nullptr);
+    }
+
 } // namespace
 
 int runListen(std::span<const std::string_view> args)
@@ -165,63 +249,22 @@ int runListen(std::span<const std::string_view> args)
     StopSignals signals(kBlockedOutputGrace, ListenSession::kOutputFailed);
     Readiness::ofProcess().announce();
 
-    // The hardware outlives the tuner, which captures from it.
-    std::unique_ptr<FileAudioHardware> file;
-    std::unique_ptr<PulseAudioHardware> server;
-    AudioHardware* hardware = nullptr;
-    if (!options.input.empty()) {
-        file = std::make_unique<FileAudioHardware>(options.cycleFrames, options.loop);
-        if (!file->open(options.input)) {
-            reportError(options.input + ": " + file->error());
-            return 1;
-        }
-        // Asked here, with the rate as the file gives it: the tuner's own
-        // refusal would name the rate as the float it keeps.
-        StreamFormat format;
-        file->streamFormat(FileAudioHardware::kDevice, format);
-        if (const std::string refusal = analysisBlockSize(format.sampleRate).refusal;
-            !refusal.empty()) {
-            reportError(options.input + ": " + refusal);
-            return 1;
-        }
-        hardware = file.get();
-    } else {
-        server = std::make_unique<PulseAudioHardware>("Clefmark");
-        hardware = server.get();
-    }
+    ListenInput input;
+    if (!openInput(options, input))
+        return 1;
 
     MemoryUserDefaults defaults;
     seedDefaults(defaults, options);
     QueuedMainThread mainThread;
-    ListenSettings settings { display, wantColour(terminal), std::nullopt };
-    if (options.duration)
-        settings.duration = std::chrono::duration_cast<Clock::duration>(
-            std::chrono::duration<double>(*options.duration));
-    if (options.flats)
-        settings.spelling = NoteSpelling::Flats;
-    ListenSource source {
-        options.input,
-        [&server] { return server == nullptr || server->serverConnected(); },
-        [&file]() -> std::optional<std::string> {
-            if (!file->finished())
-                return std::nullopt;
-            return file->error();
-        },
-    };
+    ListenSettings settings = listenSettings(options, display, terminal);
+    ListenSource source = listenSource(options, input);
     ListenSession session(
         std::move(settings), std::move(source), consoleSink(signals), Clock::now());
-    Tuner tuner(defaults, mainThread, hardware);
+    Tuner tuner(defaults, mainThread, input.hardware);
     CaptureNews news(tuner, mainThread, session);
     RecordPoster poster(session);
     tuner.setCaptureObserver(&news);
-    if (display == ListenDisplay::Jsonl) {
-        tuner.setAnalysisObserver(&poster);
-    } else {
-        tuner.setLevelMeter(&session);
-        tuner.setTunerMeter(&session);
-        tuner.setClefmark(&session);
-        tuner.setReadingDisplay(&session);
-    }
+    showOn(tuner, display, session, poster);
     tuner.start();
 
     for (;;) {
@@ -231,13 +274,7 @@ int runListen(std::span<const std::string_view> args)
             break;
     }
 
-    tuner.applicationWillTerminate();
-    // Capture has stopped: the blocks handed over by then are all there are,
-    // and each is told before the observers go.
-    tuner.setCaptureObserver(nullptr);
-    mainThread.runPending();
-    tuner.deliverPending();
-    tuner.setAnalysisObserver(nullptr);
+    stopListening(tuner, mainThread);
     return session.finish(Clock::now());
 }
 

@@ -4,71 +4,39 @@
 
 namespace clefmark::cli {
 
-ParsedListenOptions parseListenOptions(std::span<const std::string_view> args)
-{
-    ParsedListenOptions parsed;
-    ListenOptions& o = parsed.options;
-    std::string& error = parsed.error;
-    bool cycleFramesGiven = false;
-    OptionReader reader(args);
-    while (error.empty() && reader.next()) {
-        const std::string_view name = reader.name();
-        if (reader.isOperand()) {
-            error = quoted(reader.argument())
-                + ": listen takes no file argument (to play a file, use --input FILE)";
-        } else if (takeCommonOption(reader, o, error)) {
-            continue;
-        } else if (name == "--loop") {
-            if (reader.hasInlineValue())
-                error = "--loop: takes no value";
-            o.loop = true;
-        } else if (name == "--input") {
-            const auto v = reader.value();
-            if (!v || v->empty())
-                error = "--input: needs an audio file";
-            else
-                o.input = *v;
-        } else if (name == "--duration") {
-            const auto v = reader.value();
-            const auto s = v ? decimalFromText(*v) : std::nullopt;
-            const std::string days = std::to_string(ListenOptions::kMaxDurationDays) + " days";
-            if (!v)
-                error = "--duration: needs a number of seconds, above 0 and at most " + days;
-            else if (!s)
-                error = "--duration: " + quoted(*v)
-                    + " is not a number of seconds (such as 10 or 2.5)";
-            else if (*s <= 0)
-                error = "--duration: " + quoted(*v) + " is not a number of seconds above 0";
-            else if (*s > ListenOptions::kMaxDuration)
-                error = "--duration: " + quoted(*v) + " is more than " + days + " ("
-                    + std::to_string(static_cast<long long>(ListenOptions::kMaxDuration))
-                    + " seconds)";
-            else
-                o.duration = *s;
-        } else if (name == "--format") {
-            OutputFormat format = OutputFormat::Text;
-            error
-                = parseFormat(reader.value(), { OutputFormat::Text, OutputFormat::Jsonl }, format);
-            o.format = format;
-        } else if (name == "--cycle-frames") {
-            error = parseCycleFrames(reader.value(), ListenOptions::kMaxCycleFrames, o.cycleFrames);
-            cycleFramesGiven = true;
-        } else {
-            error = unknownOption(reader.argument(), "listen");
-        }
-    }
-    if (!error.empty() || o.help || o.version)
-        return parsed;
-    if (o.input.empty() && o.loop)
-        error = "--loop: only with --input FILE";
-    else if (o.input.empty() && cycleFramesGiven)
-        error = "--cycle-frames: only with --input FILE (the sound server chooses its own)";
-    return parsed;
-}
+namespace {
 
-std::string listenHelp()
-{
-    return R"(Usage: clefmark-cli listen [OPTIONS]
+    // Seconds above 0 and at most a year: the error, or empty once stored.
+    std::string parseDuration(std::optional<std::string_view> v, std::optional<double>& duration)
+    {
+        const auto s = v ? decimalFromText(*v) : std::nullopt;
+        const std::string days = std::to_string(ListenOptions::kMaxDurationDays) + " days";
+        if (!v)
+            return "--duration: needs a number of seconds, above 0 and at most " + days;
+        if (!s)
+            return "--duration: " + quoted(*v) + " is not a number of seconds (such as 10 or 2.5)";
+        if (*s <= 0)
+            return "--duration: " + quoted(*v) + " is not a number of seconds above 0";
+        if (*s > ListenOptions::kMaxDuration)
+            return "--duration: " + quoted(*v) + " is more than " + days + " ("
+                + std::to_string(static_cast<long long>(ListenOptions::kMaxDuration)) + " seconds)";
+        duration = *s;
+        return {};
+    }
+
+    // --loop and --cycle-frames shape how a file is played; the sound server
+    // has its own cycles and never ends.
+    std::string fileOnlyOptionWithoutFile(const ListenOptions& o, bool cycleFramesGiven)
+    {
+        if (o.input.empty() && o.loop)
+            return "--loop: only with --input FILE";
+        if (o.input.empty() && cycleFramesGiven)
+            return "--cycle-frames: only with --input FILE (the sound server chooses its own)";
+        return {};
+    }
+
+    // What `clefmark-cli listen --help` prints.
+    constexpr std::string_view kListenHelp = R"(Usage: clefmark-cli listen [OPTIONS]
 
 The tuner in a terminal: listens to the default input of the sound server
 (PulseAudio, or PipeWire's PulseAudio service) and shows the nearest note,
@@ -133,6 +101,56 @@ when --input FILE cannot be played, or when --duration is given and there is
 no usable input device after about a second; 2 when the options were wrong,
 the output could not be written, or a stop found it blocked.
 )";
+
+} // namespace
+
+ParsedListenOptions parseListenOptions(std::span<const std::string_view> args)
+{
+    ParsedListenOptions parsed;
+    ListenOptions& o = parsed.options;
+    std::string& error = parsed.error;
+    bool cycleFramesGiven = false;
+    OptionReader reader(args);
+    while (error.empty() && reader.next()) {
+        const std::string_view name = reader.name();
+        if (reader.isOperand()) {
+            error = quoted(reader.argument())
+                + ": listen takes no file argument (to play a file, use --input FILE)";
+        } else if (takeCommonOption(reader, o, error)) {
+            continue;
+        } else if (name == "--loop") {
+            if (reader.hasInlineValue())
+                error = "--loop: takes no value";
+            o.loop = true;
+        } else if (name == "--input") {
+            const auto v = reader.value();
+            if (!v || v->empty())
+                error = "--input: needs an audio file";
+            else
+                o.input = *v;
+        } else if (name == "--duration") {
+            error = parseDuration(reader.value(), o.duration);
+        } else if (name == "--format") {
+            OutputFormat format = OutputFormat::Text;
+            error
+                = parseFormat(reader.value(), { OutputFormat::Text, OutputFormat::Jsonl }, format);
+            o.format = format;
+        } else if (name == "--cycle-frames") {
+            error = parseCycleFrames(reader.value(), ListenOptions::kMaxCycleFrames, o.cycleFrames);
+            cycleFramesGiven = true;
+        } else {
+            error = unknownOption(reader.argument(), "listen");
+        }
+    }
+    if (!error.empty() || o.help || o.version)
+        return parsed;
+    error = fileOnlyOptionWithoutFile(o, cycleFramesGiven);
+    return parsed;
+}
+
+std::string listenHelp()
+{
+    return std::string(kListenHelp);
 }
 
 } // namespace clefmark::cli

@@ -68,6 +68,61 @@ namespace {
         return "not a regular file";
     }
 
+    struct Failure {
+        SettingsFile::State state;
+        std::string reason;
+    };
+
+    // Why the symbolic link at `path` could not be opened, `error` being
+    // what opening it said.
+    Failure whyLinkNotFollowed(const std::string& path, int error)
+    {
+        using State = SettingsFile::State;
+        if (error == ENOENT)
+            return { State::Refused, "a symbolic link to nothing" };
+        // What it points at may be the trouble itself (a terminal that
+        // cannot be opened without one, say): that is what is said.
+        struct stat target { };
+        if (::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode))
+            return { State::Refused, "a symbolic link to " + kindOf(target.st_mode) };
+        return { State::Refused,
+            "a symbolic link that cannot be followed (" + errorText(error) + ")" };
+    }
+
+    // Why `path`, not a link, could not be opened, `error` being what opening
+    // it said.
+    Failure whyNotOpened(const std::string& path, int error)
+    {
+        using State = SettingsFile::State;
+        if (error == ENOENT || error == ENOTDIR)
+            return { State::Missing, {} };
+        struct stat status { };
+        if (::lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)
+            && !S_ISLNK(status.st_mode))
+            return { State::Refused, kindOf(status.st_mode) };
+        return { State::Unreadable, errorText(error) };
+    }
+
+    // Reads past the limit, to know a file that grew meanwhile; false, with
+    // `error`, when a read fails.
+    bool readPastLimit(int fd, std::string& contents, int& error)
+    {
+        char chunk[1 << 16];
+        while (contents.size() <= SettingsFile::kMaxBytes) {
+            const ssize_t n = ::read(fd, chunk, sizeof chunk);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                error = errno;
+                return false;
+            }
+            if (n == 0)
+                break;
+            contents.append(chunk, static_cast<std::size_t>(n));
+        }
+        return true;
+    }
+
     // The temporary file a save writes before renaming it over `name`:
     // ".NAME.PID.ATTEMPT".
     std::string temporaryName(const std::string& name, pid_t pid, int attempt)
@@ -154,16 +209,8 @@ SettingsFile SettingsFile::open(const std::string& path)
         // its target is the file replaced, so that the link stays a link.
         fd = Descriptor(::open(path.c_str(), kOpenFlags));
         if (!fd) {
-            const int error = errno;
-            if (error == ENOENT)
-                return fail(State::Refused, "a symbolic link to nothing");
-            // What it points at may be the trouble itself (a terminal that
-            // cannot be opened without one, say): that is what is said.
-            struct stat target { };
-            if (::stat(path.c_str(), &target) == 0 && !S_ISREG(target.st_mode))
-                return fail(State::Refused, "a symbolic link to " + kindOf(target.st_mode));
-            return fail(State::Refused,
-                "a symbolic link that cannot be followed (" + errorText(error) + ")");
+            const Failure why = whyLinkNotFollowed(path, errno);
+            return fail(why.state, why.reason);
         }
         char* resolved = ::realpath(path.c_str(), nullptr);
         if (resolved == nullptr)
@@ -172,14 +219,8 @@ SettingsFile SettingsFile::open(const std::string& path)
         std::free(resolved);
     }
     if (!fd) {
-        const int error = errno;
-        if (error == ENOENT || error == ENOTDIR)
-            return fail(State::Missing, {});
-        struct stat status { };
-        if (::lstat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode)
-            && !S_ISLNK(status.st_mode))
-            return fail(State::Refused, kindOf(status.st_mode));
-        return fail(State::Unreadable, errorText(error));
+        const Failure why = whyNotOpened(path, errno);
+        return fail(why.state, why.reason);
     }
 
     struct stat status { };
@@ -197,19 +238,9 @@ SettingsFile SettingsFile::open(const std::string& path)
     if (static_cast<std::size_t>(status.st_size) > kMaxBytes)
         return fail(State::Refused, tooLarge);
 
-    // Read past the limit, to know a file that grew meanwhile.
     std::string contents;
-    char chunk[1 << 16];
-    while (contents.size() <= kMaxBytes) {
-        const ssize_t n = ::read(fd.get(), chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return fail(State::Unreadable, errorText(errno));
-        if (n == 0)
-            break;
-        contents.append(chunk, static_cast<std::size_t>(n));
-    }
+    if (int error = 0; !readPastLimit(fd.get(), contents, error))
+        return fail(State::Unreadable, errorText(error));
     if (contents.size() > kMaxBytes)
         return fail(State::Refused, tooLarge);
     file.contents_ = std::move(contents);

@@ -63,6 +63,7 @@ public:
 
     // A device's input properties. Back-ends that cannot tell the safety
     // offset or cycle size give 0.
+    // Asked at every set-up, as the capture model has it; no result depends on it.
     virtual bool safetyOffset(AudioDeviceID device, std::uint32_t& frames) = 0;
     virtual bool bufferFrameSize(AudioDeviceID device, std::uint32_t& frames) = 0;
     virtual bool streamFormat(AudioDeviceID device, StreamFormat& format) = 0;

@@ -33,27 +33,30 @@ struct AudioTimeStamp {
 /// Only `inputData` and `inputTime` are read; the others travel along so a
 /// back-end can hand over what it has.
 struct AudioDeviceProcParams {
-    std::uint32_t device = 0;
-    const AudioTimeStamp* currentTime = nullptr;
+    std::uint32_t device = 0; // unread: kept so the record is the whole call
+    const AudioTimeStamp* currentTime = nullptr; // unread: kept so the record is the whole call
     const AudioBufferList* inputData = nullptr;
     const AudioTimeStamp* inputTime = nullptr;
-    AudioBufferList* outputData = nullptr;
-    const AudioTimeStamp* outputTime = nullptr;
+    AudioBufferList* outputData = nullptr; // unread: an input-only tuner has no output
+    const AudioTimeStamp* outputTime = nullptr; // unread: an input-only tuner has no output
 };
 
 /// Format flags of `StreamFormat`, bit for bit as sound hardware reports them.
 inline constexpr std::uint32_t kFormatFlagIsFloat = 1u << 0;
 inline constexpr std::uint32_t kFormatFlagIsBigEndian = 1u << 1;
 
-/// A capture device's input stream format.
+/// A capture device's input stream format. The engine reads only the rate:
+/// every back-end delivers native 32-bit float. The rest describe that
+/// format as sound hardware states one, so that a back-end's claim can be
+/// checked by a reader or a test.
 struct StreamFormat {
     double sampleRate = 0.0;
-    std::uint32_t formatFlags = 0;
-    std::uint32_t bytesPerPacket = 0;
-    std::uint32_t framesPerPacket = 0;
+    std::uint32_t formatFlags = 0; // unread by the engine: always float, native order
+    std::uint32_t bytesPerPacket = 0; // unread by the engine: one frame per packet
+    std::uint32_t framesPerPacket = 0; // unread by the engine: always 1
     std::uint32_t bytesPerFrame = 0;
     std::uint32_t channelsPerFrame = 0;
-    std::uint32_t bitsPerChannel = 0;
+    std::uint32_t bitsPerChannel = 0; // unread by the engine: always 32
 };
 
 } // namespace clefmark

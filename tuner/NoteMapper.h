@@ -62,16 +62,16 @@ private:
     std::int32_t MiddleA = 0;
     float Lo_Reference = 0.0f;
     std::int32_t MIDI_Reference = 0;
-    std::int32_t Guitar_LNote = 0; // kept with the scale; nothing reads it
+    std::int32_t Guitar_LNote = 0; // part of the tuning object as designed; nothing reads it
     std::int32_t Bias = 0;
-    float nucleus = 0.0f;
+    float nucleus = 0.0f; // the mapping's own step, kept for tests and diagnostics
     std::int32_t SubDiv = 0;
     std::int32_t LScale = 0;
     std::int32_t NearStep = 0;
     std::int32_t Remainder = 0;
     std::int32_t MidiNote = 0;
-    std::int32_t ModuloCScale = 0;
-    std::int32_t SharpOrFlat = 0;
+    std::int32_t ModuloCScale = 0; // the mapping's own step, kept for tests and diagnostics
+    std::int32_t SharpOrFlat = 0; // the mapping's own step, kept for tests and diagnostics
 };
 
 /// How the black keys are spelled.

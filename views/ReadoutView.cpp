@@ -250,16 +250,7 @@ void ReadoutView::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.scale(width() / designed.width(), height() / designed.height());
-
-    // The card, as the picture draws its own: hairlines on whole units, so
-    // that they stay crisp at whole scales.
-    painter.fillRect(QRectF(QPointF(), designed), kBody);
-    painter.fillRect(QRectF(9, kCardTop + kCardHeight, designed.width() - 18, 1), kShadow);
-    QPainterPath card;
-    card.addRoundedRect(QRectF(8.5, kCardTop, designed.width() - 17, kCardHeight), 4, 4);
-    painter.setPen(QPen(kEdge, 1));
-    painter.setBrush(kPaper);
-    painter.drawPath(card);
+    paintCard(painter, designed);
 
     const QRectF inside(
         kLeft, kCardTop + 1, designed.width() - kLeft - kRightMargin, kCardHeight - 2);
@@ -274,6 +265,41 @@ void ReadoutView::paintEvent(QPaintEvent*)
 
     // The note, then the cents over the frequency, then the judgement, or,
     // for a note gone past, what is going on now.
+    const double noteWidth = paintNote(painter, inside, t);
+    const double column = std::max(inside.left() + noteWidth + 8.0, inside.left() + 46.0);
+    // Where the numbers and the judgement are, for redrawing only them.
+    numbersArea_
+        = painter.transform()
+              .mapRect(QRectF(column - 2.0, 0, designed.width() - column + 2.0, designed.height()))
+              .toAlignedRect();
+    const double right = paintNumbers(painter, inside, column, t);
+    const QRectF last(right, inside.top(), std::max(0.0, inside.right() - right), inside.height());
+    if (!t.past) {
+        paintJudgement(painter, inside, last, fromUtf8(t.judgementText));
+    } else {
+        painter.setFont(unitFont(font(), 10));
+        painter.setPen(kQuietInk);
+        painter.drawText(last, Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, state);
+    }
+}
+
+// The card, as the picture draws its own: hairlines on whole units, so that
+// they stay crisp at whole scales.
+void ReadoutView::paintCard(QPainter& painter, const QSizeF& designed)
+{
+    painter.fillRect(QRectF(QPointF(), designed), kBody);
+    painter.fillRect(QRectF(9, kCardTop + kCardHeight, designed.width() - 18, 1), kShadow);
+    QPainterPath card;
+    card.addRoundedRect(QRectF(8.5, kCardTop, designed.width() - 17, kCardHeight), 4, 4);
+    painter.setPen(QPen(kEdge, 1));
+    painter.setBrush(kPaper);
+    painter.drawPath(card);
+}
+
+/// Draws the note at the left of `inside`; gives the width it takes, for
+/// the numbers' column beside it.
+double ReadoutView::paintNote(QPainter& painter, const QRectF& inside, const Readout::Text& t) const
+{
     const QString note = fromUtf8(t.note);
     const QFont noteFont = unitFont(font(), 20, QFont::DemiBold);
     double noteWidth = QFontMetricsF(noteFont).horizontalAdvance(note);
@@ -295,13 +321,14 @@ void ReadoutView::paintEvent(QPaintEvent*)
         painter.drawText(QRectF(inside.left(), split, inside.width(), inside.bottom() - split),
             Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, sounding);
     }
+    return noteWidth;
+}
 
-    const double column = std::max(inside.left() + noteWidth + 8.0, inside.left() + 46.0);
-    // Where the numbers and the judgement are, for redrawing only them.
-    numbersArea_
-        = painter.transform()
-              .mapRect(QRectF(column - 2.0, 0, designed.width() - column + 2.0, designed.height()))
-              .toAlignedRect();
+/// Draws the cents over the frequency from `column`; gives where the space
+/// right of them begins.
+double ReadoutView::paintNumbers(
+    QPainter& painter, const QRectF& inside, double column, const Readout::Text& t) const
+{
     const QString cents = fromUtf8(t.cents) + QStringLiteral(" \u00A2");
     const QString hertz = fromUtf8(t.frequency);
     const QFont centsFont = unitFont(font(), 14, QFont::DemiBold);
@@ -317,28 +344,24 @@ void ReadoutView::paintEvent(QPaintEvent*)
     painter.setPen(t.past ? kDimmed : kQuietInk);
     painter.drawText(QRectF(column, middle, numbersWidth + 4, inside.bottom() - middle),
         Qt::AlignLeft | Qt::AlignTop, hertz);
+    return column + numbersWidth + 6.0;
+}
 
-    const double right = column + numbersWidth + 6.0;
-    const QRectF last(right, inside.top(), std::max(0.0, inside.right() - right), inside.height());
-    if (!t.past) {
-        // The sign large over its word, as a tuner's flat and sharp lamps.
-        const QString judgement = fromUtf8(t.judgementText);
-        const qsizetype space = judgement.indexOf(u' ');
-        const QString sign = judgement.left(space);
-        const QString word = judgement.mid(space + 1);
-        const double rowSplit = inside.top() + 19.0;
-        painter.setPen(kInk);
-        painter.setFont(unitFont(font(), 18, QFont::DemiBold));
-        painter.drawText(QRectF(last.left(), inside.top(), last.width(), rowSplit - inside.top()),
-            Qt::AlignHCenter | Qt::AlignBottom, sign);
-        painter.setFont(fitted(unitFont(font(), 10, QFont::DemiBold), word, last.width()));
-        painter.drawText(QRectF(last.left(), rowSplit, last.width(), inside.bottom() - rowSplit),
-            Qt::AlignHCenter | Qt::AlignTop, word);
-    } else {
-        painter.setFont(unitFont(font(), 10));
-        painter.setPen(kQuietInk);
-        painter.drawText(last, Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, state);
-    }
+// The sign large over its word, as a tuner's flat and sharp lamps.
+void ReadoutView::paintJudgement(
+    QPainter& painter, const QRectF& inside, const QRectF& last, const QString& judgement) const
+{
+    const qsizetype space = judgement.indexOf(u' ');
+    const QString sign = judgement.left(space);
+    const QString word = judgement.mid(space + 1);
+    const double rowSplit = inside.top() + 19.0;
+    painter.setPen(kInk);
+    painter.setFont(unitFont(font(), 18, QFont::DemiBold));
+    painter.drawText(QRectF(last.left(), inside.top(), last.width(), rowSplit - inside.top()),
+        Qt::AlignHCenter | Qt::AlignBottom, sign);
+    painter.setFont(fitted(unitFont(font(), 10, QFont::DemiBold), word, last.width()));
+    painter.drawText(QRectF(last.left(), rowSplit, last.width(), inside.bottom() - rowSplit),
+        Qt::AlignHCenter | Qt::AlignTop, word);
 }
 
 } // namespace clefmark

@@ -21,6 +21,9 @@
 #include <optional>
 #include <string>
 
+class QPainter;
+class QRectF;
+class QSizeF;
 class QTimer;
 
 namespace clefmark {
@@ -75,6 +78,12 @@ protected:
 private:
     void refresh();
     void scheduleTick();
+    static void paintCard(QPainter& painter, const QSizeF& designed);
+    double paintNote(QPainter& painter, const QRectF& inside, const Readout::Text& t) const;
+    double paintNumbers(
+        QPainter& painter, const QRectF& inside, double column, const Readout::Text& t) const;
+    void paintJudgement(QPainter& painter, const QRectF& inside, const QRectF& last,
+        const QString& judgement) const;
 
     Readout readout_;
     Readout::Text displayText_;
