@@ -7,6 +7,7 @@
 #include "panels/Preferences.h"
 #include "tests/support/AudioFiles.h"
 #include "tests/support/QtEnvironment.h"
+#include "tests/support/QtWarnings.h"
 #include "tuner/TunerSettings.h"
 
 #include <QLineEdit>
@@ -21,14 +22,6 @@
 namespace clefmark {
 namespace {
 
-    QStringList* capturedWarnings = nullptr;
-
-    void captureWarning(QtMsgType type, const QMessageLogContext&, const QString& message)
-    {
-        if (capturedWarnings != nullptr && type == QtWarningMsg)
-            capturedWarnings->append(message);
-    }
-
     /// What an entry point made of a value: the number it took, and what it
     /// said (nothing when it took the value as given).
     struct Outcome {
@@ -41,15 +34,11 @@ namespace {
         test::TempDir dir;
         const std::string path = dir.file("Clefmark.ini");
         std::ofstream(path) << "[General]\n" << setting.key << '=' << text << '\n';
-        QStringList warnings;
-        capturedWarnings = &warnings;
-        const QtMessageHandler previous = qInstallMessageHandler(captureWarning);
+        const test::WarningCapture capture;
         IniUserDefaults defaults(QString::fromStdString(path));
         defaults.limitInteger(setting);
         const int value = defaults.integerForKey(setting.key);
-        qInstallMessageHandler(previous);
-        capturedWarnings = nullptr;
-        return { value, warnings.join(u'\n') };
+        return { value, capture.warnings.join(u'\n') };
     }
 
     Outcome fromWindowOptions(const RangedSetting&, const char* option, const std::string& text)

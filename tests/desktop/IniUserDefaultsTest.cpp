@@ -3,6 +3,7 @@
 #include "desktop/QueuedMainThread.h"
 #include "tests/support/AudioFiles.h"
 #include "tests/support/QtEnvironment.h"
+#include "tests/support/QtWarnings.h"
 #include "tuner/Tuner.h"
 
 #include <QFile>
@@ -27,32 +28,7 @@
 namespace clefmark {
 namespace {
 
-    // Warnings go to standard error through Qt's logging; tests read them here.
-    QStringList* capturedWarnings = nullptr;
-
-    void captureMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
-    {
-        if (capturedWarnings != nullptr && type == QtWarningMsg)
-            capturedWarnings->append(message);
-    }
-
-    class WarningCapture {
-    public:
-        WarningCapture()
-        {
-            capturedWarnings = &warnings;
-            previous_ = qInstallMessageHandler(captureMessage);
-        }
-        ~WarningCapture()
-        {
-            qInstallMessageHandler(previous_);
-            capturedWarnings = nullptr;
-        }
-        QStringList warnings;
-
-    private:
-        QtMessageHandler previous_;
-    };
+    using test::WarningCapture;
 
     class SettingsFile : public testing::Test {
     protected:
