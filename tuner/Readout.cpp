@@ -49,22 +49,22 @@ std::string formatCents(double cents)
 // show a deviation from a reference, or a name, that is no longer the user's.
 void Readout::setPitch(const Pitch& pitch)
 {
-    lastFrequency_ = pitch;
-    remap();
+    pitch_ = pitch;
+    describePitch();
     update(now_);
 }
 
 void Readout::setTransposition(int semitones)
 {
     transposition_ = semitones;
-    remap();
+    describePitch();
     update(now_);
 }
 
 void Readout::setSpelling(NoteSpelling spelling)
 {
     spelling_ = spelling;
-    remap();
+    describePitch();
     update(now_);
 }
 
@@ -90,9 +90,9 @@ void Readout::setReading(int level, std::optional<Pitch> pitch, Clock::time_poin
     if (level > 0 || pitch)
         lastAudible_ = now;
     if (pitch) {
-        lastFrequency_ = pitch;
-        lastPitch_ = now;
-        remap();
+        pitch_ = pitch;
+        lastPitchAt_ = now;
+        describePitch();
     }
     update(now);
 }
@@ -103,21 +103,21 @@ void Readout::tick(Clock::time_point now)
 }
 
 // The words for the pitch the tuner mapped; the cents to a tenth.
-void Readout::remap()
+void Readout::describePitch()
 {
     note_.clear();
     sounding_.clear();
     cents_.clear();
     hertz_.clear();
     judgement_ = Judgement::None;
-    if (!lastFrequency_)
+    if (!pitch_)
         return;
-    const DisplayUpdate& mapped = lastFrequency_->update;
+    const DisplayUpdate& mapped = pitch_->update;
     note_ = withSigns(noteName(mapped.note + transposition_, spelling_));
     if (transposition_ != 0)
         sounding_ = withSigns(noteName(mapped.note, spelling_));
-    cents_ = formatCents(lastFrequency_->cents);
-    hertz_ = oneDecimal(lastFrequency_->frequency) + " Hz";
+    cents_ = formatCents(pitch_->cents);
+    hertz_ = oneDecimal(pitch_->frequency) + " Hz";
     judgement_ = mapped.inTune ? Judgement::InTune
         : mapped.tune > 0      ? Judgement::Sharp
                                : Judgement::Flat;
@@ -132,7 +132,7 @@ void Readout::update(Clock::time_point now)
     text.sounding = sounding_;
     text.cents = cents_;
     text.frequency = hertz_;
-    const bool live = lastPitch_ && now - *lastPitch_ < kLiveFor && !paused_
+    const bool live = lastPitchAt_ && now - *lastPitchAt_ < kLiveFor && !paused_
         && capture_ == CaptureState::Running;
     text.past = !note_.empty() && !live;
 

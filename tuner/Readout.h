@@ -13,8 +13,9 @@
 // one.
 #pragma once
 
+#include "tuner/CaptureControl.h"
+#include "tuner/Displays.h"
 #include "tuner/NoteMapper.h"
-#include "tuner/Tuner.h"
 
 #include <chrono>
 #include <optional>
@@ -83,7 +84,7 @@ public:
     const Text& text() const { return text_; }
 
 private:
-    void remap();
+    void describePitch();
     void update(Clock::time_point now);
 
     int transposition_ = 0;
@@ -93,14 +94,14 @@ private:
     bool serverConnected_ = true;
     std::string device_;
 
-    std::optional<Pitch> lastFrequency_;
-    std::optional<Clock::time_point> lastPitch_;
+    std::optional<Pitch> pitch_;
+    std::optional<Clock::time_point> lastPitchAt_;
     // The last block loud enough for detection to look at.
     std::optional<Clock::time_point> lastAudible_;
     Clock::time_point capturedSince_ {};
     Clock::time_point now_ {};
 
-    // The last frequency mapped under the current reference.
+    // The words for `pitch_`.
     std::string note_;
     std::string sounding_;
     std::string cents_;

@@ -2,6 +2,7 @@
 #include "tuner/Readout.h"
 
 #include "tests/support/Pitches.h"
+#include "tuner/Transposition.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
