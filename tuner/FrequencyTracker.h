@@ -17,12 +17,11 @@
 #pragma once
 
 #include <array>
-#include <atomic>
 #include <cstdint>
 
 namespace clefmark {
 
-/// Input thread only, except `SaveFrequency`, which any thread may read.
+/// Input thread only, once capture runs.
 class FrequencyTracker {
 public:
     static constexpr int kStackSize = 16;
@@ -42,12 +41,10 @@ public:
     void resetNote() { AvgFreq = 0.0f; }
 
     /// Records the frequency last handed to the display.
-    void setSaveFrequency(float f) { SaveFrequency.store(f, std::memory_order_relaxed); }
+    void setSaveFrequency(float f) { SaveFrequency = f; }
 
     /// The frequency last handed to the display, 0 before the first.
-    /// Thread safe, non-blocking. Relaxed: the value is self-contained and
-    /// publishes nothing else.
-    float saveFrequency() const { return SaveFrequency.load(std::memory_order_relaxed); }
+    float saveFrequency() const { return SaveFrequency; }
 
     /// Puts the counters where a long run would have left them, so tests can
     /// reach the far end of their range without hours of input.
@@ -66,7 +63,7 @@ private:
     float AvgFreq = 0.0f;
     std::array<float, kStackSize> FStack {};
     std::int32_t FStackIndex = 0;
-    std::atomic<float> SaveFrequency { 0.0f };
+    float SaveFrequency = 0.0f;
     std::int32_t OJIndex = 0;
 };
 
