@@ -98,7 +98,7 @@ private:
         const pa_sample_spec& sampleFormat, const pa_channel_map& map);
     void teardown(Capture& capture);
 
-    static void readCallback(pa_stream* stream, std::size_t nbytes, void* userdata);
+    static void readCallback(pa_stream* stream, std::size_t readable, void* userdata);
     void captureEnded(Capture& capture);
     void postEnded();
 
