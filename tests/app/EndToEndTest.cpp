@@ -5,6 +5,7 @@
 #include "tests/support/AudioFiles.h"
 #include "tests/support/ChildProcess.h"
 #include "tests/support/Signals.h"
+#include "tests/support/Weston.h"
 #include "tests/support/Xvfb.h"
 
 #include <QColor>
@@ -154,6 +155,11 @@ namespace {
                 GTEST_SKIP() << "no Xvfb on PATH (Debian package xvfb)";
             xvfb_.emplace(dir);
             ASSERT_FALSE(xvfb_->display().empty()) << test::readBytes(dir.file("xvfb.log"));
+            writeTones();
+        }
+
+        void writeTones()
+        {
             test::write16BitFile(
                 dir.file("a4.wav"), test::sine16(440.0, 44100, 0.5, 44100), 1, 44100);
             test::write16BitFile(
@@ -162,7 +168,7 @@ namespace {
                 dir.file("silence.wav"), std::vector<float>(44100, 0.0f), 1, 44100);
         }
 
-        std::vector<std::string> environment() const
+        virtual std::vector<std::string> environment() const
         {
             return { "DISPLAY=" + xvfb_->display(), "QT_QPA_PLATFORM=xcb", "WAYLAND_DISPLAY",
                 "XDG_CONFIG_HOME=" + dir.file("config"), "XDG_RUNTIME_DIR",
@@ -212,9 +218,70 @@ namespace {
             return { meter->left() * scale, (meter->left() + meter->width()) * scale };
         }
 
+        /// The needle: green, at the meter's centre, and no red needle at all.
+        void expectInTuneNeedle(const QImage& image) const
+        {
+            const auto [left, right] = meterSpan(image);
+            const Blob green
+                = blob(image, [&](int x, int y) { return near(image.pixel(x, y), kInTuneGreen); });
+            const Blob red = blob(image, [&](int x, int y) {
+                return x >= left && x < right && near(image.pixel(x, y), kOffRed);
+            });
+            ASSERT_GT(green.count, 10) << "no green needle";
+            EXPECT_EQ(red.count, 0);
+            const double centre = (left + right) / 2.0;
+            EXPECT_NEAR(green.x, centre, (right - left) / 65.0 + 1.0);
+        }
+
         test::TempDir dir;
         std::optional<Xvfb> xvfb_;
     };
+
+    // The same program on a Wayland compositor of the test's own.
+    class OnWayland : public EndToEnd {
+    protected:
+        void SetUp() override
+        {
+            if (!test::onPath("weston"))
+                GTEST_SKIP() << "no weston on PATH (Debian package weston)";
+            weston_.emplace(dir);
+            ASSERT_FALSE(weston_->display().empty()) << test::readBytes(dir.file("weston.log"));
+            writeTones();
+        }
+
+        std::vector<std::string> environment() const override
+        {
+            // The client's side of the protocol in its log: what it asks the
+            // compositor, such as its application id, is read from there.
+            return { "WAYLAND_DISPLAY=" + weston_->display(), "QT_QPA_PLATFORM=wayland",
+                "XDG_RUNTIME_DIR=" + weston_->runtimeDirectory(), "WAYLAND_DEBUG=client", "DISPLAY",
+                "XDG_CONFIG_HOME=" + dir.file("config"), "HOME=" + dir.path().string() };
+        }
+
+        std::optional<test::Weston> weston_;
+    };
+
+    TEST_F(OnWayland, OpensAsClefmarkReadsAToneZoomsAndQuitsCleanly)
+    {
+        const QImage actual = snapshot("a4.wav");
+        ASSERT_FALSE(actual.isNull());
+        expectInTuneNeedle(actual);
+        EXPECT_NE(
+            test::readBytes(dir.file("a4.wav.log")).find("set_app_id(\"org.clefmark.Clefmark\")"),
+            std::string::npos)
+            << "no application id asked for";
+
+        // Zoomed to twice the size, as the window remembers it.
+        std::filesystem::create_directories(dir.file("config/Clefmark"));
+        std::ofstream(dir.file("config/Clefmark/Clefmark.ini"))
+            << "[General]\nWindowScaleKey=2000\n";
+        const QImage zoomed = snapshot("a4.wav");
+        ASSERT_FALSE(zoomed.isNull());
+        // Everything but the menu bar doubles.
+        EXPECT_NEAR(zoomed.width(), 2 * actual.width(), 2);
+        EXPECT_GT(zoomed.height(), 1.9 * actual.height());
+        expectInTuneNeedle(zoomed);
+    }
 
     TEST_F(EndToEnd, A4ShowsTheWholeNoteInTheSecondSpaceOfTheTrebleStaffAndAGreenNeedleAtTheCentre)
     {
@@ -244,16 +311,7 @@ namespace {
         EXPECT_NEAR(note.y, a4Space, gap / 3.0) << "lines at " << lines[2] << " and " << lines[3];
         EXPECT_LE(note.bounds.height(), 2 * gap) << "one whole note, no more";
 
-        // The needle: green, at the meter's centre, and no red needle at all.
-        const auto [left, right] = meterSpan(a4);
-        const Blob green
-            = blob(a4, [&](int x, int y) { return near(a4.pixel(x, y), kInTuneGreen); });
-        const Blob red = blob(a4,
-            [&](int x, int y) { return x >= left && x < right && near(a4.pixel(x, y), kOffRed); });
-        ASSERT_GT(green.count, 10) << "no green needle";
-        EXPECT_EQ(red.count, 0);
-        const double centre = (left + right) / 2.0;
-        EXPECT_NEAR(green.x, centre, (right - left) / 65.0 + 1.0);
+        expectInTuneNeedle(a4);
     }
 
     TEST_F(EndToEnd, FourHundredFortyFiveHertzShowsARedNeedleRightOfCentre)
