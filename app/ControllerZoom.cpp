@@ -5,8 +5,10 @@
 #include "tuner/UserDefaults.h"
 #include "views/ScaledColumn.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QMenu>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -60,7 +62,16 @@ void Controller::connectWindowActions(QWidget* window)
     keepAboveAction_ = window->findChild<QAction*>(QStringLiteral("actionKeepAbove"));
     if (keepAboveAction_ != nullptr) {
         keepAboveAction_->setCheckable(true);
-        keepAboveAction_->setVisible(services_.keepAboveAvailable);
+        // Shown either way: a command that vanishes on one desktop leaves its
+        // user searching the menus for it.
+        keepAboveAction_->setEnabled(services_.keepAboveAvailable);
+        if (!services_.keepAboveAvailable) {
+            keepAboveAction_->setToolTip(
+                tr("This desktop does not let a program keep its window above the others."));
+            for (QObject* holder : keepAboveAction_->associatedObjects())
+                if (auto* menu = qobject_cast<QMenu*>(holder))
+                    menu->setToolTipsVisible(true);
+        }
         connect(keepAboveAction_, &QAction::triggered, this, &Controller::setKeepAbove);
     }
 }

@@ -447,7 +447,9 @@ namespace {
             window.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
             QAction* keepAbove = action("actionKeepAbove");
-            EXPECT_EQ(keepAbove->isVisible(), c.available);
+            EXPECT_TRUE(keepAbove->isVisible());
+            EXPECT_EQ(keepAbove->isEnabled(), c.available);
+            EXPECT_EQ(keepAbove->toolTip().contains(u"does not let"), !c.available);
             if (c.triggered)
                 keepAbove->trigger();
             EXPECT_EQ(keepAbove->isChecked(), c.above);
