@@ -15,14 +15,18 @@
 #include "desktop/SoundSettings.h"
 #include "tuner/Tuner.h"
 #include "tuner/TunerSettings.h"
+#include "views/Resources.h"
 #include "views/ViewLoader.h"
 
 #include <QApplication>
 #include <QBuffer>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QTimer>
+#include <QTranslator>
 #include <QWidget>
 #include <cerrno>
 #include <cstdio>
@@ -146,6 +150,25 @@ namespace {
             return std::nullopt;
         printTo(stdout, asksForHelp(rawArguments) ? helpText() : versionText());
         return 0;
+    }
+
+    // The window in the user's language where it has been translated, and Qt's
+    // own words (its dialogs' buttons) with it; English otherwise.
+    void installTranslations(QApplication& app)
+    {
+        const QLocale locale;
+        auto* qt = new QTranslator(&app);
+        if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qt);
+        auto* ours = new QTranslator(&app);
+        for (const QString& folder : resourceFolders()) {
+            if (ours->load(locale, QStringLiteral("clefmark"), QStringLiteral("_"),
+                    folder + QStringLiteral("/translations"))) {
+                QCoreApplication::installTranslator(ours);
+                break;
+            }
+        }
     }
 
     void describeApplication()
@@ -310,6 +333,7 @@ int runApplication(int argc, char** argv)
     QApplication app(argc, argv);
     probe.release(); // Qt holds a connection of its own now
     installAccessibility();
+    installTranslations(app);
     describeApplication();
 
     const ParsedOptions parsed = parseOptions(QApplication::arguments().mid(1));
