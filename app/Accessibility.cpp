@@ -4,6 +4,7 @@
 #include "views/AccessibleViews.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QLabel>
 
 namespace clefmark {
@@ -24,7 +25,8 @@ namespace {
         {
             if (t == QAccessible::Name) {
                 const QString said = static_cast<QLabel*>(object())->text();
-                return said.isEmpty() ? QStringLiteral("Input status") : said;
+                return said.isEmpty() ? QCoreApplication::translate("Accessibility", "Input status")
+                                      : said;
             }
             return QAccessibleWidget::text(t);
         }

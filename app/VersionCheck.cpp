@@ -1,5 +1,6 @@
 #include "app/VersionCheck.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QtGlobal>
 
@@ -48,7 +49,9 @@ bool qtVersionSufficient(const QString& runningVersion)
 
 QString qtVersionAlertTitle()
 {
-    return QStringLiteral("Sorry, Clefmark runs only on Qt %1 or later.").arg(minimumQtVersion());
+    return QCoreApplication::translate(
+        "VersionCheck", "Sorry, Clefmark runs only on Qt %1 or later.")
+        .arg(minimumQtVersion());
 }
 
 } // namespace clefmark

@@ -1,5 +1,6 @@
 #include "panels/About.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QWidget>
 
@@ -33,7 +34,7 @@ void About::showPanel()
     // The description holds the wording; the build supplies the facts.
     panel_.show([this](QWidget* window) {
         if (auto* label = window->findChild<QLabel*>(QStringLiteral("versionLabel")))
-            label->setText(QStringLiteral("Version %1").arg(version()));
+            label->setText(QCoreApplication::translate("About", "Version %1").arg(version()));
         if (auto* link = window->findChild<QLabel*>(QStringLiteral("webSiteLink"))) {
             // A build without a web site shows no link rather than a made-up one.
             link->setText(webSite());

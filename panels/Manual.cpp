@@ -60,16 +60,17 @@ QString manualHtmlPath()
 HelpButton helpButtonFor(const QString& host, const QString& manualPath)
 {
     if (!host.isEmpty()) {
-        return { QStringLiteral("Help on the &Web…"),
-            QStringLiteral("Open Clefmark's help page in your web browser"),
+        return { QCoreApplication::translate("Manual", "Help on the &Web…"),
+            QCoreApplication::translate("Manual", "Open Clefmark's help page in your web browser"),
             QUrl(QStringLiteral("http://%1/help/").arg(host)) };
     }
     if (manualPath.isEmpty()) {
-        return { QStringLiteral("Open the &Manual…"), QStringLiteral("The manual is not installed"),
-            QUrl() };
+        return { QCoreApplication::translate("Manual", "Open the &Manual…"),
+            QCoreApplication::translate("Manual", "The manual is not installed"), QUrl() };
     }
-    return { QStringLiteral("Open the &Manual…"),
-        QStringLiteral("Open the manual in your web browser"), QUrl::fromLocalFile(manualPath) };
+    return { QCoreApplication::translate("Manual", "Open the &Manual…"),
+        QCoreApplication::translate("Manual", "Open the manual in your web browser"),
+        QUrl::fromLocalFile(manualPath) };
 }
 
 } // namespace clefmark

@@ -2,6 +2,50 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>About</name>
+    <message>
+        <source>Version %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Accessibility</name>
+    <message>
+        <source>Input status</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Manual</name>
+    <message>
+        <source>Help on the &amp;Web…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Clefmark&apos;s help page in your web browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the &amp;Manual…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The manual is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the manual in your web browser</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VersionCheck</name>
+    <message>
+        <source>Sorry, Clefmark runs only on Qt %1 or later.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>aboutWindow</name>
     <message>
         <source>About Clefmark</source>
