@@ -39,6 +39,64 @@
     </message>
 </context>
 <context>
+    <name>NoteNames</name>
+    <message>
+        <source>German (C D E F G A H, and B for B♭)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Solfège (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letters (C D E F G A B)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Readout</name>
+    <message>
+        <source>Listening</source>
+        <comment>capture runs; nothing pitched heard lately</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too quiet</source>
+        <comment>the input level stays below what the tuner needs</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The input device cannot be used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No input device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting for the sound server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <comment>the note is below the pitch it should be</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>in tune</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sharp</source>
+        <comment>the note is above the pitch it should be</comment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>VersionCheck</name>
     <message>
         <source>Sorry, Clefmark runs only on Qt %1 or later.</source>
