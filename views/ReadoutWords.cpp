@@ -50,13 +50,20 @@ QString judgementWords(Readout::Judgement judgement)
 
 Syllables localSyllables()
 {
-    const auto syllable = [](const char* text, const char* comment) {
-        return QCoreApplication::translate("NoteNames", text, comment).toStdString();
+    static constexpr const char* kSyllables[7][2] = {
+        QT_TRANSLATE_NOOP3("NoteNames", "Do", "fixed-do name of C"),
+        QT_TRANSLATE_NOOP3("NoteNames", "Re", "fixed-do name of D"),
+        QT_TRANSLATE_NOOP3("NoteNames", "Mi", "fixed-do name of E"),
+        QT_TRANSLATE_NOOP3("NoteNames", "Fa", "fixed-do name of F"),
+        QT_TRANSLATE_NOOP3("NoteNames", "Sol", "fixed-do name of G"),
+        QT_TRANSLATE_NOOP3("NoteNames", "La", "fixed-do name of A"),
+        QT_TRANSLATE_NOOP3("NoteNames", "Si", "fixed-do name of B"),
     };
-    return { syllable("Do", "fixed-do name of C"), syllable("Re", "fixed-do name of D"),
-        syllable("Mi", "fixed-do name of E"), syllable("Fa", "fixed-do name of F"),
-        syllable("Sol", "fixed-do name of G"), syllable("La", "fixed-do name of A"),
-        syllable("Si", "fixed-do name of B") };
+    Syllables syllables;
+    for (std::size_t i = 0; i < syllables.size(); ++i)
+        syllables[i] = QCoreApplication::translate("NoteNames", kSyllables[i][0], kSyllables[i][1])
+                           .toStdString();
+    return syllables;
 }
 
 QString namingLabel(NoteNaming naming)
