@@ -5,52 +5,52 @@
     <name>About</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>Accessibility</name>
     <message>
         <source>Input status</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingangsstatus</translation>
     </message>
 </context>
 <context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe im &amp;Web…</translation>
     </message>
     <message>
         <source>Open Clefmark&apos;s help page in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfeseite von Clefmark im Webbrowser öffnen</translation>
     </message>
     <message>
         <source>Open the &amp;Manual…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Handbuch öffnen…</translation>
     </message>
     <message>
         <source>The manual is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Handbuch ist nicht installiert</translation>
     </message>
     <message>
         <source>Open the manual in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Handbuch im Webbrowser öffnen</translation>
     </message>
 </context>
 <context>
     <name>NoteNames</name>
     <message>
         <source>German (C D E F G A H, and B for B♭)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch (C D E F G A H, und B für B♭)</translation>
     </message>
     <message>
         <source>Solfège (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Solfège (%1)</translation>
     </message>
     <message>
         <source>Letters (C D E F G A B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Englisch (C D E F G A B)</translation>
     </message>
 </context>
 <context>
@@ -58,345 +58,348 @@
     <message>
         <source>Listening</source>
         <comment>capture runs; nothing pitched heard lately</comment>
-        <translation type="unfinished"></translation>
+        <translation>Hört zu</translation>
     </message>
     <message>
         <source>Too quiet</source>
         <comment>the input level stays below what the tuner needs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Zu leise</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausiert</translation>
     </message>
     <message>
         <source>The input device cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Eingabegerät ist nicht nutzbar</translation>
     </message>
     <message>
         <source>No input device</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Eingabegerät</translation>
     </message>
     <message>
         <source>Waiting for the sound server</source>
-        <translation type="unfinished"></translation>
+        <translation>Warten auf den Soundserver</translation>
     </message>
     <message>
         <source>flat</source>
         <comment>the note is below the pitch it should be</comment>
-        <translation type="unfinished"></translation>
+        <translation>zu tief</translation>
     </message>
     <message>
         <source>in tune</source>
-        <translation type="unfinished"></translation>
+        <translation>gestimmt</translation>
     </message>
     <message>
         <source>sharp</source>
         <comment>the note is above the pitch it should be</comment>
-        <translation type="unfinished"></translation>
+        <translation>zu hoch</translation>
     </message>
 </context>
 <context>
     <name>VersionCheck</name>
     <message>
         <source>Sorry, Clefmark runs only on Qt %1 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark läuft leider nur mit Qt %1 oder neuer.</translation>
     </message>
 </context>
 <context>
     <name>aboutWindow</name>
     <message>
         <source>About Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Clefmark</translation>
     </message>
     <message>
         <source>Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>A chromatic tuner: play or sing a note and see how far it is from the nearest one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein chromatisches Stimmgerät: Spielen oder singen Sie einen Ton und sehen Sie, wie weit er vom nächstgelegenen entfernt ist.</translation>
     </message>
     <message>
         <source>Open the project&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Website des Projekts öffnen</translation>
     </message>
     <message>
         <source>Copyright © the Clefmark authors.
 Free software under the GNU General Public License,
 version 3 or any later version (GPL-3.0-or-later).
 There is no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © die Autoren von Clefmark.
+Freie Software unter der GNU General Public License,
+Version 3 oder jede spätere Version (GPL-3.0-or-later).
+Ohne jegliche Gewährleistung.</translation>
     </message>
     <message>
         <source>www.gnu.org/licenses/gpl-3.0.html</source>
-        <translation type="unfinished"></translation>
+        <translation>www.gnu.org/licenses/gpl-3.0.html</translation>
     </message>
     <message>
         <source>Read the licence</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lizenz lesen</translation>
     </message>
 </context>
 <context>
     <name>clefmark::Controller</name>
     <message>
         <source>Recordings (%1);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmen (%1);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Clefmark cannot play “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark kann „%1“ nicht abspielen: %2.</translation>
     </message>
     <message>
         <source>Open Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme öffnen</translation>
     </message>
     <message>
         <source>this window plays no files</source>
-        <translation type="unfinished"></translation>
+        <translation>dieses Fenster spielt keine Dateien ab</translation>
     </message>
     <message>
         <source>Listening to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hört zu: %1</translation>
     </message>
     <message>
         <source>This desktop does not let a program keep its window above the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Arbeitsumgebung erlaubt es Programmen nicht, ihr Fenster im Vordergrund zu halten.</translation>
     </message>
 </context>
 <context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Andere</translation>
     </message>
 </context>
 <context>
     <name>clefmark::ReadoutView</name>
     <message>
         <source>Listening to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hört zu: %1</translation>
     </message>
     <message>
         <source>sounds %1</source>
-        <translation type="unfinished"></translation>
+        <translation>klingt %1</translation>
     </message>
 </context>
 <context>
     <name>helpWindow</name>
     <message>
         <source>Clefmark Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark-Hilfe</translation>
     </message>
     <message>
         <source>Help on the &amp;Web…</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe im &amp;Web…</translation>
     </message>
     <message>
         <source>Open Clefmark&apos;s help page in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfeseite von Clefmark im Webbrowser öffnen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>
     <name>mainWindow</name>
     <message>
         <source>Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark</translation>
     </message>
     <message>
         <source>background</source>
-        <translation type="unfinished"></translation>
+        <translation>background</translation>
     </message>
     <message>
         <source>&amp;Tuner</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Stimmgerät</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Einstellungen…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+,</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausieren</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Space</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fortsetzen</translation>
     </message>
     <message>
         <source>&amp;Open Recording…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme &amp;öffnen…</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Listen to Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Zum Eingang &amp;wechseln</translation>
     </message>
     <message>
         <source>&amp;Sound Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Audioeinstellungen…</translation>
     </message>
     <message>
         <source>&amp;Readout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Anzeigeleiste</translation>
     </message>
     <message>
         <source>&amp;Colour-Blind-Safe Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Farben für Farbenblinde</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Originalgröße</translation>
     </message>
     <message>
         <source>Ctrl+0</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+0</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;größern</translation>
     </message>
     <message>
         <source>Ctrl++</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl++</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
         <source>Ctrl+-</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+-</translation>
     </message>
     <message>
         <source>&amp;Keep Above Others</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer im &amp;Vordergrund</translation>
     </message>
     <message>
         <source>Clefmark &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark-&amp;Hilfe</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>&amp;About Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über Clefmark</translation>
     </message>
 </context>
 <context>
     <name>prefsWindow</name>
     <message>
         <source>Clefmark Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark-Einstellungen</translation>
     </message>
     <message>
         <source>A-&amp;Reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kammerton:</translation>
     </message>
     <message>
         <source>The pitch of the A above middle C, from 420 to 460 Hz. Press Return to apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Frequenz des a¹ (des A über dem mittleren C), von 420 bis 460 Hz. Mit der Eingabetaste übernehmen.</translation>
     </message>
     <message>
         <source>Hz (420 to 460)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz (420 bis 460)</translation>
     </message>
     <message>
         <source>&amp;Octave rejection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oktavsprünge ignorieren</translation>
     </message>
     <message>
         <source>Ignore a note heard an octave away from the one just shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Ton übergehen, der eine Oktave über oder unter dem gerade angezeigten gehört wird.</translation>
     </message>
     <message>
         <source>&amp;Close enough counts as in tune</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine &amp;Abweichung gilt als gestimmt</translation>
     </message>
     <message>
         <source>Show a note as in tune over a wider range around it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einen Ton in einem breiteren Bereich um seine Sollhöhe als gestimmt anzeigen.</translation>
     </message>
     <message>
         <source>&amp;Transposition:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transponierung:</translation>
     </message>
     <message>
         <source>Show the notes your instrument&apos;s part is written in: for a B♭ trumpet, the B♭ a piano sounds is shown as C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Noten so anzeigen, wie die Stimme Ihres Instruments notiert ist: Bei einer B-Trompete wird das B♭, das ein Klavier spielt, als C angezeigt.</translation>
     </message>
     <message>
         <source>Semitones from sounding to written</source>
-        <translation type="unfinished"></translation>
+        <translation>Halbtöne von klingend zu notiert</translation>
     </message>
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
-        <translation type="unfinished"></translation>
+        <translation>Notierter Ton = klingender Ton + so viele Halbtöne, von −24 bis +24.</translation>
     </message>
     <message>
         <source> semitones</source>
-        <translation type="unfinished"></translation>
+        <translation> Halbtöne</translation>
     </message>
     <message>
         <source>Note names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Notennamen:</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit Kreu&amp;z (A♯)</translation>
     </message>
     <message>
         <source>&amp;Flats (B♭)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mit &amp;b (B♭)</translation>
     </message>
     <message>
         <source>Name the black keys B♭, E♭, A♭, D♭ and G♭ in the readout; the staves keep their sharps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die schwarzen Tasten in der Anzeigeleiste B♭, E♭, A♭, D♭ und G♭ nennen; die Notensysteme behalten ihre Kreuze.</translation>
     </message>
     <message>
         <source>Restore &amp;Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Standardwerte wiederherstellen</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
 </context>
 </TS>

@@ -5,52 +5,52 @@
     <name>About</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
 </context>
 <context>
     <name>Accessibility</name>
     <message>
         <source>Input status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la entrada</translation>
     </message>
 </context>
 <context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda en la &amp;web…</translation>
     </message>
     <message>
         <source>Open Clefmark&apos;s help page in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la página de ayuda de Clefmark en su navegador web</translation>
     </message>
     <message>
         <source>Open the &amp;Manual…</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el &amp;manual…</translation>
     </message>
     <message>
         <source>The manual is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>El manual no está instalado</translation>
     </message>
     <message>
         <source>Open the manual in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el manual en su navegador web</translation>
     </message>
 </context>
 <context>
     <name>NoteNames</name>
     <message>
         <source>German (C D E F G A H, and B for B♭)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifrado alemán (C D E F G A H, y B para B♭)</translation>
     </message>
     <message>
         <source>Solfège (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Solfeo (%1)</translation>
     </message>
     <message>
         <source>Letters (C D E F G A B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cifrado americano (C D E F G A B)</translation>
     </message>
 </context>
 <context>
@@ -58,345 +58,348 @@
     <message>
         <source>Listening</source>
         <comment>capture runs; nothing pitched heard lately</comment>
-        <translation type="unfinished"></translation>
+        <translation>Escuchando</translation>
     </message>
     <message>
         <source>Too quiet</source>
         <comment>the input level stays below what the tuner needs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Señal débil</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa</translation>
     </message>
     <message>
         <source>The input device cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar el dispositivo de entrada</translation>
     </message>
     <message>
         <source>No input device</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin dispositivo de entrada</translation>
     </message>
     <message>
         <source>Waiting for the sound server</source>
-        <translation type="unfinished"></translation>
+        <translation>Esperando al servidor de sonido</translation>
     </message>
     <message>
         <source>flat</source>
         <comment>the note is below the pitch it should be</comment>
-        <translation type="unfinished"></translation>
+        <translation>bajo</translation>
     </message>
     <message>
         <source>in tune</source>
-        <translation type="unfinished"></translation>
+        <translation>afinado</translation>
     </message>
     <message>
         <source>sharp</source>
         <comment>the note is above the pitch it should be</comment>
-        <translation type="unfinished"></translation>
+        <translation>alto</translation>
     </message>
 </context>
 <context>
     <name>VersionCheck</name>
     <message>
         <source>Sorry, Clefmark runs only on Qt %1 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lo sentimos, Clefmark solo funciona con Qt %1 o posterior.</translation>
     </message>
 </context>
 <context>
     <name>aboutWindow</name>
     <message>
         <source>About Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Clefmark</translation>
     </message>
     <message>
         <source>Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión</translation>
     </message>
     <message>
         <source>A chromatic tuner: play or sing a note and see how far it is from the nearest one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un afinador cromático: toque o cante una nota y vea cuánto se aleja de la más cercana.</translation>
     </message>
     <message>
         <source>Open the project&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el sitio web del proyecto</translation>
     </message>
     <message>
         <source>Copyright © the Clefmark authors.
 Free software under the GNU General Public License,
 version 3 or any later version (GPL-3.0-or-later).
 There is no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © los autores de Clefmark.
+Software libre bajo la Licencia Pública General de GNU,
+versión 3 o cualquier versión posterior (GPL-3.0-or-later).
+Sin ninguna garantía.</translation>
     </message>
     <message>
         <source>www.gnu.org/licenses/gpl-3.0.html</source>
-        <translation type="unfinished"></translation>
+        <translation>www.gnu.org/licenses/gpl-3.0.html</translation>
     </message>
     <message>
         <source>Read the licence</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer la licencia</translation>
     </message>
 </context>
 <context>
     <name>clefmark::Controller</name>
     <message>
         <source>Recordings (%1);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabaciones (%1);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Clefmark cannot play “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark no puede reproducir «%1»: %2.</translation>
     </message>
     <message>
         <source>Open Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir grabación</translation>
     </message>
     <message>
         <source>this window plays no files</source>
-        <translation type="unfinished"></translation>
+        <translation>esta ventana no reproduce archivos</translation>
     </message>
     <message>
         <source>Listening to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuchando %1</translation>
     </message>
     <message>
         <source>This desktop does not let a program keep its window above the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este escritorio no permite que un programa mantenga su ventana por encima de las demás.</translation>
     </message>
 </context>
 <context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otra</translation>
     </message>
 </context>
 <context>
     <name>clefmark::ReadoutView</name>
     <message>
         <source>Listening to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Escuchando %1</translation>
     </message>
     <message>
         <source>sounds %1</source>
-        <translation type="unfinished"></translation>
+        <translation>suena %1</translation>
     </message>
 </context>
 <context>
     <name>helpWindow</name>
     <message>
         <source>Clefmark Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Clefmark</translation>
     </message>
     <message>
         <source>Help on the &amp;Web…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda en la &amp;web…</translation>
     </message>
     <message>
         <source>Open Clefmark&apos;s help page in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir la página de ayuda de Clefmark en su navegador web</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>
     <name>mainWindow</name>
     <message>
         <source>Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark</translation>
     </message>
     <message>
         <source>background</source>
-        <translation type="unfinished"></translation>
+        <translation>background</translation>
     </message>
     <message>
         <source>&amp;Tuner</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;finador</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda</translation>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre&amp;ferencias…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+,</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausar</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Space</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reanudar</translation>
     </message>
     <message>
         <source>&amp;Open Recording…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir grabación…</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Listen to Input</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Escuchar la entrada</translation>
     </message>
     <message>
         <source>&amp;Sound Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes de s&amp;onido…</translation>
     </message>
     <message>
         <source>&amp;Readout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra de lectura</translation>
     </message>
     <message>
         <source>&amp;Colour-Blind-Safe Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colores aptos para daltónicos</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tamaño real</translation>
     </message>
     <message>
         <source>Ctrl+0</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+0</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ampliar</translation>
     </message>
     <message>
         <source>Ctrl++</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl++</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reducir</translation>
     </message>
     <message>
         <source>Ctrl+-</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+-</translation>
     </message>
     <message>
         <source>&amp;Keep Above Others</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mantener siempre encima</translation>
     </message>
     <message>
         <source>Clefmark &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ayuda de Clefmark</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>&amp;About Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;cerca de Clefmark</translation>
     </message>
 </context>
 <context>
     <name>prefsWindow</name>
     <message>
         <source>Clefmark Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferencias de Clefmark</translation>
     </message>
     <message>
         <source>A-&amp;Reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;La de referencia:</translation>
     </message>
     <message>
         <source>The pitch of the A above middle C, from 420 to 460 Hz. Press Return to apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>La frecuencia del la situado encima del do central, de 420 a 460 Hz. Pulse Intro para aplicarla.</translation>
     </message>
     <message>
         <source>Hz (420 to 460)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz (de 420 a 460)</translation>
     </message>
     <message>
         <source>&amp;Octave rejection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorar saltos de octava</translation>
     </message>
     <message>
         <source>Ignore a note heard an octave away from the one just shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar una nota que se oye a una octava de la que se acaba de mostrar.</translation>
     </message>
     <message>
         <source>&amp;Close enough counts as in tune</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Casi afinado cuenta como afinado</translation>
     </message>
     <message>
         <source>Show a note as in tune over a wider range around it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar una nota como afinada en un margen más amplio a su alrededor.</translation>
     </message>
     <message>
         <source>&amp;Transposition:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transposición:</translation>
     </message>
     <message>
         <source>Show the notes your instrument&apos;s part is written in: for a B♭ trumpet, the B♭ a piano sounds is shown as C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar las notas tal como están escritas en la parte de su instrumento: para una trompeta en si♭, el si♭ que suena en un piano se muestra como do.</translation>
     </message>
     <message>
         <source>Semitones from sounding to written</source>
-        <translation type="unfinished"></translation>
+        <translation>Semitonos de la nota real a la escrita</translation>
     </message>
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota escrita = nota real + este número de semitonos, de −24 a +24.</translation>
     </message>
     <message>
         <source> semitones</source>
-        <translation type="unfinished"></translation>
+        <translation> semitonos</translation>
     </message>
     <message>
         <source>Note names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombres de las notas:</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sostenidos (A♯)</translation>
     </message>
     <message>
         <source>&amp;Flats (B♭)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bemoles (B♭)</translation>
     </message>
     <message>
         <source>Name the black keys B♭, E♭, A♭, D♭ and G♭ in the readout; the staves keep their sharps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Llamar si♭, mi♭, la♭, re♭ y sol♭ a las teclas negras en la barra de lectura; los pentagramas conservan sus sostenidos.</translation>
     </message>
     <message>
         <source>Restore &amp;Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar valores predeterminados</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
 </context>
 </TS>

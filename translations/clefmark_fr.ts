@@ -5,52 +5,52 @@
     <name>About</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
     <name>Accessibility</name>
     <message>
         <source>Input status</source>
-        <translation type="unfinished"></translation>
+        <translation>État de l’entrée</translation>
     </message>
 </context>
 <context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur le &amp;Web…</translation>
     </message>
     <message>
         <source>Open Clefmark&apos;s help page in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la page d’aide de Clefmark dans votre navigateur web</translation>
     </message>
     <message>
         <source>Open the &amp;Manual…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le &amp;manuel…</translation>
     </message>
     <message>
         <source>The manual is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Le manuel n’est pas installé</translation>
     </message>
     <message>
         <source>Open the manual in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le manuel dans votre navigateur web</translation>
     </message>
 </context>
 <context>
     <name>NoteNames</name>
     <message>
         <source>German (C D E F G A H, and B for B♭)</source>
-        <translation type="unfinished"></translation>
+        <translation>Notation allemande (C D E F G A H, et B pour B♭)</translation>
     </message>
     <message>
         <source>Solfège (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Solfège (%1)</translation>
     </message>
     <message>
         <source>Letters (C D E F G A B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Notation anglo-saxonne (C D E F G A B)</translation>
     </message>
 </context>
 <context>
@@ -58,345 +58,348 @@
     <message>
         <source>Listening</source>
         <comment>capture runs; nothing pitched heard lately</comment>
-        <translation type="unfinished"></translation>
+        <translation>À l’écoute</translation>
     </message>
     <message>
         <source>Too quiet</source>
         <comment>the input level stays below what the tuner needs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Trop faible</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause</translation>
     </message>
     <message>
         <source>The input device cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>Le périphérique d’entrée est inutilisable</translation>
     </message>
     <message>
         <source>No input device</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun périphérique d’entrée</translation>
     </message>
     <message>
         <source>Waiting for the sound server</source>
-        <translation type="unfinished"></translation>
+        <translation>En attente du serveur de son</translation>
     </message>
     <message>
         <source>flat</source>
         <comment>the note is below the pitch it should be</comment>
-        <translation type="unfinished"></translation>
+        <translation>trop bas</translation>
     </message>
     <message>
         <source>in tune</source>
-        <translation type="unfinished"></translation>
+        <translation>juste</translation>
     </message>
     <message>
         <source>sharp</source>
         <comment>the note is above the pitch it should be</comment>
-        <translation type="unfinished"></translation>
+        <translation>trop haut</translation>
     </message>
 </context>
 <context>
     <name>VersionCheck</name>
     <message>
         <source>Sorry, Clefmark runs only on Qt %1 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Désolé, Clefmark ne fonctionne qu’avec Qt %1 ou une version ultérieure.</translation>
     </message>
 </context>
 <context>
     <name>aboutWindow</name>
     <message>
         <source>About Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Clefmark</translation>
     </message>
     <message>
         <source>Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Version</translation>
     </message>
     <message>
         <source>A chromatic tuner: play or sing a note and see how far it is from the nearest one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un accordeur chromatique : jouez ou chantez une note et voyez de combien elle s’écarte de la plus proche.</translation>
     </message>
     <message>
         <source>Open the project&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le site web du projet</translation>
     </message>
     <message>
         <source>Copyright © the Clefmark authors.
 Free software under the GNU General Public License,
 version 3 or any later version (GPL-3.0-or-later).
 There is no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © les auteurs de Clefmark.
+Logiciel libre sous licence GNU General Public License,
+version 3 ou toute version ultérieure (GPL-3.0-or-later).
+Aucune garantie n’est fournie.</translation>
     </message>
     <message>
         <source>www.gnu.org/licenses/gpl-3.0.html</source>
-        <translation type="unfinished"></translation>
+        <translation>www.gnu.org/licenses/gpl-3.0.html</translation>
     </message>
     <message>
         <source>Read the licence</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire la licence</translation>
     </message>
 </context>
 <context>
     <name>clefmark::Controller</name>
     <message>
         <source>Recordings (%1);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrements (%1);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Clefmark cannot play “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark ne peut pas lire « %1 » : %2.</translation>
     </message>
     <message>
         <source>Open Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un enregistrement</translation>
     </message>
     <message>
         <source>this window plays no files</source>
-        <translation type="unfinished"></translation>
+        <translation>cette fenêtre ne lit pas de fichiers</translation>
     </message>
     <message>
         <source>Listening to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À l’écoute de %1</translation>
     </message>
     <message>
         <source>This desktop does not let a program keep its window above the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cet environnement de bureau ne permet pas à un programme de garder sa fenêtre au-dessus des autres.</translation>
     </message>
 </context>
 <context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Autre</translation>
     </message>
 </context>
 <context>
     <name>clefmark::ReadoutView</name>
     <message>
         <source>Listening to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À l’écoute de %1</translation>
     </message>
     <message>
         <source>sounds %1</source>
-        <translation type="unfinished"></translation>
+        <translation>sonne %1</translation>
     </message>
 </context>
 <context>
     <name>helpWindow</name>
     <message>
         <source>Clefmark Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Clefmark</translation>
     </message>
     <message>
         <source>Help on the &amp;Web…</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide sur le &amp;Web…</translation>
     </message>
     <message>
         <source>Open Clefmark&apos;s help page in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir la page d’aide de Clefmark dans votre navigateur web</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>mainWindow</name>
     <message>
         <source>Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark</translation>
     </message>
     <message>
         <source>background</source>
-        <translation type="unfinished"></translation>
+        <translation>background</translation>
     </message>
     <message>
         <source>&amp;Tuner</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ccordeur</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Affichage</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aid&amp;e</translation>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Préférences…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+,</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suspendre</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Space</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reprendre</translation>
     </message>
     <message>
         <source>&amp;Open Recording…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir un enregistrement…</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Listen to Input</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Écouter l’entrée</translation>
     </message>
     <message>
         <source>&amp;Sound Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres &amp;audio…</translation>
     </message>
     <message>
         <source>&amp;Readout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bandeau d’affichage</translation>
     </message>
     <message>
         <source>&amp;Colour-Blind-Safe Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleurs adaptées aux daltoniens</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taille réelle</translation>
     </message>
     <message>
         <source>Ctrl+0</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+0</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom &amp;avant</translation>
     </message>
     <message>
         <source>Ctrl++</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl++</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom a&amp;rrière</translation>
     </message>
     <message>
         <source>Ctrl+-</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+-</translation>
     </message>
     <message>
         <source>&amp;Keep Above Others</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Garder au premier plan</translation>
     </message>
     <message>
         <source>Clefmark &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide de Clefmark</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>&amp;About Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Clefmark</translation>
     </message>
 </context>
 <context>
     <name>prefsWindow</name>
     <message>
         <source>Clefmark Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Préférences de Clefmark</translation>
     </message>
     <message>
         <source>A-&amp;Reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;La de référence :</translation>
     </message>
     <message>
         <source>The pitch of the A above middle C, from 420 to 460 Hz. Press Return to apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fréquence du la au-dessus du do central (la3), de 420 à 460 Hz. Appuyez sur Entrée pour l’appliquer.</translation>
     </message>
     <message>
         <source>Hz (420 to 460)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz (420 à 460)</translation>
     </message>
     <message>
         <source>&amp;Octave rejection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer les sauts d’octave</translation>
     </message>
     <message>
         <source>Ignore a note heard an octave away from the one just shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorer une note entendue à une octave de celle qui vient d’être affichée.</translation>
     </message>
     <message>
         <source>&amp;Close enough counts as in tune</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Presque juste compte comme juste</translation>
     </message>
     <message>
         <source>Show a note as in tune over a wider range around it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher une note comme juste sur une plage plus large autour d’elle.</translation>
     </message>
     <message>
         <source>&amp;Transposition:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Transposition :</translation>
     </message>
     <message>
         <source>Show the notes your instrument&apos;s part is written in: for a B♭ trumpet, the B♭ a piano sounds is shown as C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher les notes telles qu’elles sont écrites dans la partie de votre instrument : pour une trompette en si♭, le si♭ joué par un piano s’affiche comme un do.</translation>
     </message>
     <message>
         <source>Semitones from sounding to written</source>
-        <translation type="unfinished"></translation>
+        <translation>Demi-tons du son réel à la note écrite</translation>
     </message>
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
-        <translation type="unfinished"></translation>
+        <translation>Note écrite = son réel + ce nombre de demi-tons, de −24 à +24.</translation>
     </message>
     <message>
         <source> semitones</source>
-        <translation type="unfinished"></translation>
+        <translation> demi-tons</translation>
     </message>
     <message>
         <source>Note names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Noms des notes :</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dièses (A♯)</translation>
     </message>
     <message>
         <source>&amp;Flats (B♭)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bémols (B♭)</translation>
     </message>
     <message>
         <source>Name the black keys B♭, E♭, A♭, D♭ and G♭ in the readout; the staves keep their sharps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nommer les touches noires si♭, mi♭, la♭, ré♭ et sol♭ dans le bandeau d’affichage ; les portées gardent leurs dièses.</translation>
     </message>
     <message>
         <source>Restore &amp;Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurer les valeurs par défaut</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
 </context>
 </TS>

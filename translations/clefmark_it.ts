@@ -5,52 +5,52 @@
     <name>About</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione %1</translation>
     </message>
 </context>
 <context>
     <name>Accessibility</name>
     <message>
         <source>Input status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stato dell’ingresso</translation>
     </message>
 </context>
 <context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida sul &amp;web…</translation>
     </message>
     <message>
         <source>Open Clefmark&apos;s help page in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la pagina della guida di Clefmark nel browser web</translation>
     </message>
     <message>
         <source>Open the &amp;Manual…</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il &amp;manuale…</translation>
     </message>
     <message>
         <source>The manual is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Il manuale non è installato</translation>
     </message>
     <message>
         <source>Open the manual in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il manuale nel browser web</translation>
     </message>
 </context>
 <context>
     <name>NoteNames</name>
     <message>
         <source>German (C D E F G A H, and B for B♭)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema tedesco (C D E F G A H, e B per B♭)</translation>
     </message>
     <message>
         <source>Solfège (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema latino (%1)</translation>
     </message>
     <message>
         <source>Letters (C D E F G A B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema anglosassone (C D E F G A B)</translation>
     </message>
 </context>
 <context>
@@ -58,345 +58,348 @@
     <message>
         <source>Listening</source>
         <comment>capture runs; nothing pitched heard lately</comment>
-        <translation type="unfinished"></translation>
+        <translation>In ascolto</translation>
     </message>
     <message>
         <source>Too quiet</source>
         <comment>the input level stays below what the tuner needs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Troppo debole</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>In pausa</translation>
     </message>
     <message>
         <source>The input device cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>Il dispositivo di ingresso non è utilizzabile</translation>
     </message>
     <message>
         <source>No input device</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessun dispositivo di ingresso</translation>
     </message>
     <message>
         <source>Waiting for the sound server</source>
-        <translation type="unfinished"></translation>
+        <translation>In attesa del server audio</translation>
     </message>
     <message>
         <source>flat</source>
         <comment>the note is below the pitch it should be</comment>
-        <translation type="unfinished"></translation>
+        <translation>calante</translation>
     </message>
     <message>
         <source>in tune</source>
-        <translation type="unfinished"></translation>
+        <translation>intonato</translation>
     </message>
     <message>
         <source>sharp</source>
         <comment>the note is above the pitch it should be</comment>
-        <translation type="unfinished"></translation>
+        <translation>crescente</translation>
     </message>
 </context>
 <context>
     <name>VersionCheck</name>
     <message>
         <source>Sorry, Clefmark runs only on Qt %1 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiacenti, Clefmark funziona solo con Qt %1 o versioni successive.</translation>
     </message>
 </context>
 <context>
     <name>aboutWindow</name>
     <message>
         <source>About Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni su Clefmark</translation>
     </message>
     <message>
         <source>Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Versione</translation>
     </message>
     <message>
         <source>A chromatic tuner: play or sing a note and see how far it is from the nearest one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un accordatore cromatico: suona o canta una nota e guarda quanto si discosta da quella più vicina.</translation>
     </message>
     <message>
         <source>Open the project&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri il sito web del progetto</translation>
     </message>
     <message>
         <source>Copyright © the Clefmark authors.
 Free software under the GNU General Public License,
 version 3 or any later version (GPL-3.0-or-later).
 There is no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © gli autori di Clefmark.
+Software libero distribuito secondo la GNU General Public License,
+versione 3 o qualsiasi versione successiva (GPL-3.0-or-later).
+Nessuna garanzia.</translation>
     </message>
     <message>
         <source>www.gnu.org/licenses/gpl-3.0.html</source>
-        <translation type="unfinished"></translation>
+        <translation>www.gnu.org/licenses/gpl-3.0.html</translation>
     </message>
     <message>
         <source>Read the licence</source>
-        <translation type="unfinished"></translation>
+        <translation>Leggi la licenza</translation>
     </message>
 </context>
 <context>
     <name>clefmark::Controller</name>
     <message>
         <source>Recordings (%1);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrazioni (%1);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>Clefmark cannot play “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark non può riprodurre «%1»: %2.</translation>
     </message>
     <message>
         <source>Open Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri registrazione</translation>
     </message>
     <message>
         <source>this window plays no files</source>
-        <translation type="unfinished"></translation>
+        <translation>questa finestra non riproduce file</translation>
     </message>
     <message>
         <source>Listening to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In ascolto: %1</translation>
     </message>
     <message>
         <source>This desktop does not let a program keep its window above the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo desktop non consente a un programma di tenere la propria finestra sopra le altre.</translation>
     </message>
 </context>
 <context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Altra</translation>
     </message>
 </context>
 <context>
     <name>clefmark::ReadoutView</name>
     <message>
         <source>Listening to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>In ascolto: %1</translation>
     </message>
     <message>
         <source>sounds %1</source>
-        <translation type="unfinished"></translation>
+        <translation>suona %1</translation>
     </message>
 </context>
 <context>
     <name>helpWindow</name>
     <message>
         <source>Clefmark Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida di Clefmark</translation>
     </message>
     <message>
         <source>Help on the &amp;Web…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guida sul &amp;web…</translation>
     </message>
     <message>
         <source>Open Clefmark&apos;s help page in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri la pagina della guida di Clefmark nel browser web</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>
     <name>mainWindow</name>
     <message>
         <source>Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark</translation>
     </message>
     <message>
         <source>background</source>
-        <translation type="unfinished"></translation>
+        <translation>background</translation>
     </message>
     <message>
         <source>&amp;Tuner</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ccordatore</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visualizza</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aiuto</translation>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre&amp;ferenze…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+,</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Esci</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pausa</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Space</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Riprendi</translation>
     </message>
     <message>
         <source>&amp;Open Recording…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri registrazione…</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Listen to Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Ascolta l’&amp;ingresso</translation>
     </message>
     <message>
         <source>&amp;Sound Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni a&amp;udio…</translation>
     </message>
     <message>
         <source>&amp;Readout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barra di lettura</translation>
     </message>
     <message>
         <source>&amp;Colour-Blind-Safe Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Colori adatti ai daltonici</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione &amp;reale</translation>
     </message>
     <message>
         <source>Ctrl+0</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+0</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ingrandisci</translation>
     </message>
     <message>
         <source>Ctrl++</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl++</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Rim&amp;picciolisci</translation>
     </message>
     <message>
         <source>Ctrl+-</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+-</translation>
     </message>
     <message>
         <source>&amp;Keep Above Others</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mantieni in primo piano</translation>
     </message>
     <message>
         <source>Clefmark &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guida di Clefmark</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>&amp;About Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informazioni su Clefmark</translation>
     </message>
 </context>
 <context>
     <name>prefsWindow</name>
     <message>
         <source>Clefmark Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Preferenze di Clefmark</translation>
     </message>
     <message>
         <source>A-&amp;Reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;La di riferimento:</translation>
     </message>
     <message>
         <source>The pitch of the A above middle C, from 420 to 460 Hz. Press Return to apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’altezza del la sopra il do centrale, da 420 a 460 Hz. Premi Invio per applicarla.</translation>
     </message>
     <message>
         <source>Hz (420 to 460)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz (da 420 a 460)</translation>
     </message>
     <message>
         <source>&amp;Octave rejection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignora i salti d’ottava</translation>
     </message>
     <message>
         <source>Ignore a note heard an octave away from the one just shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignora una nota sentita a un’ottava di distanza da quella appena mostrata.</translation>
     </message>
     <message>
         <source>&amp;Close enough counts as in tune</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quasi intonato conta come intonato</translation>
     </message>
     <message>
         <source>Show a note as in tune over a wider range around it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra una nota come intonata in un intervallo più ampio attorno ad essa.</translation>
     </message>
     <message>
         <source>&amp;Transposition:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trasposizione:</translation>
     </message>
     <message>
         <source>Show the notes your instrument&apos;s part is written in: for a B♭ trumpet, the B♭ a piano sounds is shown as C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra le note come sono scritte nella parte del tuo strumento: per una tromba in si♭, il si♭ suonato da un pianoforte appare come do.</translation>
     </message>
     <message>
         <source>Semitones from sounding to written</source>
-        <translation type="unfinished"></translation>
+        <translation>Semitoni dal suono reale alla nota scritta</translation>
     </message>
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota scritta = suono reale + questo numero di semitoni, da −24 a +24.</translation>
     </message>
     <message>
         <source> semitones</source>
-        <translation type="unfinished"></translation>
+        <translation> semitoni</translation>
     </message>
     <message>
         <source>Note names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nomi delle note:</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diesis (A♯)</translation>
     </message>
     <message>
         <source>&amp;Flats (B♭)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bemolle (B♭)</translation>
     </message>
     <message>
         <source>Name the black keys B♭, E♭, A♭, D♭ and G♭ in the readout; the staves keep their sharps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiama i tasti neri si♭, mi♭, la♭, re♭ e sol♭ nella barra di lettura; i pentagrammi mantengono i diesis.</translation>
     </message>
     <message>
         <source>Restore &amp;Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ripristina predefiniti</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Chiudi</translation>
     </message>
 </context>
 </TS>
