@@ -52,6 +52,41 @@
         <source>Letters (C D E F G A B)</source>
         <translation>Notation anglo-saxonne (C D E F G A B)</translation>
     </message>
+    <message>
+        <source>Do</source>
+        <comment>fixed-do name of C</comment>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <comment>fixed-do name of D</comment>
+        <translation>Ré</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <comment>fixed-do name of E</comment>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <comment>fixed-do name of F</comment>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <comment>fixed-do name of G</comment>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <comment>fixed-do name of A</comment>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <comment>fixed-do name of B</comment>
+        <translation>Si</translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>
@@ -119,7 +154,7 @@
     </message>
     <message>
         <source>A chromatic tuner: play or sing a note and see how far it is from the nearest one.</source>
-        <translation>Un accordeur chromatique : jouez ou chantez une note et voyez de combien elle s’écarte de la plus proche.</translation>
+        <translation>Un accordeur chromatique&#xa0;: jouez ou chantez une note et voyez de combien elle s’écarte de la plus proche.</translation>
     </message>
     <message>
         <source>Open the project&apos;s web site</source>
@@ -152,7 +187,7 @@ Aucune garantie n’est fournie.</translation>
     </message>
     <message>
         <source>Clefmark cannot play “%1”: %2.</source>
-        <translation>Clefmark ne peut pas lire « %1 » : %2.</translation>
+        <translation>Clefmark ne peut pas lire «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Open Recording</source>
@@ -331,11 +366,11 @@ Aucune garantie n’est fournie.</translation>
     </message>
     <message>
         <source>A-&amp;Reference:</source>
-        <translation>&amp;La de référence :</translation>
+        <translation>&amp;La de référence&#xa0;:</translation>
     </message>
     <message>
         <source>The pitch of the A above middle C, from 420 to 460 Hz. Press Return to apply.</source>
-        <translation>La fréquence du la au-dessus du do central (la3), de 420 à 460 Hz. Appuyez sur Entrée pour l’appliquer.</translation>
+        <translation>La fréquence du la au-dessus du do central, de 420 à 460&#xa0;Hz. Appuyez sur Entrée pour l’appliquer.</translation>
     </message>
     <message>
         <source>Hz (420 to 460)</source>
@@ -359,11 +394,11 @@ Aucune garantie n’est fournie.</translation>
     </message>
     <message>
         <source>&amp;Transposition:</source>
-        <translation>&amp;Transposition :</translation>
+        <translation>&amp;Transposition&#xa0;:</translation>
     </message>
     <message>
         <source>Show the notes your instrument&apos;s part is written in: for a B♭ trumpet, the B♭ a piano sounds is shown as C.</source>
-        <translation>Afficher les notes telles qu’elles sont écrites dans la partie de votre instrument : pour une trompette en si♭, le si♭ joué par un piano s’affiche comme un do.</translation>
+        <translation>Afficher les notes telles qu’elles sont écrites dans la partie de votre instrument&#xa0;: pour une trompette en si♭, le si♭ joué par un piano s’affiche comme un do.</translation>
     </message>
     <message>
         <source>Semitones from sounding to written</source>
@@ -379,7 +414,7 @@ Aucune garantie n’est fournie.</translation>
     </message>
     <message>
         <source>Note names:</source>
-        <translation>Noms des notes :</translation>
+        <translation>Noms des notes&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>
@@ -391,7 +426,7 @@ Aucune garantie n’est fournie.</translation>
     </message>
     <message>
         <source>Name the black keys B♭, E♭, A♭, D♭ and G♭ in the readout; the staves keep their sharps.</source>
-        <translation>Nommer les touches noires si♭, mi♭, la♭, ré♭ et sol♭ dans le bandeau d’affichage ; les portées gardent leurs dièses.</translation>
+        <translation>Nommer les touches noires si♭, mi♭, la♭, ré♭ et sol♭ dans le bandeau d’affichage&#x202f;; les portées gardent leurs dièses.</translation>
     </message>
     <message>
         <source>Restore &amp;Defaults</source>

@@ -52,6 +52,41 @@
         <source>Letters (C D E F G A B)</source>
         <translation>英語音名（C D E F G A B）</translation>
     </message>
+    <message>
+        <source>Do</source>
+        <comment>fixed-do name of C</comment>
+        <translation>ド</translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <comment>fixed-do name of D</comment>
+        <translation>レ</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <comment>fixed-do name of E</comment>
+        <translation>ミ</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <comment>fixed-do name of F</comment>
+        <translation>ファ</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <comment>fixed-do name of G</comment>
+        <translation>ソ</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <comment>fixed-do name of A</comment>
+        <translation>ラ</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <comment>fixed-do name of B</comment>
+        <translation>シ</translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>

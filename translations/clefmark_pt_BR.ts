@@ -52,6 +52,41 @@
         <source>Letters (C D E F G A B)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Do</source>
+        <comment>fixed-do name of C</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <comment>fixed-do name of D</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <comment>fixed-do name of E</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <comment>fixed-do name of F</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <comment>fixed-do name of G</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La</source>
+        <comment>fixed-do name of A</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <comment>fixed-do name of B</comment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>

@@ -52,6 +52,41 @@
         <source>Letters (C D E F G A B)</source>
         <translation>Буквенные (C D E F G A B)</translation>
     </message>
+    <message>
+        <source>Do</source>
+        <comment>fixed-do name of C</comment>
+        <translation>До</translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <comment>fixed-do name of D</comment>
+        <translation>Ре</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <comment>fixed-do name of E</comment>
+        <translation>Ми</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <comment>fixed-do name of F</comment>
+        <translation>Фа</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <comment>fixed-do name of G</comment>
+        <translation>Соль</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <comment>fixed-do name of A</comment>
+        <translation>Ля</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <comment>fixed-do name of B</comment>
+        <translation>Си</translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>

@@ -52,6 +52,41 @@
         <source>Letters (C D E F G A B)</source>
         <translation>字母音名（C D E F G A B）</translation>
     </message>
+    <message>
+        <source>Do</source>
+        <comment>fixed-do name of C</comment>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Re</source>
+        <comment>fixed-do name of D</comment>
+        <translation>Re</translation>
+    </message>
+    <message>
+        <source>Mi</source>
+        <comment>fixed-do name of E</comment>
+        <translation>Mi</translation>
+    </message>
+    <message>
+        <source>Fa</source>
+        <comment>fixed-do name of F</comment>
+        <translation>Fa</translation>
+    </message>
+    <message>
+        <source>Sol</source>
+        <comment>fixed-do name of G</comment>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>La</source>
+        <comment>fixed-do name of A</comment>
+        <translation>La</translation>
+    </message>
+    <message>
+        <source>Si</source>
+        <comment>fixed-do name of B</comment>
+        <translation>Si</translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>
