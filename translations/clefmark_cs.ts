@@ -5,52 +5,52 @@
     <name>About</name>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze %1</translation>
     </message>
 </context>
 <context>
     <name>Accessibility</name>
     <message>
         <source>Input status</source>
-        <translation type="unfinished"></translation>
+        <translation>Stav vstupu</translation>
     </message>
 </context>
 <context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda na &amp;webu…</translation>
     </message>
     <message>
         <source>Open Clefmark&apos;s help page in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít stránku nápovědy Clefmarku ve webovém prohlížeči</translation>
     </message>
     <message>
         <source>Open the &amp;Manual…</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít &amp;příručku…</translation>
     </message>
     <message>
         <source>The manual is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>Příručka není nainstalována</translation>
     </message>
     <message>
         <source>Open the manual in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít příručku ve webovém prohlížeči</translation>
     </message>
 </context>
 <context>
     <name>NoteNames</name>
     <message>
         <source>German (C D E F G A H, and B for B♭)</source>
-        <translation type="unfinished"></translation>
+        <translation>Německé názvy (C D E F G A H a B pro B♭)</translation>
     </message>
     <message>
         <source>Solfège (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Solmizační slabiky (%1)</translation>
     </message>
     <message>
         <source>Letters (C D E F G A B)</source>
-        <translation type="unfinished"></translation>
+        <translation>Písmenné názvy (C D E F G A B)</translation>
     </message>
     <message>
         <source>Do</source>
@@ -93,345 +93,348 @@
     <message>
         <source>Listening</source>
         <comment>capture runs; nothing pitched heard lately</comment>
-        <translation type="unfinished"></translation>
+        <translation>Poslech</translation>
     </message>
     <message>
         <source>Too quiet</source>
         <comment>the input level stays below what the tuner needs</comment>
-        <translation type="unfinished"></translation>
+        <translation>Slabý signál</translation>
     </message>
     <message>
         <source>Paused</source>
-        <translation type="unfinished"></translation>
+        <translation>Pozastaveno</translation>
     </message>
     <message>
         <source>The input device cannot be used</source>
-        <translation type="unfinished"></translation>
+        <translation>Vstupní zařízení nelze použít</translation>
     </message>
     <message>
         <source>No input device</source>
-        <translation type="unfinished"></translation>
+        <translation>Žádné vstupní zařízení</translation>
     </message>
     <message>
         <source>Waiting for the sound server</source>
-        <translation type="unfinished"></translation>
+        <translation>Čeká se na zvukový server</translation>
     </message>
     <message>
         <source>flat</source>
         <comment>the note is below the pitch it should be</comment>
-        <translation type="unfinished"></translation>
+        <translation>nízko</translation>
     </message>
     <message>
         <source>in tune</source>
-        <translation type="unfinished"></translation>
+        <translation>čistě</translation>
     </message>
     <message>
         <source>sharp</source>
         <comment>the note is above the pitch it should be</comment>
-        <translation type="unfinished"></translation>
+        <translation>vysoko</translation>
     </message>
 </context>
 <context>
     <name>VersionCheck</name>
     <message>
         <source>Sorry, Clefmark runs only on Qt %1 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Je nám líto, Clefmark vyžaduje Qt %1 nebo novější.</translation>
     </message>
 </context>
 <context>
     <name>aboutWindow</name>
     <message>
         <source>About Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>O aplikaci Clefmark</translation>
     </message>
     <message>
         <source>Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark</translation>
     </message>
     <message>
         <source>Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Verze</translation>
     </message>
     <message>
         <source>A chromatic tuner: play or sing a note and see how far it is from the nearest one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chromatická ladička: zahrajte nebo zazpívejte tón a uvidíte, jak daleko je od nejbližšího.</translation>
     </message>
     <message>
         <source>Open the project&apos;s web site</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít webové stránky projektu</translation>
     </message>
     <message>
         <source>Copyright © the Clefmark authors.
 Free software under the GNU General Public License,
 version 3 or any later version (GPL-3.0-or-later).
 There is no warranty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © autoři Clefmarku.
+Svobodný software šířený pod licencí GNU General Public License,
+verze 3 nebo libovolné pozdější verze (GPL-3.0-or-later).
+Bez jakékoli záruky.</translation>
     </message>
     <message>
         <source>www.gnu.org/licenses/gpl-3.0.html</source>
-        <translation type="unfinished"></translation>
+        <translation>www.gnu.org/licenses/gpl-3.0.html</translation>
     </message>
     <message>
         <source>Read the licence</source>
-        <translation type="unfinished"></translation>
+        <translation>Přečíst licenci</translation>
     </message>
 </context>
 <context>
     <name>clefmark::Controller</name>
     <message>
         <source>Recordings (%1);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nahrávky (%1);;Všechny soubory (*)</translation>
     </message>
     <message>
         <source>Clefmark cannot play “%1”: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark nemůže přehrát „%1“: %2.</translation>
     </message>
     <message>
         <source>Open Recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít nahrávku</translation>
     </message>
     <message>
         <source>this window plays no files</source>
-        <translation type="unfinished"></translation>
+        <translation>toto okno nepřehrává soubory</translation>
     </message>
     <message>
         <source>Listening to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslech: %1</translation>
     </message>
     <message>
         <source>This desktop does not let a program keep its window above the others.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toto pracovní prostředí nedovoluje programu držet okno nad ostatními.</translation>
     </message>
 </context>
 <context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Jiný</translation>
     </message>
 </context>
 <context>
     <name>clefmark::ReadoutView</name>
     <message>
         <source>Listening to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslech: %1</translation>
     </message>
     <message>
         <source>sounds %1</source>
-        <translation type="unfinished"></translation>
+        <translation>zní %1</translation>
     </message>
 </context>
 <context>
     <name>helpWindow</name>
     <message>
         <source>Clefmark Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda ke Clefmarku</translation>
     </message>
     <message>
         <source>Help on the &amp;Web…</source>
-        <translation type="unfinished"></translation>
+        <translation>Nápověda na &amp;webu…</translation>
     </message>
     <message>
         <source>Open Clefmark&apos;s help page in your web browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Otevřít stránku nápovědy Clefmarku ve webovém prohlížeči</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
 </context>
 <context>
     <name>mainWindow</name>
     <message>
         <source>Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>Clefmark</translation>
     </message>
     <message>
         <source>background</source>
-        <translation type="unfinished"></translation>
+        <translation>background</translation>
     </message>
     <message>
         <source>&amp;Tuner</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ladička</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zobrazit</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nápověda</translation>
     </message>
     <message>
         <source>&amp;Preferences…</source>
-        <translation type="unfinished"></translation>
+        <translation>Př&amp;edvolby…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+,</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ukončit</translation>
     </message>
     <message>
         <source>Ctrl+Q</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+Q</translation>
     </message>
     <message>
         <source>&amp;Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pozastavit</translation>
     </message>
     <message>
         <source>Space</source>
-        <translation type="unfinished"></translation>
+        <translation>Space</translation>
     </message>
     <message>
         <source>&amp;Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Po&amp;kračovat</translation>
     </message>
     <message>
         <source>&amp;Open Recording…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Otevřít nahrávku…</translation>
     </message>
     <message>
         <source>Ctrl+O</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+O</translation>
     </message>
     <message>
         <source>&amp;Listen to Input</source>
-        <translation type="unfinished"></translation>
+        <translation>Poslouchat &amp;vstup</translation>
     </message>
     <message>
         <source>&amp;Sound Settings…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nastavení zvuku…</translation>
     </message>
     <message>
         <source>&amp;Readout</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Textový údaj</translation>
     </message>
     <message>
         <source>&amp;Colour-Blind-Safe Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barvy pro barvoslepé</translation>
     </message>
     <message>
         <source>&amp;Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Skutečná velikost</translation>
     </message>
     <message>
         <source>Ctrl+0</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+0</translation>
     </message>
     <message>
         <source>Zoom &amp;In</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Přiblížit</translation>
     </message>
     <message>
         <source>Ctrl++</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl++</translation>
     </message>
     <message>
         <source>Zoom &amp;Out</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oddálit</translation>
     </message>
     <message>
         <source>Ctrl+-</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl+-</translation>
     </message>
     <message>
         <source>&amp;Keep Above Others</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vždy navrchu</translation>
     </message>
     <message>
         <source>Clefmark &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nápověda ke Clefmarku</translation>
     </message>
     <message>
         <source>F1</source>
-        <translation type="unfinished"></translation>
+        <translation>F1</translation>
     </message>
     <message>
         <source>&amp;About Clefmark</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;O aplikaci Clefmark</translation>
     </message>
 </context>
 <context>
     <name>prefsWindow</name>
     <message>
         <source>Clefmark Preferences</source>
-        <translation type="unfinished"></translation>
+        <translation>Předvolby Clefmarku</translation>
     </message>
     <message>
         <source>A-&amp;Reference:</source>
-        <translation type="unfinished"></translation>
+        <translation>Komorní &amp;A:</translation>
     </message>
     <message>
         <source>The pitch of the A above middle C, from 420 to 460 Hz. Press Return to apply.</source>
-        <translation type="unfinished"></translation>
+        <translation>Výška tónu A nad středním C (a¹), od 420 do 460 Hz. Potvrďte klávesou Enter.</translation>
     </message>
     <message>
         <source>Hz (420 to 460)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hz (420 až 460)</translation>
     </message>
     <message>
         <source>&amp;Octave rejection</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Potlačení oktávových skoků</translation>
     </message>
     <message>
         <source>Ignore a note heard an octave away from the one just shown.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignoruje tón, který zazní o oktávu výš nebo níž než právě zobrazený.</translation>
     </message>
     <message>
         <source>&amp;Close enough counts as in tune</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Téměř čistý tón brát jako čistý</translation>
     </message>
     <message>
         <source>Show a note as in tune over a wider range around it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazí tón jako čistý v širším rozsahu kolem něj.</translation>
     </message>
     <message>
         <source>&amp;Transposition:</source>
-        <translation type="unfinished"></translation>
+        <translation>T&amp;ranspozice:</translation>
     </message>
     <message>
         <source>Show the notes your instrument&apos;s part is written in: for a B♭ trumpet, the B♭ a piano sounds is shown as C.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zobrazí tóny tak, jak jsou zapsány v partu vašeho nástroje: u trubky in B♭ se B♭ znějící na klavíru zobrazí jako C.</translation>
     </message>
     <message>
         <source>Semitones from sounding to written</source>
-        <translation type="unfinished"></translation>
+        <translation>Půltóny od znějícího k zapsanému</translation>
     </message>
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zapsaný tón = znějící tón + tento počet půltónů, od −24 do +24.</translation>
     </message>
     <message>
         <source> semitones</source>
-        <translation type="unfinished"></translation>
+        <translation> půltónů</translation>
     </message>
     <message>
         <source>Note names:</source>
-        <translation type="unfinished"></translation>
+        <translation>Názvy tónů:</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Křížky (A♯)</translation>
     </message>
     <message>
         <source>&amp;Flats (B♭)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Béčka (B♭)</translation>
     </message>
     <message>
         <source>Name the black keys B♭, E♭, A♭, D♭ and G♭ in the readout; the staves keep their sharps.</source>
-        <translation type="unfinished"></translation>
+        <translation>V textovém údaji pojmenuje černé klávesy B♭, E♭, A♭, D♭ a G♭; osnovy si ponechají křížky.</translation>
     </message>
     <message>
         <source>Restore &amp;Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obnovit výchozí</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Zavřít</translation>
     </message>
 </context>
 </TS>
