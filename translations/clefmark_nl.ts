@@ -55,37 +55,37 @@
     <message>
         <source>Do</source>
         <comment>fixed-do name of C</comment>
-        <translation type="unfinished"></translation>
+        <translation>Do</translation>
     </message>
     <message>
         <source>Re</source>
         <comment>fixed-do name of D</comment>
-        <translation type="unfinished"></translation>
+        <translation>Re</translation>
     </message>
     <message>
         <source>Mi</source>
         <comment>fixed-do name of E</comment>
-        <translation type="unfinished"></translation>
+        <translation>Mi</translation>
     </message>
     <message>
         <source>Fa</source>
         <comment>fixed-do name of F</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fa</translation>
     </message>
     <message>
         <source>Sol</source>
         <comment>fixed-do name of G</comment>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>La</source>
         <comment>fixed-do name of A</comment>
-        <translation type="unfinished"></translation>
+        <translation>La</translation>
     </message>
     <message>
         <source>Si</source>
         <comment>fixed-do name of B</comment>
-        <translation type="unfinished"></translation>
+        <translation>Si</translation>
     </message>
 </context>
 <context>
