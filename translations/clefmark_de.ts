@@ -255,7 +255,7 @@ Ohne jegliche Gewährleistung.</translation>
     </message>
     <message>
         <source>&amp;Tuner</source>
-        <translation>&amp;Stimmgerät</translation>
+        <translation>&amp;Stimmen</translation>
     </message>
     <message>
         <source>&amp;View</source>
