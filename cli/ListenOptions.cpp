@@ -69,10 +69,11 @@ are decimal digits, with a sign if you like (+2, -2), and for --duration a
 point (2.5, .5, 5.); no spaces, exponents or units.
 
 The status line, redrawn in place a few times a second:
-    A4     +3.9 cents  [----------|*---------]             level [=====   ]
-  the note, its deviation in cents, a needle (each side spans half a
-  semitone; '|' is the note itself), "in tune" when it is, and the input
-  level from 0 (below -21 dBFS) to 8 (full scale). A second after the last
+    A4     +3.9 cents  [----------|*---------]  sharp      level [=====   ]
+  the note, its deviation in cents to a tenth, a needle (each side spans
+  half a semitone; '|' is the note itself), "flat", "sharp" or "in tune"
+  as the window's readout says them, and the input level from 0 (below
+  -21 dBFS) to 8 (full scale). A second after the last
   pitch, the note stays without its needle and never "in tune", and the
   line says "listening" or "too quiet" instead. It names the input device
   on standard error at the start and whenever it changes. When the output
