@@ -60,6 +60,8 @@ Options:
                        trumpet 2, Eb alto sax 9, F horn 7; default 0)
   --flats              name the black keys with flats (Bb4, not A#4) in the
                        status line; jsonl keeps sharps
+  --fresh-notes        start a new note when a pitch follows about 0.2 s
+                       without one, instead of going on with the average
   --cycle-frames N     with --input: frames per input cycle, 1 to 65536
                        (default 512)
   -h, --help           show this help and exit

@@ -34,6 +34,8 @@ Preferences::Settings Preferences::Settings::of(Tuner& tuner, std::function<void
         tuner.setFlatNames(on);
         changed();
     };
+    settings.freshNotes = [&tuner] { return tuner.freshNotes(); };
+    settings.setFreshNotes = [&tuner](bool on) { tuner.setFreshNotes(on); };
     return settings;
 }
 
@@ -60,6 +62,7 @@ void Preferences::awakeFromNib(QWidget* window)
     closeEnoughCheckbox_
         = window->findChild<QAbstractButton*>(QStringLiteral("closeEnoughCheckbox"));
     defaultsButton_ = window->findChild<QAbstractButton*>(QStringLiteral("defaultsButton"));
+    freshNotesCheckbox_ = window->findChild<QAbstractButton*>(QStringLiteral("freshNotesCheckbox"));
 
     if (referencePitchText_) {
         referencePitchText_->setText(QString::number(settings_.referencePitch()));
@@ -77,6 +80,11 @@ void Preferences::awakeFromNib(QWidget* window)
         closeEnoughCheckbox_->setChecked(settings_.closeEnough());
         connect(closeEnoughCheckbox_, &QAbstractButton::clicked, this,
             &Preferences::closeEnoughChanged);
+    }
+    if (freshNotesCheckbox_) {
+        freshNotesCheckbox_->setChecked(settings_.freshNotes && settings_.freshNotes());
+        connect(
+            freshNotesCheckbox_, &QAbstractButton::clicked, this, &Preferences::freshNotesChanged);
     }
     if (defaultsButton_)
         connect(defaultsButton_, &QAbstractButton::clicked, this, &Preferences::restoreDefaults);
@@ -113,6 +121,12 @@ void Preferences::closeEnoughChanged()
         settings_.setCloseEnough(closeEnoughCheckbox_->isChecked());
 }
 
+void Preferences::freshNotesChanged()
+{
+    if (freshNotesCheckbox_ && settings_.setFreshNotes)
+        settings_.setFreshNotes(freshNotesCheckbox_->isChecked());
+}
+
 void Preferences::restoreDefaults()
 {
     if (referencePitchText_)
@@ -124,6 +138,10 @@ void Preferences::restoreDefaults()
     referencePitchTextChanged();
     octaveRejectionChanged();
     closeEnoughChanged();
+    if (freshNotesCheckbox_ && settings_.setFreshNotes) {
+        freshNotesCheckbox_->setChecked(kFreshNotesSetting.initial);
+        freshNotesChanged();
+    }
     showTransposition(kTranspositionSetting.initial);
     if (settings_.setTransposition)
         settings_.setTransposition(kTranspositionSetting.initial);

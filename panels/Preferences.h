@@ -1,6 +1,6 @@
 // The preferences panel: the tuner's reference pitch, octave rejection,
-// close-enough leniency, transposition and note names, each applied to the
-// tuner the moment it changes.
+// close-enough leniency, fresh notes, transposition and note names, each
+// applied to the tuner the moment it changes.
 #pragma once
 
 #include "desktop/Alerts.h"
@@ -39,6 +39,8 @@ public:
         std::function<bool()> flatNames;
         std::function<void(int)> setTransposition;
         std::function<void(bool)> setFlatNames;
+        std::function<bool()> freshNotes;
+        std::function<void(bool)> setFreshNotes;
 
         /// The settings of `tuner`, which must outlive them. `changed` is
         /// called after each change that alters how the tuner's results read
@@ -57,6 +59,7 @@ public:
     QLineEdit* referencePitchText() const { return referencePitchText_; }
     QAbstractButton* octaveRejectionCheckbox() const { return octaveRejectionCheckbox_; }
     QAbstractButton* closeEnoughCheckbox() const { return closeEnoughCheckbox_; }
+    QAbstractButton* freshNotesCheckbox() const { return freshNotesCheckbox_; }
     QAbstractButton* defaultsButton() const { return defaultsButton_; }
     /// The instruments, concert pitch first, then "Other".
     QComboBox* transpositionCombo() const { return transpositionCombo_; }
@@ -70,13 +73,14 @@ public slots:
     void referencePitchTextChanged();
     void octaveRejectionChanged();
     void closeEnoughChanged();
+    void freshNotesChanged();
     /// An instrument chosen: its semitones shown and sent; "Other" only
     /// moves to the number.
     void transpositionChosen(int index);
     /// The number changed: the instrument that has it shown, and it sent.
     void transpositionChanged();
     void noteNamesChanged();
-    /// 440 Hz and both switches off, shown and sent in that order, then
+    /// 440 Hz and the switches off, shown and sent in that order, then
     /// concert pitch. The note names are the user's notation, not a tuning
     /// setting, and stay.
     void restoreDefaults();
@@ -92,6 +96,7 @@ private:
     QPointer<QLineEdit> referencePitchText_;
     QPointer<QAbstractButton> octaveRejectionCheckbox_;
     QPointer<QAbstractButton> closeEnoughCheckbox_;
+    QPointer<QAbstractButton> freshNotesCheckbox_;
     QPointer<QAbstractButton> defaultsButton_;
     QPointer<QComboBox> transpositionCombo_;
     QPointer<QSpinBox> transpositionSpin_;

@@ -57,6 +57,9 @@ namespace {
                 = [this](int n) { calls.push_back("transpose " + std::to_string(n)); };
             settings.setFlatNames
                 = [this](bool on) { calls.push_back(on ? "flats on" : "flats off"); };
+            settings.freshNotes = [this] { return freshNotes; };
+            settings.setFreshNotes
+                = [this](bool on) { calls.push_back(on ? "fresh on" : "fresh off"); };
             preferences = std::make_unique<Preferences>(
                 settings, [this](const QString& title) { alerts << title; });
         }
@@ -69,6 +72,7 @@ namespace {
             ASSERT_NE(preferences->referencePitchText(), nullptr);
             ASSERT_NE(preferences->octaveRejectionCheckbox(), nullptr);
             ASSERT_NE(preferences->closeEnoughCheckbox(), nullptr);
+            ASSERT_NE(preferences->freshNotesCheckbox(), nullptr);
             ASSERT_NE(preferences->defaultsButton(), nullptr);
         }
 
@@ -90,6 +94,7 @@ namespace {
         bool closeEnough = false;
         int transposition = 14;
         bool flats = true;
+        bool freshNotes = true;
         std::vector<std::string> calls;
         QStringList alerts;
         std::unique_ptr<Preferences> preferences;
@@ -101,6 +106,7 @@ namespace {
         EXPECT_EQ(preferences->referencePitchText()->text(), u"443");
         EXPECT_TRUE(preferences->octaveRejectionCheckbox()->isChecked());
         EXPECT_FALSE(preferences->closeEnoughCheckbox()->isChecked());
+        EXPECT_TRUE(preferences->freshNotesCheckbox()->isChecked());
         EXPECT_EQ(preferences->transpositionSpin()->value(), 14);
         EXPECT_EQ(preferences->transpositionCombo()->currentText(), u"B\u266D tenor (tenor sax)");
         EXPECT_TRUE(preferences->flatsRadio()->isChecked());
@@ -221,7 +227,9 @@ namespace {
         click(preferences->octaveRejectionCheckbox());
         click(preferences->closeEnoughCheckbox());
         click(preferences->closeEnoughCheckbox());
-        EXPECT_EQ(calls, (std::vector<std::string> { "octave off", "close on", "close off" }));
+        click(preferences->freshNotesCheckbox());
+        EXPECT_EQ(calls,
+            (std::vector<std::string> { "octave off", "close on", "close off", "fresh off" }));
     }
 
     TEST_F(PreferencesTest, DefaultsButtonShowsAndSendsTheDefaultsInOrder)
@@ -234,8 +242,10 @@ namespace {
         EXPECT_EQ(preferences->referencePitchText()->text(), u"440");
         EXPECT_FALSE(preferences->octaveRejectionCheckbox()->isChecked());
         EXPECT_FALSE(preferences->closeEnoughCheckbox()->isChecked());
+        EXPECT_FALSE(preferences->freshNotesCheckbox()->isChecked());
         EXPECT_EQ(calls,
-            (std::vector<std::string> { "pitch 440", "octave off", "close off", "transpose 0" }));
+            (std::vector<std::string> {
+                "pitch 440", "octave off", "close off", "fresh off", "transpose 0" }));
         EXPECT_EQ(preferences->transpositionSpin()->value(), 0);
         EXPECT_EQ(preferences->transpositionCombo()->currentText(), u"Concert pitch");
         EXPECT_TRUE(preferences->flatsRadio()->isChecked()) << "the notation is not reset";
@@ -305,6 +315,8 @@ namespace {
         EXPECT_TRUE(tuner.octaveRejection());
         click(preferences.closeEnoughCheckbox());
         EXPECT_TRUE(tuner.closeEnough());
+        click(preferences.freshNotesCheckbox());
+        EXPECT_TRUE(tuner.freshNotes());
         choose(preferences, 1);
         EXPECT_EQ(tuner.transposition(), 2);
         click(preferences.flatsRadio());
@@ -314,6 +326,7 @@ namespace {
         EXPECT_EQ(tuner.referencePitch(), 440);
         EXPECT_FALSE(tuner.octaveRejection());
         EXPECT_FALSE(tuner.closeEnough());
+        EXPECT_FALSE(tuner.freshNotes());
         EXPECT_EQ(tuner.transposition(), 0);
         EXPECT_TRUE(tuner.flatNames());
         EXPECT_TRUE(alerts.isEmpty());
