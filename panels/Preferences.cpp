@@ -98,13 +98,17 @@ void Preferences::referencePitchTextChanged()
     // The alert takes the focus from the field, which must not read it again
     // in the middle.
     readingPitch_ = true;
-    int hz = readIntValue(referencePitchText_->text());
+    const QString typed = referencePitchText_->text();
+    // A field emptied is no new pitch: the one in use stays.
+    int hz = typed.trimmed().isEmpty() ? settings_.referencePitch() : readIntValue(typed);
     if (!kReferencePitchSetting.accepts(hz)) {
+        const AlertsOver overThePanel(panel_.window());
         alert_(kRangeAlert);
         hz = kReferencePitchSetting.within(hz);
-        if (referencePitchText_)
-            referencePitchText_->setText(QString::number(hz));
     }
+    // What is applied, not what was typed: "441.5" is read as 441.
+    if (referencePitchText_)
+        referencePitchText_->setText(QString::number(hz));
     readingPitch_ = false;
     settings_.setReferencePitch(hz);
 }

@@ -68,8 +68,9 @@ public:
     QAbstractButton* sharpsRadio() const { return sharpsRadio_; }
 
 public slots:
-    /// Reads the field as a whole number; outside 420..460 it alerts, puts
-    /// the nearer limit in the field, and sends that. Sends on every call.
+    /// Reads the field as a whole number (an empty field keeps the pitch in
+    /// use); outside 420..460 it alerts and takes the nearer limit. The
+    /// field then shows the pitch sent, which is sent on every call.
     void referencePitchTextChanged();
     void octaveRejectionChanged();
     void closeEnoughChanged();

@@ -6,11 +6,14 @@
 #include "tuner/Tuner.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -189,13 +192,14 @@ namespace {
         { "HighestAccepted", u"460", false, u"460", 460 },
         { "JustBelow", u"419", true, u"420", 420 },
         { "JustAbove", u"461", true, u"460", 460 },
-        { "Empty", u"", true, u"420", 420 },
+        { "EmptyKeepsTheLastValue", u"", false, u"443", 443 },
+        { "BlankKeepsTheLastValue", u"   ", false, u"443", 443 },
         { "Letters", u"abc", true, u"420", 420 },
         { "Negative", u"-440", true, u"420", 420 },
         { "HugeSaturatesHigh", u"99999999999", true, u"460", 460 },
-        { "DecimalKeptAsTyped", u"441.7", false, u"441.7", 441 },
+        { "DecimalShownAsApplied", u"441.5", false, u"441", 441 },
         { "DecimalOfAnOutOfRangeNumber", u"419.9", true, u"420", 420 },
-        { "LeadingSpace", u"  450", false, u"  450", 450 },
+        { "LeadingSpace", u"  450", false, u"450", 450 },
     };
 
     INSTANTIATE_TEST_SUITE_P(Table, PitchFieldTest, ::testing::ValuesIn(kPitchEntries),
@@ -270,6 +274,46 @@ namespace {
         EXPECT_TRUE(window->isVisible());
         EXPECT_LE(
             (window->frameGeometry().center() - available.center()).manhattanLength(), kCentred);
+    }
+
+    // The alert about a pitch typed in the panel stands over the panel, where
+    // the user is looking, wherever the panel has been moved to.
+    TEST(PreferencesAlertTest, IsCentredOnThePanel)
+    {
+        MemoryUserDefaults defaults;
+        ImmediateMainThread mainThread;
+        Tuner tuner(defaults, mainThread);
+        Preferences preferences(Preferences::Settings::of(tuner, [] {}));
+        preferences.showPanel();
+        QWidget* panel = preferences.prefsWindow();
+        ASSERT_NE(panel, nullptr);
+        // Off the screen's centre, with room around it for the alert.
+        const QRect available = panel->screen()->availableGeometry();
+        panel->move(available.center() - panel->rect().center() + QPoint(-110, -90));
+
+        QRect alert;
+        QTimer dismiss;
+        QObject::connect(&dismiss, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                alert = box->frameGeometry();
+                box->done(0);
+            }
+        });
+        dismiss.start(10);
+        QLineEdit* field = preferences.referencePitchText();
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("419"));
+        QTest::keyClick(field, Qt::Key_Return);
+        dismiss.stop();
+        ASSERT_TRUE(alert.isValid()) << "no alert";
+        // Within the middle half of the panel: Qt allows for a frame it guesses.
+        const QRect frame = panel->frameGeometry();
+        const QRect middle = frame.adjusted(
+            frame.width() / 4, frame.height() / 4, -frame.width() / 4, -frame.height() / 4);
+        EXPECT_TRUE(middle.contains(alert.center()))
+            << "alert at " << alert.x() << "," << alert.y() << " " << alert.width() << "x"
+            << alert.height() << ", panel at " << panel->x() << "," << panel->y() << " of "
+            << available.width() << "x" << available.height();
     }
 
     TEST_F(PreferencesTest, FailureToLoadIsLoggedAndRetried)
