@@ -275,6 +275,8 @@ namespace {
             tuner.setTransposition(*options.transposition);
         if (options.flatNames)
             tuner.setFlatNames(*options.flatNames);
+        if (options.freshNotes)
+            tuner.setFreshNotes(*options.freshNotes);
     }
 
     void finishLaunchingSoon(Controller& controller, const QString& cannotPlay)

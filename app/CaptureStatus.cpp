@@ -40,21 +40,42 @@ CaptureReporter::CaptureReporter(MainThread& mainThread, Controller& controller,
     , tuner_(tuner)
     , serverConnected_(std::move(serverConnected))
 {
+    serverRecheck_.setInterval(kServerRecheck);
+    connect(&serverRecheck_, &QTimer::timeout, this, &CaptureReporter::recheckServer);
 }
 
 void CaptureReporter::captureStateChanged(CaptureState state, const std::string& detail)
 {
     const bool serverConnected = !serverConnected_ || serverConnected_();
-    const QString text = captureStatusText(state, detail, serverConnected);
     const QString device = state == CaptureState::Running
         ? QString::fromStdString(tuner_.inputDeviceName())
         : QString();
-    mainThread_.post([controller = controller_, text, device, state, serverConnected] {
-        if (controller != nullptr) {
-            controller->showCaptureStatus(text, device);
-            controller->showCaptureState(state, serverConnected, device);
-        }
+    mainThread_.post([self = self_, state, detail, serverConnected, device] {
+        if (self != nullptr)
+            self->tell(state, detail, serverConnected, device);
     });
+}
+
+void CaptureReporter::tell(
+    CaptureState state, const std::string& detail, bool serverConnected, const QString& device)
+{
+    toldState_ = state;
+    toldDetail_ = detail;
+    toldServerConnected_ = serverConnected;
+    if (state == CaptureState::NoDevice && serverConnected_)
+        serverRecheck_.start();
+    else
+        serverRecheck_.stop();
+    if (controller_ == nullptr)
+        return;
+    controller_->showCaptureStatus(captureStatusText(state, detail, serverConnected), device);
+    controller_->showCaptureState(state, serverConnected, device);
+}
+
+void CaptureReporter::recheckServer()
+{
+    if (serverConnected_() != toldServerConnected_)
+        tell(toldState_, toldDetail_, !toldServerConnected_, {});
 }
 
 } // namespace clefmark

@@ -141,6 +141,7 @@ namespace {
         { u"--octave-rejection", u"--no-octave-rejection", &AppOptions::octaveRejection },
         { u"--close-enough", u"--no-close-enough", &AppOptions::closeEnough },
         { u"--flats", u"--sharps", &AppOptions::flatNames },
+        { u"--fresh-notes", u"--no-fresh-notes", &AppOptions::freshNotes },
     };
 
     QString takeOption(AppOptions& options, OptionAt& option)
@@ -232,6 +233,9 @@ QString helpText()
         "                        them: N semitones above concert pitch, -24 to 24\n"
         "                        (Bb trumpet 2, Eb alto sax 9, F horn 7; default 0)\n"
         "  --flats, --sharps     name the black keys with flats (Bb) or sharps (A#)\n"
+        "  --fresh-notes, --no-fresh-notes\n"
+        "                        start each note afresh after about 0.2 s without\n"
+        "                        a pitch, or go on with the average (the default)\n"
         "  -h, --help            show this help and quit\n"
         "  --version             show the version and quit\n"
         "\n"

@@ -22,6 +22,7 @@ struct AppOptions {
     std::optional<bool> closeEnough;
     std::optional<int> transposition;
     std::optional<bool> flatNames;
+    std::optional<bool> freshNotes;
 };
 
 /// The seconds `--snapshot` waits when `--quit-after` is not given.

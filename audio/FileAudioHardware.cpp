@@ -80,6 +80,7 @@ bool FileAudioHardware::open(const std::string& path)
     std::string problem;
     fileOpen_ = file_.open(path);
     name_ = path.substr(path.find_last_of('/') + 1);
+    fileFrames_ = fileOpen_ ? file_.frames() : 0;
     if (fileOpen_) {
         format_ = floatStreamFormat(file_.sampleRate(), file_.channels());
         // Bounded in bytes: with many channels, cycles get shorter rather than

@@ -92,6 +92,9 @@ public:
 
     std::uint32_t cycleFrames() const { return cycleFrames_; }
     bool loops() const { return loop_; }
+    /// The frames the open file holds, as its header gives them; 0 when no
+    /// file is open. Set by `open`, so that it is read only between opens.
+    std::int64_t fileFrames() const { return fileFrames_; }
 
     /// True once the file has been played to its end (never when looping)
     /// or a read failed. Reset by `open`. Thread safe, non-blocking.
@@ -163,6 +166,7 @@ private:
     // runs, like the counters.
     std::vector<float> chunk_;
     std::uint32_t chunkCapacity_ = 0; // frames
+    std::int64_t fileFrames_ = 0;
     std::uint32_t chunkFrames_ = 0; // frames read into it
     std::uint32_t chunkPos_ = 0; // the next frame to deliver
     bool chunkEnded_ = false; // no more to read after this chunk

@@ -55,6 +55,9 @@ std::string InputSwitch::playFile(const std::string& path)
     next->hardware.streamFormat(FileAudioHardware::kDevice, format);
     if (std::string refusal = analysisBlockSize(format.sampleRate).refusal; !refusal.empty())
         return refusal;
+    // Looped, it would be silence for ever, read as an input gone quiet.
+    if (next->hardware.fileFrames() == 0)
+        return "it has no sound in it";
     select(std::move(next));
     return {};
 }

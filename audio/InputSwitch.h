@@ -51,9 +51,9 @@ public:
     InputSwitch& operator=(const InputSwitch&) = delete;
 
     /// Opens `path`, played in a loop, and checks that its samples can be
-    /// analysed; then makes it the default input. Returns why it cannot be
-    /// played (in the file reader's words, without the path), leaving the
-    /// input as it was; empty when it plays.
+    /// analysed and that it holds some; then makes it the default input.
+    /// Returns why it cannot be played (in the file reader's words, without
+    /// the path), leaving the input as it was; empty when it plays.
     std::string playFile(const std::string& path);
     /// Makes the live back-end's default input the default input again. Does
     /// nothing when no file is chosen.

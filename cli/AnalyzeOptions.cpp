@@ -26,6 +26,8 @@ Options:
                        "note" and "name" change
   --flats              name the black keys with flats (Bb4, not A#4) in the
                        text format; jsonl and tsv keep sharps
+  --fresh-notes        start a new note when a pitch follows about 0.2 s
+                       without one, instead of going on with the average
   --cycle-frames N     frames per input cycle, 1 to 65536 (default 512); the
                        results do not depend on it
   -h, --help           show this help and exit

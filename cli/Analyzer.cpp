@@ -64,6 +64,7 @@ namespace {
     {
         FileAnalysis result;
         Analysis analysis;
+        analysis.setFreshNotes(options.freshNotes);
         // Asked with the rate as the file gives it, so that a refusal names it
         // exactly.
         if (const std::string refusal = analysis.configure(file.sampleRate()); !refusal.empty()) {

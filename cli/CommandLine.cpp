@@ -12,6 +12,7 @@ void seedDefaults(UserDefaults& defaults, const CommonOptions& options)
     defaults.setBool(kCloseEnoughSetting.key, options.closeEnough);
     defaults.setInteger(kTranspositionSetting.key, options.transposition);
     defaults.setBool(kFlatNamesSetting.key, options.flats);
+    defaults.setBool(kFreshNotesSetting.key, options.freshNotes);
 }
 
 bool OptionReader::next()
@@ -64,6 +65,8 @@ bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string&
         flag = &options.closeEnough;
     else if (name == "--flats")
         flag = &options.flats;
+    else if (name == "--fresh-notes")
+        flag = &options.freshNotes;
     if (flag != nullptr) {
         if (reader.hasInlineValue())
             error = std::string(name) + ": takes no value";

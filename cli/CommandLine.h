@@ -28,6 +28,8 @@ struct CommonOptions {
     int transposition = kTranspositionSetting.initial;
     /// Names for people with flats; the records for programs keep sharps.
     bool flats = kFlatNamesSetting.initial;
+    /// A pitch after a gap starts a new note.
+    bool freshNotes = kFreshNotesSetting.initial;
     bool help = false;
     bool version = false;
 };
@@ -72,8 +74,8 @@ private:
 };
 
 /// The option at `reader`, if it is one of CommonOptions' (--reference,
-/// --octave-rejection, --close-enough, --transpose, --flats, -h/--help,
-/// --version), applied to `options`. Returns false when it is none of them;
+/// --octave-rejection, --close-enough, --transpose, --flats, --fresh-notes,
+/// -h/--help, --version), applied to `options`. Returns false when it is none of them;
 /// otherwise true, with `error` set when its value is wrong.
 bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string& error);
 

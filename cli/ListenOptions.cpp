@@ -60,6 +60,8 @@ Options:
                        trumpet 2, Eb alto sax 9, F horn 7; default 0)
   --flats              name the black keys with flats (Bb4, not A#4) in the
                        status line; jsonl keeps sharps
+  --fresh-notes        start a new note when a pitch follows about 0.2 s
+                       without one, instead of going on with the average
   --cycle-frames N     with --input: frames per input cycle, 1 to 65536
                        (default 512)
   -h, --help           show this help and exit
@@ -69,10 +71,11 @@ are decimal digits, with a sign if you like (+2, -2), and for --duration a
 point (2.5, .5, 5.); no spaces, exponents or units.
 
 The status line, redrawn in place a few times a second:
-    A4     +3.9 cents  [----------|*---------]             level [=====   ]
-  the note, its deviation in cents, a needle (each side spans half a
-  semitone; '|' is the note itself), "in tune" when it is, and the input
-  level from 0 (below -21 dBFS) to 8 (full scale). A second after the last
+    A4     +3.9 cents  [----------|*---------]  sharp      level [=====   ]
+  the note, its deviation in cents to a tenth, a needle (each side spans
+  half a semitone; '|' is the note itself), "flat", "sharp" or "in tune"
+  as the window's readout says them, and the input level from 0 (below
+  -21 dBFS) to 8 (full scale). A second after the last
   pitch, the note stays without its needle and never "in tune", and the
   line says "listening" or "too quiet" instead. It names the input device
   on standard error at the start and whenever it changes. When the output

@@ -18,6 +18,8 @@ namespace {
     constexpr auto kRedrawInterval = 200ms;
     // How long the sound server gets to answer before its absence is news.
     constexpr auto kConnectGrace = 1s;
+    // U+2212, as the readout writes a negative deviation.
+    constexpr std::string_view kMinusSign = "\u2212";
 
 } // namespace
 
@@ -256,10 +258,16 @@ bool ListenSession::show(Clock::time_point now, bool final)
 
     const bool waiting = shown_ != Waiting::Nothing && state_ != CaptureState::Running;
     if (readingsSeen_) {
+        // The window's words and numbers, in the terminal's plain characters.
         const Readout::Text& text = readout_.text();
         reading_.past = text.past;
+        reading_.cents = text.cents;
+        if (reading_.cents.starts_with(kMinusSign))
+            reading_.cents.replace(0, kMinusSign.size(), "-");
         reading_.words.clear();
-        if (text.state != Readout::State::Live)
+        if (text.state == Readout::State::Live)
+            reading_.words = judgementWord(text.judgement);
+        else
             for (const char c : text.stateText)
                 reading_.words += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }

@@ -1,6 +1,5 @@
 #include "cli/StatusLine.h"
 
-#include "cli/RecordFormat.h"
 #include "tuner/NoteMapper.h"
 
 #include <algorithm>
@@ -67,7 +66,7 @@ std::string statusLine(const StatusReading& reading, std::size_t width, bool col
     const bool live = u && !reading.past;
     const bool inTune = live && u->inTune;
     const std::string name = u ? noteName(u->note, reading.spelling) : "--";
-    const std::string cents = u ? centsText(u->tune) : "";
+    const std::string& cents = reading.cents;
 
     std::string line;
     const bool full = width > kStatusWidth;

@@ -17,12 +17,16 @@ namespace clefmark::cli {
 struct StatusReading {
     /// The last note heard, kept through silence; none before the first.
     std::optional<DisplayUpdate> update;
+    /// Its cents as the window's readout gives them, to a tenth ("+1.6",
+    /// "-3.0"); empty before the first note.
+    std::string cents {};
     int level = 0; ///< 0..8
     /// The note is no longer live: shown plain, without the needle's marker,
     /// and never in tune.
     bool past = false;
-    /// What is going on when no live note is there ("listening", "too
-    /// quiet"), in the in-tune mark's place.
+    /// In the in-tune mark's place: the judgement's word while the note is
+    /// live and not in tune ("flat", "sharp"), else what is going on
+    /// ("listening", "too quiet").
     std::string words {};
     NoteSpelling spelling = NoteSpelling::Sharps;
 };

@@ -6,9 +6,32 @@
 
 namespace clefmark {
 
+namespace {
+
+    QPointer<QWidget>& alertsOver()
+    {
+        static QPointer<QWidget> window;
+        return window;
+    }
+
+} // namespace
+
+AlertsOver::AlertsOver(QWidget* window)
+    : previous_(alertsOver())
+{
+    alertsOver() = window;
+}
+
+AlertsOver::~AlertsOver()
+{
+    alertsOver() = previous_;
+}
+
 void runAlertPanel(const QString& title)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Clefmark"), title, QMessageBox::Ok);
+    // A box with a parent is centred on it, and stays above it.
+    QMessageBox box(
+        QMessageBox::Warning, QStringLiteral("Clefmark"), title, QMessageBox::Ok, alertsOver());
     box.exec();
 }
 

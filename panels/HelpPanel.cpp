@@ -15,9 +15,10 @@ void HelpPanel::showHelpPanel()
     shared->showPanel();
 }
 
-HelpPanel::HelpPanel(QObject* parent, QString webHost)
+HelpPanel::HelpPanel(QObject* parent, QString webHost, AlertFunction alert)
     : QObject(parent)
     , webHost_(std::move(webHost))
+    , alert_(std::move(alert))
     , panel_(QStringLiteral("Help"))
 {
 }
@@ -45,8 +46,14 @@ void HelpPanel::showPanel()
 
 void HelpPanel::visitWebSite()
 {
-    if (const QUrl target = button().target; target.isValid())
-        openUrl(target);
+    const QUrl target = button().target;
+    if (!target.isValid() || openUrl(target))
+        return;
+    const AlertsOver overThePanel(panel_.window());
+    alert_(target.isLocalFile()
+            ? tr("No web browser was found to open the manual. It is at %1.")
+                  .arg(target.toLocalFile())
+            : tr("No web browser was found to open %1.").arg(target.toString()));
 }
 
 } // namespace clefmark

@@ -39,6 +39,7 @@ QUrl HotText::url() const
 
 void HotText::openURL()
 {
+    // The address is in plain sight, to be typed where nothing opened it.
     openUrl(url());
 }
 

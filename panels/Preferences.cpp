@@ -34,6 +34,8 @@ Preferences::Settings Preferences::Settings::of(Tuner& tuner, std::function<void
         tuner.setFlatNames(on);
         changed();
     };
+    settings.freshNotes = [&tuner] { return tuner.freshNotes(); };
+    settings.setFreshNotes = [&tuner](bool on) { tuner.setFreshNotes(on); };
     return settings;
 }
 
@@ -60,6 +62,7 @@ void Preferences::awakeFromNib(QWidget* window)
     closeEnoughCheckbox_
         = window->findChild<QAbstractButton*>(QStringLiteral("closeEnoughCheckbox"));
     defaultsButton_ = window->findChild<QAbstractButton*>(QStringLiteral("defaultsButton"));
+    freshNotesCheckbox_ = window->findChild<QAbstractButton*>(QStringLiteral("freshNotesCheckbox"));
 
     if (referencePitchText_) {
         referencePitchText_->setText(QString::number(settings_.referencePitch()));
@@ -78,6 +81,11 @@ void Preferences::awakeFromNib(QWidget* window)
         connect(closeEnoughCheckbox_, &QAbstractButton::clicked, this,
             &Preferences::closeEnoughChanged);
     }
+    if (freshNotesCheckbox_) {
+        freshNotesCheckbox_->setChecked(settings_.freshNotes && settings_.freshNotes());
+        connect(
+            freshNotesCheckbox_, &QAbstractButton::clicked, this, &Preferences::freshNotesChanged);
+    }
     if (defaultsButton_)
         connect(defaultsButton_, &QAbstractButton::clicked, this, &Preferences::restoreDefaults);
     awakeNotation(window);
@@ -90,13 +98,17 @@ void Preferences::referencePitchTextChanged()
     // The alert takes the focus from the field, which must not read it again
     // in the middle.
     readingPitch_ = true;
-    int hz = readIntValue(referencePitchText_->text());
+    const QString typed = referencePitchText_->text();
+    // A field emptied is no new pitch: the one in use stays.
+    int hz = typed.trimmed().isEmpty() ? settings_.referencePitch() : readIntValue(typed);
     if (!kReferencePitchSetting.accepts(hz)) {
+        const AlertsOver overThePanel(panel_.window());
         alert_(kRangeAlert);
         hz = kReferencePitchSetting.within(hz);
-        if (referencePitchText_)
-            referencePitchText_->setText(QString::number(hz));
     }
+    // What is applied, not what was typed: "441.5" is read as 441.
+    if (referencePitchText_)
+        referencePitchText_->setText(QString::number(hz));
     readingPitch_ = false;
     settings_.setReferencePitch(hz);
 }
@@ -113,6 +125,12 @@ void Preferences::closeEnoughChanged()
         settings_.setCloseEnough(closeEnoughCheckbox_->isChecked());
 }
 
+void Preferences::freshNotesChanged()
+{
+    if (freshNotesCheckbox_ && settings_.setFreshNotes)
+        settings_.setFreshNotes(freshNotesCheckbox_->isChecked());
+}
+
 void Preferences::restoreDefaults()
 {
     if (referencePitchText_)
@@ -124,6 +142,10 @@ void Preferences::restoreDefaults()
     referencePitchTextChanged();
     octaveRejectionChanged();
     closeEnoughChanged();
+    if (freshNotesCheckbox_ && settings_.setFreshNotes) {
+        freshNotesCheckbox_->setChecked(kFreshNotesSetting.initial);
+        freshNotesChanged();
+    }
     showTransposition(kTranspositionSetting.initial);
     if (settings_.setTransposition)
         settings_.setTransposition(kTranspositionSetting.initial);

@@ -1,6 +1,6 @@
 // The preferences panel: the tuner's reference pitch, octave rejection,
-// close-enough leniency, transposition and note names, each applied to the
-// tuner the moment it changes.
+// close-enough leniency, fresh notes, transposition and note names, each
+// applied to the tuner the moment it changes.
 #pragma once
 
 #include "desktop/Alerts.h"
@@ -39,6 +39,8 @@ public:
         std::function<bool()> flatNames;
         std::function<void(int)> setTransposition;
         std::function<void(bool)> setFlatNames;
+        std::function<bool()> freshNotes;
+        std::function<void(bool)> setFreshNotes;
 
         /// The settings of `tuner`, which must outlive them. `changed` is
         /// called after each change that alters how the tuner's results read
@@ -57,6 +59,7 @@ public:
     QLineEdit* referencePitchText() const { return referencePitchText_; }
     QAbstractButton* octaveRejectionCheckbox() const { return octaveRejectionCheckbox_; }
     QAbstractButton* closeEnoughCheckbox() const { return closeEnoughCheckbox_; }
+    QAbstractButton* freshNotesCheckbox() const { return freshNotesCheckbox_; }
     QAbstractButton* defaultsButton() const { return defaultsButton_; }
     /// The instruments, concert pitch first, then "Other".
     QComboBox* transpositionCombo() const { return transpositionCombo_; }
@@ -65,18 +68,20 @@ public:
     QAbstractButton* sharpsRadio() const { return sharpsRadio_; }
 
 public slots:
-    /// Reads the field as a whole number; outside 420..460 it alerts, puts
-    /// the nearer limit in the field, and sends that. Sends on every call.
+    /// Reads the field as a whole number (an empty field keeps the pitch in
+    /// use); outside 420..460 it alerts and takes the nearer limit. The
+    /// field then shows the pitch sent, which is sent on every call.
     void referencePitchTextChanged();
     void octaveRejectionChanged();
     void closeEnoughChanged();
+    void freshNotesChanged();
     /// An instrument chosen: its semitones shown and sent; "Other" only
     /// moves to the number.
     void transpositionChosen(int index);
     /// The number changed: the instrument that has it shown, and it sent.
     void transpositionChanged();
     void noteNamesChanged();
-    /// 440 Hz and both switches off, shown and sent in that order, then
+    /// 440 Hz and the switches off, shown and sent in that order, then
     /// concert pitch. The note names are the user's notation, not a tuning
     /// setting, and stay.
     void restoreDefaults();
@@ -92,6 +97,7 @@ private:
     QPointer<QLineEdit> referencePitchText_;
     QPointer<QAbstractButton> octaveRejectionCheckbox_;
     QPointer<QAbstractButton> closeEnoughCheckbox_;
+    QPointer<QAbstractButton> freshNotesCheckbox_;
     QPointer<QAbstractButton> defaultsButton_;
     QPointer<QComboBox> transpositionCombo_;
     QPointer<QSpinBox> transpositionSpin_;

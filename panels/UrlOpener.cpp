@@ -5,9 +5,9 @@
 namespace clefmark {
 namespace {
 
-    void openInBrowser(const QUrl& url)
+    bool openInBrowser(const QUrl& url)
     {
-        QDesktopServices::openUrl(url);
+        return QDesktopServices::openUrl(url);
     }
 
     UrlOpener& currentOpener()
@@ -18,9 +18,9 @@ namespace {
 
 } // namespace
 
-void openUrl(const QUrl& url)
+bool openUrl(const QUrl& url)
 {
-    currentOpener()(url);
+    return currentOpener()(url);
 }
 
 UrlOpener setUrlOpener(UrlOpener opener)

@@ -7,11 +7,13 @@
 
 namespace clefmark {
 
-using UrlOpener = std::function<void(const QUrl&)>;
+/// Returns false when nothing could be started to open the address.
+using UrlOpener = std::function<bool(const QUrl&)>;
 
-/// Hands `url` to the current opener; by default the desktop's browser. The
-/// result is not reported: there is nothing the user could do about it.
-void openUrl(const QUrl& url);
+/// Hands `url` to the current opener; by default the desktop's browser.
+/// False when nothing could be started to open it (no browser, say); a
+/// browser that starts and then fails is not seen.
+bool openUrl(const QUrl& url);
 
 /// Replaces the opener (an empty one restores the desktop's) and returns the
 /// one it replaced.

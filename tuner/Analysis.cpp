@@ -48,6 +48,8 @@ std::int32_t Analysis::blockFull(float* block)
     report.level = analysis.level;
     if (analysis.frequency)
         DoWhenFound(*analysis.frequency, report);
+    else
+        tracker_.blockWithoutPitch();
     receiver_->blockAnalysed(report);
     return 0;
 }
@@ -55,6 +57,7 @@ std::int32_t Analysis::blockFull(float* block)
 void Analysis::DoWhenFound(float F, BlockReport& report)
 {
     report.detected = F;
+    tracker_.beginDetection();
     if (octaveRejection_)
         tracker_.OctaveJumpDetect(F);
     tracker_.IntegrateFrequency(F);

@@ -63,6 +63,9 @@ public:
     /// Takes no samples until configured again.
     void unconfigure() { intake_.configure(0); }
 
+    /// Fresh notes after a gap (see FrequencyTracker); off unless asked.
+    void setFreshNotes(bool on) { tracker_.setFreshNotes(on); }
+
     /// Takes one cycle of interleaved frames of `channels` channels.
     void take(std::span<const float> interleaved, std::uint32_t channels, bool octaveRejection,
         BlockReceiver& receiver);

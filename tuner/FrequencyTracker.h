@@ -14,6 +14,12 @@
 // times the last shown frequency is taken to be such an error and halved.
 // Quiet blocks disarm the guard (see `resetOctaveGuard`), so a real octave
 // step played after a breath is shown as it is.
+//
+// Fresh notes, when asked for. Blocks without a detection do not end a note:
+// a string plucked again after a pause at first reads as the average of the
+// last pluck. With fresh notes on, a detection after `kFreshAfterBlocks`
+// blocks in a row without one starts a new note, and disarms the guard, as
+// if it were the first. Off, nothing here changes what is shown.
 #pragma once
 
 #include <array>
@@ -25,6 +31,10 @@ namespace clefmark {
 class FrequencyTracker {
 public:
     static constexpr int kStackSize = 16;
+    /// Blocks without a detection that make a gap between notes: four of
+    /// 1/22 second, about 0.18 s, longer than a string's attack or the odd
+    /// block detection misses within a held note.
+    static constexpr std::int32_t kFreshAfterBlocks = 4;
 
     /// Halves `F` in place when it is an upward octave error (see above).
     /// Counts the guard up; call it only when octave rejection is on.
@@ -39,6 +49,29 @@ public:
 
     /// Forgets the current note, so the next detection starts a new one.
     void resetNote() { AvgFreq = 0.0f; }
+
+    /// Fresh notes on or off (see above); off unless asked.
+    void setFreshNotes(bool on) { freshNotes_ = on; }
+    bool freshNotes() const { return freshNotes_; }
+
+    /// Counts a block without a detection towards a gap between notes.
+    void blockWithoutPitch()
+    {
+        if (blocksWithoutPitch_ < kFreshAfterBlocks)
+            ++blocksWithoutPitch_;
+    }
+
+    /// A detection, before the guard and the average see it: after a gap,
+    /// with fresh notes on, the note held before is forgotten.
+    void beginDetection()
+    {
+        if (freshNotes_ && blocksWithoutPitch_ >= kFreshAfterBlocks) {
+            resetNote();
+            FStackIndex = 0;
+            resetOctaveGuard();
+        }
+        blocksWithoutPitch_ = 0;
+    }
 
     /// Records the frequency last handed to the display.
     void setSaveFrequency(float f) { SaveFrequency = f; }
@@ -65,6 +98,8 @@ private:
     std::int32_t FStackIndex = 0;
     float SaveFrequency = 0.0f;
     std::int32_t OJIndex = 0;
+    bool freshNotes_ = false;
+    std::int32_t blocksWithoutPitch_ = 0;
 };
 
 } // namespace clefmark

@@ -45,6 +45,21 @@ std::string formatCents(double cents)
     return (tenths > 0.0 ? "+" : "\u2212") + digits;
 }
 
+const char* judgementWord(Readout::Judgement judgement)
+{
+    switch (judgement) {
+    case Readout::Judgement::Flat:
+        return "flat";
+    case Readout::Judgement::InTune:
+        return "in tune";
+    case Readout::Judgement::Sharp:
+        return "sharp";
+    case Readout::Judgement::None:
+        break;
+    }
+    return "";
+}
+
 // These rename the last note at once, heard or not: the readout must never
 // show a deviation from a reference, or a name, that is no longer the user's.
 void Readout::setPitch(const Pitch& pitch)
@@ -149,9 +164,9 @@ void Readout::update(Clock::time_point now)
     } else if (live) {
         text.state = State::Live;
         text.judgement = judgement_;
-        static constexpr const char* kJudgements[]
-            = { "", "\u266D flat", "\u2713 in tune", "\u266F sharp" };
-        text.judgementText = kJudgements[static_cast<int>(judgement_)];
+        static constexpr const char* kSigns[] = { "", "\u266D ", "\u2713 ", "\u266F " };
+        text.judgementText
+            = std::string(kSigns[static_cast<int>(judgement_)]) + judgementWord(judgement_);
     } else if (capture_ == CaptureState::Running
         && now - (lastAudible_ && *lastAudible_ > capturedSince_ ? *lastAudible_ : capturedSince_)
             >= kQuietFor) {

@@ -114,4 +114,8 @@ private:
 /// "+19.6", "−3.0" (U+2212), "0.0": one decimal, never a signed zero.
 std::string formatCents(double cents);
 
+/// "flat", "in tune", "sharp": the judgement in words, without its sign;
+/// empty for none.
+const char* judgementWord(Readout::Judgement judgement);
+
 } // namespace clefmark

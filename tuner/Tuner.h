@@ -59,6 +59,8 @@ inline constexpr const char* kCloseEnoughKey = kCloseEnoughSetting.key;
 inline constexpr const char* kTranspositionKey = kTranspositionSetting.key;
 /// Whether notes are named with flats rather than sharps (boolean, false).
 inline constexpr const char* kFlatNamesKey = kFlatNamesSetting.key;
+/// Whether a pitch after a gap starts a new note (boolean, false).
+inline constexpr const char* kFreshNotesKey = kFreshNotesSetting.key;
 
 class Tuner final : private BlockReceiver, private CaptureClient {
 public:
@@ -115,6 +117,11 @@ public:
     /// settings for what names notes; the analysis does not read it.
     bool flatNames() const { return flatNames_.load(std::memory_order_relaxed); }
     void setFlatNames(bool on);
+    /// Whether a pitch after at least `FrequencyTracker::kFreshAfterBlocks`
+    /// blocks without one starts a new note rather than joining the average
+    /// of the last. Takes effect at the next input cycle.
+    bool freshNotes() const { return freshNotes_.load(std::memory_order_relaxed); }
+    void setFreshNotes(bool on);
 
     /// True when the user defaults held no reference pitch at creation.
     bool isFirstLaunch() const { return firstLaunch_; }
@@ -233,6 +240,7 @@ private:
     std::atomic<bool> octaveRejection_ { false };
     std::atomic<bool> closeEnough_ { false };
     std::atomic<bool> flatNames_ { false };
+    std::atomic<bool> freshNotes_ { false };
     bool firstLaunch_ = false;
     std::atomic<bool> pause_ { false };
     std::atomic<int> transposition_ { 0 };

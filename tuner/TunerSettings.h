@@ -52,6 +52,8 @@ inline constexpr RangedSetting kTranspositionSetting { "TranspositionKey", kMinT
     kMaxTransposition, 0, "semitones" };
 /// Whether notes are named with flats rather than sharps.
 inline constexpr SwitchSetting kFlatNamesSetting { "FlatNamesKey", false };
+/// Whether a pitch after a gap starts a new note (see FrequencyTracker).
+inline constexpr SwitchSetting kFreshNotesSetting { "FreshNotesKey", false };
 
 /// Those of the settings that are numbers, for what treats them alike.
 inline constexpr const RangedSetting* kRangedSettings[]

@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <algorithm>
+#include <atomic>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -470,6 +471,43 @@ namespace {
         EXPECT_EQ(label->toolTip(), u"Listening to Mic A");
         controller->showCaptureStatus(QStringLiteral("Waiting for the sound server…"));
         EXPECT_EQ(indicator->toolTip(), u"");
+    }
+
+    // The sound server answering is news even when capture still finds no
+    // device: the window then says what the terminal says, that a device is
+    // what is missing.
+    TEST_F(ControllerTest, WhatIsMissingFollowsTheServerWhileThereIsNoDevice)
+    {
+        hardware.setDefaultInputDevice(kNoAudioDevice);
+        hardware.waitForListeners();
+        tuner = std::make_unique<Tuner>(defaults, mainThread, &hardware);
+        Controller::Services s = services();
+        s.captureStatusDelayMilliseconds = 0;
+        auto controller = launched(std::move(s));
+        std::atomic<bool> serverUp = false;
+        CaptureReporter reporter(mainThread, *controller, *tuner, [&] { return serverUp.load(); });
+        tuner->setCaptureObserver(&reporter);
+        const std::unique_ptr<Tuner, void (*)(Tuner*)> detach(
+            tuner.get(), [](Tuner* t) { t->setCaptureObserver(nullptr); });
+        window.show();
+        QLabel* label = controller->captureStatusLabel();
+        ASSERT_NE(label, nullptr);
+        const auto shows = [&](const QString& text) {
+            return processEventsUntil([&] {
+                mainThread.runPending();
+                return label->isVisible() && label->text() == text;
+            });
+        };
+
+        tuner->start();
+        EXPECT_TRUE(shows(QStringLiteral("Waiting for the sound server\u2026")))
+            << label->text().toStdString();
+        serverUp = true;
+        EXPECT_TRUE(shows(QStringLiteral("No input device: choose one in Sound Settings\u2026")))
+            << label->text().toStdString();
+        serverUp = false;
+        EXPECT_TRUE(shows(QStringLiteral("Waiting for the sound server\u2026")))
+            << label->text().toStdString();
     }
 
     // The whole way from the tuner to the window: a restart's why shows until

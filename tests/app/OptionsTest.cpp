@@ -59,6 +59,9 @@ namespace {
             EXPECT_EQ(p.options.flatNames, true);
         }
         EXPECT_EQ(parse({ "--flats", "--sharps" }).options.flatNames, false);
+        EXPECT_EQ(parse({ "--fresh-notes" }).options.freshNotes, true);
+        EXPECT_EQ(parse({ "--fresh-notes", "--no-fresh-notes" }).options.freshNotes, false);
+        EXPECT_FALSE(parse({}).options.freshNotes);
         EXPECT_FALSE(parse({}).options.transposition);
         EXPECT_FALSE(parse({}).options.flatNames);
     }

@@ -134,7 +134,10 @@ namespace {
                 [](const std::string& path) {
                     test::writeFloatFile(path, std::vector<float>(1000, 0.0f), 1, 1000);
                 },
-                "cannot be analysed" }));
+                "cannot be analysed" },
+            BadFile { "empty.wav",
+                [](const std::string& path) { test::writeFloatFile(path, {}, 1, 44100); },
+                "it has no sound in it" }));
 
     // The tuner stops the old device after the switch has happened: that
     // call must still reach the old file, whatever is the default by then.

@@ -58,9 +58,11 @@ namespace {
         }
 
         const ParsedAnalyzeOptions switches
-            = parse({ "--octave-rejection", "--close-enough", "a" });
+            = parse({ "--octave-rejection", "--close-enough", "--fresh-notes", "a" });
         EXPECT_TRUE(switches.options.octaveRejection);
         EXPECT_TRUE(switches.options.closeEnough);
+        EXPECT_TRUE(switches.options.freshNotes);
+        EXPECT_FALSE(parse({ "a" }).options.freshNotes);
         EXPECT_EQ(parse({ "a" }).options.transposition, 0);
         EXPECT_FALSE(parse({ "a" }).options.flats);
         EXPECT_TRUE(parse({ "--flats", "a" }).options.flats);

@@ -165,6 +165,40 @@ namespace {
             << text.out;
     }
 
+    // 450 Hz, a pause, then 441 Hz: the first block of the second note is
+    // its own only with --fresh-notes; before and after, the records agree.
+    TEST(Cli, FreshNotesStartTheNoteAfterAPauseAfresh)
+    {
+        TempDir dir;
+        const std::string path = dir.file("two-plucks.wav");
+        std::vector<float> samples = periodicSine(98, 0.5f, 20 * kBlockFrames);
+        samples.resize(samples.size() + 6 * kBlockFrames, 0.0f);
+        const std::vector<float> second = sine441(4 * kBlockFrames);
+        samples.insert(samples.end(), second.begin(), second.end());
+        writeFloatFile(path, samples, 1, kRate);
+
+        const CliRun averaged = runCli(dir, { "analyze", "--format", "jsonl", path });
+        const CliRun fresh = runCli(dir, { "analyze", "--format", "jsonl", "--fresh-notes", path });
+        ASSERT_EQ(averaged.status, 0) << averaged.err;
+        ASSERT_EQ(fresh.status, 0) << fresh.err;
+        const std::vector<std::string> before = lines(averaged.out);
+        const std::vector<std::string> after = lines(fresh.out);
+        ASSERT_EQ(before.size(), 30u);
+        ASSERT_EQ(after.size(), before.size());
+        for (std::size_t i = 0; i < 26; ++i)
+            EXPECT_EQ(after[i], before[i]) << i;
+        // The second note's first block reads as what was detected in it, not
+        // as the first note's average pulled down by it.
+        const auto detectedIsShown = [](const std::string& record) {
+            const std::size_t at = record.find("\"detected\":") + 11;
+            const std::string detected = record.substr(at, record.find(',', at) - at);
+            return record.find("\"frequency\":" + detected + ",") != std::string::npos;
+        };
+        EXPECT_TRUE(detectedIsShown(after[26])) << after[26];
+        EXPECT_FALSE(detectedIsShown(before[26])) << before[26];
+        EXPECT_NE(after[27].find("\"frequency\":441.2"), std::string::npos) << after[27];
+    }
+
     TEST(Cli, SameOutputInAGermanLocale)
     {
         TempDir dir;

@@ -69,9 +69,11 @@ namespace {
             EXPECT_EQ(o.referencePitch, c.reference) << c.args[0];
         }
 
-        const ParsedListenOptions switches = parse({ "--octave-rejection", "--close-enough" });
+        const ParsedListenOptions switches
+            = parse({ "--octave-rejection", "--close-enough", "--fresh-notes" });
         EXPECT_TRUE(switches.options.octaveRejection);
         EXPECT_TRUE(switches.options.closeEnough);
+        EXPECT_TRUE(switches.options.freshNotes);
         EXPECT_TRUE(parse({ "-h" }).options.help);
         EXPECT_TRUE(parse({ "--version" }).options.version);
         // Help wins over a combination that would otherwise be refused.

@@ -288,6 +288,35 @@ namespace {
         EXPECT_NE(shown.back().find("listening"), std::string::npos) << shown.back();
     }
 
+    // The terminal reads a block as the window's readout does: its cents to
+    // a tenth (with a plain minus) and its word, never whole tune steps.
+    TEST(ListenSession, SaysTheCentsAndTheWordTheWindowsReadoutSays)
+    {
+        for (const float hz : { 440.4f, 445.0f, 436.0f, 440.0f, 439.6f, 452.0f, 27.6f, 4180.0f }) {
+            SCOPED_TRACE(hz);
+            const std::optional<Pitch> pitch = test::pitchAt(hz);
+            ASSERT_TRUE(pitch);
+            Readout window;
+            window.setCaptureState(CaptureState::Running, true, {}, kStart);
+            window.setReading(5, pitch, kStart);
+            std::string cents = window.text().cents;
+            if (cents.starts_with("\u2212"))
+                cents.replace(0, 3, "-");
+            const std::string& judgement = window.text().judgementText;
+            const std::string word = judgement.substr(judgement.find(' ') + 1);
+
+            Driven run({ ListenDisplay::Lines, false, {} });
+            run.capture(CaptureState::Running);
+            run.session().setLevel(5);
+            run.session().setTune(pitch->update.tune, pitch->update.inTune);
+            run.session().setNote(pitch->update.note);
+            run.session().setReading(5, pitch);
+            run.tick(0s);
+            EXPECT_NE(run.out.find(" " + cents + " cents "), std::string::npos) << run.out;
+            EXPECT_NE(run.out.find("]  " + word + " "), std::string::npos) << run.out;
+        }
+    }
+
     TEST(ListenSession, OnATerminalAMessageTakesTheLinesPlaceAndTheLineEndsLast)
     {
         Driven run({ ListenDisplay::Live, false, {} });
@@ -297,7 +326,7 @@ namespace {
             run.session().setLevel(5);
             run.session().setTune(tune, tune == 0);
             run.session().setNote(note);
-            reading = { DisplayUpdate { tune, tune == 0, note }, 5 };
+            reading = { .update = DisplayUpdate { tune, tune == 0, note }, .level = 5 };
         };
         const auto drawn = [](const std::string& line) { return "\r" + line + "\033[K"; };
 

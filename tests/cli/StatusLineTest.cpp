@@ -46,24 +46,31 @@ namespace {
 
     TEST(StatusLine, FullLineSaysEverythingAtAFixedWidth)
     {
-        const StatusReading sharp { .update = DisplayUpdate { 12, false, 57 }, .level = 5 };
+        const StatusReading sharp { .update = DisplayUpdate { 12, false, 57 },
+            .cents = "+23.6",
+            .level = 5,
+            .words = "sharp" };
         EXPECT_EQ(statusLine(sharp),
-            "A4    +23.5 cents  [----------|----*-----]             level [=====   ]");
-        const StatusReading inTune { .update = DisplayUpdate { -1, true, 46 }, .level = 8 };
+            "A4    +23.6 cents  [----------|----*-----]  sharp      level [=====   ]");
+        const StatusReading inTune {
+            .update = DisplayUpdate { -1, true, 46 }, .cents = "-1.6", .level = 8
+        };
         EXPECT_EQ(statusLine(inTune),
-            "A#3    -2.0 cents  [----------*----------]  in tune    level [========]");
+            "A#3    -1.6 cents  [----------*----------]  in tune    level [========]");
         // A past note is plain, has no marker and is never in tune; the words
         // for what is going on stand in the mark's place.
-        const StatusReading past {
-            .update = DisplayUpdate { -1, true, 46 }, .past = true, .words = "too quiet"
-        };
+        const StatusReading past { .update = DisplayUpdate { -1, true, 46 },
+            .cents = "-1.6",
+            .past = true,
+            .words = "too quiet" };
         EXPECT_EQ(statusLine(past, 200, true),
-            "A#3    -2.0 cents  [----------|----------]  too quiet  level [        ]");
-        const StatusReading flat {
-            .update = DisplayUpdate { -1, true, 46 }, .level = 8, .spelling = NoteSpelling::Flats
-        };
+            "A#3    -1.6 cents  [----------|----------]  too quiet  level [        ]");
+        const StatusReading flat { .update = DisplayUpdate { -1, true, 46 },
+            .cents = "-1.6",
+            .level = 8,
+            .spelling = NoteSpelling::Flats };
         EXPECT_EQ(statusLine(flat),
-            "Bb3    -2.0 cents  [----------*----------]  in tune    level [========]");
+            "Bb3    -1.6 cents  [----------*----------]  in tune    level [========]");
         const StatusReading nothingYet { .update = std::nullopt, .level = 0 };
         EXPECT_EQ(statusLine(nothingYet),
             "--                 [----------|----------]             level [        ]");
@@ -73,7 +80,9 @@ namespace {
             for (int level : { -1, 0, 4, 8, 9 })
                 for (int note : { 0, 28, 57, 61, 127 }) {
                     const StatusReading reading { .update = DisplayUpdate { tune, tune == 0, note },
-                        .level = level };
+                        .cents = "-50.0",
+                        .level = level,
+                        .words = tune < 0 ? "flat" : "sharp" };
                     EXPECT_EQ(statusLine(reading).size(), kStatusWidth);
                     EXPECT_EQ(visible(statusLine(reading, 200, true)), statusLine(reading));
                 }
@@ -81,7 +90,9 @@ namespace {
 
     TEST(StatusLine, NarrowTerminalsGetAShorterLineThatFits)
     {
-        const StatusReading reading { .update = DisplayUpdate { -1, true, 57 }, .level = 6 };
+        const StatusReading reading {
+            .update = DisplayUpdate { -1, true, 57 }, .cents = "-2.0", .level = 6
+        };
         struct Case {
             std::size_t width;
             const char* line;

@@ -26,7 +26,10 @@ void LogCapture::handle(QtMsgType, const QMessageLogContext&, const QString& mes
 }
 
 OpenedUrls::OpenedUrls()
-    : previous_(setUrlOpener([this](const QUrl& url) { urls.push_back(url); }))
+    : previous_(setUrlOpener([this](const QUrl& url) {
+        urls.push_back(url);
+        return opens;
+    }))
 {
 }
 

@@ -40,6 +40,8 @@ public:
     OpenedUrls& operator=(const OpenedUrls&) = delete;
 
     std::vector<QUrl> urls;
+    /// Whether an address asked for opens, as with a browser to open it.
+    bool opens = true;
 
 private:
     UrlOpener previous_;

@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QScreen>
 #include <QTemporaryDir>
@@ -191,14 +192,19 @@ namespace {
         const struct {
             QString host, text;
             QUrl opened;
+            QString withNoBrowser;
         } cases[] = {
             { QString::fromLatin1(kHost), QStringLiteral("Help on the Web…"),
-                QUrl(QStringLiteral("http://clefmark.test/help/")) },
-            { QString(), QStringLiteral("Open the Manual…"), QUrl::fromLocalFile(html.fileName()) },
+                QUrl(QStringLiteral("http://clefmark.test/help/")),
+                QStringLiteral("No web browser was found to open http://clefmark.test/help/.") },
+            { QString(), QStringLiteral("Open the Manual…"), QUrl::fromLocalFile(html.fileName()),
+                QStringLiteral("No web browser was found to open the manual. It is at %1.")
+                    .arg(QFileInfo(html.fileName()).absoluteFilePath()) },
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(c.host.toStdString());
-            HelpPanel help(nullptr, c.host);
+            QStringList alerts;
+            HelpPanel help(nullptr, c.host, [&](const QString& title) { alerts << title; });
             help.showPanel();
             ASSERT_NE(help.window(), nullptr);
             auto* button
@@ -210,6 +216,12 @@ namespace {
             QTest::mouseClick(button, Qt::LeftButton);
             ASSERT_EQ(opened.urls.size(), 1u);
             EXPECT_EQ(opened.urls[0], c.opened);
+            EXPECT_TRUE(alerts.isEmpty());
+
+            // Nothing to open it with: said, with where to find it.
+            opened.opens = false;
+            QTest::mouseClick(button, Qt::LeftButton);
+            EXPECT_EQ(alerts, QStringList { c.withNoBrowser });
         }
     }
 

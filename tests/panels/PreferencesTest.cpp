@@ -6,11 +6,14 @@
 #include "tuner/Tuner.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
@@ -57,6 +60,9 @@ namespace {
                 = [this](int n) { calls.push_back("transpose " + std::to_string(n)); };
             settings.setFlatNames
                 = [this](bool on) { calls.push_back(on ? "flats on" : "flats off"); };
+            settings.freshNotes = [this] { return freshNotes; };
+            settings.setFreshNotes
+                = [this](bool on) { calls.push_back(on ? "fresh on" : "fresh off"); };
             preferences = std::make_unique<Preferences>(
                 settings, [this](const QString& title) { alerts << title; });
         }
@@ -69,6 +75,7 @@ namespace {
             ASSERT_NE(preferences->referencePitchText(), nullptr);
             ASSERT_NE(preferences->octaveRejectionCheckbox(), nullptr);
             ASSERT_NE(preferences->closeEnoughCheckbox(), nullptr);
+            ASSERT_NE(preferences->freshNotesCheckbox(), nullptr);
             ASSERT_NE(preferences->defaultsButton(), nullptr);
         }
 
@@ -90,6 +97,7 @@ namespace {
         bool closeEnough = false;
         int transposition = 14;
         bool flats = true;
+        bool freshNotes = true;
         std::vector<std::string> calls;
         QStringList alerts;
         std::unique_ptr<Preferences> preferences;
@@ -101,6 +109,7 @@ namespace {
         EXPECT_EQ(preferences->referencePitchText()->text(), u"443");
         EXPECT_TRUE(preferences->octaveRejectionCheckbox()->isChecked());
         EXPECT_FALSE(preferences->closeEnoughCheckbox()->isChecked());
+        EXPECT_TRUE(preferences->freshNotesCheckbox()->isChecked());
         EXPECT_EQ(preferences->transpositionSpin()->value(), 14);
         EXPECT_EQ(preferences->transpositionCombo()->currentText(), u"B\u266D tenor (tenor sax)");
         EXPECT_TRUE(preferences->flatsRadio()->isChecked());
@@ -183,13 +192,14 @@ namespace {
         { "HighestAccepted", u"460", false, u"460", 460 },
         { "JustBelow", u"419", true, u"420", 420 },
         { "JustAbove", u"461", true, u"460", 460 },
-        { "Empty", u"", true, u"420", 420 },
+        { "EmptyKeepsTheLastValue", u"", false, u"443", 443 },
+        { "BlankKeepsTheLastValue", u"   ", false, u"443", 443 },
         { "Letters", u"abc", true, u"420", 420 },
         { "Negative", u"-440", true, u"420", 420 },
         { "HugeSaturatesHigh", u"99999999999", true, u"460", 460 },
-        { "DecimalKeptAsTyped", u"441.7", false, u"441.7", 441 },
+        { "DecimalShownAsApplied", u"441.5", false, u"441", 441 },
         { "DecimalOfAnOutOfRangeNumber", u"419.9", true, u"420", 420 },
-        { "LeadingSpace", u"  450", false, u"  450", 450 },
+        { "LeadingSpace", u"  450", false, u"450", 450 },
     };
 
     INSTANTIATE_TEST_SUITE_P(Table, PitchFieldTest, ::testing::ValuesIn(kPitchEntries),
@@ -221,7 +231,9 @@ namespace {
         click(preferences->octaveRejectionCheckbox());
         click(preferences->closeEnoughCheckbox());
         click(preferences->closeEnoughCheckbox());
-        EXPECT_EQ(calls, (std::vector<std::string> { "octave off", "close on", "close off" }));
+        click(preferences->freshNotesCheckbox());
+        EXPECT_EQ(calls,
+            (std::vector<std::string> { "octave off", "close on", "close off", "fresh off" }));
     }
 
     TEST_F(PreferencesTest, DefaultsButtonShowsAndSendsTheDefaultsInOrder)
@@ -234,8 +246,10 @@ namespace {
         EXPECT_EQ(preferences->referencePitchText()->text(), u"440");
         EXPECT_FALSE(preferences->octaveRejectionCheckbox()->isChecked());
         EXPECT_FALSE(preferences->closeEnoughCheckbox()->isChecked());
+        EXPECT_FALSE(preferences->freshNotesCheckbox()->isChecked());
         EXPECT_EQ(calls,
-            (std::vector<std::string> { "pitch 440", "octave off", "close off", "transpose 0" }));
+            (std::vector<std::string> {
+                "pitch 440", "octave off", "close off", "fresh off", "transpose 0" }));
         EXPECT_EQ(preferences->transpositionSpin()->value(), 0);
         EXPECT_EQ(preferences->transpositionCombo()->currentText(), u"Concert pitch");
         EXPECT_TRUE(preferences->flatsRadio()->isChecked()) << "the notation is not reset";
@@ -260,6 +274,46 @@ namespace {
         EXPECT_TRUE(window->isVisible());
         EXPECT_LE(
             (window->frameGeometry().center() - available.center()).manhattanLength(), kCentred);
+    }
+
+    // The alert about a pitch typed in the panel stands over the panel, where
+    // the user is looking, wherever the panel has been moved to.
+    TEST(PreferencesAlertTest, IsCentredOnThePanel)
+    {
+        MemoryUserDefaults defaults;
+        ImmediateMainThread mainThread;
+        Tuner tuner(defaults, mainThread);
+        Preferences preferences(Preferences::Settings::of(tuner, [] {}));
+        preferences.showPanel();
+        QWidget* panel = preferences.prefsWindow();
+        ASSERT_NE(panel, nullptr);
+        // Off the screen's centre, with room around it for the alert.
+        const QRect available = panel->screen()->availableGeometry();
+        panel->move(available.center() - panel->rect().center() + QPoint(-110, -90));
+
+        QRect alert;
+        QTimer dismiss;
+        QObject::connect(&dismiss, &QTimer::timeout, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                alert = box->frameGeometry();
+                box->done(0);
+            }
+        });
+        dismiss.start(10);
+        QLineEdit* field = preferences.referencePitchText();
+        field->selectAll();
+        QTest::keyClicks(field, QStringLiteral("419"));
+        QTest::keyClick(field, Qt::Key_Return);
+        dismiss.stop();
+        ASSERT_TRUE(alert.isValid()) << "no alert";
+        // Within the middle half of the panel: Qt allows for a frame it guesses.
+        const QRect frame = panel->frameGeometry();
+        const QRect middle = frame.adjusted(
+            frame.width() / 4, frame.height() / 4, -frame.width() / 4, -frame.height() / 4);
+        EXPECT_TRUE(middle.contains(alert.center()))
+            << "alert at " << alert.x() << "," << alert.y() << " " << alert.width() << "x"
+            << alert.height() << ", panel at " << panel->x() << "," << panel->y() << " of "
+            << available.width() << "x" << available.height();
     }
 
     TEST_F(PreferencesTest, FailureToLoadIsLoggedAndRetried)
@@ -305,6 +359,8 @@ namespace {
         EXPECT_TRUE(tuner.octaveRejection());
         click(preferences.closeEnoughCheckbox());
         EXPECT_TRUE(tuner.closeEnough());
+        click(preferences.freshNotesCheckbox());
+        EXPECT_TRUE(tuner.freshNotes());
         choose(preferences, 1);
         EXPECT_EQ(tuner.transposition(), 2);
         click(preferences.flatsRadio());
@@ -314,6 +370,7 @@ namespace {
         EXPECT_EQ(tuner.referencePitch(), 440);
         EXPECT_FALSE(tuner.octaveRejection());
         EXPECT_FALSE(tuner.closeEnough());
+        EXPECT_FALSE(tuner.freshNotes());
         EXPECT_EQ(tuner.transposition(), 0);
         EXPECT_TRUE(tuner.flatNames());
         EXPECT_TRUE(alerts.isEmpty());

@@ -11,6 +11,7 @@ namespace {
     // frequency shown.
     float track(FrequencyTracker& t, float F, bool octaveRejection = false)
     {
+        t.beginDetection();
         if (octaveRejection)
             t.OctaveJumpDetect(F);
         t.IntegrateFrequency(F);
@@ -128,6 +129,40 @@ namespace {
             float F = 18.0f;
             t.OctaveJumpDetect(F);
             EXPECT_EQ(F, 18.0f);
+        }
+    }
+
+    // A string plucked again after a pause: the first reading is the new
+    // pluck's own only with fresh notes on, and only after a gap long enough.
+    TEST(FrequencyTracker, WithFreshNotesAGapStartsANewNote)
+    {
+        struct Case {
+            bool fresh;
+            int gap; // blocks without a detection
+            float held, next;
+            bool octaveRejection;
+            float shown;
+        };
+        constexpr int kGap = FrequencyTracker::kFreshAfterBlocks;
+        const Case cases[] = {
+            { false, 50, 445.0f, 440.0f, false, (445.0f * 15 + 440.0f) / 16 },
+            { true, kGap - 1, 445.0f, 440.0f, false, (445.0f * 15 + 440.0f) / 16 },
+            { true, kGap, 445.0f, 440.0f, false, 440.0f },
+            { true, 50, 445.0f, 440.0f, false, 440.0f },
+            // A new note is no octave error of the last one.
+            { true, kGap - 1, 220.0f, 440.0f, true, 220.0f },
+            { true, kGap, 220.0f, 440.0f, true, 440.0f },
+            { false, kGap, 220.0f, 440.0f, true, 220.0f },
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << c.fresh << ' ' << c.gap << ' ' << c.held);
+            FrequencyTracker t;
+            t.setFreshNotes(c.fresh);
+            for (int i = 0; i < 16; ++i)
+                track(t, c.held, c.octaveRejection);
+            for (int i = 0; i < c.gap; ++i)
+                t.blockWithoutPitch();
+            EXPECT_EQ(track(t, c.next, c.octaveRejection), c.shown);
         }
     }
 
