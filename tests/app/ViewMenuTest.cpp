@@ -21,11 +21,13 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -480,6 +482,33 @@ namespace {
             const QRect title = bar->actionGeometry(menu);
             EXPECT_FALSE(title.isEmpty()) << menu->text().toStdString();
             EXPECT_TRUE(bar->rect().contains(title)) << menu->text().toStdString();
+        }
+    }
+
+    // Alt and a letter reach one item only where no two items of a menu
+    // share it: a shared one merely cycles between them.
+    TEST(MainMenu, everyMenuGivesEachItemALetterOfItsOwn)
+    {
+        LoadedInterface loaded = ViewLoader().loadInterface(QStringLiteral("MainMenu"));
+        ASSERT_TRUE(loaded) << loaded.error.toStdString();
+        auto* window = qobject_cast<QMainWindow*>(loaded.widget.get());
+        ASSERT_NE(window, nullptr);
+        QList<QWidget*> menus { window->menuBar() };
+        for (QMenu* menu : window->findChildren<QMenu*>())
+            menus.append(menu);
+        for (const QWidget* menu : menus) {
+            std::map<QChar, QString> taken;
+            for (const QAction* a : menu->actions()) {
+                if (a->isSeparator())
+                    continue;
+                const QString text = a->menu() != nullptr ? a->menu()->title() : a->text();
+                const qsizetype amp = text.indexOf(u'&');
+                ASSERT_TRUE(amp >= 0 && amp + 1 < text.size()) << text.toStdString();
+                const QChar letter = text.at(amp + 1).toLower();
+                const auto [it, fresh] = taken.emplace(letter, text);
+                EXPECT_TRUE(fresh) << text.toStdString() << " and " << it->second.toStdString()
+                                   << " share " << QString(letter).toStdString();
+            }
         }
     }
 
