@@ -37,10 +37,16 @@ void TunerMeter::setTune(int tune, bool inTune)
 
 void TunerMeter::setColours(const MeterPalette& palette)
 {
-    if (palette.inTune == inTuneColour_ && palette.outOfTune == outOfTuneColour_)
+    // The picture draws the standard band itself, so that the needle alone
+    // is painted as long as the standard colours are shown.
+    const std::optional<QColor> band = palette.band == MeterPalette::standard().band
+        ? std::nullopt
+        : std::optional<QColor>(palette.band);
+    if (palette.inTune == inTuneColour_ && palette.outOfTune == outOfTuneColour_ && band == band_)
         return;
     inTuneColour_ = palette.inTune;
     outOfTuneColour_ = palette.outOfTune;
+    band_ = band;
     update();
 }
 
@@ -64,6 +70,10 @@ void TunerMeter::paintEvent(QPaintEvent*)
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (band_) {
+        const auto left = static_cast<double>(kCentre) * static_cast<double>(s);
+        painter.fillRect(QRectF(left, b.y(), static_cast<double>(s), b.height()), *band_);
+    }
     painter.strokePath(needle,
         QPen(inTune_ ? inTuneColour_ : outOfTuneColour_, s, Qt::SolidLine, Qt::FlatCap,
             Qt::MiterJoin));
