@@ -103,6 +103,7 @@ void Controller::showReadout(bool shown)
     const QSize around = chrome();
     const float unitHeight = minimumSize_.height;
     readout_->setVisible(shown);
+    followReadout();
     fixProportions();
     if (window == nullptr || content == nullptr || !(unitHeight > 0.0f))
         return;
@@ -114,6 +115,26 @@ void Controller::showReadout(bool shown)
         static_cast<int>(std::lround(before.height() * minimumSize_.height / unitHeight)));
     settledSize_ = toWindowSize(after);
     window->resize(after + around);
+}
+
+void Controller::followReadout()
+{
+    using State = Readout::State;
+    const Readout::Text* text
+        = readout_ != nullptr && !readout_->isHidden() ? &readout_->text() : nullptr;
+    if (auto* meter = qobject_cast<TunerMeter*>(tunerMeter_.data()))
+        meter->setDimmed(text != nullptr && text->past);
+    // No readings come while paused or without a server: what the meter
+    // last showed would stand for ever. Blocks that still come (noise
+    // without a pitch) light it again.
+    const bool gone = text != nullptr
+        && (text->past || text->state == State::Paused || text->state == State::NoDevice
+            || text->state == State::WaitingForServer);
+    if (gone && !soundGone_) {
+        if (auto* meter = qobject_cast<LevelMeter*>(levelMeter_.data()))
+            meter->clear();
+    }
+    soundGone_ = gone;
 }
 
 void Controller::setColourBlindSafe(bool on)

@@ -8,6 +8,10 @@
 
 namespace clefmark {
 
+namespace {
+    const QColor kDimmedNeedle(0xa3, 0xa7, 0xad);
+} // namespace
+
 TunerMeter::TunerMeter(QWidget* parent)
     : AutoResizeView(parent)
 {
@@ -33,6 +37,14 @@ void TunerMeter::setTune(int tune, bool inTune)
         update();
     if (changed)
         accessibleViewChanged(this);
+}
+
+void TunerMeter::setDimmed(bool dimmed)
+{
+    if (dimmed == dimmed_)
+        return;
+    dimmed_ = dimmed;
+    update();
 }
 
 void TunerMeter::setColours(const MeterPalette& palette)
@@ -74,9 +86,10 @@ void TunerMeter::paintEvent(QPaintEvent*)
         const auto left = static_cast<double>(kCentre) * static_cast<double>(s);
         painter.fillRect(QRectF(left, b.y(), static_cast<double>(s), b.height()), *band_);
     }
-    painter.strokePath(needle,
-        QPen(inTune_ ? inTuneColour_ : outOfTuneColour_, s, Qt::SolidLine, Qt::FlatCap,
-            Qt::MiterJoin));
+    // Dimmed, the grey of the readout's dimmed note: neither green nor red
+    // can then be read as a judgement.
+    const QColor colour = dimmed_ ? kDimmedNeedle : inTune_ ? inTuneColour_ : outOfTuneColour_;
+    painter.strokePath(needle, QPen(colour, s, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
 }
 
 } // namespace clefmark

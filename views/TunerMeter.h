@@ -33,6 +33,11 @@ public:
     /// standard palette (green, red, the picture's band) until set.
     void setColours(const MeterPalette& palette);
 
+    /// Whether the needle is drawn dimmed, in no judgement's colour: the
+    /// note it points for is no longer heard.
+    void setDimmed(bool dimmed);
+    bool isDimmed() const { return dimmed_; }
+
     int tune() const { return tune_; }
     bool inTune() const { return inTune_; }
     /// Whether any value has arrived: until then the needle's place means
@@ -52,6 +57,7 @@ private:
     bool displayInTune_ = false;
     QColor inTuneColour_ = green;
     QColor outOfTuneColour_ = red;
+    bool dimmed_ = false;
     std::optional<QColor> band_; // none: the picture's own shows through
 };
 

@@ -35,6 +35,7 @@ namespace clefmark {
 namespace {
 
     using test::processEventsUntil;
+    using namespace std::chrono_literals;
 
     constexpr QSize kPicture { 181, 378 };
     constexpr QSize kWithStrip { 181, 422 };
@@ -133,6 +134,7 @@ namespace {
         ReadoutView* readout;
         std::unique_ptr<Tuner> tuner;
         bool altHeld = false;
+        ReadoutView::Clock::time_point now = ReadoutView::Clock::time_point() + 1h;
         QList<QRect> screens { kLargeScreen };
         bool placeable = true;
         bool keepAboveAvailable = true;
@@ -250,6 +252,64 @@ namespace {
         panel->findChild<QAbstractButton*>(QStringLiteral("flatsRadio"))->click();
         EXPECT_EQ(readout->text().note, "C5");
         EXPECT_EQ(readout->text().sounding, "B\u266D4");
+    }
+
+    // A needle left where the last note put it, green at the centre, would
+    // pass for a note in tune: with the readout shown, the needle and the
+    // meter follow it in telling a past note from a live one.
+    TEST_F(ViewMenuTest, aNoteGonePastDimsTheNeedleAndEmptiesTheLevelMeter)
+    {
+        struct Case {
+            const char* name;
+            bool readoutShown;
+            std::function<void(Controller&)> then;
+        };
+        auto later = [this](Controller&) {
+            now += 1100ms;
+            readout->tick();
+        };
+        auto paused = [](Controller& c) { c.pause(); };
+        auto serverGone
+            = [](Controller& c) { c.showCaptureState(CaptureState::NoDevice, false, {}); };
+        const Case cases[] = {
+            { "a second of silence", true, later },
+            { "paused", true, paused },
+            { "the sound server gone", true, serverGone },
+            { "a second of silence, no readout", false, later },
+            { "paused, no readout", false, paused },
+            { "the sound server gone, no readout", false, serverGone },
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            MemoryUserDefaults fresh;
+            std::swap(defaults, fresh);
+            defaults.setBool(kReadoutShownKey, c.readoutShown);
+            readout->setClock([this] { return now; });
+            auto controller = launched();
+            play(440.0);
+            EXPECT_FALSE(tunerMeter->isDimmed());
+            EXPECT_GT(levelMeter->level(), 0);
+            c.then(*controller);
+            EXPECT_EQ(tunerMeter->isDimmed(), c.readoutShown);
+            EXPECT_EQ(levelMeter->level() == 0 && levelMeter->peak() == 0, c.readoutShown)
+                << levelMeter->level() << " " << levelMeter->peak();
+            if (c.readoutShown) {
+                // A note heard again is live again, and so is the needle.
+                controller->resume();
+                controller->showCaptureState(CaptureState::Running, true, {});
+                play(440.0);
+                EXPECT_FALSE(tunerMeter->isDimmed());
+                // Hidden, the readout leaves the needle as the tuner set it.
+                controller->pause();
+                action("actionReadout")->trigger();
+                EXPECT_FALSE(tunerMeter->isDimmed());
+                controller->resume();
+            }
+            controller->applicationWillTerminate();
+            controller.reset();
+            tuner.reset();
+            readout->show();
+        }
     }
 
     TEST_F(ViewMenuTest, zoomStepsThroughWholeMultiplesThatFitAndIsRemembered)
