@@ -1,9 +1,11 @@
 // The View menu's choices and the readout strip in the main window: what is
 // remembered, how the window's size follows the strip, and what the strip is
 // told.
+#include "app/Accessibility.h"
 #include "app/Controller.h"
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/QueuedMainThread.h"
+#include "panels/HelpPanel.h"
 #include "tests/support/Feed.h"
 #include "tests/support/QtEnvironment.h"
 #include "tests/support/Signals.h"
@@ -16,6 +18,7 @@
 #include "views/ViewLoader.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLayout>
@@ -543,6 +546,52 @@ namespace {
             EXPECT_FALSE(title.isEmpty()) << menu->text().toStdString();
             EXPECT_TRUE(bar->rect().contains(title)) << menu->text().toStdString();
         }
+    }
+
+    /// Every object a screen reader can land on in `window`, with no name.
+    QStringList unnamedFocusStops(QWidget* window)
+    {
+        QStringList unnamed;
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* iface) {
+            if (iface == nullptr)
+                return;
+            const QAccessible::State state = iface->state();
+            if (state.focusable && !state.invisible && iface->text(QAccessible::Name).isEmpty())
+                unnamed << QStringLiteral("%1 (role %2)")
+                               .arg(iface->object() != nullptr ? iface->object()->objectName()
+                                                               : QString())
+                               .arg(iface->role());
+            for (int i = 0; i < iface->childCount(); ++i)
+                walk(iface->child(i));
+        };
+        walk(QAccessible::queryAccessibleInterface(window));
+        return unnamed;
+    }
+
+    TEST_F(ViewMenuTest, thePanelsNameEveryPlaceAScreenReaderLandsOn)
+    {
+        installAccessibility();
+        auto controller = launched();
+        QWidget* preferences = preferencesPanel(*controller);
+        ASSERT_NE(preferences, nullptr);
+        EXPECT_EQ(unnamedFocusStops(preferences).join(u", ").toStdString(), "");
+        // Named for what it chooses, not by the choice it shows.
+        auto* transposition
+            = preferences->findChild<QWidget*>(QStringLiteral("transpositionCombo"));
+        ASSERT_NE(transposition, nullptr);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(transposition)
+                      ->text(QAccessible::Name)
+                      .toStdString(),
+            "Transposition");
+
+        HelpPanel help;
+        help.showPanel();
+        ASSERT_NE(help.window(), nullptr);
+        EXPECT_EQ(unnamedFocusStops(help.window()).join(u", ").toStdString(), "");
+        auto* text = help.window()->findChild<QWidget*>(QStringLiteral("helpText"));
+        ASSERT_NE(text, nullptr);
+        EXPECT_FALSE(
+            QAccessible::queryAccessibleInterface(text)->text(QAccessible::Name).isEmpty());
     }
 
     // Alt and a letter reach one item only where no two items of a menu
