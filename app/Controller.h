@@ -221,6 +221,9 @@ private:
     void showOwnPanel(Panel panel);
     /// Takes the content's minimum size as the unit of the window's shape.
     void fixProportions();
+    /// Lets the content below its least size where the screen has no room
+    /// for that.
+    void allowForRoom();
     void resizeEnded();
     void connectWindowActions(QWidget* window);
     void restoreWindowChoices();

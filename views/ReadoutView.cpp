@@ -245,7 +245,9 @@ void ReadoutView::paintEvent(QPaintEvent*)
     numbersTimer_->stop();
     numbersArea_ = rect();
     const Readout::Text& t = displayText_;
-    const QSizeF designed = minimumSize().isEmpty() ? QSizeF(kDesignedSize) : minimumSize();
+    // Drawn in units of the designed size, whatever the least size the
+    // window gives it.
+    const QSizeF designed(kDesignedSize);
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

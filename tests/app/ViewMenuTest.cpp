@@ -487,6 +487,39 @@ namespace {
         EXPECT_TRUE(processEventsUntil([&] { return picture->width() == content().width(); }));
     }
 
+    // QT_SCALE_FACTOR=3 on a 1280 x 1024 screen leaves 427 x 341 units: less
+    // than the least size, which the window must then go below.
+    TEST_F(ViewMenuTest, onAScreenSmallerThanTheLeastSizeTheWindowShrinksInProportion)
+    {
+        screens = { QRect(0, 0, 427, 341) };
+        window.resize(1, 1);
+        auto controller = launched(true);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        auto fits = [&](double width, double height) {
+            return processEventsUntil([&] {
+                return screens[0].contains(window.frameGeometry())
+                    && std::abs(content().width() * height / content().height() - width) < 0.6
+                    && content().height() > 300;
+            });
+        };
+        EXPECT_TRUE(fits(181, 422)) << content().width() << "x" << content().height();
+        // The strip keeps its share, to the pixel.
+        EXPECT_NEAR(readout->height() * 378.0 / tunerMeter->parentWidget()->height(), 44.0, 1.5);
+        // Without the strip, and at Actual Size, it still fits.
+        action("actionReadout")->trigger();
+        EXPECT_TRUE(fits(181, 378)) << content().width() << "x" << content().height();
+        action("actionReadout")->trigger();
+        controller->zoom(Zoom::ActualSize);
+        window.resize(900, 900);
+        EXPECT_TRUE(fits(181, 422)) << content().width() << "x" << content().height();
+        // A screen with room again: the least size holds as before.
+        screens = { kLargeScreen };
+        controller->zoom(Zoom::ActualSize);
+        EXPECT_TRUE(processEventsUntil([&] { return content() == kWithStrip; }))
+            << content().width() << "x" << content().height();
+    }
+
     TEST_F(ViewMenuTest, keepAboveOthersIsRememberedWhereThePlatformHasIt)
     {
         struct Case {
