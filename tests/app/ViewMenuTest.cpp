@@ -2,6 +2,7 @@
 // remembered, how the window's size follows the strip, and what the strip is
 // told.
 #include "app/Accessibility.h"
+#include "app/CaptureStatus.h"
 #include "app/Controller.h"
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/QueuedMainThread.h"
@@ -14,6 +15,7 @@
 #include "views/LevelMeter.h"
 #include "views/ReadoutView.h"
 #include "views/ScaledColumn.h"
+#include "views/TextFit.h"
 #include "views/TunerMeter.h"
 #include "views/ViewLoader.h"
 
@@ -21,6 +23,8 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -28,6 +32,7 @@
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 #include <map>
@@ -86,6 +91,7 @@ namespace {
             s.keepAboveAvailable = keepAboveAvailable;
             s.applyResizeRule = applyResizeRule;
             s.resizeSettleMilliseconds = settleMilliseconds;
+            s.captureStatusDelayMilliseconds = 0;
             auto controller = std::make_unique<Controller>(std::move(s));
             controller->connectOutlets(&window);
             EXPECT_TRUE(controller->awakeFromNib());
@@ -485,6 +491,46 @@ namespace {
             << "x" << picture->height() << " in " << content().width();
         window.showNormal();
         EXPECT_TRUE(processEventsUntil([&] { return picture->width() == content().width(); }));
+    }
+
+    // Every line the window can show on why nothing is heard, the longest
+    // first, whole at every zoom step: each word within the line's width and
+    // every line within its height, by the font's own measure.
+    TEST_F(ViewMenuTest, theStatusLineShowsEveryMessageWholeAtEverySize)
+    {
+        std::vector<QString> messages;
+        for (const char* detail : { kDigitalSilenceDetail, kInputStalledDetail,
+                 kRecordingEndedDetail, kSilentInputDetail })
+            messages.push_back(captureStatusText(CaptureState::Running, detail, true));
+        for (const bool server : { false, true })
+            messages.push_back(captureStatusText(CaptureState::NoDevice, {}, server));
+        messages.push_back(captureStatusText(CaptureState::FormatUnusable, {}, true));
+        std::sort(messages.begin(), messages.end(),
+            [](const QString& a, const QString& b) { return a.size() > b.size(); });
+
+        window.resize(1, 1); // comes up at its least size
+        auto controller = launched(true);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QLabel* label = controller->captureStatusLabel();
+        const QWidget* picture = tunerMeter->parentWidget();
+        for (const int multiple : { 1, 2, 3 }) {
+            controller->zoom(multiple == 1 ? Zoom::ActualSize : Zoom::In);
+            ASSERT_TRUE(processEventsUntil([&] { return content() == kWithStrip * multiple; }));
+            for (const QString& message : messages) {
+                SCOPED_TRACE(message.toStdString() + " at " + std::to_string(multiple));
+                controller->showCaptureStatus(message);
+                ASSERT_TRUE(processEventsUntil([&] { return label->isVisible(); }));
+                QFont font = label->font();
+                const int pixels = QFontInfo(font).pixelSize();
+                font.setPixelSize(pixels);
+                EXPECT_TRUE(
+                    fitText(message, font, pixels, pixels, label->contentsRect().size(), 10, 1.0))
+                    << label->contentsRect().width() << "x" << label->contentsRect().height();
+                EXPECT_TRUE(picture->rect().contains(label->geometry()));
+                controller->showCaptureStatus({});
+            }
+        }
     }
 
     // QT_SCALE_FACTOR=3 on a 1280 x 1024 screen leaves 427 x 341 units: less
