@@ -1,5 +1,6 @@
 // What a screen reader finds in the program's windows: the displays, the
-// link fields, and the line that tells why the tuner hears nothing.
+// link fields, the line that tells why the tuner hears nothing, and the
+// drop-down lists given names.
 #pragma once
 
 namespace clefmark {

@@ -77,6 +77,8 @@ void Controller::findViews(QWidget* window)
     detachOnDestruction(clefmark_, [](Tuner& t) { t.setClefmark(nullptr); });
     detachOnDestruction(statusIndicator_, [](Tuner& t) { t.setStatusIndicator(nullptr); });
     detachOnDestruction(readout_, [](Tuner& t) { t.setReadingDisplay(nullptr); });
+    if (readout_ != nullptr)
+        connect(readout_, &ReadoutView::textChanged, this, &Controller::followReadout);
 }
 
 void Controller::connectMenuCommands(QWidget* window)

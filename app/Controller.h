@@ -213,11 +213,17 @@ private:
     void showRecording(const QString& name);
     void restoreViewChoices();
     void showReadout(bool shown);
+    /// With the readout shown, dims the needle and empties the level meter
+    /// while the readout tells of no live sound.
+    void followReadout();
     void remember(const char* key, bool on);
     void tellReadoutTheSettings();
     void showOwnPanel(Panel panel);
     /// Takes the content's minimum size as the unit of the window's shape.
     void fixProportions();
+    /// Lets the content below its least size where the screen has no room
+    /// for that.
+    void allowForRoom();
     void resizeEnded();
     void connectWindowActions(QWidget* window);
     void restoreWindowChoices();
@@ -260,6 +266,7 @@ private:
     std::optional<QPoint> rememberedPlace_;
     Preferences* preferences_ = nullptr; // made on first use
     bool paused_ = false;
+    bool soundGone_ = false; // as the needle and the level meter show it
     bool launched_ = false;
     bool terminated_ = false;
 };

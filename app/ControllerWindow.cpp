@@ -4,6 +4,7 @@
 #include "tuner/UserDefaults.h"
 #include "views/LevelMeter.h"
 #include "views/MeterPalette.h"
+#include "views/ScaledColumn.h"
 #include "views/TunerMeter.h"
 
 #include <QEvent>
@@ -50,7 +51,8 @@ void Controller::fixProportions()
         // the proportions: the one set, else the one the content asks for
         // (the picture with or without the readout under it), else the
         // designed size.
-        QSize minimum = content->minimumSize();
+        auto* column = qobject_cast<ScaledColumn*>(content);
+        QSize minimum = column != nullptr ? column->designedSize() : content->minimumSize();
         if (minimum.width() <= 0 || minimum.height() <= 0)
             minimum = content->minimumSizeHint();
         if (minimum.width() <= 0 || minimum.height() <= 0) {
@@ -59,7 +61,20 @@ void Controller::fixProportions()
         }
         minimumSize_ = toWindowSize(minimum);
         settledSize_ = toWindowSize(content->size());
+        allowForRoom();
     }
+}
+
+// A screen too small for the least size (a large scale factor on a small
+// screen) lets the content go below it, in proportion.
+void Controller::allowForRoom()
+{
+    auto* column = qobject_cast<ScaledColumn*>(contentArea());
+    if (column == nullptr || !(minimumSize_.width > 0.0f) || !(minimumSize_.height > 0.0f))
+        return;
+    const QSize room = contentRoom();
+    column->setLeastScale(std::min({ 1.0, room.width() / static_cast<double>(minimumSize_.width),
+        room.height() / static_cast<double>(minimumSize_.height) }));
 }
 
 void Controller::restoreViewChoices()
@@ -103,6 +118,7 @@ void Controller::showReadout(bool shown)
     const QSize around = chrome();
     const float unitHeight = minimumSize_.height;
     readout_->setVisible(shown);
+    followReadout();
     fixProportions();
     if (window == nullptr || content == nullptr || !(unitHeight > 0.0f))
         return;
@@ -110,10 +126,32 @@ void Controller::showReadout(bool shown)
     // maximised or full-screen window keeps the size the desktop gives it.
     if (window->isMaximized() || window->isFullScreen())
         return;
-    const QSize after(before.width(),
-        static_cast<int>(std::lround(before.height() * minimumSize_.height / unitHeight)));
+    const QSize after = fitInRoom(
+        QSize(before.width(),
+            static_cast<int>(std::lround(before.height() * minimumSize_.height / unitHeight))),
+        toQSize(minimumSize_), contentRoom(), false);
     settledSize_ = toWindowSize(after);
     window->resize(after + around);
+}
+
+void Controller::followReadout()
+{
+    using State = Readout::State;
+    const Readout::Text* text
+        = readout_ != nullptr && !readout_->isHidden() ? &readout_->text() : nullptr;
+    if (auto* meter = qobject_cast<TunerMeter*>(tunerMeter_.data()))
+        meter->setDimmed(text != nullptr && text->past);
+    // No readings come while paused or without a server: what the meter
+    // last showed would stand for ever. Blocks that still come (noise
+    // without a pitch) light it again.
+    const bool gone = text != nullptr
+        && (text->past || text->state == State::Paused || text->state == State::NoDevice
+            || text->state == State::WaitingForServer);
+    if (gone && !soundGone_) {
+        if (auto* meter = qobject_cast<LevelMeter*>(levelMeter_.data()))
+            meter->clear();
+    }
+    soundGone_ = gone;
 }
 
 void Controller::setColourBlindSafe(bool on)
@@ -190,8 +228,11 @@ bool Controller::eventFilter(QObject* watched, QEvent* event)
 {
     const bool window = watched == mainWindow();
     // A move ends like a resize: the place is remembered then.
+    // So does the first showing: only then is the frame known, which may
+    // leave the window's least size no longer on a small screen.
     if (window && !terminated_
-        && (event->type() == QEvent::Resize || event->type() == QEvent::Move))
+        && (event->type() == QEvent::Resize || event->type() == QEvent::Move
+            || event->type() == QEvent::Show))
         resizeTimer_->start();
     if (window && event->type() == QEvent::WindowStateChange)
         updateLetterbox();
@@ -211,6 +252,7 @@ void Controller::resizeEnded()
     if (window->isMaximized() || window->isFullScreen())
         return;
     QSize settled = content->size();
+    allowForRoom();
     if (services_.applyResizeRule) {
         // The rules shape the content; the menu bar and the like stay as they are.
         const WindowSize proposed = toWindowSize(content->size());

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 
 namespace clefmark {
@@ -99,12 +100,13 @@ void Controller::restoreWindowChoices()
             window->move(*place);
     }
     const int perMille = rememberedScale_ = defaults->integerForKey(kWindowScaleKey);
-    if (perMille > kPerMille) {
-        const QSize unit(
-            static_cast<int>(minimumSize_.width), static_cast<int>(minimumSize_.height));
-        resizeContent(fitInRoom(
-            scaled(unit, static_cast<double>(perMille) / kPerMille), unit, contentRoom(), false));
-    }
+    const QSize unit(static_cast<int>(minimumSize_.width), static_cast<int>(minimumSize_.height));
+    const QSize wanted = perMille > kPerMille
+        ? scaled(unit, static_cast<double>(perMille) / kPerMille)
+        : contentArea()->size();
+    if (const QSize fitted = fitInRoom(wanted, unit, contentRoom(), false);
+        perMille > kPerMille || fitted != wanted)
+        resizeContent(fitted);
 }
 
 void Controller::rememberWindow(QSize content)
@@ -114,8 +116,10 @@ void Controller::rememberWindow(QSize content)
     if (defaults == nullptr || window == nullptr || !window->isVisible() || window->isMinimized()
         || window->isMaximized() || window->isFullScreen() || !(minimumSize_.height > 0))
         return;
-    const int perMille
-        = static_cast<int>(std::lround(kPerMille * content.height() / minimumSize_.height));
+    // Below the least size only on a screen too small for it, which is
+    // fitted afresh at every start.
+    const int perMille = std::max(kMinWindowScale,
+        static_cast<int>(std::lround(kPerMille * content.height() / minimumSize_.height)));
     // Nothing written while the window keeps the size it starts with.
     if (perMille != rememberedScale_) {
         defaults->setInteger(kWindowScaleKey, perMille);
@@ -149,10 +153,11 @@ void Controller::zoom(Zoom command)
         if (services_.windowPlaceable && before.isValid())
             window->setGeometry(before);
     }
-    resizeContent(unit * *multiple);
+    const QSize zoomed = fitInRoom(unit * *multiple, unit, contentRoom(), true);
+    resizeContent(zoomed);
     // Remembered at once: the window system may take its time to resize,
     // and a quit may come first.
-    rememberWindow(unit * *multiple);
+    rememberWindow(zoomed);
 }
 
 void Controller::resizeContent(QSize content)

@@ -56,10 +56,13 @@ QSize fitInRoom(QSize content, QSize unit, QSize room, bool whole)
 {
     if (!positive(unit) || (content.width() <= room.width() && content.height() <= room.height()))
         return content;
+    if (!positive(room))
+        return unit;
+    // Below the unit, no whole multiple fits: the window is shrunk in
+    // proportion rather than left running off the screen.
     double scale = roomyScale(unit, room);
-    if (whole)
+    if (whole && scale >= 1.0)
         scale = std::floor(scale);
-    scale = std::max(1.0, scale);
     return { static_cast<int>(std::lround(unit.width() * scale)),
         static_cast<int>(std::lround(unit.height() * scale)) };
 }

@@ -26,8 +26,8 @@ enum class Zoom { ActualSize, In, Out };
 std::optional<int> zoomedMultiple(Zoom zoom, double scale, int largest);
 
 /// `content` as it is when it fits in `room`; else the largest size in the
-/// unit's proportions that does (a whole multiple of it when `whole`), no
-/// smaller than the unit.
+/// unit's proportions that does (a whole multiple of it when `whole`), which
+/// is smaller than the unit only on a screen smaller than that.
 QSize fitInRoom(QSize content, QSize unit, QSize room, bool whole);
 
 /// Where `frame` goes when moved as little as it takes to lie within `area`;

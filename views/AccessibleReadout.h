@@ -1,10 +1,11 @@
 // The readout strip as a screen reader finds it: static text, named by the
 // whole readout as one would say it ("A4, 19.6 cents sharp, 445.0 hertz"),
 // with the same sentence behind a text interface, and a name change told
-// when the note or the judgement changes (at most twice a second, like every
-// display). A template on the view, which gives the sentence as
-// `accessibleText()` and the readout model's text as `text()`; the view
-// calls `accessibleViewChanged(this)` whenever what it shows changes.
+// when a note is first heard, when its cents come to rest and when the
+// judgement changes (at most twice a second, like every display): the first
+// detection of a note is seldom where it settles. A template on the view, which gives the sentence
+// as `accessibleText()` and the readout model's text as `text()`; the view calls
+// `accessibleViewChanged(this)` whenever what it shows changes.
 #pragma once
 
 #include "tuner/Readout.h"
@@ -15,6 +16,7 @@
 #include <QWidget>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace clefmark {
@@ -61,11 +63,21 @@ public:
     }
 
 protected:
-    AnnouncementGate::Key announcementKey() const override
+    AnnouncementGate::Key announcementKey(AnnouncementGate::Clock::time_point now) override
     {
         const Readout::Text& shown = view()->text();
-        return std::hash<std::string> {}(shown.note) * 5
-            + static_cast<std::size_t>(shown.judgement);
+        std::optional<double> cents;
+        if (shown.state == Readout::State::Live && !shown.cents.empty())
+            cents = QString::fromStdString(shown.cents).replace(QChar(0x2212), u'-').toDouble();
+        settling_.update(shown.note, cents, now);
+        return (std::hash<std::string> {}(shown.note) * 5
+                   + static_cast<std::size_t>(shown.judgement))
+            ^ (static_cast<AnnouncementGate::Key>(settling_.restings()) << 40);
+    }
+
+    std::optional<AnnouncementGate::Clock::time_point> keyDue() const override
+    {
+        return settling_.due();
     }
 
     void announce() override
@@ -74,10 +86,11 @@ protected:
         // told: a name change, one event per change, updates what they hold
         // (a text update alone left the first name in their cache).
         QAccessibleEvent event(object(), QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&event);
+        send(event);
     }
 
 private:
+    CentsSettling settling_;
     View* view() const { return static_cast<View*>(object()); }
     QString sentence() const { return view()->accessibleText(); }
 };

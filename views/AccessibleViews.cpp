@@ -10,8 +10,7 @@
 #include "views/TunerMeter.h"
 
 #include <QAccessibleValueInterface>
-#include <QPointer>
-#include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -34,37 +33,93 @@ AnnouncementGate::Action AnnouncementGate::update(Key key, Clock::time_point now
     return Action::TellNow;
 }
 
+void CentsSettling::update(
+    const std::string& note, std::optional<double> cents, Clock::time_point now)
+{
+    if (!cents || note != note_ || !anchor_ || std::abs(*cents - *anchor_) > kWithin) {
+        note_ = note;
+        anchor_ = cents;
+        since_ = now;
+        resting_ = false;
+        return;
+    }
+    if (!resting_ && now - since_ >= kHeldFor) {
+        resting_ = true;
+        ++restings_;
+    }
+}
+
+std::optional<CentsSettling::Clock::time_point> CentsSettling::due() const
+{
+    if (!anchor_ || resting_)
+        return std::nullopt;
+    return since_ + kHeldFor;
+}
+
+namespace {
+
+    AnnouncementServices completed(AnnouncementServices s)
+    {
+        if (!s.clock)
+            s.clock = [] { return AnnouncementGate::Clock::now(); };
+        if (!s.makeTimer)
+            s.makeTimer = makeEventLoopTimer;
+        if (!s.listening)
+            s.listening = [] { return QAccessible::isActive(); };
+        if (!s.send)
+            s.send = [](QAccessibleEvent* event) { QAccessible::updateAccessibility(event); };
+        return s;
+    }
+
+    AnnouncementServices& shared()
+    {
+        static AnnouncementServices services = completed({});
+        return services;
+    }
+
+} // namespace
+
+AccessibleView::AccessibleView(QWidget* view, QAccessible::Role role)
+    : QAccessibleWidget(view, role)
+    , services_(shared())
+{
+}
+
 void AccessibleView::viewChanged()
 {
-    const auto now = AnnouncementGate::Clock::now();
-    switch (gate_.update(announcementKey(), now)) {
+    const auto now = services_.clock();
+    const AnnouncementGate::Key key = announcementKey(now);
+    // The next look: when the key may change by itself, or when the gate
+    // lets a change that came too soon be told.
+    std::optional<AnnouncementGate::Clock::time_point> look = keyDue();
+    switch (gate_.update(key, now)) {
     case AnnouncementGate::Action::None:
-        return;
+        break;
     case AnnouncementGate::Action::TellNow:
         announce();
-        return;
+        break;
     case AnnouncementGate::Action::TellLater:
+        look = std::min(look.value_or(gate_.nextAllowed()), gate_.nextAllowed());
         break;
     }
-    if (secondLookPending_)
+    if (!look) {
+        if (timer_)
+            timer_->cancel();
         return;
-    secondLookPending_ = true;
-    const auto wait = std::chrono::ceil<std::chrono::milliseconds>(gate_.nextAllowed() - now);
-    // The interface lives as long as its view, and the timer goes with the
-    // view: whichever is asked for again is the one that is still there.
-    QTimer::singleShot(wait, Qt::PreciseTimer, widget(), [view = QPointer<QWidget>(widget())] {
-        auto* self = dynamic_cast<AccessibleView*>(QAccessible::queryAccessibleInterface(view));
-        if (self == nullptr)
-            return;
-        self->secondLookPending_ = false;
-        if (QAccessible::isActive())
-            self->viewChanged();
+    }
+    if (!timer_)
+        timer_ = services_.makeTimer();
+    // The timer goes with this interface, which goes with its view.
+    const std::chrono::duration<double> wait = *look - now;
+    timer_->start(std::max(wait.count(), 0.0), [this] {
+        if (services_.listening())
+            viewChanged();
     });
 }
 
 void accessibleViewChanged(QWidget* view)
 {
-    if (!QAccessible::isActive())
+    if (!shared().listening())
         return;
     if (auto* iface = dynamic_cast<AccessibleView*>(QAccessible::queryAccessibleInterface(view)))
         iface->viewChanged();
@@ -82,8 +137,16 @@ namespace {
     class AccessibleNeedle final : public AccessibleView, public ReadOnlyValue {
     public:
         explicit AccessibleNeedle(TunerMeter* meter)
-            : AccessibleView(meter, QAccessible::Indicator)
+            : AccessibleView(meter, QAccessible::Slider)
         {
+        }
+
+        // A slider that only shows: a reader says so rather than offer to move it.
+        QAccessible::State state() const override
+        {
+            QAccessible::State s = AccessibleView::state();
+            s.readOnly = true;
+            return s;
         }
 
         QString text(QAccessible::Text t) const override
@@ -109,27 +172,35 @@ namespace {
             return AccessibleView::interface_cast(t);
         }
 
+        // No note lies more than half a semitone off; the needle's ends, a
+        // little past that, are where it stops, not deviations.
+        static constexpr double kRange = 50.0;
+
         QVariant currentValue() const override
         {
-            return meter()->hasTune() ? QVariant(needleCents(meter()->tune())) : QVariant();
+            return meter()->hasTune() ? QVariant(cents()) : QVariant();
         }
-        QVariant minimumValue() const override { return needleCents(0); }
-        QVariant maximumValue() const override { return needleCents(TunerMeter::kLastPosition); }
+        QVariant minimumValue() const override { return -kRange; }
+        QVariant maximumValue() const override { return kRange; }
         QVariant minimumStepSize() const override { return 0.1; }
 
     protected:
         enum Judgement { None, Flat, InTune, Sharp };
 
-        AnnouncementGate::Key announcementKey() const override { return judgement(); }
+        AnnouncementGate::Key announcementKey(AnnouncementGate::Clock::time_point) override
+        {
+            return judgement();
+        }
 
         void announce() override
         {
             QAccessibleValueChangeEvent event(object(), currentValue());
-            QAccessible::updateAccessibility(&event);
+            send(event);
         }
 
     private:
         TunerMeter* meter() const { return static_cast<TunerMeter*>(object()); }
+        double cents() const { return std::clamp(needleCents(meter()->tune()), -kRange, kRange); }
 
         Judgement judgement() const
         {
@@ -149,12 +220,12 @@ namespace {
             const Judgement j = judgement();
             if (j == None)
                 return QStringLiteral("No note yet");
-            const double cents = needleCents(meter()->tune());
-            const QString sign = cents > 0 ? QStringLiteral("+")
-                : cents < 0                ? QStringLiteral("\u2212")
-                                           : QString();
+            const double c = cents();
+            const QString sign = c > 0 ? QStringLiteral("+")
+                : c < 0                ? QStringLiteral("\u2212")
+                                       : QString();
             return QStringLiteral("%1%2 cents, %3")
-                .arg(sign, QString::number(std::abs(cents), 'f', 1), QLatin1String(kWords[j]));
+                .arg(sign, QString::number(std::abs(c), 'f', 1), QLatin1String(kWords[j]));
         }
     };
 
@@ -183,7 +254,7 @@ namespace {
         }
 
     protected:
-        AnnouncementGate::Key announcementKey() const override
+        AnnouncementGate::Key announcementKey(AnnouncementGate::Clock::time_point) override
         {
             // Every note is a 32-bit number; no note is none of them.
             const std::optional<int> note = staff()->heardNote();
@@ -193,7 +264,7 @@ namespace {
         void announce() override
         {
             QAccessibleEvent event(object(), QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&event);
+            send(event);
         }
 
     private:
@@ -298,9 +369,10 @@ namespace {
 
 } // namespace
 
-void installViewAccessibility()
+void installViewAccessibility(AnnouncementServices services)
 {
-    QAccessible::installFactory(viewInterface);
+    shared() = completed(std::move(services));
+    QAccessible::installFactory(viewInterface); // once: Qt keeps no duplicate
 }
 
 } // namespace clefmark

@@ -44,6 +44,16 @@ void LevelMeter::setLevel(int level)
         update();
 }
 
+void LevelMeter::clear()
+{
+    timer_->cancel();
+    decayTimer_ = false;
+    const bool shown = level_ != 0 || peak_ != 0;
+    level_ = peak_ = 0;
+    if (shown)
+        update();
+}
+
 void LevelMeter::setDecay(double seconds)
 {
     timer_->start(seconds, [this] { decay(); });

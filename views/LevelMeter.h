@@ -31,6 +31,8 @@ public:
 
     /// 0 (quiet) to 8 (full scale); anything beyond is shown as the nearest end.
     void setLevel(int level) override;
+    /// Nothing lit and no marker: no sound is coming in, whatever came last.
+    void clear();
     /// Schedules one `decay` step `seconds` from now.
     void setDecay(double seconds);
     /// Lowers the peak by one step, and redraws if the marker moves.

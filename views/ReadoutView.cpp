@@ -1,6 +1,7 @@
 #include "views/ReadoutView.h"
 
 #include "views/AccessibleViews.h"
+#include "views/TextFit.h"
 
 #include <QColor>
 #include <QFont>
@@ -10,6 +11,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
+#include <optional>
 
 namespace clefmark {
 
@@ -53,15 +55,6 @@ namespace {
         QFont font = base;
         font.setPixelSize(pixels);
         font.setWeight(weight);
-        return font;
-    }
-
-    /// `font` made smaller until `text` fits `width` on one line, down to 7
-    /// units.
-    QFont fitted(QFont font, const QString& text, double width)
-    {
-        while (font.pixelSize() > 7 && QFontMetricsF(font).horizontalAdvance(text) > width)
-            font.setPixelSize(font.pixelSize() - 1);
         return font;
     }
 
@@ -243,44 +236,34 @@ void ReadoutView::paintEvent(QPaintEvent*)
     displayText_ = text();
     lastPaint_ = clock_();
     numbersTimer_->stop();
-    numbersArea_ = rect();
-    const Readout::Text& t = displayText_;
-    const QSizeF designed = minimumSize().isEmpty() ? QSizeF(kDesignedSize) : minimumSize();
+    // Drawn in units of the designed size, whatever the least size the
+    // window gives it.
+    const QSizeF designed(kDesignedSize);
+    const double sx = width() / designed.width();
+    const double sy = height() / designed.height();
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(width() / designed.width(), height() / designed.height());
+    painter.save();
+    painter.scale(sx, sy);
     paintCard(painter, designed);
+    painter.restore();
 
-    const QRectF inside(
-        kLeft, kCardTop + 1, designed.width() - kLeft - kRightMargin, kCardHeight - 2);
-    const QString state = fromUtf8(t.stateText);
-    if (t.note.empty()) {
-        // Nothing heard yet: only what is going on.
-        painter.setFont(fitted(unitFont(font(), 13), state, inside.width()));
-        painter.setPen(kQuietInk);
-        painter.drawText(inside, Qt::AlignCenter, state);
-        return;
+    // The text in pixels, at the font sizes it was measured at: a font
+    // scaled by the painter would not keep to the widths measured.
+    const double scale = std::min(sx, sy);
+    QRectF numbers;
+    for (const Piece& piece : layOut(displayText_, font(), scale)) {
+        const QRectF box(piece.box.left() * sx, piece.box.top() * sy, piece.box.width() * sx,
+            piece.box.height() * sy);
+        painter.setFont(fontAtScale(piece.font, scale));
+        painter.setPen(piece.ink);
+        painter.drawText(box, piece.alignment, piece.text);
+        if (piece.numbers)
+            numbers |= box;
     }
-
-    // The note, then the cents over the frequency, then the judgement, or,
-    // for a note gone past, what is going on now.
-    const double noteWidth = paintNote(painter, inside, t);
-    const double column = std::max(inside.left() + noteWidth + 8.0, inside.left() + 46.0);
     // Where the numbers and the judgement are, for redrawing only them.
-    numbersArea_
-        = painter.transform()
-              .mapRect(QRectF(column - 2.0, 0, designed.width() - column + 2.0, designed.height()))
-              .toAlignedRect();
-    const double right = paintNumbers(painter, inside, column, t);
-    const QRectF last(right, inside.top(), std::max(0.0, inside.right() - right), inside.height());
-    if (!t.past) {
-        paintJudgement(painter, inside, last, fromUtf8(t.judgementText));
-    } else {
-        painter.setFont(unitFont(font(), 10));
-        painter.setPen(kQuietInk);
-        painter.drawText(last, Qt::AlignRight | Qt::AlignVCenter | Qt::TextWordWrap, state);
-    }
+    numbersArea_ = numbers.isEmpty() ? rect() : numbers.adjusted(-2, 0, 2, 0).toAlignedRect();
 }
 
 // The card, as the picture draws its own: hairlines on whole units, so that
@@ -296,72 +279,174 @@ void ReadoutView::paintCard(QPainter& painter, const QSizeF& designed)
     painter.drawPath(card);
 }
 
-/// Draws the note at the left of `inside`; gives the width it takes, for
-/// the numbers' column beside it.
-double ReadoutView::paintNote(QPainter& painter, const QRectF& inside, const Readout::Text& t) const
-{
-    const QString note = fromUtf8(t.note);
-    const QFont noteFont = unitFont(font(), 20, QFont::DemiBold);
-    double noteWidth = QFontMetricsF(noteFont).horizontalAdvance(note);
-    painter.setFont(noteFont);
-    painter.setPen(t.past ? kDimmed : kInk);
-    if (t.sounding.empty()) {
-        painter.drawText(inside, Qt::AlignLeft | Qt::AlignVCenter, note);
-    } else {
-        // A transposed note: the written one a little higher, and under it,
-        // small, the one that sounds.
-        const double split = inside.top() + 22.0;
-        painter.drawText(QRectF(inside.left(), inside.top(), inside.width(), split - inside.top()),
-            Qt::AlignLeft | Qt::AlignBottom | Qt::TextDontClip, note);
-        const QString sounding = tr("sounds %1").arg(fromUtf8(t.sounding));
-        const QFont soundingFont = unitFont(font(), 9);
-        noteWidth = std::max(noteWidth, QFontMetricsF(soundingFont).horizontalAdvance(sounding));
-        painter.setFont(soundingFont);
-        painter.setPen(t.past ? kDimmed : kQuietInk);
-        painter.drawText(QRectF(inside.left(), split, inside.width(), inside.bottom() - split),
-            Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, sounding);
+namespace {
+
+    using Piece = ReadoutView::Piece;
+
+    /// `fitted`'s lines in `box`, centred on its middle, aligned by `alignment`.
+    void addLines(std::vector<Piece>& pieces, const FittedText& fitted, const QRectF& box,
+        int alignment, const QColor& ink, bool numbers = false)
+    {
+        if (fitted.lines.size() == 1) {
+            pieces.push_back({ fitted.lines.first(), fitted.font, box, alignment | Qt::AlignVCenter,
+                ink, numbers });
+            return;
+        }
+        double top = box.center().y() - fitted.lineHeight * fitted.lines.size() / 2.0;
+        for (const QString& line : fitted.lines) {
+            pieces.push_back(
+                { line, fitted.font, QRectF(box.left(), top, box.width(), fitted.lineHeight),
+                    alignment | Qt::AlignVCenter, ink, numbers });
+            top += fitted.lineHeight;
+        }
     }
-    return noteWidth;
-}
 
-/// Draws the cents over the frequency from `column`; gives where the space
-/// right of them begins.
-double ReadoutView::paintNumbers(
-    QPainter& painter, const QRectF& inside, double column, const Readout::Text& t) const
-{
-    const QString cents = fromUtf8(t.cents) + QStringLiteral(" \u00A2");
-    const QString hertz = fromUtf8(t.frequency);
-    const QFont centsFont = unitFont(font(), 14, QFont::DemiBold);
-    const QFont hertzFont = unitFont(font(), 10);
-    const double numbersWidth = std::max(QFontMetricsF(centsFont).horizontalAdvance(cents),
-        QFontMetricsF(hertzFont).horizontalAdvance(hertz));
-    const double middle = inside.top() + 19.0;
-    painter.setFont(centsFont);
-    painter.setPen(t.past ? kDimmed : kSecondInk);
-    painter.drawText(QRectF(column, inside.top(), numbersWidth + 4, middle - inside.top()),
-        Qt::AlignLeft | Qt::AlignBottom, cents);
-    painter.setFont(hertzFont);
-    painter.setPen(t.past ? kDimmed : kQuietInk);
-    painter.drawText(QRectF(column, middle, numbersWidth + 4, inside.bottom() - middle),
-        Qt::AlignLeft | Qt::AlignTop, hertz);
-    return column + numbersWidth + 6.0;
-}
+    /// The note, then the cents over the frequency, then the judgement or,
+    /// for a note gone past, what is going on now, side by side, the first
+    /// two in type `shrink` times their size; none when the last of them has
+    /// no room.
+    std::optional<std::vector<Piece>> beside(const Readout::Text& t, const QFont& base,
+        double scale, const QRectF& inside, double shrink)
+    {
+        auto sized = [&](int pixels, QFont::Weight weight = QFont::Normal) {
+            return unitFont(base, static_cast<int>(std::lround(pixels * shrink)), weight);
+        };
+        std::vector<Piece> pieces;
+        const QString note = fromUtf8(t.note);
+        const QFont noteFont = sized(20, QFont::DemiBold);
+        double noteWidth = unitsWide(note, noteFont, scale);
+        const QColor noteInk = t.past ? kDimmed : kInk;
+        if (t.sounding.empty()) {
+            pieces.push_back(
+                { note, noteFont, QRectF(inside.left(), inside.top(), noteWidth, inside.height()),
+                    Qt::AlignLeft | Qt::AlignVCenter, noteInk });
+        } else {
+            // A transposed note: the written one a little higher, and under
+            // it, small, the one that sounds.
+            const double split = inside.top() + 22.0;
+            pieces.push_back({ note, noteFont,
+                QRectF(inside.left(), inside.top(), noteWidth, split - inside.top()),
+                Qt::AlignLeft | Qt::AlignBottom, noteInk });
+            const QString sounding = ReadoutView::tr("sounds %1").arg(fromUtf8(t.sounding));
+            const QFont soundingFont = sized(9);
+            const double soundingWidth = unitsWide(sounding, soundingFont, scale);
+            pieces.push_back({ sounding, soundingFont,
+                QRectF(inside.left(), split, soundingWidth, inside.bottom() - split),
+                Qt::AlignLeft | Qt::AlignTop, t.past ? kDimmed : kQuietInk });
+            noteWidth = std::max(noteWidth, soundingWidth);
+        }
 
-// The sign large over its word, as a tuner's flat and sharp lamps.
-void ReadoutView::paintJudgement(
-    QPainter& painter, const QRectF& inside, const QRectF& last, const QString& judgement) const
+        const double column
+            = std::max(inside.left() + noteWidth + 8.0 * shrink, inside.left() + 46.0 * shrink);
+        const QString cents = fromUtf8(t.cents) + QStringLiteral(" \u00A2");
+        const QString hertz = fromUtf8(t.frequency);
+        const QFont centsFont = sized(14, QFont::DemiBold);
+        const QFont hertzFont = sized(10);
+        const double numbersWidth
+            = std::max(unitsWide(cents, centsFont, scale), unitsWide(hertz, hertzFont, scale));
+        const double middle = inside.top() + 19.0;
+        pieces.push_back(
+            { cents, centsFont, QRectF(column, inside.top(), numbersWidth, middle - inside.top()),
+                Qt::AlignLeft | Qt::AlignBottom, t.past ? kDimmed : kSecondInk, true });
+        pieces.push_back(
+            { hertz, hertzFont, QRectF(column, middle, numbersWidth, inside.bottom() - middle),
+                Qt::AlignLeft | Qt::AlignTop, t.past ? kDimmed : kQuietInk, true });
+
+        const double right = column + numbersWidth + 6.0 * shrink;
+        const QRectF last(right, inside.top(), inside.right() - right, inside.height());
+        if (last.width() <= 0.0)
+            return std::nullopt;
+        if (t.past) {
+            const std::optional<FittedText> state
+                = fitText(fromUtf8(t.stateText), unitFont(base, 10), 10, 8, last.size(), 3, scale);
+            if (!state)
+                return std::nullopt;
+            addLines(pieces, *state, last, Qt::AlignRight, kQuietInk);
+            return pieces;
+        }
+        // The sign large over its word, as a tuner's flat and sharp lamps.
+        const QString judgement = fromUtf8(t.judgementText);
+        const qsizetype space = judgement.indexOf(u' ');
+        const QRectF signBox(last.left(), inside.top(), last.width(), middle - inside.top());
+        const QRectF wordBox(last.left(), middle, last.width(), inside.bottom() - middle);
+        const std::optional<FittedText> word = fitText(judgement.mid(space + 1),
+            unitFont(base, 10, QFont::DemiBold), 10, 7, wordBox.size(), 1, scale);
+        if (!word)
+            return std::nullopt;
+        pieces.push_back({ judgement.left(space), unitFont(base, 18, QFont::DemiBold), signBox,
+            Qt::AlignHCenter | Qt::AlignBottom, kInk, true });
+        pieces.push_back({ word->lines.first(), word->font, wordBox,
+            Qt::AlignHCenter | Qt::AlignTop, kInk, true });
+        return pieces;
+    }
+
+    /// A past note on one line, smaller, with what is going on under it.
+    std::vector<Piece> stacked(
+        const Readout::Text& t, const QFont& base, double scale, const QRectF& inside)
+    {
+        struct Part {
+            QString text;
+            int pixels;
+            QFont::Weight weight;
+        };
+        std::vector<Part> parts { { fromUtf8(t.note), 16, QFont::DemiBold } };
+        if (!t.sounding.empty())
+            parts.push_back(
+                { ReadoutView::tr("sounds %1").arg(fromUtf8(t.sounding)), 9, QFont::Normal });
+        parts.push_back({ fromUtf8(t.cents) + QStringLiteral(" \u00A2"), 12, QFont::DemiBold });
+        parts.push_back({ fromUtf8(t.frequency), 9, QFont::Normal });
+        constexpr double kGap = 5.0;
+        const double rowBottom = inside.top() + 19.0;
+        std::vector<Piece> pieces;
+        for (double shrink = 1.0; shrink > 0.4; shrink -= 0.05) {
+            pieces.clear();
+            double x = inside.left();
+            for (const Part& part : parts) {
+                const QFont font = unitFont(base,
+                    std::max(6, static_cast<int>(std::lround(part.pixels * shrink))), part.weight);
+                const double wide = unitsWide(part.text, font, scale);
+                pieces.push_back(
+                    { part.text, font, QRectF(x, inside.top(), wide, rowBottom - inside.top()),
+                        Qt::AlignLeft | Qt::AlignBottom, kDimmed, true });
+                x += wide + kGap;
+            }
+            if (x - kGap <= inside.right())
+                break;
+        }
+        const QRectF under(inside.left(), rowBottom, inside.width(), inside.bottom() - rowBottom);
+        const QString state = fromUtf8(t.stateText);
+        if (const std::optional<FittedText> fitted
+            = fitText(state, unitFont(base, 11), 11, 6, under.size(), 2, scale))
+            addLines(pieces, *fitted, under, Qt::AlignLeft, kQuietInk);
+        else
+            pieces.push_back({ state, unitFont(base, 6), under, Qt::AlignLeft, kQuietInk });
+        return pieces;
+    }
+
+} // namespace
+
+std::vector<ReadoutView::Piece> ReadoutView::layOut(
+    const Readout::Text& t, const QFont& base, double scale)
 {
-    const qsizetype space = judgement.indexOf(u' ');
-    const QString sign = judgement.left(space);
-    const QString word = judgement.mid(space + 1);
-    const double rowSplit = inside.top() + 19.0;
-    painter.setPen(kInk);
-    painter.setFont(unitFont(font(), 18, QFont::DemiBold));
-    painter.drawText(QRectF(last.left(), inside.top(), last.width(), rowSplit - inside.top()),
-        Qt::AlignHCenter | Qt::AlignBottom, sign);
-    painter.setFont(fitted(unitFont(font(), 10, QFont::DemiBold), word, last.width()));
-    painter.drawText(QRectF(last.left(), rowSplit, last.width(), inside.bottom() - rowSplit),
-        Qt::AlignHCenter | Qt::AlignTop, word);
+    const QRectF inside(
+        kLeft, kCardTop + 1, kDesignedSize.width() - kLeft - kRightMargin, kCardHeight - 2);
+    if (t.note.empty()) {
+        // Nothing heard yet: only what is going on.
+        const QString state = fromUtf8(t.stateText);
+        std::vector<Piece> pieces;
+        if (const std::optional<FittedText> fitted
+            = fitText(state, unitFont(base, 13), 13, 7, inside.size(), 2, scale))
+            addLines(pieces, *fitted, inside, Qt::AlignHCenter, kQuietInk);
+        else
+            pieces.push_back({ state, unitFont(base, 7), inside, Qt::AlignCenter, kQuietInk });
+        return pieces;
+    }
+    // A past note's words go under it sooner than its numbers shrink; a
+    // live note's judgement stays beside it, the rest smaller if need be.
+    for (double shrink = 1.0; shrink > (t.past ? 0.99 : 0.6); shrink -= 0.05)
+        if (std::optional<std::vector<Piece>> pieces = beside(t, base, scale, inside, shrink))
+            return *pieces;
+    return stacked(t, base, scale, inside);
 }
 
 } // namespace clefmark

@@ -12,7 +12,10 @@
 #include "tuner/Displays.h"
 #include "tuner/Readout.h"
 
+#include <QColor>
+#include <QFont>
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 #include <QString>
 #include <QWidget>
@@ -20,9 +23,9 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QPainter;
-class QRectF;
 class QSizeF;
 class QTimer;
 
@@ -61,6 +64,23 @@ public:
     /// B flat 4, in tune, ...".
     QString accessibleText() const;
 
+    /// One line of the strip's text as it is drawn: in units of the designed
+    /// size, the font's pixel size too.
+    struct Piece {
+        QString text;
+        QFont font;
+        QRectF box;
+        int alignment = 0;
+        QColor ink;
+        /// The numbers and the judgement, redrawn alone on a held note.
+        bool numbers = false;
+    };
+    /// Where each text of `t` goes on a strip drawn at `scale` pixels a unit,
+    /// in `base`'s family: every one within its box, whole words only. Where
+    /// the words for what is going on do not fit beside a past note, they go
+    /// under it.
+    static std::vector<Piece> layOut(const Readout::Text& t, const QFont& base, double scale);
+
     /// Replaces the clock the model is told the time by (tests step theirs).
     void setClock(std::function<Clock::time_point()> clock);
     bool isLiveTimerActive() const;
@@ -79,11 +99,6 @@ private:
     void refresh();
     void scheduleTick();
     static void paintCard(QPainter& painter, const QSizeF& designed);
-    double paintNote(QPainter& painter, const QRectF& inside, const Readout::Text& t) const;
-    double paintNumbers(
-        QPainter& painter, const QRectF& inside, double column, const Readout::Text& t) const;
-    void paintJudgement(QPainter& painter, const QRectF& inside, const QRectF& last,
-        const QString& judgement) const;
 
     Readout readout_;
     Readout::Text displayText_;

@@ -3,12 +3,29 @@
 #include <QChildEvent>
 #include <QEvent>
 #include <QList>
+#include <QVariant>
 #include <algorithm>
 #include <cmath>
 
 namespace clefmark {
 
 namespace {
+
+    // Where a child's designed size is kept once its minimum size may be
+    // lowered.
+    constexpr const char* kDesigned = "designedSize";
+
+    QSize designedSizeOf(const QWidget& child)
+    {
+        const QVariant designed = child.property(kDesigned);
+        return designed.isValid() ? designed.toSize() : child.minimumSize();
+    }
+
+    QSize scaled(QSize size, double scale)
+    {
+        return { static_cast<int>(std::lround(size.width() * scale)),
+            static_cast<int>(std::lround(size.height() * scale)) };
+    }
 
     QList<QWidget*> shownChildren(const QWidget& column)
     {
@@ -45,10 +62,33 @@ QSize ScaledColumn::designedSize() const
 {
     QSize size(0, 0);
     for (const QWidget* child : shownChildren(*this)) {
-        size.setWidth(std::max(size.width(), child->minimumWidth()));
-        size.rheight() += child->minimumHeight();
+        const QSize designed = designedSizeOf(*child);
+        size.setWidth(std::max(size.width(), designed.width()));
+        size.rheight() += designed.height();
     }
     return size;
+}
+
+QSize ScaledColumn::minimumSizeHint() const
+{
+    return scaled(designedSize(), leastScale_);
+}
+
+void ScaledColumn::setLeastScale(double scale)
+{
+    scale = std::clamp(scale, 0.05, 1.0);
+    if (scale == leastScale_)
+        return;
+    leastScale_ = scale;
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow())
+            continue;
+        if (!child->property(kDesigned).isValid())
+            child->setProperty(kDesigned, child->minimumSize());
+        child->setMinimumSize(scaled(designedSizeOf(*child), scale));
+    }
+    updateGeometry();
+    placeChildren();
 }
 
 void ScaledColumn::setLetterboxed(bool on)
@@ -104,7 +144,7 @@ void ScaledColumn::placeChildren()
     int designedTop = 0;
     int top = 0;
     for (QWidget* child : shownChildren(*this)) {
-        designedTop += child->minimumHeight();
+        designedTop += designedSizeOf(*child).height();
         const int bottom = static_cast<int>(std::lround(designedTop * scale));
         child->setGeometry(frame.left(), frame.top() + top, frame.width(), bottom - top);
         top = bottom;

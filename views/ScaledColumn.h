@@ -23,13 +23,19 @@ class ScaledColumn : public QWidget {
 public:
     explicit ScaledColumn(QWidget* parent = nullptr);
 
-    /// The shown children's minimum sizes stacked: the widest width and the
-    /// summed heights. The column's size hints, so its least size unless a
-    /// minimum size is set.
+    /// The shown children's designed sizes (their minimum sizes as first
+    /// given) stacked: the widest width and the summed heights.
     QSize designedSize() const;
 
+    /// How far below its designed size the column may go: 1 (the default)
+    /// keeps it at least that, less lets it shrink in proportion, children
+    /// and all, onto a screen too small for it.
+    void setLeastScale(double scale);
+    double leastScale() const { return leastScale_; }
+
     QSize sizeHint() const override { return designedSize(); }
-    QSize minimumSizeHint() const override { return designedSize(); }
+    /// The designed size at the least scale.
+    QSize minimumSizeHint() const override;
 
     /// Whether the children keep their designed proportions at the largest
     /// size that fits, centred on what lies behind the column, rather than
@@ -47,6 +53,7 @@ private:
     void placeChildren();
 
     bool letterboxed_ = false;
+    double leastScale_ = 1.0;
 };
 
 } // namespace clefmark

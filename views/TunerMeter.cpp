@@ -8,6 +8,10 @@
 
 namespace clefmark {
 
+namespace {
+    const QColor kDimmedNeedle(0xa3, 0xa7, 0xad);
+} // namespace
+
 TunerMeter::TunerMeter(QWidget* parent)
     : AutoResizeView(parent)
 {
@@ -35,12 +39,26 @@ void TunerMeter::setTune(int tune, bool inTune)
         accessibleViewChanged(this);
 }
 
+void TunerMeter::setDimmed(bool dimmed)
+{
+    if (dimmed == dimmed_)
+        return;
+    dimmed_ = dimmed;
+    update();
+}
+
 void TunerMeter::setColours(const MeterPalette& palette)
 {
-    if (palette.inTune == inTuneColour_ && palette.outOfTune == outOfTuneColour_)
+    // The picture draws the standard band itself, so that the needle alone
+    // is painted as long as the standard colours are shown.
+    const std::optional<QColor> band = palette.band == MeterPalette::standard().band
+        ? std::nullopt
+        : std::optional<QColor>(palette.band);
+    if (palette.inTune == inTuneColour_ && palette.outOfTune == outOfTuneColour_ && band == band_)
         return;
     inTuneColour_ = palette.inTune;
     outOfTuneColour_ = palette.outOfTune;
+    band_ = band;
     update();
 }
 
@@ -64,9 +82,14 @@ void TunerMeter::paintEvent(QPaintEvent*)
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.strokePath(needle,
-        QPen(inTune_ ? inTuneColour_ : outOfTuneColour_, s, Qt::SolidLine, Qt::FlatCap,
-            Qt::MiterJoin));
+    if (band_) {
+        const auto left = static_cast<double>(kCentre) * static_cast<double>(s);
+        painter.fillRect(QRectF(left, b.y(), static_cast<double>(s), b.height()), *band_);
+    }
+    // Dimmed, the grey of the readout's dimmed note: neither green nor red
+    // can then be read as a judgement.
+    const QColor colour = dimmed_ ? kDimmedNeedle : inTune_ ? inTuneColour_ : outOfTuneColour_;
+    painter.strokePath(needle, QPen(colour, s, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
 }
 
 } // namespace clefmark

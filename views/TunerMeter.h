@@ -8,6 +8,7 @@
 #include "views/MeterPalette.h"
 
 #include <QColor>
+#include <optional>
 
 namespace clefmark {
 
@@ -28,8 +29,14 @@ public:
     /// Any deviation is accepted; beyond ±32 the needle stays at the end.
     void setTune(int tune, bool inTune) override;
 
-    /// The needle's two colours; the standard palette (green, red) until set.
+    /// The needle's two colours and the band behind its in-tune place; the
+    /// standard palette (green, red, the picture's band) until set.
     void setColours(const MeterPalette& palette);
+
+    /// Whether the needle is drawn dimmed, in no judgement's colour: the
+    /// note it points for is no longer heard.
+    void setDimmed(bool dimmed);
+    bool isDimmed() const { return dimmed_; }
 
     int tune() const { return tune_; }
     bool inTune() const { return inTune_; }
@@ -50,6 +57,8 @@ private:
     bool displayInTune_ = false;
     QColor inTuneColour_ = green;
     QColor outOfTuneColour_ = red;
+    bool dimmed_ = false;
+    std::optional<QColor> band_; // none: the picture's own shows through
 };
 
 } // namespace clefmark

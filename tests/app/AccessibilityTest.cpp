@@ -60,7 +60,7 @@ namespace {
     /// One object of the tree as atspi_tree.py reports it.
     struct Object {
         std::string path, role, name, description;
-        std::optional<double> value;
+        std::optional<double> value, minimum, maximum;
     };
 
     std::string signedCents(double cents)
@@ -173,9 +173,14 @@ namespace {
                 const QJsonObject o = v.toObject();
                 Object object { o[u"path"].toString().toStdString(),
                     o[u"role"].toString().toStdString(), o[u"name"].toString().toStdString(),
-                    o[u"description"].toString().toStdString(), std::nullopt };
-                if (o[u"value"].isDouble())
-                    object.value = o[u"value"].toDouble();
+                    o[u"description"].toString().toStdString(), std::nullopt, std::nullopt,
+                    std::nullopt };
+                auto number = [](const QJsonValue& v) {
+                    return v.isDouble() ? std::optional<double>(v.toDouble()) : std::nullopt;
+                };
+                object.value = number(o[u"value"]);
+                object.minimum = number(o[u"minimum"]);
+                object.maximum = number(o[u"maximum"]);
                 out.push_back(object);
             }
             return out;
@@ -228,6 +233,10 @@ namespace {
         const std::optional<Object> needle = named(tree, "Deviation in cents");
         ASSERT_TRUE(needle && needle->value);
         EXPECT_EQ(signedCents(*needle->value), cents);
+        // A slider a reader can read, over the cents a note can be off.
+        EXPECT_EQ(needle->role, "slider");
+        EXPECT_EQ(needle->minimum, -50.0);
+        EXPECT_EQ(needle->maximum, 50.0);
         const std::optional<Object> level = named(tree, "Input level");
         ASSERT_TRUE(level && level->value);
         EXPECT_EQ(level->role, "progress bar");
@@ -281,6 +290,37 @@ namespace {
             told = std::max(told, static_cast<int>(times.toArray().size()));
         EXPECT_GE(told, 2) << "the changing notes were hardly told: "
                            << QJsonDocument(events).toJson().toStdString();
+    }
+
+    // The first detection of a new pitch is seldom where it settles: a
+    // reader must hear the settled value too, and last.
+    TEST_F(Accessibility, AToneMovingFrom440To445IsToldWhereItSettles)
+    {
+        std::vector<float> samples = test::sine16(440.0, 44100, 0.5, 44100);
+        const std::vector<float> moved = test::sine16(445.0, 44100, 0.5, 5 * 44100);
+        samples.insert(samples.end(), moved.begin(), moved.end());
+        test::write16BitFile(dir.file("moving.wav"), samples, 1, 44100);
+
+        const QJsonObject report = watch("moving.wav", 4.0, "A4");
+        ASSERT_FALSE(report.isEmpty());
+        const std::vector<Object> tree = objects(report);
+        const auto readout = std::find_if(tree.begin(), tree.end(),
+            [](const Object& o) { return o.name.find("hertz") != std::string::npos; });
+        ASSERT_NE(readout, tree.end());
+        std::vector<std::string> told;
+        for (const QJsonValue& event :
+            report[u"events"][QString::fromStdString(readout->path + " " + readout->role)]
+                .toArray())
+            told.push_back(event.toArray()[1].toString().toStdString());
+        std::string all;
+        for (const std::string& t : told)
+            all += "\n  " + t;
+        ASSERT_FALSE(told.empty());
+        // The file's 445 Hz reads +19.5 or +19.6 once settled; told as it
+        // comes to rest, within a cent of that.
+        double last = 0.0;
+        ASSERT_EQ(std::sscanf(told.back().c_str(), "A4, %lf cents sharp", &last), 1) << all;
+        EXPECT_NEAR(last, 19.55, 1.0) << all;
     }
 
 } // namespace

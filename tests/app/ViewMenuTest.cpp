@@ -1,9 +1,12 @@
 // The View menu's choices and the readout strip in the main window: what is
 // remembered, how the window's size follows the strip, and what the strip is
 // told.
+#include "app/Accessibility.h"
+#include "app/CaptureStatus.h"
 #include "app/Controller.h"
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/QueuedMainThread.h"
+#include "panels/HelpPanel.h"
 #include "tests/support/Feed.h"
 #include "tests/support/QtEnvironment.h"
 #include "tests/support/Signals.h"
@@ -12,20 +15,27 @@
 #include "views/LevelMeter.h"
 #include "views/ReadoutView.h"
 #include "views/ScaledColumn.h"
+#include "views/TextFit.h"
 #include "views/TunerMeter.h"
 #include "views/ViewLoader.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <map>
 #include <memory>
 #include <optional>
 
@@ -33,6 +43,7 @@ namespace clefmark {
 namespace {
 
     using test::processEventsUntil;
+    using namespace std::chrono_literals;
 
     constexpr QSize kPicture { 181, 378 };
     constexpr QSize kWithStrip { 181, 422 };
@@ -80,6 +91,7 @@ namespace {
             s.keepAboveAvailable = keepAboveAvailable;
             s.applyResizeRule = applyResizeRule;
             s.resizeSettleMilliseconds = settleMilliseconds;
+            s.captureStatusDelayMilliseconds = 0;
             auto controller = std::make_unique<Controller>(std::move(s));
             controller->connectOutlets(&window);
             EXPECT_TRUE(controller->awakeFromNib());
@@ -131,6 +143,7 @@ namespace {
         ReadoutView* readout;
         std::unique_ptr<Tuner> tuner;
         bool altHeld = false;
+        ReadoutView::Clock::time_point now = ReadoutView::Clock::time_point() + 1h;
         QList<QRect> screens { kLargeScreen };
         bool placeable = true;
         bool keepAboveAvailable = true;
@@ -248,6 +261,64 @@ namespace {
         panel->findChild<QAbstractButton*>(QStringLiteral("flatsRadio"))->click();
         EXPECT_EQ(readout->text().note, "C5");
         EXPECT_EQ(readout->text().sounding, "B\u266D4");
+    }
+
+    // A needle left where the last note put it, green at the centre, would
+    // pass for a note in tune: with the readout shown, the needle and the
+    // meter follow it in telling a past note from a live one.
+    TEST_F(ViewMenuTest, aNoteGonePastDimsTheNeedleAndEmptiesTheLevelMeter)
+    {
+        struct Case {
+            const char* name;
+            bool readoutShown;
+            std::function<void(Controller&)> then;
+        };
+        auto later = [this](Controller&) {
+            now += 1100ms;
+            readout->tick();
+        };
+        auto paused = [](Controller& c) { c.pause(); };
+        auto serverGone
+            = [](Controller& c) { c.showCaptureState(CaptureState::NoDevice, false, {}); };
+        const Case cases[] = {
+            { "a second of silence", true, later },
+            { "paused", true, paused },
+            { "the sound server gone", true, serverGone },
+            { "a second of silence, no readout", false, later },
+            { "paused, no readout", false, paused },
+            { "the sound server gone, no readout", false, serverGone },
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.name);
+            MemoryUserDefaults fresh;
+            std::swap(defaults, fresh);
+            defaults.setBool(kReadoutShownKey, c.readoutShown);
+            readout->setClock([this] { return now; });
+            auto controller = launched();
+            play(440.0);
+            EXPECT_FALSE(tunerMeter->isDimmed());
+            EXPECT_GT(levelMeter->level(), 0);
+            c.then(*controller);
+            EXPECT_EQ(tunerMeter->isDimmed(), c.readoutShown);
+            EXPECT_EQ(levelMeter->level() == 0 && levelMeter->peak() == 0, c.readoutShown)
+                << levelMeter->level() << " " << levelMeter->peak();
+            if (c.readoutShown) {
+                // A note heard again is live again, and so is the needle.
+                controller->resume();
+                controller->showCaptureState(CaptureState::Running, true, {});
+                play(440.0);
+                EXPECT_FALSE(tunerMeter->isDimmed());
+                // Hidden, the readout leaves the needle as the tuner set it.
+                controller->pause();
+                action("actionReadout")->trigger();
+                EXPECT_FALSE(tunerMeter->isDimmed());
+                controller->resume();
+            }
+            controller->applicationWillTerminate();
+            controller.reset();
+            tuner.reset();
+            readout->show();
+        }
     }
 
     TEST_F(ViewMenuTest, zoomStepsThroughWholeMultiplesThatFitAndIsRemembered)
@@ -422,6 +493,79 @@ namespace {
         EXPECT_TRUE(processEventsUntil([&] { return picture->width() == content().width(); }));
     }
 
+    // Every line the window can show on why nothing is heard, the longest
+    // first, whole at every zoom step: each word within the line's width and
+    // every line within its height, by the font's own measure.
+    TEST_F(ViewMenuTest, theStatusLineShowsEveryMessageWholeAtEverySize)
+    {
+        std::vector<QString> messages;
+        for (const char* detail : { kDigitalSilenceDetail, kInputStalledDetail,
+                 kRecordingEndedDetail, kSilentInputDetail })
+            messages.push_back(captureStatusText(CaptureState::Running, detail, true));
+        for (const bool server : { false, true })
+            messages.push_back(captureStatusText(CaptureState::NoDevice, {}, server));
+        messages.push_back(captureStatusText(CaptureState::FormatUnusable, {}, true));
+        std::sort(messages.begin(), messages.end(),
+            [](const QString& a, const QString& b) { return a.size() > b.size(); });
+
+        window.resize(1, 1); // comes up at its least size
+        auto controller = launched(true);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        QLabel* label = controller->captureStatusLabel();
+        const QWidget* picture = tunerMeter->parentWidget();
+        for (const int multiple : { 1, 2, 3 }) {
+            controller->zoom(multiple == 1 ? Zoom::ActualSize : Zoom::In);
+            ASSERT_TRUE(processEventsUntil([&] { return content() == kWithStrip * multiple; }));
+            for (const QString& message : messages) {
+                SCOPED_TRACE(message.toStdString() + " at " + std::to_string(multiple));
+                controller->showCaptureStatus(message);
+                ASSERT_TRUE(processEventsUntil([&] { return label->isVisible(); }));
+                QFont font = label->font();
+                const int pixels = QFontInfo(font).pixelSize();
+                font.setPixelSize(pixels);
+                EXPECT_TRUE(
+                    fitText(message, font, pixels, pixels, label->contentsRect().size(), 10, 1.0))
+                    << label->contentsRect().width() << "x" << label->contentsRect().height();
+                EXPECT_TRUE(picture->rect().contains(label->geometry()));
+                controller->showCaptureStatus({});
+            }
+        }
+    }
+
+    // QT_SCALE_FACTOR=3 on a 1280 x 1024 screen leaves 427 x 341 units: less
+    // than the least size, which the window must then go below.
+    TEST_F(ViewMenuTest, onAScreenSmallerThanTheLeastSizeTheWindowShrinksInProportion)
+    {
+        screens = { QRect(0, 0, 427, 341) };
+        window.resize(1, 1);
+        auto controller = launched(true);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        auto fits = [&](double width, double height) {
+            return processEventsUntil([&] {
+                return screens[0].contains(window.frameGeometry())
+                    && std::abs(content().width() * height / content().height() - width) < 0.6
+                    && content().height() > 300;
+            });
+        };
+        EXPECT_TRUE(fits(181, 422)) << content().width() << "x" << content().height();
+        // The strip keeps its share, to the pixel.
+        EXPECT_NEAR(readout->height() * 378.0 / tunerMeter->parentWidget()->height(), 44.0, 1.5);
+        // Without the strip, and at Actual Size, it still fits.
+        action("actionReadout")->trigger();
+        EXPECT_TRUE(fits(181, 378)) << content().width() << "x" << content().height();
+        action("actionReadout")->trigger();
+        controller->zoom(Zoom::ActualSize);
+        window.resize(900, 900);
+        EXPECT_TRUE(fits(181, 422)) << content().width() << "x" << content().height();
+        // A screen with room again: the least size holds as before.
+        screens = { kLargeScreen };
+        controller->zoom(Zoom::ActualSize);
+        EXPECT_TRUE(processEventsUntil([&] { return content() == kWithStrip; }))
+            << content().width() << "x" << content().height();
+    }
+
     TEST_F(ViewMenuTest, keepAboveOthersIsRememberedWhereThePlatformHasIt)
     {
         struct Case {
@@ -482,6 +626,79 @@ namespace {
             const QRect title = bar->actionGeometry(menu);
             EXPECT_FALSE(title.isEmpty()) << menu->text().toStdString();
             EXPECT_TRUE(bar->rect().contains(title)) << menu->text().toStdString();
+        }
+    }
+
+    /// Every object a screen reader can land on in `window`, with no name.
+    QStringList unnamedFocusStops(QWidget* window)
+    {
+        QStringList unnamed;
+        std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* iface) {
+            if (iface == nullptr)
+                return;
+            const QAccessible::State state = iface->state();
+            if (state.focusable && !state.invisible && iface->text(QAccessible::Name).isEmpty())
+                unnamed << QStringLiteral("%1 (role %2)")
+                               .arg(iface->object() != nullptr ? iface->object()->objectName()
+                                                               : QString())
+                               .arg(iface->role());
+            for (int i = 0; i < iface->childCount(); ++i)
+                walk(iface->child(i));
+        };
+        walk(QAccessible::queryAccessibleInterface(window));
+        return unnamed;
+    }
+
+    TEST_F(ViewMenuTest, thePanelsNameEveryPlaceAScreenReaderLandsOn)
+    {
+        installAccessibility();
+        auto controller = launched();
+        QWidget* preferences = preferencesPanel(*controller);
+        ASSERT_NE(preferences, nullptr);
+        EXPECT_EQ(unnamedFocusStops(preferences).join(u", ").toStdString(), "");
+        // Named for what it chooses, not by the choice it shows.
+        auto* transposition
+            = preferences->findChild<QWidget*>(QStringLiteral("transpositionCombo"));
+        ASSERT_NE(transposition, nullptr);
+        EXPECT_EQ(QAccessible::queryAccessibleInterface(transposition)
+                      ->text(QAccessible::Name)
+                      .toStdString(),
+            "Transposition");
+
+        HelpPanel help;
+        help.showPanel();
+        ASSERT_NE(help.window(), nullptr);
+        EXPECT_EQ(unnamedFocusStops(help.window()).join(u", ").toStdString(), "");
+        auto* text = help.window()->findChild<QWidget*>(QStringLiteral("helpText"));
+        ASSERT_NE(text, nullptr);
+        EXPECT_FALSE(
+            QAccessible::queryAccessibleInterface(text)->text(QAccessible::Name).isEmpty());
+    }
+
+    // Alt and a letter reach one item only where no two items of a menu
+    // share it: a shared one merely cycles between them.
+    TEST(MainMenu, everyMenuGivesEachItemALetterOfItsOwn)
+    {
+        LoadedInterface loaded = ViewLoader().loadInterface(QStringLiteral("MainMenu"));
+        ASSERT_TRUE(loaded) << loaded.error.toStdString();
+        auto* window = qobject_cast<QMainWindow*>(loaded.widget.get());
+        ASSERT_NE(window, nullptr);
+        QList<QWidget*> menus { window->menuBar() };
+        for (QMenu* menu : window->findChildren<QMenu*>())
+            menus.append(menu);
+        for (const QWidget* menu : menus) {
+            std::map<QChar, QString> taken;
+            for (const QAction* a : menu->actions()) {
+                if (a->isSeparator())
+                    continue;
+                const QString text = a->menu() != nullptr ? a->menu()->title() : a->text();
+                const qsizetype amp = text.indexOf(u'&');
+                ASSERT_TRUE(amp >= 0 && amp + 1 < text.size()) << text.toStdString();
+                const QChar letter = text.at(amp + 1).toLower();
+                const auto [it, fresh] = taken.emplace(letter, text);
+                EXPECT_TRUE(fresh) << text.toStdString() << " and " << it->second.toStdString()
+                                   << " share " << QString(letter).toStdString();
+            }
         }
     }
 

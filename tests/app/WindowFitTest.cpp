@@ -59,7 +59,11 @@ namespace {
             { "too wide", { 1810, 4220 }, { 905, 5000 }, false, { 905, 2110 } },
             { "Alt's multiple: the largest whole one", { 724, 1688 }, { 1280, 997 }, true,
                 { 362, 844 } },
-            { "a screen smaller than the least size", { 362, 844 }, { 100, 100 }, false, kUnit },
+            // Below the least size only where nothing else fits: three times
+            // the size on a screen of 1280 x 1024, less a menu bar.
+            { "a screen smaller than the least size", { 362, 844 }, { 427, 319 }, false,
+                { 137, 319 } },
+            { "smaller, by a whole multiple", { 181, 422 }, { 427, 319 }, true, { 137, 319 } },
         };
         for (const Case& c : cases)
             EXPECT_EQ(fitInRoom(c.content, kUnit, c.room, c.whole), c.expected) << c.what;

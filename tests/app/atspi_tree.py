@@ -9,8 +9,9 @@
     atspi_tree.py --watch SECONDS [--until NAME] [--app NAME] [--timeout S]
         listens for the events a screen reader follows (name, value and text
         changes) from before the program starts; once the program is there
-        (and an object named NAME, if given), takes the tree and counts
-        each object's events for SECONDS, then prints both as JSON.
+        (and an object named NAME, if given), takes the tree and records
+        each object's events, [seconds, what it was told], for SECONDS,
+        then prints both as JSON.
 
 Run it with Debian's /usr/bin/python3, which has python3-pyatspi, in the
 session whose bus carries the accessibility bus (at-spi-bus-launcher). When
@@ -64,17 +65,20 @@ def announce_ready():
 
 def value_of(acc):
     try:
-        return acc.queryValue().currentValue
+        value = acc.queryValue()
+        return value.currentValue, value.minimumValue, value.maximumValue
     except NotImplementedError:
-        return None
+        return None, None, None
 
 
 def describe(acc, path):
     states = acc.getState()
     shown = [name for name in STATES_SHOWN
              if states.contains(getattr(pyatspi, "STATE_" + name.upper()))]
-    return {"path": path, "role": acc.getRoleName(), "name": acc.name,
-            "value": value_of(acc), "description": acc.description, "states": shown}
+    value, minimum, maximum = value_of(acc)
+    return {"path": path, "role": acc.getRoleName(), "name": acc.name, "value": value,
+            "minimum": minimum, "maximum": maximum, "description": acc.description,
+            "states": shown}
 
 
 def tree(acc, path="0"):
@@ -108,7 +112,7 @@ def print_tree(objects):
         depth = o["path"].count("/")
         line = f'{"  " * depth}{o["role"]} "{o["name"]}"'
         if o["value"] is not None:
-            line += f" value={o['value']:g}"
+            line += f" value={o['value']:g} of {o['minimum']:g} to {o['maximum']:g}"
         if o["description"]:
             line += f' description="{o["description"]}"'
         if o["states"]:
@@ -143,7 +147,15 @@ def main():
             key = f"{path_of(event.source)} {event.source.getRoleName()}"
         except Exception:  # the object went away meanwhile
             return
-        events.setdefault(key, []).append(round(now - state["from"], 3))
+        # What a reader reads on hearing of the change: Qt sends a name
+        # change without the name.
+        if isinstance(event.any_data, str) and event.any_data:
+            told = event.any_data
+        elif event.type.endswith("accessible-value"):
+            told = value_of(event.source)[0]
+        else:
+            told = event.source.name
+        events.setdefault(key, []).append([round(now - state["from"], 3), told])
 
     if args.watch is not None:
         pyatspi.Registry.registerEventListener(on_event, *EVENTS)

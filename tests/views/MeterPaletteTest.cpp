@@ -103,5 +103,35 @@ namespace {
         }
     }
 
+    // Green and red look alike to many; a safe palette with any green in it
+    // still leans on telling them apart.
+    TEST(MeterPalette, theColourBlindSafeColoursHaveNoGreenNotEvenBehindTheNeedle)
+    {
+        auto green = [](const QColor& c) {
+            return c.alpha() > 0 && c.hsvSaturation() > 20 && c.hsvHue() >= 75 && c.hsvHue() <= 165;
+        };
+        const MeterPalette safe = MeterPalette::colourBlindSafe();
+        for (const QColor& c : { safe.inTune, safe.outOfTune, safe.lit, safe.fullScale, safe.band })
+            EXPECT_FALSE(green(c)) << c.name().toStdString();
+        EXPECT_TRUE(green(MeterPalette::standard().band));
+
+        // The picture's pale green band behind the in-tune place is covered
+        // in the safe colours, and left to the picture in the standard ones.
+        for (const MeterPalette& palette : { safe, MeterPalette::standard() }) {
+            QWidget window;
+            window.resize(65, 20);
+            auto* needle = new TunerMeter(QRectF(0, 0, 65, 20), &window);
+            window.show();
+            needle->setColours(palette);
+            needle->setTune(10, false);
+            const QColor band = test::pixel(test::render(*needle), 32, 10);
+            if (palette == safe) {
+                EXPECT_EQ(band, safe.band);
+            } else {
+                EXPECT_EQ(band.alpha(), 0);
+            }
+        }
+    }
+
 } // namespace
 } // namespace clefmark
