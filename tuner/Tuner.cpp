@@ -22,6 +22,7 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hard
     defaults_.registerBool(kCloseEnoughKey, false);
     defaults_.registerInteger(kTranspositionKey, 0);
     defaults_.registerBool(kFlatNamesKey, false);
+    defaults_.registerBool(kSecondOpinionKey, false);
 
     // A value edited by hand outside the range would put the whole scale out
     // of tune without the user seeing why; take the nearer limit.
@@ -31,6 +32,7 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hard
     closeEnough_.store(defaults_.boolForKey(kCloseEnoughKey), std::memory_order_relaxed);
     transposition_.store(kTranspositionSetting.within(defaults_.integerForKey(kTranspositionKey)));
     flatNames_.store(defaults_.boolForKey(kFlatNamesKey), std::memory_order_relaxed);
+    secondOpinion_.store(defaults_.boolForKey(kSecondOpinionKey), std::memory_order_relaxed);
 
     mapper_.InitTuningObject(pitch, NoteMapper::kStepsPerSemitone);
 }
@@ -114,6 +116,12 @@ void Tuner::setTransposition(int semitones)
         show(lastPitch_.update);
 }
 
+void Tuner::setSecondOpinion(bool on)
+{
+    secondOpinion_.store(on, std::memory_order_relaxed);
+    defaults_.setBool(kSecondOpinionKey, on);
+}
+
 void Tuner::setFlatNames(bool on)
 {
     flatNames_.store(on, std::memory_order_relaxed);
@@ -195,6 +203,7 @@ void Tuner::applicationWillTerminate()
     defaults_.setBool(kCloseEnoughKey, closeEnough());
     defaults_.setInteger(kTranspositionKey, transposition());
     defaults_.setBool(kFlatNamesKey, flatNames());
+    defaults_.setBool(kSecondOpinionKey, secondOpinion());
 }
 
 std::int32_t Tuner::inputIOProc(const AudioDeviceProcParams* params)
@@ -204,6 +213,7 @@ std::int32_t Tuner::inputIOProc(const AudioDeviceProcParams* params)
     if (params == nullptr || pause_.load(std::memory_order_relaxed) || !isCaptureConfigured()
         || !SampleIntake::isValidCycle(*params))
         return 0;
+    analysis_.setSecondOpinion(secondOpinion());
     analysis_.take(*params->inputData, octaveRejection(), *this);
     return 0;
 }

@@ -59,6 +59,8 @@ inline constexpr const char* kCloseEnoughKey = kCloseEnoughSetting.key;
 inline constexpr const char* kTranspositionKey = kTranspositionSetting.key;
 /// Whether notes are named with flats rather than sharps (boolean, false).
 inline constexpr const char* kFlatNamesKey = kFlatNamesSetting.key;
+/// Whether the second opinion is asked (boolean, false).
+inline constexpr const char* kSecondOpinionKey = kSecondOpinionSetting.key;
 
 class Tuner final : private BlockReceiver, private CaptureClient {
 public:
@@ -115,6 +117,10 @@ public:
     /// settings for what names notes; the analysis does not read it.
     bool flatNames() const { return flatNames_.load(std::memory_order_relaxed); }
     void setFlatNames(bool on);
+    /// Whether the analysis asks the second opinion where the classic
+    /// detector finds nothing (see Analysis::setSecondOpinion).
+    bool secondOpinion() const { return secondOpinion_.load(std::memory_order_relaxed); }
+    void setSecondOpinion(bool on);
 
     /// True when the user defaults held no reference pitch at creation.
     bool isFirstLaunch() const { return firstLaunch_; }
@@ -233,6 +239,7 @@ private:
     std::atomic<bool> octaveRejection_ { false };
     std::atomic<bool> closeEnough_ { false };
     std::atomic<bool> flatNames_ { false };
+    std::atomic<bool> secondOpinion_ { false };
     bool firstLaunch_ = false;
     std::atomic<bool> pause_ { false };
     std::atomic<int> transposition_ { 0 };
