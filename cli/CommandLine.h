@@ -28,6 +28,9 @@ struct CommonOptions {
     int transposition = kTranspositionSetting.initial;
     /// Names for people with flats; the records for programs keep sharps.
     bool flats = kFlatNamesSetting.initial;
+    /// `--detector hybrid`: the second opinion where the classic detector
+    /// finds nothing.
+    bool secondOpinion = kSecondOpinionSetting.initial;
     bool help = false;
     bool version = false;
 };
@@ -72,7 +75,7 @@ private:
 };
 
 /// The option at `reader`, if it is one of CommonOptions' (--reference,
-/// --octave-rejection, --close-enough, --transpose, --flats, -h/--help,
+/// --octave-rejection, --close-enough, --transpose, --flats, --detector, -h/--help,
 /// --version), applied to `options`. Returns false when it is none of them;
 /// otherwise true, with `error` set when its value is wrong.
 bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string& error);

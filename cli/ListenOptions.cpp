@@ -60,6 +60,9 @@ Options:
                        trumpet 2, Eb alto sax 9, F horn 7; default 0)
   --flats              name the black keys with flats (Bb4, not A#4) in the
                        status line; jsonl keeps sharps
+  --detector NAME      classic (default), or hybrid: where the classic
+                       detector finds no period in a loud enough block, a
+                       second one is asked (for piano and voice)
   --cycle-frames N     with --input: frames per input cycle, 1 to 65536
                        (default 512)
   -h, --help           show this help and exit
