@@ -7,6 +7,13 @@ namespace clefmark {
 
 namespace {
 
+    // Only the octave and twelfth below and two octaves below: further down,
+    // a short lag is more likely to meet a multiple that merely lands nearer
+    // a whole number of samples. And only lags long enough that a partial's
+    // period is the likely mistake, not a high note's few samples.
+    constexpr std::uint32_t kMultiples = 4;
+    constexpr std::uint32_t kShortestDoubted = 20;
+
     // The rate the coarse search runs at, near enough: any rate is averaged
     // down by a whole factor to within a factor of 1.5 of it.
     constexpr double kSearchRate = 22050.0;
@@ -106,6 +113,20 @@ std::optional<float> YinDetector::detect(const float* block)
         ++tau;
     if (tau >= maxLag_)
         return std::nullopt; // still falling at the longest lag: a lower note than can be timed
+
+    // A dip that only just passed may be a strong upper partial's period
+    // rather than the note's: a whole multiple of it that repeats the block
+    // far better is taken instead.
+    if (d[tau] > kDoubtful && tau >= kShortestDoubted) {
+        const std::uint32_t first = tau;
+        for (std::uint32_t k = 2; k <= kMultiples && k * first + k < maxLag_; ++k) {
+            std::uint32_t m = k * first - k;
+            for (std::uint32_t j = m + 1; j <= k * first + k; ++j)
+                m = d[j] < d[m] ? j : m;
+            if (d[m] < d[tau] * kBetterMultiple)
+                tau = m;
+        }
+    }
     aperiodicity_ = d[tau];
 
     // The lag at the full rate, walked to the nearest minimum of the plain

@@ -15,7 +15,10 @@
 // that a lag counts by how far it falls below the average. The first lag
 // whose normalised difference falls below the threshold, followed down to its
 // local minimum, is the period; none below it means the block has no period
-// worth showing. The period found is then refined at the full rate around
+// worth showing. A dip that only just passed is doubted: where a choir's or a
+// low note's fundamental is weak, a strong upper partial repeats on its own,
+// and a whole multiple of that lag that repeats the block far better is the
+// note's period. The period found is then refined at the full rate around
 // that lag, with a parabola through three lags for sub-sample precision.
 //
 // The sums run over the lags in the inner loop, so every lag's sum is taken
@@ -33,8 +36,14 @@ namespace clefmark {
 class YinDetector {
 public:
     /// The normalised difference a period must fall below: about how much
-    /// of the block's energy may be unlike the period's repetition.
-    static constexpr float kThreshold = 0.15f;
+    /// of the block's energy may be unlike the period's repetition. Chosen
+    /// on the note corpus (bench/corpus): higher reads more choir blocks
+    /// and more wrong notes.
+    static constexpr float kThreshold = 0.2f;
+    /// Above this, a dip is doubted: see `detect`.
+    static constexpr float kDoubtful = 0.05f;
+    /// How much lower a multiple of a doubted lag must dip to be taken.
+    static constexpr float kBetterMultiple = 0.35f;
     /// The highest frequency looked for.
     static constexpr double kHighestFrequency = 4500.0;
 
