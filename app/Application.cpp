@@ -252,6 +252,8 @@ namespace {
             tuner.setTransposition(*options.transposition);
         if (options.flatNames)
             tuner.setFlatNames(*options.flatNames);
+        if (options.secondOpinion)
+            tuner.setSecondOpinion(*options.secondOpinion);
     }
 
     void finishLaunchingSoon(Controller& controller, const QString& cannotPlay)

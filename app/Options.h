@@ -22,6 +22,9 @@ struct AppOptions {
     std::optional<bool> closeEnough;
     std::optional<int> transposition;
     std::optional<bool> flatNames;
+    /// `--detector hybrid`: the second opinion where the classic detector
+    /// finds nothing.
+    std::optional<bool> secondOpinion;
 };
 
 /// The seconds `--snapshot` waits when `--quit-after` is not given.
