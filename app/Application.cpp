@@ -277,6 +277,8 @@ namespace {
             tuner.setFlatNames(*options.flatNames);
         if (options.freshNotes)
             tuner.setFreshNotes(*options.freshNotes);
+        if (options.secondOpinion)
+            tuner.setSecondOpinion(*options.secondOpinion);
     }
 
     void finishLaunchingSoon(Controller& controller, const QString& cannotPlay)

@@ -16,7 +16,7 @@ namespace {
     bool takesValue(const QString& name)
     {
         return name == u"--input" || name == u"--snapshot" || name == u"--quit-after"
-            || name == u"--reference" || name == u"--transpose";
+            || name == u"--reference" || name == u"--transpose" || name == u"--detector";
     }
 
     enum class Asked { Nothing, Help, Version };
@@ -131,6 +131,19 @@ namespace {
         return {};
     }
 
+    QString takeDetector(AppOptions& options, OptionAt& option)
+    {
+        const std::optional<QString> text = option.takeValue();
+        const std::optional<bool> choice
+            = text ? secondOpinionFromName(text->toStdString()) : std::nullopt;
+        if (!choice)
+            return QStringLiteral("--detector needs %1 or %2 (got %3)")
+                .arg(QLatin1String(kDetectorNames[0]), QLatin1String(kDetectorNames[1]),
+                    givenText(text));
+        options.secondOpinion = *choice;
+        return {};
+    }
+
     // The options that set a switch one way or the other, and take no value.
     struct Switch {
         const char16_t* on;
@@ -153,6 +166,8 @@ namespace {
             return takeQuitAfter(options, option);
         if (name == u"--reference" || name == u"--transpose")
             return takeSetting(options, option);
+        if (name == u"--detector")
+            return takeDetector(options, option);
         for (const Switch& s : kSwitches) {
             if (name != s.on && name != s.off)
                 continue;
@@ -236,6 +251,9 @@ QString helpText()
         "  --fresh-notes, --no-fresh-notes\n"
         "                        start each note afresh after about 0.2 s without\n"
         "                        a pitch, or go on with the average (the default)\n"
+        "  --detector NAME       classic (default), or hybrid: where the classic\n"
+        "                        detector finds no period, a second one is asked\n"
+        "                        (for piano and voice)\n"
         "  -h, --help            show this help and quit\n"
         "  --version             show the version and quit\n"
         "\n"

@@ -23,6 +23,9 @@ struct AppOptions {
     std::optional<int> transposition;
     std::optional<bool> flatNames;
     std::optional<bool> freshNotes;
+    /// `--detector hybrid`: the second opinion where the classic detector
+    /// finds nothing.
+    std::optional<bool> secondOpinion;
 };
 
 /// The seconds `--snapshot` waits when `--quit-after` is not given.

@@ -28,6 +28,9 @@ Options:
                        text format; jsonl and tsv keep sharps
   --fresh-notes        start a new note when a pitch follows about 0.2 s
                        without one, instead of going on with the average
+  --detector NAME      classic (default), or hybrid: where the classic
+                       detector finds no period in a loud enough block, a
+                       second one is asked (for piano and voice)
   --cycle-frames N     frames per input cycle, 1 to 65536 (default 512); the
                        results do not depend on it
   -h, --help           show this help and exit
@@ -48,6 +51,8 @@ Output formats (numbers always with a decimal point, whatever the locale):
           time       end of the block, in seconds of input (6 decimals)
           level      input level, 0 (below -21 dBFS) to 8 (full scale)
           detected   frequency found by period detection, or null
+          detector   with --detector hybrid only, after "detected": which
+                     detector found it, "classic" or "yin", or null
           frequency  smoothed frequency mapped to the note, or null
           note       nearest note, 57 = A4, 48 = C4, or null
           name       the note's name, or null

@@ -65,6 +65,7 @@ namespace {
         FileAnalysis result;
         Analysis analysis;
         analysis.setFreshNotes(options.freshNotes);
+        analysis.setSecondOpinion(options.secondOpinion);
         // Asked with the rate as the file gives it, so that a refusal names it
         // exactly.
         if (const std::string refusal = analysis.configure(file.sampleRate()); !refusal.empty()) {
@@ -145,7 +146,7 @@ int runAnalyze(std::span<const std::string_view> args)
             : 2;
 
     const RecordFormatter formatter(options.format, options.files.size() > 1,
-        options.flats ? NoteSpelling::Flats : NoteSpelling::Sharps);
+        options.flats ? NoteSpelling::Flats : NoteSpelling::Sharps, options.secondOpinion);
     AnalyzeOutput output(formatter);
     std::size_t analysed = 0;
     for (const std::string& path : options.files) {

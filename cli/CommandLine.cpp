@@ -13,6 +13,7 @@ void seedDefaults(UserDefaults& defaults, const CommonOptions& options)
     defaults.setInteger(kTranspositionSetting.key, options.transposition);
     defaults.setBool(kFlatNamesSetting.key, options.flats);
     defaults.setBool(kFreshNotesSetting.key, options.freshNotes);
+    defaults.setBool(kSecondOpinionSetting.key, options.secondOpinion);
 }
 
 bool OptionReader::next()
@@ -72,6 +73,19 @@ bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string&
             error = std::string(name) + ": takes no value";
         else
             *flag = true;
+        return true;
+    }
+
+    if (name == "--detector") {
+        const auto v = reader.value();
+        const auto choice = v ? secondOpinionFromName(*v) : std::nullopt;
+        const std::string names = std::string(kDetectorNames[0]) + " or " + kDetectorNames[1];
+        if (!v)
+            error = "--detector: needs " + names;
+        else if (!choice)
+            error = "--detector: " + quoted(*v) + " is not " + names;
+        else
+            options.secondOpinion = *choice;
         return true;
     }
 

@@ -30,6 +30,9 @@ struct CommonOptions {
     bool flats = kFlatNamesSetting.initial;
     /// A pitch after a gap starts a new note.
     bool freshNotes = kFreshNotesSetting.initial;
+    /// `--detector hybrid`: the second opinion where the classic detector
+    /// finds nothing.
+    bool secondOpinion = kSecondOpinionSetting.initial;
     bool help = false;
     bool version = false;
 };
@@ -75,7 +78,7 @@ private:
 
 /// The option at `reader`, if it is one of CommonOptions' (--reference,
 /// --octave-rejection, --close-enough, --transpose, --flats, --fresh-notes,
-/// -h/--help, --version), applied to `options`. Returns false when it is none of them;
+/// --detector, -h/--help, --version), applied to `options`. Returns false when it is none of them;
 /// otherwise true, with `error` set when its value is wrong.
 bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string& error);
 

@@ -105,8 +105,9 @@ namespace {
     // hands the line to the session, which writes it.
     class RecordPoster final : public AnalysisObserver {
     public:
-        explicit RecordPoster(ListenSession& session)
+        RecordPoster(ListenSession& session, bool withDetector)
             : session_(session)
+            , formatter_ { OutputFormat::Jsonl, false, NoteSpelling::Sharps, withDetector }
         {
         }
 
@@ -120,7 +121,7 @@ namespace {
 
     private:
         ListenSession& session_;
-        const RecordFormatter formatter_ { OutputFormat::Jsonl, false };
+        const RecordFormatter formatter_;
         BlockClock clock_;
     };
 
@@ -262,7 +263,7 @@ int runListen(std::span<const std::string_view> args)
         std::move(settings), std::move(source), consoleSink(signals), Clock::now());
     Tuner tuner(defaults, mainThread, input.hardware);
     CaptureNews news(tuner, mainThread, session);
-    RecordPoster poster(session);
+    RecordPoster poster(session, options.secondOpinion);
     tuner.setCaptureObserver(&news);
     showOn(tuner, display, session, poster);
     tuner.start();

@@ -62,6 +62,9 @@ Options:
                        status line; jsonl keeps sharps
   --fresh-notes        start a new note when a pitch follows about 0.2 s
                        without one, instead of going on with the average
+  --detector NAME      classic (default), or hybrid: where the classic
+                       detector finds no period in a loud enough block, a
+                       second one is asked (for piano and voice)
   --cycle-frames N     with --input: frames per input cycle, 1 to 65536
                        (default 512)
   -h, --help           show this help and exit

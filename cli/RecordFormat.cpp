@@ -315,6 +315,10 @@ void RecordFormatter::appendJsonl(
     appendInteger(out, r.level);
     out += ",\"detected\":";
     appendOptionalFloat(out, r.detected, "null");
+    if (withDetector_)
+        out += !r.detected    ? ",\"detector\":null"
+            : r.secondOpinion ? ",\"detector\":\"yin\""
+                              : ",\"detector\":\"classic\"";
     out += ",\"frequency\":";
     appendOptionalFloat(out, r.frequency, "null");
     if (r.update) {

@@ -54,14 +54,16 @@ struct FileSummary {
 /// Formats the records of one output. `withFileNames` adds the file to every
 /// record (jsonl, tsv); text always names each file in a heading, and names
 /// notes as `textSpelling` says, where jsonl and tsv, read by programs,
-/// always use sharps.
+/// always use sharps. `withDetector` adds to every jsonl record which
+/// detector found the block's frequency, for runs with the second opinion.
 class RecordFormatter {
 public:
-    RecordFormatter(
-        OutputFormat format, bool withFileNames, NoteSpelling textSpelling = NoteSpelling::Sharps)
+    RecordFormatter(OutputFormat format, bool withFileNames,
+        NoteSpelling textSpelling = NoteSpelling::Sharps, bool withDetector = false)
         : format_(format)
         , withFileNames_(withFileNames)
         , textSpelling_(textSpelling)
+        , withDetector_(withDetector)
     {
     }
 
@@ -87,6 +89,7 @@ private:
     OutputFormat format_;
     bool withFileNames_;
     NoteSpelling textSpelling_;
+    bool withDetector_;
 };
 
 // The pieces, for reuse by other commands.

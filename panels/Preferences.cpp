@@ -36,6 +36,8 @@ Preferences::Settings Preferences::Settings::of(Tuner& tuner, std::function<void
     };
     settings.freshNotes = [&tuner] { return tuner.freshNotes(); };
     settings.setFreshNotes = [&tuner](bool on) { tuner.setFreshNotes(on); };
+    settings.secondOpinion = [&tuner] { return tuner.secondOpinion(); };
+    settings.setSecondOpinion = [&tuner](bool on) { tuner.setSecondOpinion(on); };
     return settings;
 }
 
@@ -89,6 +91,7 @@ void Preferences::awakeFromNib(QWidget* window)
     if (defaultsButton_)
         connect(defaultsButton_, &QAbstractButton::clicked, this, &Preferences::restoreDefaults);
     awakeNotation(window);
+    awakeDetection(window);
 }
 
 void Preferences::referencePitchTextChanged()
@@ -149,6 +152,10 @@ void Preferences::restoreDefaults()
     showTransposition(kTranspositionSetting.initial);
     if (settings_.setTransposition)
         settings_.setTransposition(kTranspositionSetting.initial);
+    if (detectionCombo_) {
+        detectionCombo_->setCurrentIndex(kSecondOpinionSetting.initial ? 1 : 0);
+        detectionChosen(detectionCombo_->currentIndex());
+    }
 }
 
 } // namespace clefmark

@@ -41,6 +41,8 @@ public:
         std::function<void(bool)> setFlatNames;
         std::function<bool()> freshNotes;
         std::function<void(bool)> setFreshNotes;
+        std::function<bool()> secondOpinion;
+        std::function<void(bool)> setSecondOpinion;
 
         /// The settings of `tuner`, which must outlive them. `changed` is
         /// called after each change that alters how the tuner's results read
@@ -66,6 +68,8 @@ public:
     QSpinBox* transpositionSpin() const { return transpositionSpin_; }
     QAbstractButton* flatsRadio() const { return flatsRadio_; }
     QAbstractButton* sharpsRadio() const { return sharpsRadio_; }
+    /// Classic, then classic with the second opinion.
+    QComboBox* detectionCombo() const { return detectionCombo_; }
 
 public slots:
     /// Reads the field as a whole number (an empty field keeps the pitch in
@@ -81,14 +85,17 @@ public slots:
     /// The number changed: the instrument that has it shown, and it sent.
     void transpositionChanged();
     void noteNamesChanged();
+    /// 0 classic, 1 with the second opinion: sent.
+    void detectionChosen(int index);
     /// 440 Hz and the switches off, shown and sent in that order, then
-    /// concert pitch. The note names are the user's notation, not a tuning
+    /// concert pitch and classic detection. The note names are the user's notation, not a tuning
     /// setting, and stay.
     void restoreDefaults();
 
 private:
     void awakeFromNib(QWidget* window);
     void awakeNotation(QWidget* window);
+    void awakeDetection(QWidget* window);
     void showTransposition(int semitones);
 
     Settings settings_;
@@ -103,6 +110,7 @@ private:
     QPointer<QSpinBox> transpositionSpin_;
     QPointer<QAbstractButton> flatsRadio_;
     QPointer<QAbstractButton> sharpsRadio_;
+    QPointer<QComboBox> detectionCombo_;
     bool readingPitch_ = false;
 };
 

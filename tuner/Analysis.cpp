@@ -13,6 +13,8 @@ std::string Analysis::configure(double sampleRate)
     intake_.configure(size.frames);
     // InitTunerProject: the detector's constants follow the rate.
     detector_.InitTunerProject(sampleRate_, intake_.bufferFrames());
+    // Sized whether asked or not, so that turning it on never allocates.
+    yin_.configure(sampleRate_, intake_.bufferFrames());
     tracker_.resetNote();
     return {};
 }
@@ -46,10 +48,20 @@ std::int32_t Analysis::blockFull(float* block)
     report.frames = intake_.bufferFrames();
     report.sampleRate = sampleRate_;
     report.level = analysis.level;
-    if (analysis.frequency)
+    if (analysis.frequency) {
         DoWhenFound(*analysis.frequency, report);
-    else
+    } else if (secondOpinion_ && analysis.searched) {
+        // The block was scaled to its peak by the classic detector, which
+        // the difference function does not mind.
+        if (const std::optional<float> F = yin_.detect(block)) {
+            report.secondOpinion = true;
+            DoWhenFound(*F, report);
+        } else {
+            tracker_.blockWithoutPitch();
+        }
+    } else {
         tracker_.blockWithoutPitch();
+    }
     receiver_->blockAnalysed(report);
     return 0;
 }

@@ -17,6 +17,7 @@
 #include "tuner/FrequencyTracker.h"
 #include "tuner/PeriodDetector.h"
 #include "tuner/SampleIntake.h"
+#include "tuner/YinDetector.h"
 
 #include <cstdint>
 #include <optional>
@@ -34,6 +35,9 @@ struct BlockReport {
     int level = 0;
     /// The frequency period detection found, before tracking.
     std::optional<float> detected;
+    /// `detected` came from the second opinion (YinDetector), not the
+    /// classic detector.
+    bool secondOpinion = false;
     /// The smoothed frequency handed to the note mapping.
     std::optional<float> frequency;
     /// The display update mapped from `frequency`, with the written note;
@@ -72,6 +76,12 @@ public:
     /// Takes one device cycle.
     void take(const AudioBufferList& cycle, bool octaveRejection, BlockReceiver& receiver);
 
+    /// Whether the second opinion is asked where the classic detector finds
+    /// no period in a block loud enough to analyse; off by default. Takes
+    /// effect from the next block.
+    void setSecondOpinion(bool on) { secondOpinion_ = on; }
+    bool secondOpinion() const { return secondOpinion_; }
+
     float sampleRate() const { return sampleRate_; }
     std::uint32_t bufferFrames() const { return intake_.bufferFrames(); }
 
@@ -87,6 +97,8 @@ private:
     SampleIntake intake_;
     PeriodDetector detector_;
     FrequencyTracker tracker_;
+    YinDetector yin_;
+    bool secondOpinion_ = false;
     float sampleRate_ = 0.0f;
     // Set for the length of one `take`.
     bool octaveRejection_ = false;

@@ -86,6 +86,7 @@ BlockAnalysis PeriodDetector::detectPitch(float* block)
     const float P = largestMagnitude(block, n);
 
     if (P > kQuietPeak) {
+        result.searched = true;
         for (std::uint32_t i = 0; i < n; ++i)
             block[i] = block[i] / P;
         Analyze2(block);

@@ -38,6 +38,8 @@ struct BlockAnalysis {
     /// The block was too quiet, or a pass's last crossing too weak: the
     /// octave guard must be disarmed, before any `frequency` is tracked.
     bool octaveGuardReset = false;
+    /// The block was loud enough to be searched (and was scaled to its peak).
+    bool searched = false;
     /// The frequency found, in Hz, if any.
     std::optional<float> frequency;
 };

@@ -23,6 +23,7 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hard
     defaults_.registerInteger(kTranspositionKey, 0);
     defaults_.registerBool(kFlatNamesKey, false);
     defaults_.registerBool(kFreshNotesKey, kFreshNotesSetting.initial);
+    defaults_.registerBool(kSecondOpinionKey, false);
 
     // A value edited by hand outside the range would put the whole scale out
     // of tune without the user seeing why; take the nearer limit.
@@ -33,6 +34,7 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hard
     transposition_.store(kTranspositionSetting.within(defaults_.integerForKey(kTranspositionKey)));
     flatNames_.store(defaults_.boolForKey(kFlatNamesKey), std::memory_order_relaxed);
     freshNotes_.store(defaults_.boolForKey(kFreshNotesKey), std::memory_order_relaxed);
+    secondOpinion_.store(defaults_.boolForKey(kSecondOpinionKey), std::memory_order_relaxed);
 
     mapper_.InitTuningObject(pitch, NoteMapper::kStepsPerSemitone);
 }
@@ -114,6 +116,12 @@ void Tuner::setTransposition(int semitones)
     // The staff shows the change at once rather than at the next note.
     if (shownFrequency_ != 0.0f)
         show(lastPitch_.update);
+}
+
+void Tuner::setSecondOpinion(bool on)
+{
+    secondOpinion_.store(on, std::memory_order_relaxed);
+    defaults_.setBool(kSecondOpinionKey, on);
 }
 
 void Tuner::setFlatNames(bool on)
@@ -204,6 +212,7 @@ void Tuner::applicationWillTerminate()
     defaults_.setInteger(kTranspositionKey, transposition());
     defaults_.setBool(kFlatNamesKey, flatNames());
     defaults_.setBool(kFreshNotesKey, freshNotes());
+    defaults_.setBool(kSecondOpinionKey, secondOpinion());
 }
 
 std::int32_t Tuner::inputIOProc(const AudioDeviceProcParams* params)
@@ -214,6 +223,7 @@ std::int32_t Tuner::inputIOProc(const AudioDeviceProcParams* params)
         || !SampleIntake::isValidCycle(*params))
         return 0;
     analysis_.setFreshNotes(freshNotes());
+    analysis_.setSecondOpinion(secondOpinion());
     analysis_.take(*params->inputData, octaveRejection(), *this);
     return 0;
 }

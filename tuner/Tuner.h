@@ -61,6 +61,8 @@ inline constexpr const char* kTranspositionKey = kTranspositionSetting.key;
 inline constexpr const char* kFlatNamesKey = kFlatNamesSetting.key;
 /// Whether a pitch after a gap starts a new note (boolean, false).
 inline constexpr const char* kFreshNotesKey = kFreshNotesSetting.key;
+/// Whether the second opinion is asked (boolean, false).
+inline constexpr const char* kSecondOpinionKey = kSecondOpinionSetting.key;
 
 class Tuner final : private BlockReceiver, private CaptureClient {
 public:
@@ -122,6 +124,10 @@ public:
     /// of the last. Takes effect at the next input cycle.
     bool freshNotes() const { return freshNotes_.load(std::memory_order_relaxed); }
     void setFreshNotes(bool on);
+    /// Whether the analysis asks the second opinion where the classic
+    /// detector finds nothing (see Analysis::setSecondOpinion).
+    bool secondOpinion() const { return secondOpinion_.load(std::memory_order_relaxed); }
+    void setSecondOpinion(bool on);
 
     /// True when the user defaults held no reference pitch at creation.
     bool isFirstLaunch() const { return firstLaunch_; }
@@ -241,6 +247,7 @@ private:
     std::atomic<bool> closeEnough_ { false };
     std::atomic<bool> flatNames_ { false };
     std::atomic<bool> freshNotes_ { false };
+    std::atomic<bool> secondOpinion_ { false };
     bool firstLaunch_ = false;
     std::atomic<bool> pause_ { false };
     std::atomic<int> transposition_ { 0 };

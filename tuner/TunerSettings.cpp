@@ -18,4 +18,13 @@ std::string RangedSetting::rule() const
         + std::to_string(max);
 }
 
+std::optional<bool> secondOpinionFromName(std::string_view name)
+{
+    if (name == kDetectorNames[0])
+        return false;
+    if (name == kDetectorNames[1])
+        return true;
+    return std::nullopt;
+}
+
 } // namespace clefmark

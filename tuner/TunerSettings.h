@@ -55,6 +55,15 @@ inline constexpr SwitchSetting kFlatNamesSetting { "FlatNamesKey", false };
 /// Whether a pitch after a gap starts a new note (see FrequencyTracker).
 inline constexpr SwitchSetting kFreshNotesSetting { "FreshNotesKey", false };
 
+/// Whether a second detector is asked where the classic one finds no period
+/// (see YinDetector.h): the command lines' `--detector hybrid`.
+inline constexpr SwitchSetting kSecondOpinionSetting { "SecondOpinionKey", false };
+/// The detector choices as the command lines name them, classic first.
+inline constexpr const char* kDetectorNames[] = { "classic", "hybrid" };
+/// Whether the choice `name` asks for the second opinion; none when it is
+/// not one of kDetectorNames.
+std::optional<bool> secondOpinionFromName(std::string_view name);
+
 /// Those of the settings that are numbers, for what treats them alike.
 inline constexpr const RangedSetting* kRangedSettings[]
     = { &kReferencePitchSetting, &kTranspositionSetting };

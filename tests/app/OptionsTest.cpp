@@ -66,6 +66,14 @@ namespace {
         EXPECT_FALSE(parse({}).options.flatNames);
     }
 
+    TEST(Options, Detector)
+    {
+        EXPECT_FALSE(parse({}).options.secondOpinion);
+        EXPECT_EQ(parse({ "--detector", "hybrid" }).options.secondOpinion, true);
+        EXPECT_EQ(parse({ "--detector=classic" }).options.secondOpinion, false);
+        EXPECT_FALSE(asksForHelpOrVersion({ "--detector", "--help" }));
+    }
+
     TEST(Options, SnapshotAloneWaitsTheDefaultTime)
     {
         EXPECT_EQ(parse({ "--snapshot", "x.png" }).options.quitAfter, kDefaultSnapshotSeconds);
@@ -141,6 +149,8 @@ namespace {
             BadCase { { "--transpose", "25" }, "semitones from -24 to 24 (got '25')" },
             BadCase { { "--transpose", "1.5" }, "--transpose needs a whole number" },
             BadCase { { "--transpose" }, "--transpose needs a whole number" },
+            BadCase { { "--detector", "yin" }, "--detector needs classic or hybrid (got 'yin')" },
+            BadCase { { "--detector" }, "--detector needs classic or hybrid (got nothing)" },
             BadCase { { "--flats=yes" }, "--flats takes no value" },
             BadCase { { "--reference", "419" }, "from 420 to 460 (got '419')" },
             BadCase { { "--reference", "461" }, "from 420 to 460" },

@@ -66,6 +66,10 @@ namespace {
         EXPECT_EQ(parse({ "a" }).options.transposition, 0);
         EXPECT_FALSE(parse({ "a" }).options.flats);
         EXPECT_TRUE(parse({ "--flats", "a" }).options.flats);
+        EXPECT_FALSE(parse({ "a" }).options.secondOpinion);
+        EXPECT_TRUE(parse({ "--detector", "hybrid", "a" }).options.secondOpinion);
+        EXPECT_FALSE(
+            parse({ "--detector=hybrid", "--detector=classic", "a" }).options.secondOpinion);
         const std::pair<std::string_view, int> semitones[]
             = { { "2", 2 }, { "-24", -24 }, { "+24", 24 }, { "-0", 0 } };
         for (const auto& [given, used] : semitones)
@@ -110,6 +114,9 @@ namespace {
             { { "--transpose", "--", "a" }, "--transpose: '--'" },
             { { "a", "--transpose" }, "--transpose: needs a whole number" },
             { { "--flats=yes", "a" }, "--flats: takes no value" },
+            { { "--detector", "yin", "a" }, "--detector: 'yin' is not classic or hybrid" },
+            { { "--detector", "Hybrid", "a" }, "--detector: 'Hybrid'" },
+            { { "a", "--detector" }, "--detector: needs classic or hybrid" },
             { { "--help=1" }, "--help: takes no value" },
             { { "--bogus", "a" }, "'--bogus': unknown option" },
             { { "-x", "a" }, "'-x': unknown option" },

@@ -6,6 +6,7 @@
 #include "desktop/MemoryUserDefaults.h"
 #include "desktop/QtMainThread.h"
 #include "tests/support/QtEnvironment.h"
+#include "tests/support/Signals.h"
 #include "tuner/Tuner.h"
 
 #include <atomic>
@@ -248,13 +249,17 @@ namespace {
         ASSERT_EQ(tuner.configureCapture(format), "");
 
         // A 440 Hz tone, so that every part of the analysis and every
-        // display is exercised.
+        // display is exercised, then noise, in which the classic detector
+        // finds nothing and the second opinion is asked.
+        tuner.setSecondOpinion(true);
         const std::size_t frames = std::size_t { kBlocks } * tuner.bufferFrames();
         std::vector<float> tone(frames + kCycle);
+        const std::vector<float> noise = test::noise(0.5f, tone.size());
         for (std::size_t i = 0; i < tone.size(); ++i)
-            tone[i] = 0.5f
-                * static_cast<float>(
-                    std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(i) / kRate));
+            tone[i] = i >= frames * 3 / 4 ? noise[i]
+                                          : 0.5f
+                    * static_cast<float>(
+                        std::sin(2.0 * std::numbers::pi * 440.0 * static_cast<double>(i) / kRate));
 
         long inputAllocations = 0;
         long inputLocks = 0;

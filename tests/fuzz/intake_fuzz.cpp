@@ -243,6 +243,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
         case 2:
             tuner.setOctaveRejection(in.ConsumeBool());
+            tuner.setSecondOpinion(in.ConsumeBool());
             break;
         case 3:
             tuner.setCloseEnough(in.ConsumeBool());

@@ -379,5 +379,28 @@ namespace {
         EXPECT_EQ(heard, (std::vector<int> { 452, 452, 452, 452, 440, 440, 440 }));
     }
 
+    TEST(PreferencesWithTunerTest, DetectionShowsAndSetsTheSecondOpinion)
+    {
+        MemoryUserDefaults defaults;
+        ImmediateMainThread mainThread;
+        Tuner tuner(defaults, mainThread);
+        tuner.setSecondOpinion(true);
+        Preferences preferences(Preferences::Settings::of(tuner, [] {}), [](const QString&) {});
+        preferences.showPanel();
+        QComboBox* combo = preferences.detectionCombo();
+        ASSERT_NE(combo, nullptr);
+        EXPECT_EQ(combo->currentText(), u"Classic with a second opinion (for piano and voice)");
+
+        for (const int index : { 0, 1 }) {
+            combo->setCurrentIndex(index);
+            emit combo->activated(index);
+            EXPECT_EQ(tuner.secondOpinion(), index == 1);
+            EXPECT_EQ(defaults.boolForKey(kSecondOpinionKey), index == 1);
+        }
+        QTest::mouseClick(preferences.defaultsButton(), Qt::LeftButton);
+        EXPECT_FALSE(tuner.secondOpinion());
+        EXPECT_EQ(combo->currentText(), u"Classic");
+    }
+
 } // namespace
 } // namespace clefmark

@@ -58,6 +58,7 @@ namespace {
             tuner.setOctaveRejection(true);
             tuner.setTransposition(-7);
             tuner.setFlatNames(true);
+            tuner.setSecondOpinion(true);
             EXPECT_EQ(defaults.integerForKey(kReferencePitchKey), 445) << "saved at once";
             EXPECT_TRUE(defaults.boolForKey(kOctaveRejectionKey)) << "saved at once";
             EXPECT_FALSE(defaults.hasValue(kCloseEnoughKey)) << "unchanged until termination";
@@ -71,6 +72,7 @@ namespace {
         EXPECT_TRUE(defaults.hasValue(kCloseEnoughKey));
         EXPECT_EQ(next.transposition(), -7);
         EXPECT_TRUE(next.flatNames());
+        EXPECT_TRUE(next.secondOpinion());
     }
 
     TEST(TunerSettings, StoredReferenceOutsideTheRangeTakesTheNearerLimit)

@@ -47,6 +47,7 @@ namespace {
             tuner.setOctaveRejection(flips % 3 == 0);
             tuner.setCloseEnough(flips % 2 == 0);
             tuner.setTransposition(flips % 5 - 2);
+            tuner.setSecondOpinion(flips % 7 < 3);
             tuner.setPause(flips % 97 == 0);
             (void)tuner.lastUpdate();
             mainThread.runPending();
