@@ -207,6 +207,17 @@ Bez jakékoli záruky.</translation>
     </message>
 </context>
 <context>
+    <name>clefmark::HelpPanel</name>
+    <message>
+        <source>No web browser was found to open the manual. It is at %1.</source>
+        <translation>Nebyl nalezen žádný webový prohlížeč, který by otevřel příručku. Je v %1.</translation>
+    </message>
+    <message>
+        <source>No web browser was found to open %1.</source>
+        <translation>Nebyl nalezen žádný webový prohlížeč, který by otevřel %1.</translation>
+    </message>
+</context>
+<context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
@@ -242,6 +253,10 @@ Bez jakékoli záruky.</translation>
         <source>Close</source>
         <translation>Zavřít</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Příručka</translation>
+    </message>
 </context>
 <context>
     <name>mainWindow</name>
@@ -264,10 +279,6 @@ Bez jakékoli záruky.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Nápověda</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences…</source>
-        <translation>Př&amp;edvolby…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
@@ -357,6 +368,10 @@ Bez jakékoli záruky.</translation>
         <source>&amp;About Clefmark</source>
         <translation>&amp;O aplikaci Clefmark</translation>
     </message>
+    <message>
+        <source>Pr&amp;eferences…</source>
+        <translation>Př&amp;edvolby…</translation>
+    </message>
 </context>
 <context>
     <name>prefsWindow</name>
@@ -435,6 +450,34 @@ Bez jakékoli záruky.</translation>
     <message>
         <source>Close</source>
         <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Start each note &amp;afresh after silence</source>
+        <translation>Po tichu začínat každý tón zno&amp;vu</translation>
+    </message>
+    <message>
+        <source>After about 0.2 seconds without a pitch, read the next note on its own instead of going on with the average of the last.</source>
+        <translation>Po zhruba 0,2 sekundy bez výšky tónu se další tón čte samostatně místo pokračování průměru předchozího.</translation>
+    </message>
+    <message>
+        <source>Transposition</source>
+        <translation>Transpozice</translation>
+    </message>
+    <message>
+        <source>D&amp;etection:</source>
+        <translation>&amp;Detekce:</translation>
+    </message>
+    <message>
+        <source>Where the classic detector finds no steady period, as on a piano or a choir, a second detector may give the note.</source>
+        <translation>Kde klasický detektor nenajde stálou periodu, jako u klavíru nebo sboru, může tón určit druhý detektor.</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klasická</translation>
+    </message>
+    <message>
+        <source>Classic with a second opinion (for piano and voice)</source>
+        <translation>Klasická s druhým názorem (pro klavír a zpěv)</translation>
     </message>
 </context>
 </TS>

@@ -207,6 +207,17 @@ Ohne jegliche Gewährleistung.</translation>
     </message>
 </context>
 <context>
+    <name>clefmark::HelpPanel</name>
+    <message>
+        <source>No web browser was found to open the manual. It is at %1.</source>
+        <translation>Es wurde kein Webbrowser gefunden, um das Handbuch zu öffnen. Es liegt unter %1.</translation>
+    </message>
+    <message>
+        <source>No web browser was found to open %1.</source>
+        <translation>Es wurde kein Webbrowser gefunden, um %1 zu öffnen.</translation>
+    </message>
+</context>
+<context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
@@ -242,6 +253,10 @@ Ohne jegliche Gewährleistung.</translation>
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
 </context>
 <context>
     <name>mainWindow</name>
@@ -264,10 +279,6 @@ Ohne jegliche Gewährleistung.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences…</source>
-        <translation>&amp;Einstellungen…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
@@ -357,6 +368,10 @@ Ohne jegliche Gewährleistung.</translation>
         <source>&amp;About Clefmark</source>
         <translation>&amp;Über Clefmark</translation>
     </message>
+    <message>
+        <source>Pr&amp;eferences…</source>
+        <translation>&amp;Einstellungen…</translation>
+    </message>
 </context>
 <context>
     <name>prefsWindow</name>
@@ -435,6 +450,34 @@ Ohne jegliche Gewährleistung.</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Start each note &amp;afresh after silence</source>
+        <translation>Jeden Ton nach einer Pause &amp;neu beginnen</translation>
+    </message>
+    <message>
+        <source>After about 0.2 seconds without a pitch, read the next note on its own instead of going on with the average of the last.</source>
+        <translation>Nach etwa 0,2 Sekunden ohne Tonhöhe wird der nächste Ton für sich gemessen, statt den Mittelwert des vorigen fortzuführen.</translation>
+    </message>
+    <message>
+        <source>Transposition</source>
+        <translation>Transponierung</translation>
+    </message>
+    <message>
+        <source>D&amp;etection:</source>
+        <translation>&amp;Erkennung:</translation>
+    </message>
+    <message>
+        <source>Where the classic detector finds no steady period, as on a piano or a choir, a second detector may give the note.</source>
+        <translation>Wo die klassische Erkennung keine stabile Periode findet, etwa bei Klavier oder Chor, kann eine zweite Erkennung den Ton liefern.</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassisch</translation>
+    </message>
+    <message>
+        <source>Classic with a second opinion (for piano and voice)</source>
+        <translation>Klassisch mit zweiter Meinung (für Klavier und Gesang)</translation>
     </message>
 </context>
 </TS>

@@ -207,6 +207,17 @@ Sin ninguna garantía.</translation>
     </message>
 </context>
 <context>
+    <name>clefmark::HelpPanel</name>
+    <message>
+        <source>No web browser was found to open the manual. It is at %1.</source>
+        <translation>No se encontró ningún navegador web para abrir el manual. Está en %1.</translation>
+    </message>
+    <message>
+        <source>No web browser was found to open %1.</source>
+        <translation>No se encontró ningún navegador web para abrir %1.</translation>
+    </message>
+</context>
+<context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
@@ -242,6 +253,10 @@ Sin ninguna garantía.</translation>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
 </context>
 <context>
     <name>mainWindow</name>
@@ -264,10 +279,6 @@ Sin ninguna garantía.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Ayuda</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences…</source>
-        <translation>Pre&amp;ferencias…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
@@ -357,6 +368,10 @@ Sin ninguna garantía.</translation>
         <source>&amp;About Clefmark</source>
         <translation>A&amp;cerca de Clefmark</translation>
     </message>
+    <message>
+        <source>Pr&amp;eferences…</source>
+        <translation>Pre&amp;ferencias…</translation>
+    </message>
 </context>
 <context>
     <name>prefsWindow</name>
@@ -435,6 +450,34 @@ Sin ninguna garantía.</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Start each note &amp;afresh after silence</source>
+        <translation>Empezar cada &amp;nota de nuevo tras un silencio</translation>
+    </message>
+    <message>
+        <source>After about 0.2 seconds without a pitch, read the next note on its own instead of going on with the average of the last.</source>
+        <translation>Tras unos 0,2 segundos sin altura, la nota siguiente se lee por sí sola en lugar de seguir con el promedio de la anterior.</translation>
+    </message>
+    <message>
+        <source>Transposition</source>
+        <translation>Transposición</translation>
+    </message>
+    <message>
+        <source>D&amp;etection:</source>
+        <translation>&amp;Detección:</translation>
+    </message>
+    <message>
+        <source>Where the classic detector finds no steady period, as on a piano or a choir, a second detector may give the note.</source>
+        <translation>Donde el detector clásico no encuentra un período estable, como en un piano o un coro, un segundo detector puede dar la nota.</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clásica</translation>
+    </message>
+    <message>
+        <source>Classic with a second opinion (for piano and voice)</source>
+        <translation>Clásica con una segunda opinión (para piano y voz)</translation>
     </message>
 </context>
 </TS>

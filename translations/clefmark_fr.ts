@@ -207,6 +207,17 @@ Aucune garantie n’est fournie.</translation>
     </message>
 </context>
 <context>
+    <name>clefmark::HelpPanel</name>
+    <message>
+        <source>No web browser was found to open the manual. It is at %1.</source>
+        <translation>Aucun navigateur web n’a été trouvé pour ouvrir le manuel. Il se trouve ici&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No web browser was found to open %1.</source>
+        <translation>Aucun navigateur web n’a été trouvé pour ouvrir %1.</translation>
+    </message>
+</context>
+<context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
@@ -242,6 +253,10 @@ Aucune garantie n’est fournie.</translation>
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
 </context>
 <context>
     <name>mainWindow</name>
@@ -264,10 +279,6 @@ Aucune garantie n’est fournie.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>Aid&amp;e</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences…</source>
-        <translation>&amp;Préférences…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
@@ -357,6 +368,10 @@ Aucune garantie n’est fournie.</translation>
         <source>&amp;About Clefmark</source>
         <translation>À &amp;propos de Clefmark</translation>
     </message>
+    <message>
+        <source>Pr&amp;eferences…</source>
+        <translation>&amp;Préférences…</translation>
+    </message>
 </context>
 <context>
     <name>prefsWindow</name>
@@ -435,6 +450,34 @@ Aucune garantie n’est fournie.</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Start each note &amp;afresh after silence</source>
+        <translation>Recommencer chaque &amp;note après un silence</translation>
+    </message>
+    <message>
+        <source>After about 0.2 seconds without a pitch, read the next note on its own instead of going on with the average of the last.</source>
+        <translation>Après environ 0,2&#xa0;seconde sans hauteur, la note suivante est lue pour elle-même au lieu de poursuivre la moyenne de la précédente.</translation>
+    </message>
+    <message>
+        <source>Transposition</source>
+        <translation>Transposition</translation>
+    </message>
+    <message>
+        <source>D&amp;etection:</source>
+        <translation>Dét&amp;ection&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Where the classic detector finds no steady period, as on a piano or a choir, a second detector may give the note.</source>
+        <translation>Là où le détecteur classique ne trouve pas de période stable, comme sur un piano ou un chœur, un second détecteur peut donner la note.</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classique</translation>
+    </message>
+    <message>
+        <source>Classic with a second opinion (for piano and voice)</source>
+        <translation>Classique avec un second avis (piano et voix)</translation>
     </message>
 </context>
 </TS>

@@ -207,6 +207,17 @@ Nessuna garanzia.</translation>
     </message>
 </context>
 <context>
+    <name>clefmark::HelpPanel</name>
+    <message>
+        <source>No web browser was found to open the manual. It is at %1.</source>
+        <translation>Nessun browser web trovato per aprire il manuale. Si trova in %1.</translation>
+    </message>
+    <message>
+        <source>No web browser was found to open %1.</source>
+        <translation>Nessun browser web trovato per aprire %1.</translation>
+    </message>
+</context>
+<context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
@@ -242,6 +253,10 @@ Nessuna garanzia.</translation>
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuale</translation>
+    </message>
 </context>
 <context>
     <name>mainWindow</name>
@@ -264,10 +279,6 @@ Nessuna garanzia.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Aiuto</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences…</source>
-        <translation>Pre&amp;ferenze…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
@@ -357,6 +368,10 @@ Nessuna garanzia.</translation>
         <source>&amp;About Clefmark</source>
         <translation>&amp;Informazioni su Clefmark</translation>
     </message>
+    <message>
+        <source>Pr&amp;eferences…</source>
+        <translation>Pre&amp;ferenze…</translation>
+    </message>
 </context>
 <context>
     <name>prefsWindow</name>
@@ -435,6 +450,34 @@ Nessuna garanzia.</translation>
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Start each note &amp;afresh after silence</source>
+        <translation>Ricomincia ogni &amp;nota dopo un silenzio</translation>
+    </message>
+    <message>
+        <source>After about 0.2 seconds without a pitch, read the next note on its own instead of going on with the average of the last.</source>
+        <translation>Dopo circa 0,2 secondi senza altezza, la nota successiva viene letta da sola invece di proseguire la media della precedente.</translation>
+    </message>
+    <message>
+        <source>Transposition</source>
+        <translation>Trasposizione</translation>
+    </message>
+    <message>
+        <source>D&amp;etection:</source>
+        <translation>Ril&amp;evamento:</translation>
+    </message>
+    <message>
+        <source>Where the classic detector finds no steady period, as on a piano or a choir, a second detector may give the note.</source>
+        <translation>Dove il rilevatore classico non trova un periodo stabile, come su un pianoforte o un coro, un secondo rilevatore può indicare la nota.</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Classico</translation>
+    </message>
+    <message>
+        <source>Classic with a second opinion (for piano and voice)</source>
+        <translation>Classico con un secondo parere (per pianoforte e voce)</translation>
     </message>
 </context>
 </TS>

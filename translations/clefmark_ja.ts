@@ -207,6 +207,17 @@ GNU General Public License バージョン 3 以降
     </message>
 </context>
 <context>
+    <name>clefmark::HelpPanel</name>
+    <message>
+        <source>No web browser was found to open the manual. It is at %1.</source>
+        <translation>マニュアルを開くWebブラウザーが見つかりません。マニュアルは %1 にあります。</translation>
+    </message>
+    <message>
+        <source>No web browser was found to open %1.</source>
+        <translation>%1 を開くWebブラウザーが見つかりません。</translation>
+    </message>
+</context>
+<context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
@@ -242,6 +253,10 @@ GNU General Public License バージョン 3 以降
         <source>Close</source>
         <translation>閉じる</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>マニュアル</translation>
+    </message>
 </context>
 <context>
     <name>mainWindow</name>
@@ -264,10 +279,6 @@ GNU General Public License バージョン 3 以降
     <message>
         <source>&amp;Help</source>
         <translation>ヘルプ(&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences…</source>
-        <translation>環境設定(&amp;E)…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
@@ -357,6 +368,10 @@ GNU General Public License バージョン 3 以降
         <source>&amp;About Clefmark</source>
         <translation>Clefmark について(&amp;A)</translation>
     </message>
+    <message>
+        <source>Pr&amp;eferences…</source>
+        <translation>環境設定(&amp;E)…</translation>
+    </message>
 </context>
 <context>
     <name>prefsWindow</name>
@@ -435,6 +450,34 @@ GNU General Public License バージョン 3 以降
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Start each note &amp;afresh after silence</source>
+        <translation>無音の後は各音を新しく読み取る(&amp;N)</translation>
+    </message>
+    <message>
+        <source>After about 0.2 seconds without a pitch, read the next note on its own instead of going on with the average of the last.</source>
+        <translation>ピッチのない状態が約0.2秒続いた後は、前の音の平均を引き継がず、次の音を単独で読み取ります。</translation>
+    </message>
+    <message>
+        <source>Transposition</source>
+        <translation>移調</translation>
+    </message>
+    <message>
+        <source>D&amp;etection:</source>
+        <translation>検出方式(&amp;E):</translation>
+    </message>
+    <message>
+        <source>Where the classic detector finds no steady period, as on a piano or a choir, a second detector may give the note.</source>
+        <translation>ピアノや合唱のように標準の検出方式が安定した周期を見つけられない場合に、第2の検出方式が音を示します。</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>標準</translation>
+    </message>
+    <message>
+        <source>Classic with a second opinion (for piano and voice)</source>
+        <translation>標準＋セカンドオピニオン（ピアノと声向け）</translation>
     </message>
 </context>
 </TS>

@@ -207,6 +207,17 @@ Zonder enige garantie.</translation>
     </message>
 </context>
 <context>
+    <name>clefmark::HelpPanel</name>
+    <message>
+        <source>No web browser was found to open the manual. It is at %1.</source>
+        <translation>Er is geen webbrowser gevonden om de handleiding te openen. Die staat in %1.</translation>
+    </message>
+    <message>
+        <source>No web browser was found to open %1.</source>
+        <translation>Er is geen webbrowser gevonden om %1 te openen.</translation>
+    </message>
+</context>
+<context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
@@ -242,6 +253,10 @@ Zonder enige garantie.</translation>
         <source>Close</source>
         <translation>Sluiten</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handleiding</translation>
+    </message>
 </context>
 <context>
     <name>mainWindow</name>
@@ -264,10 +279,6 @@ Zonder enige garantie.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences…</source>
-        <translation>&amp;Voorkeuren…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
@@ -357,6 +368,10 @@ Zonder enige garantie.</translation>
         <source>&amp;About Clefmark</source>
         <translation>&amp;Over Clefmark</translation>
     </message>
+    <message>
+        <source>Pr&amp;eferences…</source>
+        <translation>&amp;Voorkeuren…</translation>
+    </message>
 </context>
 <context>
     <name>prefsWindow</name>
@@ -435,6 +450,34 @@ Zonder enige garantie.</translation>
     <message>
         <source>Close</source>
         <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Start each note &amp;afresh after silence</source>
+        <translation>Elke toon na stilte op&amp;nieuw beginnen</translation>
+    </message>
+    <message>
+        <source>After about 0.2 seconds without a pitch, read the next note on its own instead of going on with the average of the last.</source>
+        <translation>Na ongeveer 0,2 seconde zonder toonhoogte wordt de volgende toon op zichzelf gelezen in plaats van het gemiddelde van de vorige voort te zetten.</translation>
+    </message>
+    <message>
+        <source>Transposition</source>
+        <translation>Transpositie</translation>
+    </message>
+    <message>
+        <source>D&amp;etection:</source>
+        <translation>&amp;Detectie:</translation>
+    </message>
+    <message>
+        <source>Where the classic detector finds no steady period, as on a piano or a choir, a second detector may give the note.</source>
+        <translation>Waar de klassieke detectie geen vaste periode vindt, zoals bij een piano of een koor, kan een tweede detectie de toon geven.</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klassiek</translation>
+    </message>
+    <message>
+        <source>Classic with a second opinion (for piano and voice)</source>
+        <translation>Klassiek met een tweede mening (voor piano en zang)</translation>
     </message>
 </context>
 </TS>

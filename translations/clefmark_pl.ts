@@ -207,6 +207,17 @@ Bez jakiejkolwiek gwarancji.</translation>
     </message>
 </context>
 <context>
+    <name>clefmark::HelpPanel</name>
+    <message>
+        <source>No web browser was found to open the manual. It is at %1.</source>
+        <translation>Nie znaleziono przeglądarki internetowej, by otworzyć podręcznik. Znajduje się w %1.</translation>
+    </message>
+    <message>
+        <source>No web browser was found to open %1.</source>
+        <translation>Nie znaleziono przeglądarki internetowej, by otworzyć %1.</translation>
+    </message>
+</context>
+<context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
@@ -242,6 +253,10 @@ Bez jakiejkolwiek gwarancji.</translation>
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Podręcznik</translation>
+    </message>
 </context>
 <context>
     <name>mainWindow</name>
@@ -264,10 +279,6 @@ Bez jakiejkolwiek gwarancji.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>Pomo&amp;c</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences…</source>
-        <translation>&amp;Preferencje…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
@@ -357,6 +368,10 @@ Bez jakiejkolwiek gwarancji.</translation>
         <source>&amp;About Clefmark</source>
         <translation>&amp;O programie Clefmark</translation>
     </message>
+    <message>
+        <source>Pr&amp;eferences…</source>
+        <translation>&amp;Preferencje…</translation>
+    </message>
 </context>
 <context>
     <name>prefsWindow</name>
@@ -435,6 +450,34 @@ Bez jakiejkolwiek gwarancji.</translation>
     <message>
         <source>Close</source>
         <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>Start each note &amp;afresh after silence</source>
+        <translation>Po ciszy zaczynaj każdy dźwięk od &amp;nowa</translation>
+    </message>
+    <message>
+        <source>After about 0.2 seconds without a pitch, read the next note on its own instead of going on with the average of the last.</source>
+        <translation>Po około 0,2 sekundy bez wysokości następny dźwięk jest odczytywany osobno, zamiast kontynuować średnią poprzedniego.</translation>
+    </message>
+    <message>
+        <source>Transposition</source>
+        <translation>Transpozycja</translation>
+    </message>
+    <message>
+        <source>D&amp;etection:</source>
+        <translation>&amp;Rozpoznawanie:</translation>
+    </message>
+    <message>
+        <source>Where the classic detector finds no steady period, as on a piano or a choir, a second detector may give the note.</source>
+        <translation>Tam, gdzie klasyczny detektor nie znajduje stałego okresu, jak w fortepianie czy chórze, drugi detektor może podać dźwięk.</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Klasyczne</translation>
+    </message>
+    <message>
+        <source>Classic with a second opinion (for piano and voice)</source>
+        <translation>Klasyczne z drugą opinią (dla fortepianu i głosu)</translation>
     </message>
 </context>
 </TS>

@@ -207,6 +207,17 @@ Não há nenhuma garantia.</translation>
     </message>
 </context>
 <context>
+    <name>clefmark::HelpPanel</name>
+    <message>
+        <source>No web browser was found to open the manual. It is at %1.</source>
+        <translation>Nenhum navegador foi encontrado para abrir o manual. Ele está em %1.</translation>
+    </message>
+    <message>
+        <source>No web browser was found to open %1.</source>
+        <translation>Nenhum navegador foi encontrado para abrir %1.</translation>
+    </message>
+</context>
+<context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
@@ -242,6 +253,10 @@ Não há nenhuma garantia.</translation>
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
 </context>
 <context>
     <name>mainWindow</name>
@@ -264,10 +279,6 @@ Não há nenhuma garantia.</translation>
     <message>
         <source>&amp;Help</source>
         <translation>Aj&amp;uda</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences…</source>
-        <translation>Pr&amp;eferências…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
@@ -357,6 +368,10 @@ Não há nenhuma garantia.</translation>
         <source>&amp;About Clefmark</source>
         <translation>&amp;Sobre o Clefmark</translation>
     </message>
+    <message>
+        <source>Pr&amp;eferences…</source>
+        <translation>Pr&amp;eferências…</translation>
+    </message>
 </context>
 <context>
     <name>prefsWindow</name>
@@ -435,6 +450,34 @@ Não há nenhuma garantia.</translation>
     <message>
         <source>Close</source>
         <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Start each note &amp;afresh after silence</source>
+        <translation>Começar cada &amp;nota do zero após silêncio</translation>
+    </message>
+    <message>
+        <source>After about 0.2 seconds without a pitch, read the next note on its own instead of going on with the average of the last.</source>
+        <translation>Após cerca de 0,2 segundo sem altura, a próxima nota é lida sozinha em vez de continuar a média da anterior.</translation>
+    </message>
+    <message>
+        <source>Transposition</source>
+        <translation>Transposição</translation>
+    </message>
+    <message>
+        <source>D&amp;etection:</source>
+        <translation>&amp;Detecção:</translation>
+    </message>
+    <message>
+        <source>Where the classic detector finds no steady period, as on a piano or a choir, a second detector may give the note.</source>
+        <translation>Onde o detector clássico não encontra um período estável, como em um piano ou em um coro, um segundo detector pode dar a nota.</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Clássica</translation>
+    </message>
+    <message>
+        <source>Classic with a second opinion (for piano and voice)</source>
+        <translation>Clássica com uma segunda opinião (para piano e voz)</translation>
     </message>
 </context>
 </TS>

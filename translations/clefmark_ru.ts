@@ -207,6 +207,17 @@ There is no warranty.</source>
     </message>
 </context>
 <context>
+    <name>clefmark::HelpPanel</name>
+    <message>
+        <source>No web browser was found to open the manual. It is at %1.</source>
+        <translation>Не найден веб-браузер, чтобы открыть руководство. Оно находится в %1.</translation>
+    </message>
+    <message>
+        <source>No web browser was found to open %1.</source>
+        <translation>Не найден веб-браузер, чтобы открыть %1.</translation>
+    </message>
+</context>
+<context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
@@ -242,6 +253,10 @@ There is no warranty.</source>
         <source>Close</source>
         <translation>Закрыть</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Руководство</translation>
+    </message>
 </context>
 <context>
     <name>mainWindow</name>
@@ -264,10 +279,6 @@ There is no warranty.</source>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Справка</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences…</source>
-        <translation>&amp;Параметры…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
@@ -357,6 +368,10 @@ There is no warranty.</source>
         <source>&amp;About Clefmark</source>
         <translation>&amp;О программе Clefmark</translation>
     </message>
+    <message>
+        <source>Pr&amp;eferences…</source>
+        <translation>&amp;Параметры…</translation>
+    </message>
 </context>
 <context>
     <name>prefsWindow</name>
@@ -435,6 +450,34 @@ There is no warranty.</source>
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Start each note &amp;afresh after silence</source>
+        <translation>Начинать каждую ноту &amp;заново после тишины</translation>
+    </message>
+    <message>
+        <source>After about 0.2 seconds without a pitch, read the next note on its own instead of going on with the average of the last.</source>
+        <translation>Примерно через 0,2 секунды без высоты следующая нота читается сама по себе, а не продолжает среднее предыдущей.</translation>
+    </message>
+    <message>
+        <source>Transposition</source>
+        <translation>Транспонирование</translation>
+    </message>
+    <message>
+        <source>D&amp;etection:</source>
+        <translation>&amp;Распознавание:</translation>
+    </message>
+    <message>
+        <source>Where the classic detector finds no steady period, as on a piano or a choir, a second detector may give the note.</source>
+        <translation>Там, где классический детектор не находит устойчивого периода, как у фортепиано или хора, ноту может дать второй детектор.</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Классическое</translation>
+    </message>
+    <message>
+        <source>Classic with a second opinion (for piano and voice)</source>
+        <translation>Классическое со вторым мнением (для фортепиано и голоса)</translation>
     </message>
 </context>
 </TS>

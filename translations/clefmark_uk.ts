@@ -207,6 +207,17 @@ There is no warranty.</source>
     </message>
 </context>
 <context>
+    <name>clefmark::HelpPanel</name>
+    <message>
+        <source>No web browser was found to open the manual. It is at %1.</source>
+        <translation>Не знайдено веббраузера, щоб відкрити посібник. Він розташований у %1.</translation>
+    </message>
+    <message>
+        <source>No web browser was found to open %1.</source>
+        <translation>Не знайдено веббраузера, щоб відкрити %1.</translation>
+    </message>
+</context>
+<context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
@@ -242,6 +253,10 @@ There is no warranty.</source>
         <source>Close</source>
         <translation>Закрити</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Посібник</translation>
+    </message>
 </context>
 <context>
     <name>mainWindow</name>
@@ -264,10 +279,6 @@ There is no warranty.</source>
     <message>
         <source>&amp;Help</source>
         <translation>&amp;Довідка</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences…</source>
-        <translation>&amp;Налаштування…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
@@ -357,6 +368,10 @@ There is no warranty.</source>
         <source>&amp;About Clefmark</source>
         <translation>&amp;Про Clefmark</translation>
     </message>
+    <message>
+        <source>Pr&amp;eferences…</source>
+        <translation>&amp;Налаштування…</translation>
+    </message>
 </context>
 <context>
     <name>prefsWindow</name>
@@ -435,6 +450,34 @@ There is no warranty.</source>
     <message>
         <source>Close</source>
         <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Start each note &amp;afresh after silence</source>
+        <translation>Починати кожну ноту &amp;заново після тиші</translation>
+    </message>
+    <message>
+        <source>After about 0.2 seconds without a pitch, read the next note on its own instead of going on with the average of the last.</source>
+        <translation>Приблизно через 0,2 секунди без висоти наступна нота читається окремо, а не продовжує середнє попередньої.</translation>
+    </message>
+    <message>
+        <source>Transposition</source>
+        <translation>Транспонування</translation>
+    </message>
+    <message>
+        <source>D&amp;etection:</source>
+        <translation>&amp;Розпізнавання:</translation>
+    </message>
+    <message>
+        <source>Where the classic detector finds no steady period, as on a piano or a choir, a second detector may give the note.</source>
+        <translation>Там, де класичний детектор не знаходить сталого періоду, як у фортепіано чи хору, ноту може дати другий детектор.</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>Класичне</translation>
+    </message>
+    <message>
+        <source>Classic with a second opinion (for piano and voice)</source>
+        <translation>Класичне з другою думкою (для фортепіано й голосу)</translation>
     </message>
 </context>
 </TS>

@@ -207,6 +207,17 @@ There is no warranty.</source>
     </message>
 </context>
 <context>
+    <name>clefmark::HelpPanel</name>
+    <message>
+        <source>No web browser was found to open the manual. It is at %1.</source>
+        <translation>找不到可以打开手册的网页浏览器。手册位于 %1。</translation>
+    </message>
+    <message>
+        <source>No web browser was found to open %1.</source>
+        <translation>找不到可以打开 %1 的网页浏览器。</translation>
+    </message>
+</context>
+<context>
     <name>clefmark::Preferences</name>
     <message>
         <source>Other</source>
@@ -242,6 +253,10 @@ There is no warranty.</source>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>手册</translation>
+    </message>
 </context>
 <context>
     <name>mainWindow</name>
@@ -264,10 +279,6 @@ There is no warranty.</source>
     <message>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
-    </message>
-    <message>
-        <source>&amp;Preferences…</source>
-        <translation>首选项(&amp;E)…</translation>
     </message>
     <message>
         <source>Ctrl+,</source>
@@ -357,6 +368,10 @@ There is no warranty.</source>
         <source>&amp;About Clefmark</source>
         <translation>关于 Clefmark(&amp;A)</translation>
     </message>
+    <message>
+        <source>Pr&amp;eferences…</source>
+        <translation>首选项(&amp;E)…</translation>
+    </message>
 </context>
 <context>
     <name>prefsWindow</name>
@@ -435,6 +450,34 @@ There is no warranty.</source>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Start each note &amp;afresh after silence</source>
+        <translation>静音后每个音重新开始(&amp;N)</translation>
+    </message>
+    <message>
+        <source>After about 0.2 seconds without a pitch, read the next note on its own instead of going on with the average of the last.</source>
+        <translation>约 0.2 秒没有音高后，下一个音单独读取，而不是沿用上一个音的平均值。</translation>
+    </message>
+    <message>
+        <source>Transposition</source>
+        <translation>移调</translation>
+    </message>
+    <message>
+        <source>D&amp;etection:</source>
+        <translation>检测方式(&amp;E)：</translation>
+    </message>
+    <message>
+        <source>Where the classic detector finds no steady period, as on a piano or a choir, a second detector may give the note.</source>
+        <translation>当经典检测找不到稳定周期时（例如钢琴或合唱），第二个检测器可以给出音符。</translation>
+    </message>
+    <message>
+        <source>Classic</source>
+        <translation>经典</translation>
+    </message>
+    <message>
+        <source>Classic with a second opinion (for piano and voice)</source>
+        <translation>经典加第二意见（适用于钢琴和人声）</translation>
     </message>
 </context>
 </TS>
