@@ -159,6 +159,7 @@ void Readout::update(Clock::time_point now)
         text.stateText = "Waiting for the sound server";
     } else if (capture_ == CaptureState::NoDevice || capture_ == CaptureState::FormatUnusable) {
         text.state = State::NoDevice;
+        text.deviceUnusable = capture_ == CaptureState::FormatUnusable;
         text.stateText = capture_ == CaptureState::NoDevice ? "No input device"
                                                             : "The input device cannot be used";
     } else if (live) {

@@ -61,6 +61,9 @@ public:
         /// "Too quiet", "Paused", "No input device", "Waiting for the sound
         /// server"); empty while live.
         std::string stateText;
+        /// With `State::NoDevice`: there is one, in a format that cannot be
+        /// used.
+        bool deviceUnusable = false;
         /// The input device being heard, for a tooltip; may be empty.
         std::string device;
 

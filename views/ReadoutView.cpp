@@ -1,9 +1,11 @@
 #include "views/ReadoutView.h"
 
 #include "views/AccessibleViews.h"
+#include "views/ReadoutWords.h"
 #include "views/TextFit.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -61,20 +63,28 @@ namespace {
     /// "A♯4" → "A sharp 4", "B♭4" → "B flat 4".
     QString spokenNote(const std::string& note)
     {
+        const QString sharp = QCoreApplication::translate("Readout", "sharp", "spoken accidental");
+        const QString flat = QCoreApplication::translate("Readout", "flat", "spoken accidental");
         return fromUtf8(note)
-            .replace(QChar(0x266F), QStringLiteral(" sharp "))
-            .replace(QChar(0x266D), QStringLiteral(" flat "));
+            .replace(QChar(0x266F), u' ' + sharp + u' ')
+            .replace(QChar(0x266D), u' ' + flat + u' ');
     }
 
     /// "+19.6" → "19.6 cents sharp"; "−3.0" → "3.0 cents flat"; "0.0" → "0.0 cents".
     QString spokenCents(const std::string& cents)
     {
-        QString text = fromUtf8(cents);
+        const QString text = localNumber(cents);
         if (text.startsWith(u'+'))
-            return text.mid(1) + QStringLiteral(" cents sharp");
+            return QCoreApplication::translate("Readout", "%1 cents sharp").arg(text.mid(1));
         if (text.startsWith(QChar(0x2212)))
-            return text.mid(1) + QStringLiteral(" cents flat");
-        return text + QStringLiteral(" cents");
+            return QCoreApplication::translate("Readout", "%1 cents flat").arg(text.mid(1));
+        return QCoreApplication::translate("Readout", "%1 cents").arg(text);
+    }
+
+    /// What is going on, in words, when no live note is there.
+    QString stateOf(const Readout::Text& t)
+    {
+        return stateWords(t.state, t.deviceUnusable);
     }
 
 } // namespace
@@ -218,17 +228,17 @@ QString ReadoutView::accessibleText() const
 {
     const Readout::Text& t = text();
     if (t.note.empty())
-        return fromUtf8(t.stateText);
+        return stateOf(t);
     QString reading = spokenNote(t.note);
     if (!t.sounding.empty())
-        reading += QStringLiteral(", sounds ") + spokenNote(t.sounding);
+        reading += QStringLiteral(", ") + tr("sounds %1").arg(spokenNote(t.sounding));
     if (!t.past && t.judgement == Readout::Judgement::InTune)
-        reading += QStringLiteral(", in tune");
+        reading += QStringLiteral(", ") + QCoreApplication::translate("Readout", "in tune");
     reading += QStringLiteral(", ") + spokenCents(t.cents) + QStringLiteral(", ")
-        + fromUtf8(t.frequency).replace(QStringLiteral("Hz"), QStringLiteral("hertz"));
+        + localNumber(t.frequency).replace(QStringLiteral("Hz"), tr("hertz"));
     if (!t.past)
         return reading;
-    return fromUtf8(t.stateText) + QStringLiteral("; last heard ") + reading;
+    return tr("%1; last heard %2").arg(stateOf(t), reading);
 }
 
 void ReadoutView::paintEvent(QPaintEvent*)
@@ -338,8 +348,8 @@ namespace {
 
         const double column
             = std::max(inside.left() + noteWidth + 8.0 * shrink, inside.left() + 46.0 * shrink);
-        const QString cents = fromUtf8(t.cents) + QStringLiteral(" \u00A2");
-        const QString hertz = fromUtf8(t.frequency);
+        const QString cents = localNumber(t.cents) + QStringLiteral(" \u00A2");
+        const QString hertz = localNumber(t.frequency);
         const QFont centsFont = sized(14, QFont::DemiBold);
         const QFont hertzFont = sized(10);
         const double numbersWidth
@@ -358,14 +368,14 @@ namespace {
             return std::nullopt;
         if (t.past) {
             const std::optional<FittedText> state
-                = fitText(fromUtf8(t.stateText), unitFont(base, 10), 10, 8, last.size(), 3, scale);
+                = fitText(stateOf(t), unitFont(base, 10), 10, 8, last.size(), 3, scale);
             if (!state)
                 return std::nullopt;
             addLines(pieces, *state, last, Qt::AlignRight, kQuietInk);
             return pieces;
         }
         // The sign large over its word, as a tuner's flat and sharp lamps.
-        const QString judgement = fromUtf8(t.judgementText);
+        const QString judgement = judgementWords(t.judgement);
         const qsizetype space = judgement.indexOf(u' ');
         const QRectF signBox(last.left(), inside.top(), last.width(), middle - inside.top());
         const QRectF wordBox(last.left(), middle, last.width(), inside.bottom() - middle);
@@ -393,8 +403,8 @@ namespace {
         if (!t.sounding.empty())
             parts.push_back(
                 { ReadoutView::tr("sounds %1").arg(fromUtf8(t.sounding)), 9, QFont::Normal });
-        parts.push_back({ fromUtf8(t.cents) + QStringLiteral(" \u00A2"), 12, QFont::DemiBold });
-        parts.push_back({ fromUtf8(t.frequency), 9, QFont::Normal });
+        parts.push_back({ localNumber(t.cents) + QStringLiteral(" \u00A2"), 12, QFont::DemiBold });
+        parts.push_back({ localNumber(t.frequency), 9, QFont::Normal });
         constexpr double kGap = 5.0;
         const double rowBottom = inside.top() + 19.0;
         std::vector<Piece> pieces;
@@ -414,7 +424,7 @@ namespace {
                 break;
         }
         const QRectF under(inside.left(), rowBottom, inside.width(), inside.bottom() - rowBottom);
-        const QString state = fromUtf8(t.stateText);
+        const QString state = stateOf(t);
         if (const std::optional<FittedText> fitted
             = fitText(state, unitFont(base, 11), 11, 6, under.size(), 2, scale))
             addLines(pieces, *fitted, under, Qt::AlignLeft, kQuietInk);
@@ -432,7 +442,7 @@ std::vector<ReadoutView::Piece> ReadoutView::layOut(
         kLeft, kCardTop + 1, kDesignedSize.width() - kLeft - kRightMargin, kCardHeight - 2);
     if (t.note.empty()) {
         // Nothing heard yet: only what is going on.
-        const QString state = fromUtf8(t.stateText);
+        const QString state = stateOf(t);
         std::vector<Piece> pieces;
         if (const std::optional<FittedText> fitted
             = fitText(state, unitFont(base, 13), 13, 7, inside.size(), 2, scale))

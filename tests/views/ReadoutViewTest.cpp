@@ -11,6 +11,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <string_view>
 
 namespace clefmark {
 namespace {
@@ -162,6 +163,7 @@ namespace {
             t.cents = c;
             t.frequency = hz;
             (state == State::Live ? t.judgementText : t.stateText) = words;
+            t.deviceUnusable = std::string_view(words) == "The input device cannot be used";
             return t;
         };
         for (const auto& [state, words] : states)
