@@ -130,6 +130,28 @@
         <comment>the note is above the pitch it should be</comment>
         <translation>vysoko</translation>
     </message>
+    <message>
+        <source>sharp</source>
+        <comment>spoken accidental</comment>
+        <translation>křížek</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <comment>spoken accidental</comment>
+        <translation>béčko</translation>
+    </message>
+    <message>
+        <source>%1 cents sharp</source>
+        <translation>%1 centu vysoko</translation>
+    </message>
+    <message>
+        <source>%1 cents flat</source>
+        <translation>%1 centu nízko</translation>
+    </message>
+    <message>
+        <source>%1 cents</source>
+        <translation>%1 centu</translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -233,6 +255,14 @@ Bez jakékoli záruky.</translation>
     <message>
         <source>sounds %1</source>
         <translation>zní %1</translation>
+    </message>
+    <message>
+        <source>hertz</source>
+        <translation>hertzu</translation>
+    </message>
+    <message>
+        <source>%1; last heard %2</source>
+        <translation>%1; naposledy slyšeno: %2</translation>
     </message>
 </context>
 <context>

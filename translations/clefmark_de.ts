@@ -130,6 +130,28 @@
         <comment>the note is above the pitch it should be</comment>
         <translation>zu hoch</translation>
     </message>
+    <message>
+        <source>sharp</source>
+        <comment>spoken accidental</comment>
+        <translation>Kreuz</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <comment>spoken accidental</comment>
+        <translation>b</translation>
+    </message>
+    <message>
+        <source>%1 cents sharp</source>
+        <translation>%1 Cent zu hoch</translation>
+    </message>
+    <message>
+        <source>%1 cents flat</source>
+        <translation>%1 Cent zu tief</translation>
+    </message>
+    <message>
+        <source>%1 cents</source>
+        <translation>%1 Cent</translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -233,6 +255,14 @@ Ohne jegliche Gewährleistung.</translation>
     <message>
         <source>sounds %1</source>
         <translation>klingt %1</translation>
+    </message>
+    <message>
+        <source>hertz</source>
+        <translation>Hertz</translation>
+    </message>
+    <message>
+        <source>%1; last heard %2</source>
+        <translation>%1; zuletzt gehört: %2</translation>
     </message>
 </context>
 <context>

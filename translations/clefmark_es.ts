@@ -130,6 +130,28 @@
         <comment>the note is above the pitch it should be</comment>
         <translation>alto</translation>
     </message>
+    <message>
+        <source>sharp</source>
+        <comment>spoken accidental</comment>
+        <translation>sostenido</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <comment>spoken accidental</comment>
+        <translation>bemol</translation>
+    </message>
+    <message>
+        <source>%1 cents sharp</source>
+        <translation>%1 cents alto</translation>
+    </message>
+    <message>
+        <source>%1 cents flat</source>
+        <translation>%1 cents bajo</translation>
+    </message>
+    <message>
+        <source>%1 cents</source>
+        <translation>%1 cents</translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -233,6 +255,14 @@ Sin ninguna garantía.</translation>
     <message>
         <source>sounds %1</source>
         <translation>suena %1</translation>
+    </message>
+    <message>
+        <source>hertz</source>
+        <translation>hercios</translation>
+    </message>
+    <message>
+        <source>%1; last heard %2</source>
+        <translation>%1; lo último oído: %2</translation>
     </message>
 </context>
 <context>

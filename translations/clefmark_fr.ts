@@ -130,6 +130,28 @@
         <comment>the note is above the pitch it should be</comment>
         <translation>trop haut</translation>
     </message>
+    <message>
+        <source>sharp</source>
+        <comment>spoken accidental</comment>
+        <translation>dièse</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <comment>spoken accidental</comment>
+        <translation>bémol</translation>
+    </message>
+    <message>
+        <source>%1 cents sharp</source>
+        <translation>%1 cents trop haut</translation>
+    </message>
+    <message>
+        <source>%1 cents flat</source>
+        <translation>%1 cents trop bas</translation>
+    </message>
+    <message>
+        <source>%1 cents</source>
+        <translation>%1 cents</translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -233,6 +255,14 @@ Aucune garantie n’est fournie.</translation>
     <message>
         <source>sounds %1</source>
         <translation>sonne %1</translation>
+    </message>
+    <message>
+        <source>hertz</source>
+        <translation>hertz</translation>
+    </message>
+    <message>
+        <source>%1; last heard %2</source>
+        <translation>%1&#x202f;; dernière note entendue&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -130,6 +130,28 @@
         <comment>the note is above the pitch it should be</comment>
         <translation>crescente</translation>
     </message>
+    <message>
+        <source>sharp</source>
+        <comment>spoken accidental</comment>
+        <translation>diesis</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <comment>spoken accidental</comment>
+        <translation>bemolle</translation>
+    </message>
+    <message>
+        <source>%1 cents sharp</source>
+        <translation>%1 cent crescente</translation>
+    </message>
+    <message>
+        <source>%1 cents flat</source>
+        <translation>%1 cent calante</translation>
+    </message>
+    <message>
+        <source>%1 cents</source>
+        <translation>%1 cent</translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -233,6 +255,14 @@ Nessuna garanzia.</translation>
     <message>
         <source>sounds %1</source>
         <translation>suona %1</translation>
+    </message>
+    <message>
+        <source>hertz</source>
+        <translation>hertz</translation>
+    </message>
+    <message>
+        <source>%1; last heard %2</source>
+        <translation>%1; ultima nota sentita: %2</translation>
     </message>
 </context>
 <context>

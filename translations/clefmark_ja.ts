@@ -130,6 +130,28 @@
         <comment>the note is above the pitch it should be</comment>
         <translation>高い</translation>
     </message>
+    <message>
+        <source>sharp</source>
+        <comment>spoken accidental</comment>
+        <translation>シャープ</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <comment>spoken accidental</comment>
+        <translation>フラット</translation>
+    </message>
+    <message>
+        <source>%1 cents sharp</source>
+        <translation>%1 セント高い</translation>
+    </message>
+    <message>
+        <source>%1 cents flat</source>
+        <translation>%1 セント低い</translation>
+    </message>
+    <message>
+        <source>%1 cents</source>
+        <translation>%1 セント</translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -233,6 +255,14 @@ GNU General Public License バージョン 3 以降
     <message>
         <source>sounds %1</source>
         <translation>実音 %1</translation>
+    </message>
+    <message>
+        <source>hertz</source>
+        <translation>ヘルツ</translation>
+    </message>
+    <message>
+        <source>%1; last heard %2</source>
+        <translation>%1。最後に聞こえた音: %2</translation>
     </message>
 </context>
 <context>

@@ -130,6 +130,28 @@
         <comment>the note is above the pitch it should be</comment>
         <translation>za wysoko</translation>
     </message>
+    <message>
+        <source>sharp</source>
+        <comment>spoken accidental</comment>
+        <translation>krzyżyk</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <comment>spoken accidental</comment>
+        <translation>bemol</translation>
+    </message>
+    <message>
+        <source>%1 cents sharp</source>
+        <translation>%1 centa za wysoko</translation>
+    </message>
+    <message>
+        <source>%1 cents flat</source>
+        <translation>%1 centa za nisko</translation>
+    </message>
+    <message>
+        <source>%1 cents</source>
+        <translation>%1 centa</translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -233,6 +255,14 @@ Bez jakiejkolwiek gwarancji.</translation>
     <message>
         <source>sounds %1</source>
         <translation>brzmi %1</translation>
+    </message>
+    <message>
+        <source>hertz</source>
+        <translation>herca</translation>
+    </message>
+    <message>
+        <source>%1; last heard %2</source>
+        <translation>%1; ostatnio słyszany: %2</translation>
     </message>
 </context>
 <context>

@@ -130,6 +130,28 @@
         <comment>the note is above the pitch it should be</comment>
         <translation>вище</translation>
     </message>
+    <message>
+        <source>sharp</source>
+        <comment>spoken accidental</comment>
+        <translation>дієз</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <comment>spoken accidental</comment>
+        <translation>бемоль</translation>
+    </message>
+    <message>
+        <source>%1 cents sharp</source>
+        <translation>%1 цента вище</translation>
+    </message>
+    <message>
+        <source>%1 cents flat</source>
+        <translation>%1 цента нижче</translation>
+    </message>
+    <message>
+        <source>%1 cents</source>
+        <translation>%1 цента</translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -233,6 +255,14 @@ There is no warranty.</source>
     <message>
         <source>sounds %1</source>
         <translation>звучить %1</translation>
+    </message>
+    <message>
+        <source>hertz</source>
+        <translation>герца</translation>
+    </message>
+    <message>
+        <source>%1; last heard %2</source>
+        <translation>%1; остання нота: %2</translation>
     </message>
 </context>
 <context>

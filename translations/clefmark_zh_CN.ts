@@ -130,6 +130,28 @@
         <comment>the note is above the pitch it should be</comment>
         <translation>偏高</translation>
     </message>
+    <message>
+        <source>sharp</source>
+        <comment>spoken accidental</comment>
+        <translation>升</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <comment>spoken accidental</comment>
+        <translation>降</translation>
+    </message>
+    <message>
+        <source>%1 cents sharp</source>
+        <translation>高 %1 音分</translation>
+    </message>
+    <message>
+        <source>%1 cents flat</source>
+        <translation>低 %1 音分</translation>
+    </message>
+    <message>
+        <source>%1 cents</source>
+        <translation>%1 音分</translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -233,6 +255,14 @@ There is no warranty.</source>
     <message>
         <source>sounds %1</source>
         <translation>实音 %1</translation>
+    </message>
+    <message>
+        <source>hertz</source>
+        <translation>赫兹</translation>
+    </message>
+    <message>
+        <source>%1; last heard %2</source>
+        <translation>%1；最后听到：%2</translation>
     </message>
 </context>
 <context>
