@@ -300,15 +300,15 @@ Bez jakékoli záruky.</translation>
     </message>
     <message>
         <source>&amp;Tuner</source>
-        <translation>&amp;Ladička</translation>
+        <translation>&amp;Ladění</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Zobrazit</translation>
+        <translation>&amp;Pohled</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Nápověda</translation>
+        <translation>Po&amp;moc</translation>
     </message>
     <message>
         <source>Ctrl+,</source>

@@ -304,7 +304,7 @@ Aucune garantie n’est fournie.</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Affichage</translation>
+        <translation>&amp;Vue</translation>
     </message>
     <message>
         <source>&amp;Help</source>

@@ -304,7 +304,7 @@ Nessuna garanzia.</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;Visualizza</translation>
+        <translation>V&amp;ista</translation>
     </message>
     <message>
         <source>&amp;Help</source>

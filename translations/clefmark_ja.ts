@@ -300,7 +300,7 @@ GNU General Public License バージョン 3 以降
     </message>
     <message>
         <source>&amp;Tuner</source>
-        <translation>チューナー(&amp;T)</translation>
+        <translation>調律(&amp;T)</translation>
     </message>
     <message>
         <source>&amp;View</source>

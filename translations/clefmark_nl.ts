@@ -300,7 +300,7 @@ Zonder enige garantie.</translation>
     </message>
     <message>
         <source>&amp;Tuner</source>
-        <translation>&amp;Stemapparaat</translation>
+        <translation>&amp;Stemmen</translation>
     </message>
     <message>
         <source>&amp;View</source>
