@@ -6,6 +6,7 @@
 #include "audio/AudioFormats.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -34,7 +35,9 @@ namespace {
 
 QString Controller::windowTitle(const QString& recordingName, bool paused)
 {
-    const QString title = paused ? kPausedTitle : kTitle;
+    // kPausedTitle's words, through the translator.
+    const QString title
+        = paused ? QCoreApplication::translate("Controller", "Clefmark (Paused)") : kTitle;
     return recordingName.isEmpty() ? title : recordingName + QStringLiteral(" \u2014 ") + title;
 }
 

@@ -2,6 +2,7 @@
 #include "panels/Preferences.h"
 #include "tuner/Transposition.h"
 
+#include <QCoreApplication>
 #include <QSignalBlocker>
 #include <QWidget>
 #include <iterator>
@@ -11,6 +12,20 @@ namespace clefmark {
 namespace {
 
     constexpr int kPresetCount = static_cast<int>(std::size(kTranspositionPresets));
+
+    // The presets' English names, where lupdate finds them for the
+    // translations; the engine's table holds the same words.
+    [[maybe_unused]] constexpr const char* kPresetNames[] = {
+        QT_TRANSLATE_NOOP("Transposition", "Concert pitch"),
+        QT_TRANSLATE_NOOP("Transposition", "B♭ (clarinet, trumpet, soprano sax)"),
+        QT_TRANSLATE_NOOP("Transposition", "A (clarinet)"),
+        QT_TRANSLATE_NOOP("Transposition", "E♭ alto (alto sax)"),
+        QT_TRANSLATE_NOOP("Transposition", "F (horn)"),
+        QT_TRANSLATE_NOOP("Transposition", "B♭ tenor (tenor sax)"),
+        QT_TRANSLATE_NOOP("Transposition", "E♭ baritone (baritone sax)"),
+        QT_TRANSLATE_NOOP("Transposition", "Guitar and bass"),
+    };
+    static_assert(std::size(kPresetNames) == std::size(kTranspositionPresets));
 
     /// The instrument written `semitones` from concert pitch, else "Other".
     int presetIndex(int semitones)
@@ -33,7 +48,7 @@ void Preferences::awakeNotation(QWidget* window)
     if (transpositionCombo_) {
         transpositionCombo_->clear();
         for (const TranspositionPreset& preset : kTranspositionPresets)
-            transpositionCombo_->addItem(QString::fromUtf8(preset.name));
+            transpositionCombo_->addItem(QCoreApplication::translate("Transposition", preset.name));
         transpositionCombo_->addItem(tr("Other"));
         connect(
             transpositionCombo_, &QComboBox::activated, this, &Preferences::transpositionChosen);

@@ -10,6 +10,7 @@
 #include "views/TunerMeter.h"
 
 #include <QAccessibleValueInterface>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -153,13 +154,14 @@ namespace {
         {
             switch (t) {
             case QAccessible::Name:
-                return QStringLiteral("Deviation in cents");
+                return QCoreApplication::translate("AccessibleViews", "Deviation in cents");
             case QAccessible::Value:
                 return words();
             // Fixed: a screen reader keeps the description it has read, and
             // only the value is told when it changes.
             case QAccessible::Description:
-                return QStringLiteral("How far the pitch lies from the nearest note");
+                return QCoreApplication::translate(
+                    "AccessibleViews", "How far the pitch lies from the nearest note");
             default:
                 return AccessibleView::text(t);
             }
@@ -219,7 +221,7 @@ namespace {
             static const char* const kWords[] = { "", "flat", "in tune", "sharp" };
             const Judgement j = judgement();
             if (j == None)
-                return QStringLiteral("No note yet");
+                return QCoreApplication::translate("AccessibleViews", "No note yet");
             const double c = cents();
             const QString sign = c > 0 ? QStringLiteral("+")
                 : c < 0                ? QStringLiteral("\u2212")
@@ -245,9 +247,10 @@ namespace {
                 return staff()->heardNote()
                     ? QString::fromStdString(noteName(*staff()->heardNote()))
                           .replace(u'#', u'\u266F')
-                    : QStringLiteral("No note yet");
+                    : QCoreApplication::translate("AccessibleViews", "No note yet");
             case QAccessible::Description:
-                return QStringLiteral("The note on the treble and bass staves");
+                return QCoreApplication::translate(
+                    "AccessibleViews", "The note on the treble and bass staves");
             default:
                 return AccessibleView::text(t);
             }
@@ -284,7 +287,7 @@ namespace {
         {
             switch (t) {
             case QAccessible::Name:
-                return QStringLiteral("Input level");
+                return QCoreApplication::translate("AccessibleViews", "Input level");
             case QAccessible::Value:
                 return QString::number(meter()->level());
             case QAccessible::Description:
@@ -321,10 +324,11 @@ namespace {
         QString text(QAccessible::Text t) const override
         {
             if (t == QAccessible::Name)
-                return QStringLiteral("Pitch detection");
+                return QCoreApplication::translate("AccessibleViews", "Pitch detection");
             // The tooltip names the input device being heard.
             if (t == QAccessible::Description && widget()->toolTip().isEmpty())
-                return QStringLiteral("Steps each time a pitch is found");
+                return QCoreApplication::translate(
+                    "AccessibleViews", "Steps each time a pitch is found");
             return QAccessibleWidget::text(t);
         }
     };
@@ -340,7 +344,7 @@ namespace {
         QString text(QAccessible::Text t) const override
         {
             if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-                return QStringLiteral("Tuner");
+                return QCoreApplication::translate("AccessibleViews", "Tuner");
             return QAccessibleWidget::text(t);
         }
     };
