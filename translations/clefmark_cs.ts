@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>AccessibleViews</name>
+    <message>
+        <source>Deviation in cents</source>
+        <translation>Odchylka v centech</translation>
+    </message>
+    <message>
+        <source>How far the pitch lies from the nearest note</source>
+        <translation>Jak daleko je výška od nejbližšího tónu</translation>
+    </message>
+    <message>
+        <source>No note yet</source>
+        <translation>Zatím žádný tón</translation>
+    </message>
+    <message>
+        <source>The note on the treble and bass staves</source>
+        <translation>Tón v houslovém a basovém klíči</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Vstupní úroveň</translation>
+    </message>
+    <message>
+        <source>Pitch detection</source>
+        <translation>Rozpoznávání výšky tónu</translation>
+    </message>
+    <message>
+        <source>Steps each time a pitch is found</source>
+        <translation>Posune se s každou nalezenou výškou</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Ladička</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Clefmark (Paused)</source>
+        <translation>Clefmark (pozastaveno)</translation>
+    </message>
+</context>
+<context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
@@ -151,6 +193,41 @@
     <message>
         <source>%1 cents</source>
         <translation>%1 centu</translation>
+    </message>
+</context>
+<context>
+    <name>Transposition</name>
+    <message>
+        <source>Concert pitch</source>
+        <translation>Ladění C (skutečná výška)</translation>
+    </message>
+    <message>
+        <source>B♭ (clarinet, trumpet, soprano sax)</source>
+        <translation>B (klarinet, trubka, sopránový saxofon)</translation>
+    </message>
+    <message>
+        <source>A (clarinet)</source>
+        <translation>A (klarinet)</translation>
+    </message>
+    <message>
+        <source>E♭ alto (alto sax)</source>
+        <translation>Es alt (altový saxofon)</translation>
+    </message>
+    <message>
+        <source>F (horn)</source>
+        <translation>F (lesní roh)</translation>
+    </message>
+    <message>
+        <source>B♭ tenor (tenor sax)</source>
+        <translation>B tenor (tenorový saxofon)</translation>
+    </message>
+    <message>
+        <source>E♭ baritone (baritone sax)</source>
+        <translation>Es baryton (barytonový saxofon)</translation>
+    </message>
+    <message>
+        <source>Guitar and bass</source>
+        <translation>Kytara a baskytara</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>AccessibleViews</name>
+    <message>
+        <source>Deviation in cents</source>
+        <translation>Abweichung in Cent</translation>
+    </message>
+    <message>
+        <source>How far the pitch lies from the nearest note</source>
+        <translation>Wie weit die Tonhöhe vom nächsten Ton entfernt ist</translation>
+    </message>
+    <message>
+        <source>No note yet</source>
+        <translation>Noch kein Ton</translation>
+    </message>
+    <message>
+        <source>The note on the treble and bass staves</source>
+        <translation>Der Ton im Violin- und Bassschlüssel</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Eingangspegel</translation>
+    </message>
+    <message>
+        <source>Pitch detection</source>
+        <translation>Tonhöhenerkennung</translation>
+    </message>
+    <message>
+        <source>Steps each time a pitch is found</source>
+        <translation>Rückt bei jeder erkannten Tonhöhe weiter</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Stimmgerät</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Clefmark (Paused)</source>
+        <translation>Clefmark (pausiert)</translation>
+    </message>
+</context>
+<context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
@@ -151,6 +193,41 @@
     <message>
         <source>%1 cents</source>
         <translation>%1 Cent</translation>
+    </message>
+</context>
+<context>
+    <name>Transposition</name>
+    <message>
+        <source>Concert pitch</source>
+        <translation>Klingend (C)</translation>
+    </message>
+    <message>
+        <source>B♭ (clarinet, trumpet, soprano sax)</source>
+        <translation>B (Klarinette, Trompete, Sopransaxofon)</translation>
+    </message>
+    <message>
+        <source>A (clarinet)</source>
+        <translation>A (Klarinette)</translation>
+    </message>
+    <message>
+        <source>E♭ alto (alto sax)</source>
+        <translation>Es-Alt (Altsaxofon)</translation>
+    </message>
+    <message>
+        <source>F (horn)</source>
+        <translation>F (Horn)</translation>
+    </message>
+    <message>
+        <source>B♭ tenor (tenor sax)</source>
+        <translation>B-Tenor (Tenorsaxofon)</translation>
+    </message>
+    <message>
+        <source>E♭ baritone (baritone sax)</source>
+        <translation>Es-Bariton (Baritonsaxofon)</translation>
+    </message>
+    <message>
+        <source>Guitar and bass</source>
+        <translation>Gitarre und Bass</translation>
     </message>
 </context>
 <context>

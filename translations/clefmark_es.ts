@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>AccessibleViews</name>
+    <message>
+        <source>Deviation in cents</source>
+        <translation>Desviación en cents</translation>
+    </message>
+    <message>
+        <source>How far the pitch lies from the nearest note</source>
+        <translation>Cuánto se aleja la altura de la nota más cercana</translation>
+    </message>
+    <message>
+        <source>No note yet</source>
+        <translation>Aún no hay nota</translation>
+    </message>
+    <message>
+        <source>The note on the treble and bass staves</source>
+        <translation>La nota en los pentagramas de clave de sol y de fa</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Nivel de entrada</translation>
+    </message>
+    <message>
+        <source>Pitch detection</source>
+        <translation>Detección de altura</translation>
+    </message>
+    <message>
+        <source>Steps each time a pitch is found</source>
+        <translation>Avanza cada vez que se detecta una altura</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Afinador</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Clefmark (Paused)</source>
+        <translation>Clefmark (en pausa)</translation>
+    </message>
+</context>
+<context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
@@ -151,6 +193,41 @@
     <message>
         <source>%1 cents</source>
         <translation>%1 cents</translation>
+    </message>
+</context>
+<context>
+    <name>Transposition</name>
+    <message>
+        <source>Concert pitch</source>
+        <translation>Do (sonido real)</translation>
+    </message>
+    <message>
+        <source>B♭ (clarinet, trumpet, soprano sax)</source>
+        <translation>Si♭ (clarinete, trompeta, saxo soprano)</translation>
+    </message>
+    <message>
+        <source>A (clarinet)</source>
+        <translation>La (clarinete)</translation>
+    </message>
+    <message>
+        <source>E♭ alto (alto sax)</source>
+        <translation>Mi♭ alto (saxo alto)</translation>
+    </message>
+    <message>
+        <source>F (horn)</source>
+        <translation>Fa (trompa)</translation>
+    </message>
+    <message>
+        <source>B♭ tenor (tenor sax)</source>
+        <translation>Si♭ tenor (saxo tenor)</translation>
+    </message>
+    <message>
+        <source>E♭ baritone (baritone sax)</source>
+        <translation>Mi♭ barítono (saxo barítono)</translation>
+    </message>
+    <message>
+        <source>Guitar and bass</source>
+        <translation>Guitarra y bajo</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>AccessibleViews</name>
+    <message>
+        <source>Deviation in cents</source>
+        <translation>Écart en cents</translation>
+    </message>
+    <message>
+        <source>How far the pitch lies from the nearest note</source>
+        <translation>Écart entre la hauteur jouée et la note la plus proche</translation>
+    </message>
+    <message>
+        <source>No note yet</source>
+        <translation>Pas encore de note</translation>
+    </message>
+    <message>
+        <source>The note on the treble and bass staves</source>
+        <translation>La note sur les portées en clé de sol et de fa</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Niveau d’entrée</translation>
+    </message>
+    <message>
+        <source>Pitch detection</source>
+        <translation>Détection de la hauteur</translation>
+    </message>
+    <message>
+        <source>Steps each time a pitch is found</source>
+        <translation>Avance à chaque hauteur trouvée</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Accordeur</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Clefmark (Paused)</source>
+        <translation>Clefmark (en pause)</translation>
+    </message>
+</context>
+<context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
@@ -151,6 +193,41 @@
     <message>
         <source>%1 cents</source>
         <translation>%1 cents</translation>
+    </message>
+</context>
+<context>
+    <name>Transposition</name>
+    <message>
+        <source>Concert pitch</source>
+        <translation>Ut (son réel)</translation>
+    </message>
+    <message>
+        <source>B♭ (clarinet, trumpet, soprano sax)</source>
+        <translation>Si♭ (clarinette, trompette, saxophone soprano)</translation>
+    </message>
+    <message>
+        <source>A (clarinet)</source>
+        <translation>La (clarinette)</translation>
+    </message>
+    <message>
+        <source>E♭ alto (alto sax)</source>
+        <translation>Mi♭ alto (saxophone alto)</translation>
+    </message>
+    <message>
+        <source>F (horn)</source>
+        <translation>Fa (cor)</translation>
+    </message>
+    <message>
+        <source>B♭ tenor (tenor sax)</source>
+        <translation>Si♭ ténor (saxophone ténor)</translation>
+    </message>
+    <message>
+        <source>E♭ baritone (baritone sax)</source>
+        <translation>Mi♭ baryton (saxophone baryton)</translation>
+    </message>
+    <message>
+        <source>Guitar and bass</source>
+        <translation>Guitare et basse</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>AccessibleViews</name>
+    <message>
+        <source>Deviation in cents</source>
+        <translation>Scostamento in cent</translation>
+    </message>
+    <message>
+        <source>How far the pitch lies from the nearest note</source>
+        <translation>Quanto l’altezza si discosta dalla nota più vicina</translation>
+    </message>
+    <message>
+        <source>No note yet</source>
+        <translation>Ancora nessuna nota</translation>
+    </message>
+    <message>
+        <source>The note on the treble and bass staves</source>
+        <translation>La nota sui pentagrammi in chiave di violino e di basso</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Livello d’ingresso</translation>
+    </message>
+    <message>
+        <source>Pitch detection</source>
+        <translation>Rilevamento dell’altezza</translation>
+    </message>
+    <message>
+        <source>Steps each time a pitch is found</source>
+        <translation>Avanza a ogni altezza rilevata</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Accordatore</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Clefmark (Paused)</source>
+        <translation>Clefmark (in pausa)</translation>
+    </message>
+</context>
+<context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
@@ -151,6 +193,41 @@
     <message>
         <source>%1 cents</source>
         <translation>%1 cent</translation>
+    </message>
+</context>
+<context>
+    <name>Transposition</name>
+    <message>
+        <source>Concert pitch</source>
+        <translation>Do (suoni reali)</translation>
+    </message>
+    <message>
+        <source>B♭ (clarinet, trumpet, soprano sax)</source>
+        <translation>Si♭ (clarinetto, tromba, sax soprano)</translation>
+    </message>
+    <message>
+        <source>A (clarinet)</source>
+        <translation>La (clarinetto)</translation>
+    </message>
+    <message>
+        <source>E♭ alto (alto sax)</source>
+        <translation>Mi♭ contralto (sax contralto)</translation>
+    </message>
+    <message>
+        <source>F (horn)</source>
+        <translation>Fa (corno)</translation>
+    </message>
+    <message>
+        <source>B♭ tenor (tenor sax)</source>
+        <translation>Si♭ tenore (sax tenore)</translation>
+    </message>
+    <message>
+        <source>E♭ baritone (baritone sax)</source>
+        <translation>Mi♭ baritono (sax baritono)</translation>
+    </message>
+    <message>
+        <source>Guitar and bass</source>
+        <translation>Chitarra e basso</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>AccessibleViews</name>
+    <message>
+        <source>Deviation in cents</source>
+        <translation>セント単位のずれ</translation>
+    </message>
+    <message>
+        <source>How far the pitch lies from the nearest note</source>
+        <translation>ピッチが最も近い音からどれだけ離れているか</translation>
+    </message>
+    <message>
+        <source>No note yet</source>
+        <translation>まだ音がありません</translation>
+    </message>
+    <message>
+        <source>The note on the treble and bass staves</source>
+        <translation>ト音記号とヘ音記号の譜表上の音</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>入力レベル</translation>
+    </message>
+    <message>
+        <source>Pitch detection</source>
+        <translation>ピッチ検出</translation>
+    </message>
+    <message>
+        <source>Steps each time a pitch is found</source>
+        <translation>ピッチが見つかるたびに進みます</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>チューナー</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Clefmark (Paused)</source>
+        <translation>Clefmark（一時停止中）</translation>
+    </message>
+</context>
+<context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
@@ -151,6 +193,41 @@
     <message>
         <source>%1 cents</source>
         <translation>%1 セント</translation>
+    </message>
+</context>
+<context>
+    <name>Transposition</name>
+    <message>
+        <source>Concert pitch</source>
+        <translation>実音（C）</translation>
+    </message>
+    <message>
+        <source>B♭ (clarinet, trumpet, soprano sax)</source>
+        <translation>B♭管（クラリネット、トランペット、ソプラノサックス）</translation>
+    </message>
+    <message>
+        <source>A (clarinet)</source>
+        <translation>A管（クラリネット）</translation>
+    </message>
+    <message>
+        <source>E♭ alto (alto sax)</source>
+        <translation>E♭アルト（アルトサックス）</translation>
+    </message>
+    <message>
+        <source>F (horn)</source>
+        <translation>F管（ホルン）</translation>
+    </message>
+    <message>
+        <source>B♭ tenor (tenor sax)</source>
+        <translation>B♭テナー（テナーサックス）</translation>
+    </message>
+    <message>
+        <source>E♭ baritone (baritone sax)</source>
+        <translation>E♭バリトン（バリトンサックス）</translation>
+    </message>
+    <message>
+        <source>Guitar and bass</source>
+        <translation>ギターとベース</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>AccessibleViews</name>
+    <message>
+        <source>Deviation in cents</source>
+        <translation>Afwijking in cent</translation>
+    </message>
+    <message>
+        <source>How far the pitch lies from the nearest note</source>
+        <translation>Hoe ver de toonhoogte van de dichtstbijzijnde noot ligt</translation>
+    </message>
+    <message>
+        <source>No note yet</source>
+        <translation>Nog geen noot</translation>
+    </message>
+    <message>
+        <source>The note on the treble and bass staves</source>
+        <translation>De noot op de notenbalken met g- en f-sleutel</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Ingangsniveau</translation>
+    </message>
+    <message>
+        <source>Pitch detection</source>
+        <translation>Toonhoogtedetectie</translation>
+    </message>
+    <message>
+        <source>Steps each time a pitch is found</source>
+        <translation>Gaat een stap verder bij elke gevonden toonhoogte</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Stemapparaat</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Clefmark (Paused)</source>
+        <translation>Clefmark (gepauzeerd)</translation>
+    </message>
+</context>
+<context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
@@ -151,6 +193,41 @@
     <message>
         <source>%1 cents</source>
         <translation>%1 cent</translation>
+    </message>
+</context>
+<context>
+    <name>Transposition</name>
+    <message>
+        <source>Concert pitch</source>
+        <translation>Klinkend (C)</translation>
+    </message>
+    <message>
+        <source>B♭ (clarinet, trumpet, soprano sax)</source>
+        <translation>Bes (klarinet, trompet, sopraansax)</translation>
+    </message>
+    <message>
+        <source>A (clarinet)</source>
+        <translation>A (klarinet)</translation>
+    </message>
+    <message>
+        <source>E♭ alto (alto sax)</source>
+        <translation>Es alt (altsax)</translation>
+    </message>
+    <message>
+        <source>F (horn)</source>
+        <translation>F (hoorn)</translation>
+    </message>
+    <message>
+        <source>B♭ tenor (tenor sax)</source>
+        <translation>Bes tenor (tenorsax)</translation>
+    </message>
+    <message>
+        <source>E♭ baritone (baritone sax)</source>
+        <translation>Es bariton (baritonsax)</translation>
+    </message>
+    <message>
+        <source>Guitar and bass</source>
+        <translation>Gitaar en basgitaar</translation>
     </message>
 </context>
 <context>

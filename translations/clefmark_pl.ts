@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>AccessibleViews</name>
+    <message>
+        <source>Deviation in cents</source>
+        <translation>Odchylenie w centach</translation>
+    </message>
+    <message>
+        <source>How far the pitch lies from the nearest note</source>
+        <translation>Jak daleko wysokość leży od najbliższej nuty</translation>
+    </message>
+    <message>
+        <source>No note yet</source>
+        <translation>Jeszcze brak nuty</translation>
+    </message>
+    <message>
+        <source>The note on the treble and bass staves</source>
+        <translation>Nuta na pięcioliniach w kluczu wiolinowym i basowym</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Poziom wejścia</translation>
+    </message>
+    <message>
+        <source>Pitch detection</source>
+        <translation>Wykrywanie wysokości</translation>
+    </message>
+    <message>
+        <source>Steps each time a pitch is found</source>
+        <translation>Przesuwa się przy każdej wykrytej wysokości</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Stroik</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Clefmark (Paused)</source>
+        <translation>Clefmark (wstrzymany)</translation>
+    </message>
+</context>
+<context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
@@ -151,6 +193,41 @@
     <message>
         <source>%1 cents</source>
         <translation>%1 centa</translation>
+    </message>
+</context>
+<context>
+    <name>Transposition</name>
+    <message>
+        <source>Concert pitch</source>
+        <translation>Strój C (brzmienie rzeczywiste)</translation>
+    </message>
+    <message>
+        <source>B♭ (clarinet, trumpet, soprano sax)</source>
+        <translation>B (klarnet, trąbka, saksofon sopranowy)</translation>
+    </message>
+    <message>
+        <source>A (clarinet)</source>
+        <translation>A (klarnet)</translation>
+    </message>
+    <message>
+        <source>E♭ alto (alto sax)</source>
+        <translation>Es alt (saksofon altowy)</translation>
+    </message>
+    <message>
+        <source>F (horn)</source>
+        <translation>F (róg)</translation>
+    </message>
+    <message>
+        <source>B♭ tenor (tenor sax)</source>
+        <translation>B tenor (saksofon tenorowy)</translation>
+    </message>
+    <message>
+        <source>E♭ baritone (baritone sax)</source>
+        <translation>Es baryton (saksofon barytonowy)</translation>
+    </message>
+    <message>
+        <source>Guitar and bass</source>
+        <translation>Gitara i gitara basowa</translation>
     </message>
 </context>
 <context>

@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>AccessibleViews</name>
+    <message>
+        <source>Deviation in cents</source>
+        <translation>Desvio em cents</translation>
+    </message>
+    <message>
+        <source>How far the pitch lies from the nearest note</source>
+        <translation>Quanto a altura se afasta da nota mais próxima</translation>
+    </message>
+    <message>
+        <source>No note yet</source>
+        <translation>Nenhuma nota ainda</translation>
+    </message>
+    <message>
+        <source>The note on the treble and bass staves</source>
+        <translation>A nota nas pautas de clave de sol e de fá</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Nível de entrada</translation>
+    </message>
+    <message>
+        <source>Pitch detection</source>
+        <translation>Detecção de altura</translation>
+    </message>
+    <message>
+        <source>Steps each time a pitch is found</source>
+        <translation>Avança a cada altura encontrada</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Afinador</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Clefmark (Paused)</source>
+        <translation>Clefmark (pausado)</translation>
+    </message>
+</context>
+<context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
@@ -151,6 +193,41 @@
     <message>
         <source>%1 cents</source>
         <translation>%1 cents</translation>
+    </message>
+</context>
+<context>
+    <name>Transposition</name>
+    <message>
+        <source>Concert pitch</source>
+        <translation>Som real (C)</translation>
+    </message>
+    <message>
+        <source>B♭ (clarinet, trumpet, soprano sax)</source>
+        <translation>B♭ (clarinete, trompete, sax soprano)</translation>
+    </message>
+    <message>
+        <source>A (clarinet)</source>
+        <translation>A (clarinete)</translation>
+    </message>
+    <message>
+        <source>E♭ alto (alto sax)</source>
+        <translation>E♭ alto (sax alto)</translation>
+    </message>
+    <message>
+        <source>F (horn)</source>
+        <translation>F (trompa)</translation>
+    </message>
+    <message>
+        <source>B♭ tenor (tenor sax)</source>
+        <translation>B♭ tenor (sax tenor)</translation>
+    </message>
+    <message>
+        <source>E♭ baritone (baritone sax)</source>
+        <translation>E♭ barítono (sax barítono)</translation>
+    </message>
+    <message>
+        <source>Guitar and bass</source>
+        <translation>Violão e baixo</translation>
     </message>
 </context>
 <context>

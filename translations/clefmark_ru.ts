@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>AccessibleViews</name>
+    <message>
+        <source>Deviation in cents</source>
+        <translation>Отклонение в центах</translation>
+    </message>
+    <message>
+        <source>How far the pitch lies from the nearest note</source>
+        <translation>Насколько высота отклоняется от ближайшей ноты</translation>
+    </message>
+    <message>
+        <source>No note yet</source>
+        <translation>Пока нет ноты</translation>
+    </message>
+    <message>
+        <source>The note on the treble and bass staves</source>
+        <translation>Нота на нотоносцах в скрипичном и басовом ключах</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Уровень входа</translation>
+    </message>
+    <message>
+        <source>Pitch detection</source>
+        <translation>Определение высоты</translation>
+    </message>
+    <message>
+        <source>Steps each time a pitch is found</source>
+        <translation>Сдвигается при каждой найденной высоте</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Тюнер</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Clefmark (Paused)</source>
+        <translation>Clefmark (пауза)</translation>
+    </message>
+</context>
+<context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
@@ -151,6 +193,41 @@
     <message>
         <source>%1 cents</source>
         <translation>%1 цента</translation>
+    </message>
+</context>
+<context>
+    <name>Transposition</name>
+    <message>
+        <source>Concert pitch</source>
+        <translation>Строй C (реальное звучание)</translation>
+    </message>
+    <message>
+        <source>B♭ (clarinet, trumpet, soprano sax)</source>
+        <translation>Си-бемоль (кларнет, труба, сопрано-саксофон)</translation>
+    </message>
+    <message>
+        <source>A (clarinet)</source>
+        <translation>Ля (кларнет)</translation>
+    </message>
+    <message>
+        <source>E♭ alto (alto sax)</source>
+        <translation>Ми-бемоль альт (альт-саксофон)</translation>
+    </message>
+    <message>
+        <source>F (horn)</source>
+        <translation>Фа (валторна)</translation>
+    </message>
+    <message>
+        <source>B♭ tenor (tenor sax)</source>
+        <translation>Си-бемоль тенор (тенор-саксофон)</translation>
+    </message>
+    <message>
+        <source>E♭ baritone (baritone sax)</source>
+        <translation>Ми-бемоль баритон (баритон-саксофон)</translation>
+    </message>
+    <message>
+        <source>Guitar and bass</source>
+        <translation>Гитара и бас-гитара</translation>
     </message>
 </context>
 <context>

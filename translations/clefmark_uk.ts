@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>AccessibleViews</name>
+    <message>
+        <source>Deviation in cents</source>
+        <translation>Відхилення в центах</translation>
+    </message>
+    <message>
+        <source>How far the pitch lies from the nearest note</source>
+        <translation>Наскільки висота відхиляється від найближчої ноти</translation>
+    </message>
+    <message>
+        <source>No note yet</source>
+        <translation>Ще немає ноти</translation>
+    </message>
+    <message>
+        <source>The note on the treble and bass staves</source>
+        <translation>Нота на нотних станах у скрипковому та басовому ключах</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>Рівень входу</translation>
+    </message>
+    <message>
+        <source>Pitch detection</source>
+        <translation>Визначення висоти</translation>
+    </message>
+    <message>
+        <source>Steps each time a pitch is found</source>
+        <translation>Зсувається з кожною знайденою висотою</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>Тюнер</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Clefmark (Paused)</source>
+        <translation>Clefmark (пауза)</translation>
+    </message>
+</context>
+<context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
@@ -151,6 +193,41 @@
     <message>
         <source>%1 cents</source>
         <translation>%1 цента</translation>
+    </message>
+</context>
+<context>
+    <name>Transposition</name>
+    <message>
+        <source>Concert pitch</source>
+        <translation>Стрій C (реальне звучання)</translation>
+    </message>
+    <message>
+        <source>B♭ (clarinet, trumpet, soprano sax)</source>
+        <translation>Сі-бемоль (кларнет, труба, сопрано-саксофон)</translation>
+    </message>
+    <message>
+        <source>A (clarinet)</source>
+        <translation>Ля (кларнет)</translation>
+    </message>
+    <message>
+        <source>E♭ alto (alto sax)</source>
+        <translation>Мі-бемоль альт (альт-саксофон)</translation>
+    </message>
+    <message>
+        <source>F (horn)</source>
+        <translation>Фа (валторна)</translation>
+    </message>
+    <message>
+        <source>B♭ tenor (tenor sax)</source>
+        <translation>Сі-бемоль тенор (тенор-саксофон)</translation>
+    </message>
+    <message>
+        <source>E♭ baritone (baritone sax)</source>
+        <translation>Мі-бемоль баритон (баритон-саксофон)</translation>
+    </message>
+    <message>
+        <source>Guitar and bass</source>
+        <translation>Гітара й бас-гітара</translation>
     </message>
 </context>
 <context>

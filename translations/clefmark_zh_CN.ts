@@ -16,6 +16,48 @@
     </message>
 </context>
 <context>
+    <name>AccessibleViews</name>
+    <message>
+        <source>Deviation in cents</source>
+        <translation>以音分计的偏差</translation>
+    </message>
+    <message>
+        <source>How far the pitch lies from the nearest note</source>
+        <translation>音高离最近的音有多远</translation>
+    </message>
+    <message>
+        <source>No note yet</source>
+        <translation>尚无音符</translation>
+    </message>
+    <message>
+        <source>The note on the treble and bass staves</source>
+        <translation>高音谱表和低音谱表上的音符</translation>
+    </message>
+    <message>
+        <source>Input level</source>
+        <translation>输入电平</translation>
+    </message>
+    <message>
+        <source>Pitch detection</source>
+        <translation>音高检测</translation>
+    </message>
+    <message>
+        <source>Steps each time a pitch is found</source>
+        <translation>每检测到一个音高就前进一步</translation>
+    </message>
+    <message>
+        <source>Tuner</source>
+        <translation>调音器</translation>
+    </message>
+</context>
+<context>
+    <name>Controller</name>
+    <message>
+        <source>Clefmark (Paused)</source>
+        <translation>Clefmark（已暂停）</translation>
+    </message>
+</context>
+<context>
     <name>Manual</name>
     <message>
         <source>Help on the &amp;Web…</source>
@@ -151,6 +193,41 @@
     <message>
         <source>%1 cents</source>
         <translation>%1 音分</translation>
+    </message>
+</context>
+<context>
+    <name>Transposition</name>
+    <message>
+        <source>Concert pitch</source>
+        <translation>实音（C调）</translation>
+    </message>
+    <message>
+        <source>B♭ (clarinet, trumpet, soprano sax)</source>
+        <translation>降B调（单簧管、小号、高音萨克斯）</translation>
+    </message>
+    <message>
+        <source>A (clarinet)</source>
+        <translation>A调（单簧管）</translation>
+    </message>
+    <message>
+        <source>E♭ alto (alto sax)</source>
+        <translation>降E调中音（中音萨克斯）</translation>
+    </message>
+    <message>
+        <source>F (horn)</source>
+        <translation>F调（圆号）</translation>
+    </message>
+    <message>
+        <source>B♭ tenor (tenor sax)</source>
+        <translation>降B调次中音（次中音萨克斯）</translation>
+    </message>
+    <message>
+        <source>E♭ baritone (baritone sax)</source>
+        <translation>降E调上低音（上低音萨克斯）</translation>
+    </message>
+    <message>
+        <source>Guitar and bass</source>
+        <translation>吉他和贝斯</translation>
     </message>
 </context>
 <context>
