@@ -2,6 +2,7 @@
 
 #include "app/Controller.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace clefmark {
@@ -11,12 +12,14 @@ QString captureStatusText(CaptureState state, const std::string& detail, bool se
     switch (state) {
     case CaptureState::NoDevice:
         if (!serverConnected)
-            return QStringLiteral("Waiting for the sound server…");
-        return QStringLiteral("No input device: choose one in Sound Settings…");
+            return QCoreApplication::translate("CaptureStatus", "Waiting for the sound server…");
+        return QCoreApplication::translate(
+            "CaptureStatus", "No input device: choose one in Sound Settings…");
     case CaptureState::FormatUnusable:
         if (detail.empty())
-            return QStringLiteral("The input device cannot be used");
-        return QStringLiteral("Cannot listen: %1").arg(QString::fromStdString(detail));
+            return QCoreApplication::translate("CaptureStatus", "The input device cannot be used");
+        return QCoreApplication::translate("CaptureStatus", "Cannot listen: %1")
+            .arg(QString::fromStdString(detail));
     case CaptureState::Running:
         if (!detail.empty()) {
             QString text = QString::fromStdString(detail);
