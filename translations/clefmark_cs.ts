@@ -51,6 +51,25 @@
     </message>
 </context>
 <context>
+    <name>CaptureStatus</name>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>Čeká se na zvukový server…</translation>
+    </message>
+    <message>
+        <source>No input device: choose one in Sound Settings…</source>
+        <translation>Žádné vstupní zařízení: vyberte je v Nastavení zvuku…</translation>
+    </message>
+    <message>
+        <source>The input device cannot be used</source>
+        <translation>Vstupní zařízení nelze použít</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1</source>
+        <translation>Nelze poslouchat: %1</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>Clefmark (Paused)</source>

@@ -51,6 +51,25 @@
     </message>
 </context>
 <context>
+    <name>CaptureStatus</name>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>Warten auf den Soundserver…</translation>
+    </message>
+    <message>
+        <source>No input device: choose one in Sound Settings…</source>
+        <translation>Kein Eingabegerät: Wählen Sie eines in den Audioeinstellungen…</translation>
+    </message>
+    <message>
+        <source>The input device cannot be used</source>
+        <translation>Das Eingabegerät ist nicht nutzbar</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1</source>
+        <translation>Kann nicht zuhören: %1</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>Clefmark (Paused)</source>

@@ -51,6 +51,25 @@
     </message>
 </context>
 <context>
+    <name>CaptureStatus</name>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>Esperando al servidor de sonido…</translation>
+    </message>
+    <message>
+        <source>No input device: choose one in Sound Settings…</source>
+        <translation>Sin dispositivo de entrada: elija uno en Ajustes de sonido…</translation>
+    </message>
+    <message>
+        <source>The input device cannot be used</source>
+        <translation>No se puede usar el dispositivo de entrada</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1</source>
+        <translation>No se puede escuchar: %1</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>Clefmark (Paused)</source>

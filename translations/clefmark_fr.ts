@@ -51,6 +51,25 @@
     </message>
 </context>
 <context>
+    <name>CaptureStatus</name>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>En attente du serveur de son…</translation>
+    </message>
+    <message>
+        <source>No input device: choose one in Sound Settings…</source>
+        <translation>Aucun périphérique d’entrée&#xa0;: choisissez-en un dans Paramètres audio…</translation>
+    </message>
+    <message>
+        <source>The input device cannot be used</source>
+        <translation>Le périphérique d’entrée est inutilisable</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1</source>
+        <translation>Écoute impossible&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>Clefmark (Paused)</source>

@@ -51,6 +51,25 @@
     </message>
 </context>
 <context>
+    <name>CaptureStatus</name>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>In attesa del server audio…</translation>
+    </message>
+    <message>
+        <source>No input device: choose one in Sound Settings…</source>
+        <translation>Nessun dispositivo di ingresso: scegline uno in Impostazioni audio…</translation>
+    </message>
+    <message>
+        <source>The input device cannot be used</source>
+        <translation>Il dispositivo di ingresso non è utilizzabile</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1</source>
+        <translation>Impossibile ascoltare: %1</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>Clefmark (Paused)</source>

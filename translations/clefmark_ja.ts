@@ -51,6 +51,25 @@
     </message>
 </context>
 <context>
+    <name>CaptureStatus</name>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>サウンドサーバーを待っています…</translation>
+    </message>
+    <message>
+        <source>No input device: choose one in Sound Settings…</source>
+        <translation>入力デバイスがありません: サウンド設定で選んでください…</translation>
+    </message>
+    <message>
+        <source>The input device cannot be used</source>
+        <translation>入力デバイスを使用できません</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1</source>
+        <translation>聴くことができません: %1</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>Clefmark (Paused)</source>

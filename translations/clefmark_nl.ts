@@ -51,6 +51,25 @@
     </message>
 </context>
 <context>
+    <name>CaptureStatus</name>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>Wachten op de geluidsserver…</translation>
+    </message>
+    <message>
+        <source>No input device: choose one in Sound Settings…</source>
+        <translation>Geen invoerapparaat: kies er een in Geluidsinstellingen…</translation>
+    </message>
+    <message>
+        <source>The input device cannot be used</source>
+        <translation>Het invoerapparaat kan niet worden gebruikt</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1</source>
+        <translation>Kan niet luisteren: %1</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>Clefmark (Paused)</source>

@@ -51,6 +51,25 @@
     </message>
 </context>
 <context>
+    <name>CaptureStatus</name>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>Oczekiwanie na serwer dźwięku…</translation>
+    </message>
+    <message>
+        <source>No input device: choose one in Sound Settings…</source>
+        <translation>Brak urządzenia wejściowego: wybierz je w Ustawieniach dźwięku…</translation>
+    </message>
+    <message>
+        <source>The input device cannot be used</source>
+        <translation>Nie można użyć urządzenia wejściowego</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1</source>
+        <translation>Nie można nasłuchiwać: %1</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>Clefmark (Paused)</source>

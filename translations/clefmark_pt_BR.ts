@@ -51,6 +51,25 @@
     </message>
 </context>
 <context>
+    <name>CaptureStatus</name>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>Aguardando o servidor de som…</translation>
+    </message>
+    <message>
+        <source>No input device: choose one in Sound Settings…</source>
+        <translation>Nenhum dispositivo de entrada: escolha um em Configurações de som…</translation>
+    </message>
+    <message>
+        <source>The input device cannot be used</source>
+        <translation>O dispositivo de entrada não pode ser usado</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1</source>
+        <translation>Não é possível ouvir: %1</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>Clefmark (Paused)</source>

@@ -51,6 +51,25 @@
     </message>
 </context>
 <context>
+    <name>CaptureStatus</name>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>Ожидание звукового сервера…</translation>
+    </message>
+    <message>
+        <source>No input device: choose one in Sound Settings…</source>
+        <translation>Нет устройства ввода: выберите его в настройках звука…</translation>
+    </message>
+    <message>
+        <source>The input device cannot be used</source>
+        <translation>Устройство ввода недоступно</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1</source>
+        <translation>Не удаётся слушать: %1</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>Clefmark (Paused)</source>

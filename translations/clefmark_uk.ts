@@ -51,6 +51,25 @@
     </message>
 </context>
 <context>
+    <name>CaptureStatus</name>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>Очікування звукового сервера…</translation>
+    </message>
+    <message>
+        <source>No input device: choose one in Sound Settings…</source>
+        <translation>Немає пристрою введення: виберіть його в параметрах звуку…</translation>
+    </message>
+    <message>
+        <source>The input device cannot be used</source>
+        <translation>Пристрій введення недоступний</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1</source>
+        <translation>Не вдається слухати: %1</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>Clefmark (Paused)</source>

@@ -51,6 +51,25 @@
     </message>
 </context>
 <context>
+    <name>CaptureStatus</name>
+    <message>
+        <source>Waiting for the sound server…</source>
+        <translation>正在等待声音服务器…</translation>
+    </message>
+    <message>
+        <source>No input device: choose one in Sound Settings…</source>
+        <translation>没有输入设备：请在声音设置中选择一个…</translation>
+    </message>
+    <message>
+        <source>The input device cannot be used</source>
+        <translation>无法使用输入设备</translation>
+    </message>
+    <message>
+        <source>Cannot listen: %1</source>
+        <translation>无法监听：%1</translation>
+    </message>
+</context>
+<context>
     <name>Controller</name>
     <message>
         <source>Clefmark (Paused)</source>
