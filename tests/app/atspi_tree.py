@@ -174,6 +174,11 @@ def main():
         objects = tree(state["app"])
         if args.until is not None and not any(o["name"] == args.until for o in objects):
             return True
+        if args.until is not None:
+            # One walk reads the objects one at a time while the window goes
+            # on: an object read before NAME appeared may still show what came
+            # before it. Read afresh, everything NAME came with is there.
+            objects = tree(state["app"])
         state["snapshot"] = objects
         if args.watch is None:
             pyatspi.Registry.stop()
