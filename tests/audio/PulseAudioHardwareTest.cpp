@@ -196,7 +196,10 @@ namespace {
             return log.count(AudioHardwareProperty::DefaultInputDevice) == 1
                 && log.count(AudioHardwareProperty::DefaultOutputDevice) == 1
                 && log.count(AudioHardwareProperty::Devices) == 1;
-        })) << "the first snapshot is a change from no device";
+        })) << "the first snapshot is a change from no device: told the input "
+            << log.count(AudioHardwareProperty::DefaultInputDevice) << ", the output "
+            << log.count(AudioHardwareProperty::DefaultOutputDevice) << ", the devices "
+            << log.count(AudioHardwareProperty::Devices) << " times";
         hardware().removePropertyListener(&PropertyLog::listener, &removed);
         removed.clear();
         log.clear();
