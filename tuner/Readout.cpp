@@ -1,6 +1,7 @@
 #include "tuner/Readout.h"
 
 #include "tuner/NoteMapper.h"
+#include "tuner/NoteNames.h"
 
 #include <cmath>
 #include <cstdio>
@@ -14,15 +15,10 @@ namespace {
     // long enough that the gaps between plucked notes do not flicker.
     constexpr std::chrono::milliseconds kQuietFor { 500 };
 
-    // "A#4" as "A♯4", "Bb4" as "B♭4": the accidental, if any, follows the
-    // letter.
-    std::string withSigns(std::string name)
+    // The readout's notes with ♯ and ♭ signs, in letters for now.
+    std::string signedName(int note, NoteSpelling spelling)
     {
-        if (name.size() > 1 && name[1] == '#')
-            name.replace(1, 1, "\u266F");
-        else if (name.size() > 1 && name[1] == 'b')
-            name.replace(1, 1, "\u266D");
-        return name;
+        return noteName(note, spelling, NoteNaming::Letters, italianSyllables());
     }
 
     std::string oneDecimal(double value)
@@ -128,9 +124,9 @@ void Readout::describePitch()
     if (!pitch_)
         return;
     const DisplayUpdate& mapped = pitch_->update;
-    note_ = withSigns(noteName(mapped.note + transposition_, spelling_));
+    note_ = signedName(mapped.note + transposition_, spelling_);
     if (transposition_ != 0)
-        sounding_ = withSigns(noteName(mapped.note, spelling_));
+        sounding_ = signedName(mapped.note, spelling_);
     cents_ = formatCents(pitch_->cents);
     hertz_ = oneDecimal(pitch_->frequency) + " Hz";
     judgement_ = mapped.inTune ? Judgement::InTune
