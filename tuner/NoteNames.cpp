@@ -1,6 +1,7 @@
 #include "tuner/NoteNames.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace clefmark {
 
@@ -42,6 +43,15 @@ std::string noteName(int note, NoteSpelling spelling, NoteNaming naming, const S
     }
     const char* signText = sign > 0 ? "\u266F" : sign < 0 ? "\u266D" : "";
     return std::string(name) + signText + std::to_string(octave);
+}
+
+std::string asciiNoteName(int note, NoteSpelling spelling, NoteNaming naming)
+{
+    std::string name = noteName(note, spelling, naming, italianSyllables());
+    for (const auto& [sign, ascii] : { std::pair { "\u266F", '#' }, std::pair { "\u266D", 'b' } })
+        if (const std::size_t at = name.find(sign); at != std::string::npos)
+            name.replace(at, std::string_view(sign).size(), 1, ascii);
+    return name;
 }
 
 std::optional<NoteNaming> parseNoteNaming(std::string_view word)

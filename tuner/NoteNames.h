@@ -19,9 +19,10 @@
 namespace clefmark {
 
 enum class NoteNaming {
-    Letters, // C D E F G A B
-    German, // … A H, with B for B♭
-    Solfege, // Do Re Mi Fa Sol La Si
+    // Numbered as the settings file stores them.
+    Letters = 0, // C D E F G A B
+    German = 1, // … A H, with B for B♭
+    Solfege = 2, // Do Re Mi Fa Sol La Si
 };
 
 /// The fixed-do names of C, D, E, F, G, A and B in one language's spelling.
@@ -35,6 +36,11 @@ const Syllables& italianSyllables();
 /// solfège; 59 is "B4", "H4" and "Si4". A flat keeps its sharp's octave.
 std::string noteName(
     int note, NoteSpelling spelling, NoteNaming naming, const Syllables& syllables);
+
+/// The same in plain ASCII, for terminals and files that may not take
+/// UTF-8: '#' and 'b' for the signs, the syllables in their Italian spelling
+/// ("A#4", "Bb4", "B4", "Sol#4").
+std::string asciiNoteName(int note, NoteSpelling spelling, NoteNaming naming);
 
 /// "letters", "german" or "solfege".
 std::optional<NoteNaming> parseNoteNaming(std::string_view word);

@@ -15,12 +15,6 @@ namespace {
     // long enough that the gaps between plucked notes do not flicker.
     constexpr std::chrono::milliseconds kQuietFor { 500 };
 
-    // The readout's notes with ♯ and ♭ signs, in letters for now.
-    std::string signedName(int note, NoteSpelling spelling)
-    {
-        return noteName(note, spelling, NoteNaming::Letters, italianSyllables());
-    }
-
     std::string oneDecimal(double value)
     {
         char text[32];
@@ -79,6 +73,14 @@ void Readout::setSpelling(NoteSpelling spelling)
     update(now_);
 }
 
+void Readout::setNaming(NoteNaming naming, const Syllables& syllables)
+{
+    naming_ = naming;
+    syllables_ = syllables;
+    describePitch();
+    update(now_);
+}
+
 void Readout::setPaused(bool paused, Clock::time_point now)
 {
     paused_ = paused;
@@ -124,9 +126,9 @@ void Readout::describePitch()
     if (!pitch_)
         return;
     const DisplayUpdate& mapped = pitch_->update;
-    note_ = signedName(mapped.note + transposition_, spelling_);
+    note_ = noteName(mapped.note + transposition_, spelling_, naming_, syllables_);
     if (transposition_ != 0)
-        sounding_ = signedName(mapped.note, spelling_);
+        sounding_ = noteName(mapped.note, spelling_, naming_, syllables_);
     cents_ = formatCents(pitch_->cents);
     hertz_ = oneDecimal(pitch_->frequency) + " Hz";
     judgement_ = mapped.inTune ? Judgement::InTune

@@ -16,6 +16,7 @@
 #include "tuner/CaptureControl.h"
 #include "tuner/Displays.h"
 #include "tuner/NoteMapper.h"
+#include "tuner/NoteNames.h"
 
 #include <chrono>
 #include <optional>
@@ -44,8 +45,9 @@ public:
         /// The note shown is not live: dim it. Never in tune.
         bool past = false;
         Judgement judgement = Judgement::None;
-        /// "A♯4", or "B♭4" with flats: the written note with its true
-        /// octave (UTF-8). Empty before any note.
+        /// "A♯4", or "B♭4" with flats ("B4", "Si♭4" in other namings):
+        /// the written note with its true octave (UTF-8). Empty before any
+        /// note.
         std::string note;
         /// The sounding note, when the written one is transposed from it;
         /// else empty.
@@ -74,6 +76,8 @@ public:
     /// Semitones from the sounding note to the written one.
     void setTransposition(int semitones);
     void setSpelling(NoteSpelling spelling);
+    /// Letters unless told; `syllables` spell the solfège names.
+    void setNaming(NoteNaming naming, const Syllables& syllables);
     void setPaused(bool paused, Clock::time_point now);
     void setCaptureState(
         CaptureState state, bool serverConnected, std::string device, Clock::time_point now);
@@ -92,6 +96,8 @@ private:
 
     int transposition_ = 0;
     NoteSpelling spelling_ = NoteSpelling::Sharps;
+    NoteNaming naming_ = NoteNaming::Letters;
+    Syllables syllables_ = italianSyllables();
     bool paused_ = false;
     CaptureState capture_ = CaptureState::Stopped;
     bool serverConnected_ = true;

@@ -22,6 +22,7 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hard
     defaults_.registerBool(kCloseEnoughKey, false);
     defaults_.registerInteger(kTranspositionKey, 0);
     defaults_.registerBool(kFlatNamesKey, false);
+    defaults_.registerInteger(kNoteNamingKey, kNoteNamingSetting.initial);
     defaults_.registerBool(kFreshNotesKey, kFreshNotesSetting.initial);
     defaults_.registerBool(kSecondOpinionKey, false);
 
@@ -33,6 +34,11 @@ Tuner::Tuner(UserDefaults& defaults, MainThread& mainThread, AudioHardware* hard
     closeEnough_.store(defaults_.boolForKey(kCloseEnoughKey), std::memory_order_relaxed);
     transposition_.store(kTranspositionSetting.within(defaults_.integerForKey(kTranspositionKey)));
     flatNames_.store(defaults_.boolForKey(kFlatNamesKey), std::memory_order_relaxed);
+    // A number edited by hand that names no system leaves the choice to
+    // the language, as if none had been made.
+    const int naming = defaults_.integerForKey(kNoteNamingKey);
+    noteNaming_.store(kNoteNamingSetting.accepts(naming) ? naming : kNoteNamingSetting.initial,
+        std::memory_order_relaxed);
     freshNotes_.store(defaults_.boolForKey(kFreshNotesKey), std::memory_order_relaxed);
     secondOpinion_.store(defaults_.boolForKey(kSecondOpinionKey), std::memory_order_relaxed);
 
@@ -130,6 +136,20 @@ void Tuner::setFlatNames(bool on)
     defaults_.setBool(kFlatNamesKey, on);
 }
 
+std::optional<NoteNaming> Tuner::noteNaming() const
+{
+    const int naming = noteNaming_.load(std::memory_order_relaxed);
+    if (naming < 0)
+        return std::nullopt;
+    return static_cast<NoteNaming>(naming);
+}
+
+void Tuner::setNoteNaming(NoteNaming naming)
+{
+    noteNaming_.store(static_cast<int>(naming), std::memory_order_relaxed);
+    defaults_.setInteger(kNoteNamingKey, static_cast<int>(naming));
+}
+
 void Tuner::setFreshNotes(bool on)
 {
     freshNotes_.store(on, std::memory_order_relaxed);
@@ -211,6 +231,9 @@ void Tuner::applicationWillTerminate()
     defaults_.setBool(kCloseEnoughKey, closeEnough());
     defaults_.setInteger(kTranspositionKey, transposition());
     defaults_.setBool(kFlatNamesKey, flatNames());
+    // Never the language's names: those follow the language if it changes.
+    if (noteNaming())
+        defaults_.setInteger(kNoteNamingKey, static_cast<int>(*noteNaming()));
     defaults_.setBool(kFreshNotesKey, freshNotes());
     defaults_.setBool(kSecondOpinionKey, secondOpinion());
 }

@@ -28,6 +28,7 @@
 #include "tuner/Displays.h"
 #include "tuner/MainThread.h"
 #include "tuner/NoteMapper.h"
+#include "tuner/NoteNames.h"
 #include "tuner/SpscRing.h"
 #include "tuner/Transposition.h"
 #include "tuner/TunerSettings.h"
@@ -59,6 +60,7 @@ inline constexpr const char* kCloseEnoughKey = kCloseEnoughSetting.key;
 inline constexpr const char* kTranspositionKey = kTranspositionSetting.key;
 /// Whether notes are named with flats rather than sharps (boolean, false).
 inline constexpr const char* kFlatNamesKey = kFlatNamesSetting.key;
+inline constexpr const char* kNoteNamingKey = kNoteNamingSetting.key;
 /// Whether a pitch after a gap starts a new note (boolean, false).
 inline constexpr const char* kFreshNotesKey = kFreshNotesSetting.key;
 /// Whether the second opinion is asked (boolean, false).
@@ -119,6 +121,10 @@ public:
     /// settings for what names notes; the analysis does not read it.
     bool flatNames() const { return flatNames_.load(std::memory_order_relaxed); }
     void setFlatNames(bool on);
+    /// The names the user chose; none until a choice is made, for those
+    /// of the user's language. Kept for what names notes, like flatNames.
+    std::optional<NoteNaming> noteNaming() const;
+    void setNoteNaming(NoteNaming naming);
     /// Whether a pitch after at least `FrequencyTracker::kFreshAfterBlocks`
     /// blocks without one starts a new note rather than joining the average
     /// of the last. Takes effect at the next input cycle.
@@ -246,6 +252,7 @@ private:
     std::atomic<bool> octaveRejection_ { false };
     std::atomic<bool> closeEnough_ { false };
     std::atomic<bool> flatNames_ { false };
+    std::atomic<int> noteNaming_ { kNoteNamingSetting.initial };
     std::atomic<bool> freshNotes_ { false };
     std::atomic<bool> secondOpinion_ { false };
     bool firstLaunch_ = false;

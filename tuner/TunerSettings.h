@@ -52,6 +52,10 @@ inline constexpr RangedSetting kTranspositionSetting { "TranspositionKey", kMinT
     kMaxTransposition, 0, "semitones" };
 /// Whether notes are named with flats rather than sharps.
 inline constexpr SwitchSetting kFlatNamesSetting { "FlatNamesKey", false };
+/// How notes are named: a NoteNaming as its number, or -1, the default, for
+/// the names the user's language teaches (the program that shows them knows
+/// the language; the engine does not).
+inline constexpr RangedSetting kNoteNamingSetting { "NoteNamingKey", -1, 2, -1, "" };
 /// Whether a pitch after a gap starts a new note (see FrequencyTracker).
 inline constexpr SwitchSetting kFreshNotesSetting { "FreshNotesKey", false };
 

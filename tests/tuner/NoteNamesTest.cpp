@@ -38,6 +38,11 @@ namespace {
             EXPECT_EQ(noteName(c.note, c.spelling, NoteNaming::Solfege, kFrench), c.solfege);
         }
         EXPECT_EQ(noteName(62, S, NoteNaming::Solfege, italianSyllables()), "Re5");
+        // For terminals: ASCII signs, Italian syllables.
+        EXPECT_EQ(asciiNoteName(58, F, NoteNaming::Solfege), "Sib4");
+        EXPECT_EQ(asciiNoteName(61, S, NoteNaming::Solfege), "Do#5");
+        EXPECT_EQ(asciiNoteName(58, F, NoteNaming::German), "B4");
+        EXPECT_EQ(asciiNoteName(-2, F, NoteNaming::Letters), "Bb-1");
     }
 
     TEST(NoteNames, TheLanguageChoosesTheSystemAndTheWordsNameIt)

@@ -160,6 +160,18 @@ namespace {
                 EXPECT_EQ(text.frequency, concert.frequency);
                 EXPECT_EQ(text.judgement, concert.judgement);
             }
+
+        // Another naming renames the last note at once, written and sounding.
+        Readout readout = running();
+        readout.setReading(5, pitchAt(466.1638f), kStart + 1s);
+        readout.setTransposition(1);
+        readout.setNaming(NoteNaming::German, italianSyllables());
+        EXPECT_EQ(readout.text().note, "H4");
+        EXPECT_EQ(readout.text().sounding, "A\u266F4");
+        readout.setSpelling(NoteSpelling::Flats);
+        EXPECT_EQ(readout.text().sounding, "B4");
+        readout.setNaming(NoteNaming::Solfege, italianSyllables());
+        EXPECT_EQ(readout.text().note, "Si4");
     }
 
 } // namespace

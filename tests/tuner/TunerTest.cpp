@@ -59,6 +59,7 @@ namespace {
             tuner.setTransposition(-7);
             tuner.setFlatNames(true);
             tuner.setSecondOpinion(true);
+            EXPECT_EQ(tuner.noteNaming(), std::nullopt) << "the language's until chosen";
             EXPECT_EQ(defaults.integerForKey(kReferencePitchKey), 445) << "saved at once";
             EXPECT_TRUE(defaults.boolForKey(kOctaveRejectionKey)) << "saved at once";
             EXPECT_FALSE(defaults.hasValue(kCloseEnoughKey)) << "unchanged until termination";
@@ -73,6 +74,13 @@ namespace {
         EXPECT_EQ(next.transposition(), -7);
         EXPECT_TRUE(next.flatNames());
         EXPECT_TRUE(next.secondOpinion());
+        EXPECT_FALSE(defaults.hasValue(kNoteNamingKey)) << "the language's names are not stored";
+
+        next.setNoteNaming(NoteNaming::German);
+        EXPECT_EQ(Tuner(defaults, mainThread).noteNaming(), NoteNaming::German);
+        // A number that names no system, edited by hand, leaves it to the language.
+        defaults.setInteger(kNoteNamingKey, 7);
+        EXPECT_EQ(Tuner(defaults, mainThread).noteNaming(), std::nullopt);
     }
 
     TEST(TunerSettings, StoredReferenceOutsideTheRangeTakesTheNearerLimit)
