@@ -26,6 +26,9 @@ Options:
                        "note" and "name" change
   --flats              name the black keys with flats (Bb4, not A#4) in the
                        text format; jsonl and tsv keep sharps
+  --names NAMES        letters (C D E F G A B; the default), german (H for
+                       B, B for Bb) or solfege (Do Re Mi Fa Sol La Si) in
+                       the text format; jsonl and tsv keep letters
   --fresh-notes        start a new note when a pitch follows about 0.2 s
                        without one, instead of going on with the average
   --detector NAME      classic (default), or hybrid: where the classic

@@ -146,7 +146,9 @@ int runAnalyze(std::span<const std::string_view> args)
             : 2;
 
     const RecordFormatter formatter(options.format, options.files.size() > 1,
-        options.flats ? NoteSpelling::Flats : NoteSpelling::Sharps, options.secondOpinion);
+        options.flats ? NoteSpelling::Flats : NoteSpelling::Sharps, options.secondOpinion,
+        // Never the locale's: analyses read the same wherever they are run.
+        options.naming.value_or(NoteNaming::Letters));
     AnalyzeOutput output(formatter);
     std::size_t analysed = 0;
     for (const std::string& path : options.files) {

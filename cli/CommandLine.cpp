@@ -76,6 +76,19 @@ bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string&
         return true;
     }
 
+    if (name == "--names") {
+        const auto v = reader.value();
+        const auto naming = v ? parseNoteNaming(*v) : std::nullopt;
+        constexpr std::string_view kNames = "letters, german or solfege";
+        if (!v)
+            error = "--names: needs " + std::string(kNames);
+        else if (!naming)
+            error = "--names: " + quoted(*v) + " is not " + std::string(kNames);
+        else
+            options.naming = naming;
+        return true;
+    }
+
     if (name == "--detector") {
         const auto v = reader.value();
         const auto choice = v ? secondOpinionFromName(*v) : std::nullopt;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "cli/RecordFormat.h"
+#include "tuner/NoteNames.h"
 #include "tuner/Tuner.h"
 #include "tuner/TunerSettings.h"
 #include "tuner/UserDefaults.h"
@@ -28,6 +29,9 @@ struct CommonOptions {
     int transposition = kTranspositionSetting.initial;
     /// Names for people with flats; the records for programs keep sharps.
     bool flats = kFlatNamesSetting.initial;
+    /// `--names`: how notes are named for people; none for the command's
+    /// own default. Records for programs keep letters.
+    std::optional<NoteNaming> naming;
     /// A pitch after a gap starts a new note.
     bool freshNotes = kFreshNotesSetting.initial;
     /// `--detector hybrid`: the second opinion where the classic detector

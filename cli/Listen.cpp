@@ -143,6 +143,16 @@ namespace {
             && std::string_view(term) != "dumb";
     }
 
+    // The language the user reads messages in, as the C library chooses it;
+    // the note names taught in it are the status line's unless --names says.
+    std::string_view messagesLanguage()
+    {
+        for (const char* name : { "LC_ALL", "LC_MESSAGES", "LANG" })
+            if (const char* value = std::getenv(name); value != nullptr && *value != '\0')
+                return value;
+        return {};
+    }
+
     // The hardware outlives the tuner, which captures from it.
     struct ListenInput {
         std::unique_ptr<FileAudioHardware> file;
@@ -186,6 +196,7 @@ namespace {
                 std::chrono::duration<double>(*options.duration));
         if (options.flats)
             settings.spelling = NoteSpelling::Flats;
+        settings.naming = options.naming.value_or(namingForLanguage(messagesLanguage()));
         return settings;
     }
 

@@ -60,6 +60,10 @@ Options:
                        trumpet 2, Eb alto sax 9, F horn 7; default 0)
   --flats              name the black keys with flats (Bb4, not A#4) in the
                        status line; jsonl keeps sharps
+  --names NAMES        letters (C D E F G A B), german (H for B, B for Bb)
+                       or solfege (Do Re Mi Fa Sol La Si) in the status
+                       line (default: those taught in the language of
+                       LC_ALL, LC_MESSAGES or LANG); jsonl keeps letters
   --fresh-notes        start a new note when a pitch follows about 0.2 s
                        without one, instead of going on with the average
   --detector NAME      classic (default), or hybrid: where the classic

@@ -35,6 +35,7 @@ ListenSession::ListenSession(
     , now_(begin)
 {
     reading_.spelling = settings_.spelling;
+    reading_.naming = settings_.naming;
 }
 
 void ListenSession::setLevel(int level)

@@ -11,6 +11,7 @@
 
 #include "cli/StatusLine.h"
 #include "tuner/Displays.h"
+#include "tuner/NoteNames.h"
 #include "tuner/Readout.h"
 #include "tuner/Tuner.h"
 
@@ -40,6 +41,7 @@ struct ListenSettings {
     std::optional<std::chrono::steady_clock::duration> duration;
     /// How the status line names notes.
     NoteSpelling spelling = NoteSpelling::Sharps;
+    NoteNaming naming = NoteNaming::Letters;
 };
 
 /// Where the sound comes from, as far as the session needs to know.

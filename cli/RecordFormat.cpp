@@ -238,6 +238,12 @@ namespace text {
     constexpr std::size_t kFrequency = 9;
 } // namespace text
 
+std::size_t RecordFormatter::noteColumn() const
+{
+    // Syllables take a column more: "Sol#4".
+    return textNaming_ == NoteNaming::Solfege ? text::kNote + 1 : text::kNote;
+}
+
 void RecordFormatter::appendHeader(std::string& out) const
 {
     if (format_ != OutputFormat::Tsv)
@@ -265,7 +271,7 @@ void RecordFormatter::beginFile(
 
     appendPadded(out, "time", text::kTime + 2, true);
     out += "  ";
-    appendPadded(out, "note", text::kNote, false);
+    appendPadded(out, "note", noteColumn(), false);
     out += "  ";
     appendPadded(out, "cents", text::kCents, true);
     out += "  ";
@@ -371,7 +377,8 @@ void RecordFormatter::appendText(std::string& out, const BlockRecord& record) co
         return;
     appendPadded(out, fixedText(record.time, 3), text::kTime, true);
     out += " s  ";
-    appendPadded(out, noteName(r.update->note, textSpelling_), text::kNote, false);
+    appendPadded(
+        out, asciiNoteName(r.update->note, textSpelling_, textNaming_), noteColumn(), false);
     out += "  ";
     appendPadded(out, centsText(r.update->tune), text::kCents, true);
     out += "  ";

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "tuner/NoteMapper.h"
+#include "tuner/NoteNames.h"
 #include "tuner/Tuner.h"
 
 #include <cstdint>
@@ -53,17 +54,19 @@ struct FileSummary {
 
 /// Formats the records of one output. `withFileNames` adds the file to every
 /// record (jsonl, tsv); text always names each file in a heading, and names
-/// notes as `textSpelling` says, where jsonl and tsv, read by programs,
-/// always use sharps. `withDetector` adds to every jsonl record which
+/// notes as `textSpelling` and `textNaming` say, where jsonl and tsv, read by
+/// programs, always use sharps and letters. `withDetector` adds to every jsonl record which
 /// detector found the block's frequency, for runs with the second opinion.
 class RecordFormatter {
 public:
     RecordFormatter(OutputFormat format, bool withFileNames,
-        NoteSpelling textSpelling = NoteSpelling::Sharps, bool withDetector = false)
+        NoteSpelling textSpelling = NoteSpelling::Sharps, bool withDetector = false,
+        NoteNaming textNaming = NoteNaming::Letters)
         : format_(format)
         , withFileNames_(withFileNames)
         , textSpelling_(textSpelling)
         , withDetector_(withDetector)
+        , textNaming_(textNaming)
     {
     }
 
@@ -85,11 +88,13 @@ private:
     void appendJsonl(std::string& out, std::string_view file, const BlockRecord& record) const;
     void appendTsv(std::string& out, std::string_view file, const BlockRecord& record) const;
     void appendText(std::string& out, const BlockRecord& record) const;
+    std::size_t noteColumn() const;
 
     OutputFormat format_;
     bool withFileNames_;
     NoteSpelling textSpelling_;
     bool withDetector_;
+    NoteNaming textNaming_;
 };
 
 // The pieces, for reuse by other commands.

@@ -1,6 +1,7 @@
 #include "cli/StatusLine.h"
 
 #include "tuner/NoteMapper.h"
+#include "tuner/NoteNames.h"
 
 #include <algorithm>
 #include <cmath>
@@ -65,15 +66,20 @@ std::string statusLine(const StatusReading& reading, std::size_t width, bool col
     const std::optional<DisplayUpdate>& u = reading.update;
     const bool live = u && !reading.past;
     const bool inTune = live && u->inTune;
-    const std::string name = u ? noteName(u->note, reading.spelling) : "--";
+    const std::string name = u ? asciiNoteName(u->note, reading.spelling, reading.naming) : "--";
+    // Syllables take a column more ("Sol#4"); the full line gives it from
+    // the gap after the note, so it keeps its width, and the shorter
+    // layouts grow by it.
+    const std::size_t noteWidth = reading.naming == NoteNaming::Solfege ? 5 : 4;
+    const std::size_t compactWidth = kCompactWidth + noteWidth - 4;
     const std::string& cents = reading.cents;
 
     std::string line;
     const bool full = width > kStatusWidth;
-    const bool compact = !full && width > kCompactWidth;
-    if (!full && !compact && width <= kMinimalWidth) {
+    const bool compact = !full && width > compactWidth;
+    if (!full && !compact && width <= kMinimalWidth + noteWidth - 4) {
         // Too narrow for anything but a cut-off line without colour.
-        pad(line, name, 4, false);
+        pad(line, name, noteWidth, false);
         line += ' ';
         pad(line, cents, 5, true);
         line.resize(width > 1 ? width - 1 : 0);
@@ -82,9 +88,9 @@ std::string statusLine(const StatusReading& reading, std::size_t width, bool col
 
     const std::string_view gap = full ? "  " : " ";
     std::string noteField;
-    pad(noteField, name, 4, false);
+    pad(noteField, name, noteWidth, false);
     painted(line, noteField, kBold, colour && live);
-    line += gap;
+    line += full ? gap.substr(noteWidth - 4) : gap;
     pad(line, cents, 5, true);
     if (full)
         line += u ? " cents" : "      ";

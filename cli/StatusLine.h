@@ -5,6 +5,7 @@
 
 #include "tuner/Displays.h"
 #include "tuner/NoteMapper.h"
+#include "tuner/NoteNames.h"
 
 #include <cstddef>
 #include <optional>
@@ -29,6 +30,7 @@ struct StatusReading {
     /// ("listening", "too quiet").
     std::string words {};
     NoteSpelling spelling = NoteSpelling::Sharps;
+    NoteNaming naming = NoteNaming::Letters;
 };
 
 /// Characters inside the needle's brackets; the middle one is the note.

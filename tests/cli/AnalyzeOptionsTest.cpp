@@ -70,6 +70,8 @@ namespace {
         EXPECT_TRUE(parse({ "--detector", "hybrid", "a" }).options.secondOpinion);
         EXPECT_FALSE(
             parse({ "--detector=hybrid", "--detector=classic", "a" }).options.secondOpinion);
+        EXPECT_EQ(parse({ "--names", "german", "a" }).options.naming, NoteNaming::German);
+        EXPECT_EQ(parse({ "a" }).options.naming, std::nullopt);
         const std::pair<std::string_view, int> semitones[]
             = { { "2", 2 }, { "-24", -24 }, { "+24", 24 }, { "-0", 0 } };
         for (const auto& [given, used] : semitones)
@@ -117,6 +119,8 @@ namespace {
             { { "--detector", "yin", "a" }, "--detector: 'yin' is not classic or hybrid" },
             { { "--detector", "Hybrid", "a" }, "--detector: 'Hybrid'" },
             { { "a", "--detector" }, "--detector: needs classic or hybrid" },
+            { { "--names", "Solfège", "a" },
+                "--names: 'Solfège' is not letters, german or solfege" },
             { { "--help=1" }, "--help: takes no value" },
             { { "--bogus", "a" }, "'--bogus': unknown option" },
             { { "-x", "a" }, "'-x': unknown option" },

@@ -111,6 +111,19 @@ namespace {
             EXPECT_LT(visible(statusLine(reading, c.width, true)).size(), c.width)
                 << "width " << c.width;
         }
+
+        // Syllables take a column more: the full line keeps its width, the
+        // shorter ones grow by it.
+        StatusReading solfege = reading;
+        solfege.update->note = 56;
+        solfege.naming = NoteNaming::Solfege;
+        const Case syllables[] = {
+            { 72, "Sol#4  -2.0 cents  [----------*----------]  in tune    level [======  ]" },
+            { 46, "Sol#4  -2.0 [----------*----------] in tune  " },
+            { 45, "Sol#4  -2.0" },
+        };
+        for (const Case& c : syllables)
+            EXPECT_EQ(statusLine(solfege, c.width), c.line) << "width " << c.width;
     }
 
     TEST(StatusLine, MessagesTakeTheLinesPlace)
