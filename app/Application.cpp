@@ -275,6 +275,8 @@ namespace {
             tuner.setTransposition(*options.transposition);
         if (options.flatNames)
             tuner.setFlatNames(*options.flatNames);
+        if (options.noteNaming)
+            tuner.setNoteNaming(*options.noteNaming);
         if (options.freshNotes)
             tuner.setFreshNotes(*options.freshNotes);
         if (options.secondOpinion)

@@ -5,6 +5,8 @@
 #include "panels/HelpPanel.h"
 #include "panels/Preferences.h"
 #include "tuner/Tuner.h"
+#include "views/Clefmark.h"
+#include "views/ReadoutWords.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -195,6 +197,10 @@ void Controller::tellReadoutTheSettings()
         return;
     readout_->setTransposition(tuner_->transposition());
     readout_->setSpelling(tuner_->flatNames() ? NoteSpelling::Flats : NoteSpelling::Sharps);
+    const NoteNaming naming = tuner_->noteNaming().value_or(localNaming());
+    readout_->setNaming(naming);
+    if (auto* staff = qobject_cast<Clefmark*>(clefmark_.data()))
+        staff->setNoteNaming(naming);
 }
 
 void Controller::showCaptureState(CaptureState state, bool serverConnected, const QString& device)

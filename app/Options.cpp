@@ -16,7 +16,8 @@ namespace {
     bool takesValue(const QString& name)
     {
         return name == u"--input" || name == u"--snapshot" || name == u"--quit-after"
-            || name == u"--reference" || name == u"--transpose" || name == u"--detector";
+            || name == u"--reference" || name == u"--transpose" || name == u"--detector"
+            || name == u"--names";
     }
 
     enum class Asked { Nothing, Help, Version };
@@ -144,6 +145,18 @@ namespace {
         return {};
     }
 
+    QString takeNames(AppOptions& options, OptionAt& option)
+    {
+        const std::optional<QString> text = option.takeValue();
+        const std::optional<NoteNaming> naming
+            = text ? parseNoteNaming(text->toStdString()) : std::nullopt;
+        if (!naming)
+            return QStringLiteral("--names needs letters, german or solfege (got %1)")
+                .arg(givenText(text));
+        options.noteNaming = *naming;
+        return {};
+    }
+
     // The options that set a switch one way or the other, and take no value.
     struct Switch {
         const char16_t* on;
@@ -168,6 +181,8 @@ namespace {
             return takeSetting(options, option);
         if (name == u"--detector")
             return takeDetector(options, option);
+        if (name == u"--names")
+            return takeNames(options, option);
         for (const Switch& s : kSwitches) {
             if (name != s.on && name != s.off)
                 continue;
@@ -248,6 +263,9 @@ QString helpText()
         "                        them: N semitones above concert pitch, -24 to 24\n"
         "                        (Bb trumpet 2, Eb alto sax 9, F horn 7; default 0)\n"
         "  --flats, --sharps     name the black keys with flats (Bb) or sharps (A#)\n"
+        "  --names NAMES         letters (C D E F G A B), german (H for B, B for Bb)\n"
+        "                        or solfege (Do Re Mi Fa Sol La Si); the default\n"
+        "                        is those taught in your language\n"
         "  --fresh-notes, --no-fresh-notes\n"
         "                        start each note afresh after about 0.2 s without\n"
         "                        a pitch, or go on with the average (the default)\n"

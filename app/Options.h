@@ -1,6 +1,8 @@
 // The desktop program's command line.
 #pragma once
 
+#include "tuner/NoteNames.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -22,6 +24,7 @@ struct AppOptions {
     std::optional<bool> closeEnough;
     std::optional<int> transposition;
     std::optional<bool> flatNames;
+    std::optional<NoteNaming> noteNaming;
     std::optional<bool> freshNotes;
     /// `--detector hybrid`: the second opinion where the classic detector
     /// finds nothing.

@@ -2,6 +2,7 @@
 
 #include "panels/IntegerReading.h"
 #include "tuner/Tuner.h"
+#include "views/ReadoutWords.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
@@ -32,6 +33,11 @@ Preferences::Settings Preferences::Settings::of(Tuner& tuner, std::function<void
     };
     settings.setFlatNames = [&tuner, changed](bool on) {
         tuner.setFlatNames(on);
+        changed();
+    };
+    settings.noteNaming = [&tuner] { return tuner.noteNaming().value_or(localNaming()); };
+    settings.setNoteNaming = [&tuner, changed](NoteNaming naming) {
+        tuner.setNoteNaming(naming);
         changed();
     };
     settings.freshNotes = [&tuner] { return tuner.freshNotes(); };

@@ -39,6 +39,9 @@ public:
         std::function<bool()> flatNames;
         std::function<void(int)> setTransposition;
         std::function<void(bool)> setFlatNames;
+        /// The names in use: the user's choice, else their language's.
+        std::function<NoteNaming()> noteNaming;
+        std::function<void(NoteNaming)> setNoteNaming;
         std::function<bool()> freshNotes;
         std::function<void(bool)> setFreshNotes;
         std::function<bool()> secondOpinion;
@@ -68,6 +71,8 @@ public:
     QSpinBox* transpositionSpin() const { return transpositionSpin_; }
     QAbstractButton* flatsRadio() const { return flatsRadio_; }
     QAbstractButton* sharpsRadio() const { return sharpsRadio_; }
+    /// Letters, German, solfège.
+    QComboBox* namingCombo() const { return namingCombo_; }
     /// Classic, then classic with the second opinion.
     QComboBox* detectionCombo() const { return detectionCombo_; }
 
@@ -85,6 +90,8 @@ public slots:
     /// The number changed: the instrument that has it shown, and it sent.
     void transpositionChanged();
     void noteNamesChanged();
+    /// 0 letters, 1 German, 2 solfège: sent.
+    void namingChosen(int index);
     /// 0 classic, 1 with the second opinion: sent.
     void detectionChosen(int index);
     /// 440 Hz and the switches off, shown and sent in that order, then
@@ -110,6 +117,7 @@ private:
     QPointer<QSpinBox> transpositionSpin_;
     QPointer<QAbstractButton> flatsRadio_;
     QPointer<QAbstractButton> sharpsRadio_;
+    QPointer<QComboBox> namingCombo_;
     QPointer<QComboBox> detectionCombo_;
     bool readingPitch_ = false;
 };

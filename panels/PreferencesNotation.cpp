@@ -1,6 +1,7 @@
 // The panel's controls for how notes are written and named.
 #include "panels/Preferences.h"
 #include "tuner/Transposition.h"
+#include "views/ReadoutWords.h"
 
 #include <QCoreApplication>
 #include <QSignalBlocker>
@@ -10,6 +11,10 @@
 namespace clefmark {
 
 namespace {
+
+    // In the order of the settings file's numbers, as the combo lists them.
+    constexpr NoteNaming kNamings[]
+        = { NoteNaming::Letters, NoteNaming::German, NoteNaming::Solfege };
 
     constexpr int kPresetCount = static_cast<int>(std::size(kTranspositionPresets));
 
@@ -61,6 +66,19 @@ void Preferences::awakeNotation(QWidget* window)
     if (settings_.transposition)
         showTransposition(settings_.transposition());
 
+    namingCombo_ = window->findChild<QComboBox*>(QStringLiteral("namingCombo"));
+    if (namingCombo_) {
+        namingCombo_->clear();
+        for (const NoteNaming naming : kNamings)
+            namingCombo_->addItem(namingLabel(naming));
+        if (settings_.noteNaming && settings_.setNoteNaming) {
+            namingCombo_->setCurrentIndex(static_cast<int>(settings_.noteNaming()));
+            connect(namingCombo_, &QComboBox::activated, this, &Preferences::namingChosen);
+        } else {
+            namingCombo_->setEnabled(false);
+        }
+    }
+
     const bool flats = settings_.flatNames && settings_.flatNames();
     for (QAbstractButton* radio : { flatsRadio_.data(), sharpsRadio_.data() }) {
         if (radio == nullptr)
@@ -101,6 +119,12 @@ void Preferences::transpositionChanged()
         transpositionCombo_->setCurrentIndex(presetIndex(semitones));
     if (settings_.setTransposition)
         settings_.setTransposition(semitones);
+}
+
+void Preferences::namingChosen(int index)
+{
+    if (settings_.setNoteNaming && index >= 0 && index < static_cast<int>(std::size(kNamings)))
+        settings_.setNoteNaming(kNamings[index]);
 }
 
 void Preferences::noteNamesChanged()

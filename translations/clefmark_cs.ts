@@ -554,10 +554,6 @@ Bez jakékoli záruky.</translation>
         <translation> půltónů</translation>
     </message>
     <message>
-        <source>Note names:</source>
-        <translation>Názvy tónů:</translation>
-    </message>
-    <message>
         <source>&amp;Sharps (A♯)</source>
         <translation>&amp;Křížky (A♯)</translation>
     </message>
@@ -604,6 +600,18 @@ Bez jakékoli záruky.</translation>
     <message>
         <source>Classic with a second opinion (for piano and voice)</source>
         <translation>Klasická s druhým názorem (pro klavír a zpěv)</translation>
+    </message>
+    <message>
+        <source>Note &amp;names:</source>
+        <translation>&amp;Názvy tónů:</translation>
+    </message>
+    <message>
+        <source>How the readout and screen readers name notes; the staves are the same whatever the names.</source>
+        <translation>Jak textový údaj a čtečky obrazovky pojmenovávají tóny; osnovy zůstávají stejné, ať jsou názvy jakékoli.</translation>
+    </message>
+    <message>
+        <source>Black keys:</source>
+        <translation>Černé klávesy:</translation>
     </message>
 </context>
 </TS>

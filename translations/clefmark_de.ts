@@ -554,10 +554,6 @@ Ohne jegliche Gewährleistung.</translation>
         <translation> Halbtöne</translation>
     </message>
     <message>
-        <source>Note names:</source>
-        <translation>Notennamen:</translation>
-    </message>
-    <message>
         <source>&amp;Sharps (A♯)</source>
         <translation>Mit Kreu&amp;z (A♯)</translation>
     </message>
@@ -604,6 +600,18 @@ Ohne jegliche Gewährleistung.</translation>
     <message>
         <source>Classic with a second opinion (for piano and voice)</source>
         <translation>Klassisch mit zweiter Meinung (für Klavier und Gesang)</translation>
+    </message>
+    <message>
+        <source>Note &amp;names:</source>
+        <translation>Notenna&amp;men:</translation>
+    </message>
+    <message>
+        <source>How the readout and screen readers name notes; the staves are the same whatever the names.</source>
+        <translation>Wie die Anzeigeleiste und Bildschirmleser die Töne benennen; die Notensysteme bleiben bei jeder Benennung gleich.</translation>
+    </message>
+    <message>
+        <source>Black keys:</source>
+        <translation>Schwarze Tasten:</translation>
     </message>
 </context>
 </TS>

@@ -554,10 +554,6 @@ Sin ninguna garantía.</translation>
         <translation> semitonos</translation>
     </message>
     <message>
-        <source>Note names:</source>
-        <translation>Nombres de las notas:</translation>
-    </message>
-    <message>
         <source>&amp;Sharps (A♯)</source>
         <translation>&amp;Sostenidos (A♯)</translation>
     </message>
@@ -604,6 +600,18 @@ Sin ninguna garantía.</translation>
     <message>
         <source>Classic with a second opinion (for piano and voice)</source>
         <translation>Clásica con una segunda opinión (para piano y voz)</translation>
+    </message>
+    <message>
+        <source>Note &amp;names:</source>
+        <translation>No&amp;mbres de las notas:</translation>
+    </message>
+    <message>
+        <source>How the readout and screen readers name notes; the staves are the same whatever the names.</source>
+        <translation>Cómo llaman a las notas la barra de lectura y los lectores de pantalla; los pentagramas son los mismos con cualquier nombre.</translation>
+    </message>
+    <message>
+        <source>Black keys:</source>
+        <translation>Teclas negras:</translation>
     </message>
 </context>
 </TS>

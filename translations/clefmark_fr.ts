@@ -554,10 +554,6 @@ Aucune garantie n’est fournie.</translation>
         <translation> demi-tons</translation>
     </message>
     <message>
-        <source>Note names:</source>
-        <translation>Noms des notes&#xa0;:</translation>
-    </message>
-    <message>
         <source>&amp;Sharps (A♯)</source>
         <translation>&amp;Dièses (A♯)</translation>
     </message>
@@ -604,6 +600,18 @@ Aucune garantie n’est fournie.</translation>
     <message>
         <source>Classic with a second opinion (for piano and voice)</source>
         <translation>Classique avec un second avis (piano et voix)</translation>
+    </message>
+    <message>
+        <source>Note &amp;names:</source>
+        <translation>N&amp;oms des notes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>How the readout and screen readers name notes; the staves are the same whatever the names.</source>
+        <translation>Comment le bandeau d’affichage et les lecteurs d’écran nomment les notes&#xa0;; les portées restent les mêmes, quels que soient les noms.</translation>
+    </message>
+    <message>
+        <source>Black keys:</source>
+        <translation>Touches noires&#xa0;:</translation>
     </message>
 </context>
 </TS>

@@ -554,10 +554,6 @@ Nessuna garanzia.</translation>
         <translation> semitoni</translation>
     </message>
     <message>
-        <source>Note names:</source>
-        <translation>Nomi delle note:</translation>
-    </message>
-    <message>
         <source>&amp;Sharps (A♯)</source>
         <translation>&amp;Diesis (A♯)</translation>
     </message>
@@ -604,6 +600,18 @@ Nessuna garanzia.</translation>
     <message>
         <source>Classic with a second opinion (for piano and voice)</source>
         <translation>Classico con un secondo parere (per pianoforte e voce)</translation>
+    </message>
+    <message>
+        <source>Note &amp;names:</source>
+        <translation>N&amp;omi delle note:</translation>
+    </message>
+    <message>
+        <source>How the readout and screen readers name notes; the staves are the same whatever the names.</source>
+        <translation>Come la barra di lettura e i lettori di schermo chiamano le note; i pentagrammi restano gli stessi con qualunque nome.</translation>
+    </message>
+    <message>
+        <source>Black keys:</source>
+        <translation>Tasti neri:</translation>
     </message>
 </context>
 </TS>

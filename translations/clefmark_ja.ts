@@ -554,10 +554,6 @@ GNU General Public License バージョン 3 以降
         <translation> 半音</translation>
     </message>
     <message>
-        <source>Note names:</source>
-        <translation>音名:</translation>
-    </message>
-    <message>
         <source>&amp;Sharps (A♯)</source>
         <translation>シャープ（A♯）(&amp;S)</translation>
     </message>
@@ -604,6 +600,18 @@ GNU General Public License バージョン 3 以降
     <message>
         <source>Classic with a second opinion (for piano and voice)</source>
         <translation>標準＋セカンドオピニオン（ピアノと声向け）</translation>
+    </message>
+    <message>
+        <source>Note &amp;names:</source>
+        <translation>音名(&amp;M):</translation>
+    </message>
+    <message>
+        <source>How the readout and screen readers name notes; the staves are the same whatever the names.</source>
+        <translation>数値表示とスクリーンリーダーでの音名の呼び方です。譜表はどの呼び方でも同じです。</translation>
+    </message>
+    <message>
+        <source>Black keys:</source>
+        <translation>黒鍵:</translation>
     </message>
 </context>
 </TS>

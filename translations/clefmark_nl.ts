@@ -554,10 +554,6 @@ Zonder enige garantie.</translation>
         <translation> halve tonen</translation>
     </message>
     <message>
-        <source>Note names:</source>
-        <translation>Nootnamen:</translation>
-    </message>
-    <message>
         <source>&amp;Sharps (A♯)</source>
         <translation>&amp;Kruisen (A♯)</translation>
     </message>
@@ -604,6 +600,18 @@ Zonder enige garantie.</translation>
     <message>
         <source>Classic with a second opinion (for piano and voice)</source>
         <translation>Klassiek met een tweede mening (voor piano en zang)</translation>
+    </message>
+    <message>
+        <source>Note &amp;names:</source>
+        <translation>Nootn&amp;amen:</translation>
+    </message>
+    <message>
+        <source>How the readout and screen readers name notes; the staves are the same whatever the names.</source>
+        <translation>Hoe de tekstregel en schermlezers de noten noemen; de notenbalken blijven hetzelfde, welke namen u ook kiest.</translation>
+    </message>
+    <message>
+        <source>Black keys:</source>
+        <translation>Zwarte toetsen:</translation>
     </message>
 </context>
 </TS>

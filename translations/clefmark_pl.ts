@@ -554,10 +554,6 @@ Bez jakiejkolwiek gwarancji.</translation>
         <translation> półtonów</translation>
     </message>
     <message>
-        <source>Note names:</source>
-        <translation>Nazwy dźwięków:</translation>
-    </message>
-    <message>
         <source>&amp;Sharps (A♯)</source>
         <translation>&amp;Krzyżyki (A♯)</translation>
     </message>
@@ -604,6 +600,18 @@ Bez jakiejkolwiek gwarancji.</translation>
     <message>
         <source>Classic with a second opinion (for piano and voice)</source>
         <translation>Klasyczne z drugą opinią (dla fortepianu i głosu)</translation>
+    </message>
+    <message>
+        <source>Note &amp;names:</source>
+        <translation>N&amp;azwy dźwięków:</translation>
+    </message>
+    <message>
+        <source>How the readout and screen readers name notes; the staves are the same whatever the names.</source>
+        <translation>Jak odczyt tekstowy i czytniki ekranu nazywają dźwięki; pięciolinie są takie same przy każdym nazewnictwie.</translation>
+    </message>
+    <message>
+        <source>Black keys:</source>
+        <translation>Czarne klawisze:</translation>
     </message>
 </context>
 </TS>

@@ -554,10 +554,6 @@ Não há nenhuma garantia.</translation>
         <translation> semitons</translation>
     </message>
     <message>
-        <source>Note names:</source>
-        <translation>Nomes das notas:</translation>
-    </message>
-    <message>
         <source>&amp;Sharps (A♯)</source>
         <translation>&amp;Sustenidos (A♯)</translation>
     </message>
@@ -604,6 +600,18 @@ Não há nenhuma garantia.</translation>
     <message>
         <source>Classic with a second opinion (for piano and voice)</source>
         <translation>Clássica com uma segunda opinião (para piano e voz)</translation>
+    </message>
+    <message>
+        <source>Note &amp;names:</source>
+        <translation>No&amp;mes das notas:</translation>
+    </message>
+    <message>
+        <source>How the readout and screen readers name notes; the staves are the same whatever the names.</source>
+        <translation>Como a linha de texto e os leitores de tela chamam as notas; as pautas são as mesmas, seja qual for o nome.</translation>
+    </message>
+    <message>
+        <source>Black keys:</source>
+        <translation>Teclas pretas:</translation>
     </message>
 </context>
 </TS>

@@ -554,10 +554,6 @@ There is no warranty.</source>
         <translation> полут.</translation>
     </message>
     <message>
-        <source>Note names:</source>
-        <translation>Названия нот:</translation>
-    </message>
-    <message>
         <source>&amp;Sharps (A♯)</source>
         <translation>&amp;Диезы (A♯)</translation>
     </message>
@@ -604,6 +600,18 @@ There is no warranty.</source>
     <message>
         <source>Classic with a second opinion (for piano and voice)</source>
         <translation>Классическое со вторым мнением (для фортепиано и голоса)</translation>
+    </message>
+    <message>
+        <source>Note &amp;names:</source>
+        <translation>Наз&amp;вания нот:</translation>
+    </message>
+    <message>
+        <source>How the readout and screen readers name notes; the staves are the same whatever the names.</source>
+        <translation>Как строка показаний и программы экранного доступа называют ноты; нотные станы от названий не меняются.</translation>
+    </message>
+    <message>
+        <source>Black keys:</source>
+        <translation>Чёрные клавиши:</translation>
     </message>
 </context>
 </TS>

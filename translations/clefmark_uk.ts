@@ -554,10 +554,6 @@ There is no warranty.</source>
         <translation> півт.</translation>
     </message>
     <message>
-        <source>Note names:</source>
-        <translation>Назви нот:</translation>
-    </message>
-    <message>
         <source>&amp;Sharps (A♯)</source>
         <translation>&amp;Дієзи (A♯)</translation>
     </message>
@@ -604,6 +600,18 @@ There is no warranty.</source>
     <message>
         <source>Classic with a second opinion (for piano and voice)</source>
         <translation>Класичне з другою думкою (для фортепіано й голосу)</translation>
+    </message>
+    <message>
+        <source>Note &amp;names:</source>
+        <translation>Н&amp;азви нот:</translation>
+    </message>
+    <message>
+        <source>How the readout and screen readers name notes; the staves are the same whatever the names.</source>
+        <translation>Як рядок показань і програми читання з екрана називають ноти; нотні стани від назв не змінюються.</translation>
+    </message>
+    <message>
+        <source>Black keys:</source>
+        <translation>Чорні клавіші:</translation>
     </message>
 </context>
 </TS>

@@ -554,10 +554,6 @@ There is no warranty.</source>
         <translation> 个半音</translation>
     </message>
     <message>
-        <source>Note names:</source>
-        <translation>音名：</translation>
-    </message>
-    <message>
         <source>&amp;Sharps (A♯)</source>
         <translation>升号（A♯）(&amp;S)</translation>
     </message>
@@ -604,6 +600,18 @@ There is no warranty.</source>
     <message>
         <source>Classic with a second opinion (for piano and voice)</source>
         <translation>经典加第二意见（适用于钢琴和人声）</translation>
+    </message>
+    <message>
+        <source>Note &amp;names:</source>
+        <translation>音名(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>How the readout and screen readers name notes; the staves are the same whatever the names.</source>
+        <translation>读数栏和屏幕阅读器如何称呼音符；无论采用哪种名称，谱表都相同。</translation>
+    </message>
+    <message>
+        <source>Black keys:</source>
+        <translation>黑键：</translation>
     </message>
 </context>
 </TS>

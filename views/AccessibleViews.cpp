@@ -6,6 +6,7 @@
 #include "views/GuitarTunerView.h"
 #include "views/LevelMeter.h"
 #include "views/ReadoutView.h"
+#include "views/ReadoutWords.h"
 #include "views/StatusIndicator.h"
 #include "views/TunerMeter.h"
 
@@ -243,10 +244,11 @@ namespace {
         {
             switch (t) {
             case QAccessible::Name:
-                // As a musician writes it, with the sharp sign.
+                // As the staves write it, with the sharp sign, in the
+                // names the user reads.
                 return staff()->heardNote()
-                    ? QString::fromStdString(noteName(*staff()->heardNote()))
-                          .replace(u'#', u'\u266F')
+                    ? QString::fromStdString(noteName(*staff()->heardNote(), NoteSpelling::Sharps,
+                        staff()->noteNaming(), localSyllables()))
                     : QCoreApplication::translate("AccessibleViews", "No note yet");
             case QAccessible::Description:
                 return QCoreApplication::translate(

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "tuner/Displays.h"
+#include "tuner/NoteNames.h"
 #include "views/AutoResizeView.h"
 #include "views/Resources.h"
 
@@ -48,6 +49,10 @@ public:
     /// The tuner's note number last received, before any folding into the
     /// staves' range; none before the first.
     std::optional<int> heardNote() const { return heardNote_; }
+    /// How the note is named to those who do not see it; the staves
+    /// themselves are the same in every naming.
+    NoteNaming noteNaming() const { return noteNaming_; }
+    void setNoteNaming(NoteNaming naming) { noteNaming_ = naming; }
     const ImageData& imageData(int index) const { return SPD[static_cast<std::size_t>(index)]; }
 
     /// Where the note `internalNote` sits: its staff step (0 is middle C, one
@@ -72,6 +77,7 @@ private:
     int note_ = 0;
     int displayNote_ = 0;
     std::optional<int> heardNote_;
+    NoteNaming noteNaming_ = NoteNaming::Letters;
 };
 
 } // namespace clefmark

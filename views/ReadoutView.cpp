@@ -133,6 +133,12 @@ void ReadoutView::setSpelling(NoteSpelling spelling)
     refresh();
 }
 
+void ReadoutView::setNaming(NoteNaming naming)
+{
+    readout_.setNaming(naming, localSyllables());
+    refresh();
+}
+
 void ReadoutView::setPaused(bool paused)
 {
     readout_.setPaused(paused, clock_());

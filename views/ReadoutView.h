@@ -50,6 +50,8 @@ public:
     void setPitch(const Pitch& pitch) override;
     void setTransposition(int semitones);
     void setSpelling(NoteSpelling spelling);
+    /// Solfège in the spelling of the user's language.
+    void setNaming(NoteNaming naming);
     void setPaused(bool paused);
     void setCaptureState(CaptureState state, bool serverConnected, const std::string& device);
     /// Time passing with no news: a live note becomes past. While a note is

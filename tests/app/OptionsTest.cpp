@@ -72,6 +72,8 @@ namespace {
         EXPECT_EQ(parse({ "--detector", "hybrid" }).options.secondOpinion, true);
         EXPECT_EQ(parse({ "--detector=classic" }).options.secondOpinion, false);
         EXPECT_FALSE(asksForHelpOrVersion({ "--detector", "--help" }));
+        EXPECT_EQ(parse({ "--names=solfege" }).options.noteNaming, NoteNaming::Solfege);
+        EXPECT_FALSE(asksForHelpOrVersion({ "--names", "--help" }));
     }
 
     TEST(Options, SnapshotAloneWaitsTheDefaultTime)
@@ -151,6 +153,7 @@ namespace {
             BadCase { { "--transpose" }, "--transpose needs a whole number" },
             BadCase { { "--detector", "yin" }, "--detector needs classic or hybrid (got 'yin')" },
             BadCase { { "--detector" }, "--detector needs classic or hybrid (got nothing)" },
+            BadCase { { "--names", "H" }, "--names needs letters, german or solfege (got 'H')" },
             BadCase { { "--flats=yes" }, "--flats takes no value" },
             BadCase { { "--reference", "419" }, "from 420 to 460 (got '419')" },
             BadCase { { "--reference", "461" }, "from 420 to 460" },

@@ -60,6 +60,10 @@ namespace {
                 = [this](int n) { calls.push_back("transpose " + std::to_string(n)); };
             settings.setFlatNames
                 = [this](bool on) { calls.push_back(on ? "flats on" : "flats off"); };
+            settings.noteNaming = [] { return NoteNaming::German; };
+            settings.setNoteNaming = [this](NoteNaming naming) {
+                calls.push_back("names " + std::string(noteNamingWord(naming)));
+            };
             settings.freshNotes = [this] { return freshNotes; };
             settings.setFreshNotes
                 = [this](bool on) { calls.push_back(on ? "fresh on" : "fresh off"); };
@@ -114,6 +118,8 @@ namespace {
         EXPECT_EQ(preferences->transpositionCombo()->currentText(), u"B\u266D tenor (tenor sax)");
         EXPECT_TRUE(preferences->flatsRadio()->isChecked());
         EXPECT_FALSE(preferences->sharpsRadio()->isChecked());
+        EXPECT_EQ(
+            preferences->namingCombo()->currentText(), u"German (C D E F G A H, and B for B♭)");
         EXPECT_TRUE(calls.empty());
     }
 
@@ -155,7 +161,9 @@ namespace {
         calls.clear();
         click(preferences->sharpsRadio());
         click(preferences->flatsRadio());
-        EXPECT_EQ(calls, (std::vector<std::string> { "flats off", "flats on" }));
+        preferences->namingCombo()->setCurrentIndex(2);
+        emit preferences->namingCombo()->activated(2);
+        EXPECT_EQ(calls, (std::vector<std::string> { "flats off", "flats on", "names solfege" }));
     }
 
     struct PitchEntry {
@@ -253,6 +261,7 @@ namespace {
         EXPECT_EQ(preferences->transpositionSpin()->value(), 0);
         EXPECT_EQ(preferences->transpositionCombo()->currentText(), u"Concert pitch");
         EXPECT_TRUE(preferences->flatsRadio()->isChecked()) << "the notation is not reset";
+        EXPECT_EQ(preferences->namingCombo()->currentIndex(), 1) << "the notation is not reset";
         EXPECT_TRUE(alerts.isEmpty());
     }
 

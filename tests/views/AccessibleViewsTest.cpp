@@ -137,6 +137,12 @@ namespace {
                 { QAccessible::Graphic, QStringLiteral("A\u266F4") } },
             { "the staff with E1, drawn as E4", [](Window& w) { w.staff->setNote(16); },
                 [](Window& w) { return w.staff; }, { QAccessible::Graphic, QStringLiteral("E1") } },
+            { "the staff with B4 to a German reader",
+                [](Window& w) {
+                    w.staff->setNoteNaming(NoteNaming::German);
+                    w.staff->setNote(59);
+                },
+                [](Window& w) { return w.staff; }, { QAccessible::Graphic, QStringLiteral("H4") } },
             { "the level meter", [](Window& w) { w.level->setLevel(5); },
                 [](Window& w) { return w.level; },
                 { QAccessible::ProgressBar, QStringLiteral("Input level"), 5.0 } },
