@@ -3,15 +3,14 @@
 #include "ViewTestSupport.h"
 #include "tests/support/Pitches.h"
 #include "tests/support/QtEnvironment.h"
+#include "tests/views/ReadoutFit.h"
 #include "views/ScaledColumn.h"
-#include "views/TextFit.h"
 
 #include <QColor>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
-#include <string_view>
 
 namespace clefmark {
 namespace {
@@ -124,19 +123,9 @@ namespace {
     // card, over no other, and every word whole.
     TEST(ReadoutView, everyTextFitsItsBoxAtEveryScale)
     {
-        using State = Readout::State;
-        using Judgement = Readout::Judgement;
-        const std::pair<State, const char*> states[] = {
-            { State::NoDevice, "The input device cannot be used" },
-            { State::WaitingForServer, "Waiting for the sound server" },
-            { State::NoDevice, "No input device" },
-            { State::Listening, "Listening" },
-            { State::TooQuiet, "Too quiet" },
-            { State::Paused, "Paused" },
-        };
         // The widest of each: written notes with a transposition of up to
         // two octaves either way, and the tuner's range of frequencies.
-        const std::pair<const char*, const char*> notes[] = {
+        const std::vector<test::WrittenNote> notes = {
             { "D\u266F10", "D\u266F8" },
             { "A\u266F-1", "A\u266F1" },
             { "B\u266D10", "B\u266D8" },
@@ -144,83 +133,13 @@ namespace {
             { "W8", "" }, // the widest letter, as wide a note as any without a sign
             { "A4", "" },
         };
-        const char* const cents[] = { "\u221250.0", "+50.0", "\u221244.6", "0.0" };
-        const char* const hertz[] = { "4434.9 Hz", "1244.5 Hz", "27.5 Hz" };
-        const std::pair<Judgement, const char*> judgements[] = {
-            { Judgement::InTune, "\u2713 in tune" },
-            { Judgement::Sharp, "\u266F sharp" },
-            { Judgement::Flat, "\u266D flat" },
-        };
-        std::vector<Readout::Text> texts;
-        auto text = [](State state, bool past, const char* note, const char* sounding,
-                        const char* c, const char* hz, Judgement judgement, const char* words) {
-            Readout::Text t;
-            t.state = state;
-            t.past = past;
-            t.judgement = judgement;
-            t.note = note;
-            t.sounding = sounding;
-            t.cents = c;
-            t.frequency = hz;
-            (state == State::Live ? t.judgementText : t.stateText) = words;
-            t.deviceUnusable = std::string_view(words) == "The input device cannot be used";
-            return t;
-        };
-        for (const auto& [state, words] : states)
-            texts.push_back(text(state, false, "", "", "", "", Judgement::None, words));
-        for (const auto& [note, sounding] : notes)
-            for (const char* c : cents)
-                for (const char* hz : hertz) {
-                    for (const auto& [judgement, words] : judgements)
-                        texts.push_back(
-                            text(State::Live, false, note, sounding, c, hz, judgement, words));
-                    for (const auto& [state, words] : states)
-                        texts.push_back(
-                            text(state, true, note, sounding, c, hz, Judgement::None, words));
-                }
-
-        const QRectF card(16, 1.5, 149, 33);
+        const std::vector<Readout::Text> texts
+            = test::readoutTexts(notes, { "\u221250.0", "+50.0", "\u221244.6", "0.0" },
+                { "4434.9 Hz", "1244.5 Hz", "27.5 Hz" });
         const QFont base = QWidget().font();
-        for (const double scale : { 0.75, 1.0, 1.5, 2.0, 3.0, 4.0, 5.0 }) {
-            for (const Readout::Text& t : texts) {
-                const std::vector<ReadoutView::Piece> pieces = ReadoutView::layOut(t, base, scale);
-                const std::string what = t.note + " " + t.sounding + " " + t.cents + " "
-                    + t.frequency + " " + t.judgementText + t.stateText + " at "
-                    + std::to_string(scale);
-                SCOPED_TRACE(what);
-                QStringList drawn;
-                std::vector<QRectF> inks;
-                for (const ReadoutView::Piece& p : pieces) {
-                    EXPECT_TRUE(fitsBox(p.text, p.font, p.box.size(), scale))
-                        << p.text.toStdString() << " in " << p.box.width() << "x" << p.box.height()
-                        << " at " << p.font.pixelSize();
-                    EXPECT_TRUE(card.adjusted(-0.01, -0.01, 0.01, 0.01).contains(p.box))
-                        << p.text.toStdString();
-                    EXPECT_GE(p.font.pixelSize(), 6) << p.text.toStdString();
-                    // The ink's extent: its width, placed as aligned.
-                    const double wide = unitsWide(p.text, p.font, scale);
-                    const double left = (p.alignment & Qt::AlignRight) ? p.box.right() - wide
-                        : (p.alignment & Qt::AlignHCenter) ? p.box.center().x() - wide / 2
-                                                           : p.box.left();
-                    const QRectF ink(left, p.box.top(), wide, p.box.height());
-                    for (const QRectF& other : inks)
-                        EXPECT_FALSE(ink.intersects(other.adjusted(0.5, 0.5, -0.5, -0.5)))
-                            << p.text.toStdString() << " over another text";
-                    inks.push_back(ink);
-                    drawn += p.text.split(u' ');
-                }
-                QStringList shown = QString::fromStdString(t.note + " " + t.cents + " \u00A2 "
-                    + t.frequency + " " + t.judgementText + " " + t.stateText)
-                                        .split(u' ', Qt::SkipEmptyParts);
-                if (!t.sounding.empty())
-                    shown << QStringLiteral("sounds") << QString::fromStdString(t.sounding);
-                if (t.note.empty())
-                    shown = QString::fromStdString(t.stateText).split(u' ');
-                shown.sort();
-                drawn.sort();
-                EXPECT_EQ(drawn.join(u' ').toStdString(), shown.join(u' ').toStdString());
-            }
-        }
+        for (const double scale : { 0.75, 1.0, 1.5, 2.0, 3.0, 4.0, 5.0 })
+            for (const Readout::Text& t : texts)
+                test::expectReadoutFits(t, base, scale);
     }
 
     TEST(ReadoutView, redrawsOnlyWhatChangesAndWakesOnlyWhileANoteIsLive)
