@@ -387,10 +387,14 @@ namespace {
         const QRectF wordBox(last.left(), middle, last.width(), inside.bottom() - middle);
         const std::optional<FittedText> word = fitText(judgement.mid(space + 1),
             unitFont(base, 10, QFont::DemiBold), 10, 7, wordBox.size(), 1, scale);
-        if (!word)
+        // Under a short word (two characters in Chinese) the sign is the
+        // wider of the two.
+        const QString sign = judgement.left(space);
+        const QFont signFont = unitFont(base, 18, QFont::DemiBold);
+        if (!word || !fitsBox(sign, signFont, signBox.size(), scale))
             return std::nullopt;
-        pieces.push_back({ judgement.left(space), unitFont(base, 18, QFont::DemiBold), signBox,
-            Qt::AlignHCenter | Qt::AlignBottom, kInk, true });
+        pieces.push_back(
+            { sign, signFont, signBox, Qt::AlignHCenter | Qt::AlignBottom, kInk, true });
         pieces.push_back({ word->lines.first(), word->font, wordBox,
             Qt::AlignHCenter | Qt::AlignTop, kInk, true });
         return pieces;
@@ -428,6 +432,13 @@ namespace {
             }
             if (x - kGap <= inside.right())
                 break;
+        }
+        // A long name can overrun the card even in the least type (Ukrainian
+        // solfège, two octaves down): the gaps close up, to a space at least.
+        if (const double over = pieces.back().box.right() - inside.right(); over > 0.0) {
+            const double gap = std::max(2.0, kGap - over / static_cast<double>(pieces.size() - 1));
+            for (std::size_t i = 1; i < pieces.size(); ++i)
+                pieces[i].box.moveLeft(pieces[i - 1].box.right() + gap);
         }
         const QRectF under(inside.left(), rowBottom, inside.width(), inside.bottom() - rowBottom);
         const QString state = stateOf(t);

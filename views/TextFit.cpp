@@ -58,10 +58,15 @@ std::optional<FittedText> fitText(const QString& text, QFont font, int pixels, i
         const std::optional<QStringList> lines = breakLines(words, font, box.width(), scale);
         if (!lines || lines->size() > maxLines)
             continue;
-        // One line needs only its ink inside the box; more need their spacing.
+        // One line needs only its ink inside the box; more need their
+        // spacing, and each its ink inside its own line (an accent over a
+        // descender can reach past the spacing at small sizes).
         const bool fits = lines->size() == 1
             ? fitsBox(lines->first(), font, box, scale)
-            : lineHeight * static_cast<double>(lines->size()) <= box.height() + 0.01;
+            : lineHeight * static_cast<double>(lines->size()) <= box.height() + 0.01
+                && std::all_of(lines->begin(), lines->end(), [&](const QString& line) {
+                       return fitsBox(line, font, QSizeF(box.width(), lineHeight), scale);
+                   });
         if (fits)
             return FittedText { font, *lines, lineHeight };
     }
