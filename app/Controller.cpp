@@ -244,8 +244,8 @@ void Controller::detachViews()
 void Controller::configure(QObject*)
 {
     if (!services_.openSoundSettings || !services_.openSoundSettings())
-        services_.alert(QStringLiteral("No sound settings program was found. "
-                                       "Install pavucontrol to choose the input device."));
+        services_.alert(tr("No sound settings program was found. "
+                           "Install pavucontrol to choose the input device."));
 }
 
 void Controller::showOwnPanel(Panel panel)

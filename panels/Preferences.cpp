@@ -47,6 +47,13 @@ Preferences::Settings Preferences::Settings::of(Tuner& tuner, std::function<void
     return settings;
 }
 
+QString Preferences::rangeAlert()
+{
+    return tr("The A-Reference must be a whole number of Hz from %1 to %2.")
+        .arg(kReferencePitchSetting.min)
+        .arg(kReferencePitchSetting.max);
+}
+
 Preferences::Preferences(Settings settings, AlertFunction alert, QObject* parent)
     : QObject(parent)
     , settings_(std::move(settings))
@@ -112,7 +119,7 @@ void Preferences::referencePitchTextChanged()
     int hz = typed.trimmed().isEmpty() ? settings_.referencePitch() : readIntValue(typed);
     if (!kReferencePitchSetting.accepts(hz)) {
         const AlertsOver overThePanel(panel_.window());
-        alert_(kRangeAlert);
+        alert_(rangeAlert());
         hz = kReferencePitchSetting.within(hz);
     }
     // What is applied, not what was typed: "441.5" is read as 441.

@@ -21,10 +21,9 @@ namespace clefmark {
 class Preferences final : public QObject {
     Q_OBJECT
 public:
-    /// Said when the pitch typed is outside kReferencePitchSetting's range.
-    static inline const QString kRangeAlert
-        = QStringLiteral("The A-Reference must be %1.")
-              .arg(QString::fromStdString(kReferencePitchSetting.rule()));
+    /// Said when the pitch typed is outside kReferencePitchSetting's range,
+    /// in the user's language.
+    static QString rangeAlert();
 
     /// What the panel reads from and sends to the tuner; tests record it.
     struct Settings {

@@ -323,6 +323,10 @@ Bez jakékoli záruky.</translation>
         <source>This desktop does not let a program keep its window above the others.</source>
         <translation>Toto pracovní prostředí nedovoluje programu držet okno nad ostatními.</translation>
     </message>
+    <message>
+        <source>No sound settings program was found. Install pavucontrol to choose the input device.</source>
+        <translation>Nebyl nalezen žádný program pro nastavení zvuku. Nainstalujte pavucontrol a vyberte v něm vstupní zařízení.</translation>
+    </message>
 </context>
 <context>
     <name>clefmark::HelpPanel</name>
@@ -340,6 +344,10 @@ Bez jakékoli záruky.</translation>
     <message>
         <source>Other</source>
         <translation>Jiný</translation>
+    </message>
+    <message>
+        <source>The A-Reference must be a whole number of Hz from %1 to %2.</source>
+        <translation>Komorní A musí být celé číslo v Hz od %1 do %2.</translation>
     </message>
 </context>
 <context>

@@ -323,6 +323,10 @@ Ohne jegliche Gewährleistung.</translation>
         <source>This desktop does not let a program keep its window above the others.</source>
         <translation>Diese Arbeitsumgebung erlaubt es Programmen nicht, ihr Fenster im Vordergrund zu halten.</translation>
     </message>
+    <message>
+        <source>No sound settings program was found. Install pavucontrol to choose the input device.</source>
+        <translation>Es wurde kein Programm für die Audioeinstellungen gefunden. Installieren Sie pavucontrol, um das Eingabegerät zu wählen.</translation>
+    </message>
 </context>
 <context>
     <name>clefmark::HelpPanel</name>
@@ -340,6 +344,10 @@ Ohne jegliche Gewährleistung.</translation>
     <message>
         <source>Other</source>
         <translation>Andere</translation>
+    </message>
+    <message>
+        <source>The A-Reference must be a whole number of Hz from %1 to %2.</source>
+        <translation>Der Kammerton muss eine ganze Zahl von %1 bis %2 Hz sein.</translation>
     </message>
 </context>
 <context>

@@ -323,6 +323,10 @@ Sin ninguna garantía.</translation>
         <source>This desktop does not let a program keep its window above the others.</source>
         <translation>Este escritorio no permite que un programa mantenga su ventana por encima de las demás.</translation>
     </message>
+    <message>
+        <source>No sound settings program was found. Install pavucontrol to choose the input device.</source>
+        <translation>No se encontró ningún programa de ajustes de sonido. Instale pavucontrol para elegir el dispositivo de entrada.</translation>
+    </message>
 </context>
 <context>
     <name>clefmark::HelpPanel</name>
@@ -340,6 +344,10 @@ Sin ninguna garantía.</translation>
     <message>
         <source>Other</source>
         <translation>Otra</translation>
+    </message>
+    <message>
+        <source>The A-Reference must be a whole number of Hz from %1 to %2.</source>
+        <translation>El la de referencia debe ser un número entero de Hz entre %1 y %2.</translation>
     </message>
 </context>
 <context>

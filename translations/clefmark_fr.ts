@@ -323,6 +323,10 @@ Aucune garantie n’est fournie.</translation>
         <source>This desktop does not let a program keep its window above the others.</source>
         <translation>Cet environnement de bureau ne permet pas à un programme de garder sa fenêtre au-dessus des autres.</translation>
     </message>
+    <message>
+        <source>No sound settings program was found. Install pavucontrol to choose the input device.</source>
+        <translation>Aucun programme de paramètres audio n’a été trouvé. Installez pavucontrol pour choisir le périphérique d’entrée.</translation>
+    </message>
 </context>
 <context>
     <name>clefmark::HelpPanel</name>
@@ -340,6 +344,10 @@ Aucune garantie n’est fournie.</translation>
     <message>
         <source>Other</source>
         <translation>Autre</translation>
+    </message>
+    <message>
+        <source>The A-Reference must be a whole number of Hz from %1 to %2.</source>
+        <translation>Le la de référence doit être un nombre entier de Hz, de %1 à %2.</translation>
     </message>
 </context>
 <context>

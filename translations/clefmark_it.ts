@@ -323,6 +323,10 @@ Nessuna garanzia.</translation>
         <source>This desktop does not let a program keep its window above the others.</source>
         <translation>Questo desktop non consente a un programma di tenere la propria finestra sopra le altre.</translation>
     </message>
+    <message>
+        <source>No sound settings program was found. Install pavucontrol to choose the input device.</source>
+        <translation>Non è stato trovato alcun programma per le impostazioni audio. Installa pavucontrol per scegliere il dispositivo di ingresso.</translation>
+    </message>
 </context>
 <context>
     <name>clefmark::HelpPanel</name>
@@ -340,6 +344,10 @@ Nessuna garanzia.</translation>
     <message>
         <source>Other</source>
         <translation>Altra</translation>
+    </message>
+    <message>
+        <source>The A-Reference must be a whole number of Hz from %1 to %2.</source>
+        <translation>Il la di riferimento deve essere un numero intero di Hz da %1 a %2.</translation>
     </message>
 </context>
 <context>

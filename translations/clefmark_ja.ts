@@ -323,6 +323,10 @@ GNU General Public License バージョン 3 以降
         <source>This desktop does not let a program keep its window above the others.</source>
         <translation>このデスクトップ環境では、ウィンドウを常に手前に表示できません。</translation>
     </message>
+    <message>
+        <source>No sound settings program was found. Install pavucontrol to choose the input device.</source>
+        <translation>サウンド設定のプログラムが見つかりません。入力デバイスを選ぶには pavucontrol をインストールしてください。</translation>
+    </message>
 </context>
 <context>
     <name>clefmark::HelpPanel</name>
@@ -340,6 +344,10 @@ GNU General Public License バージョン 3 以降
     <message>
         <source>Other</source>
         <translation>その他</translation>
+    </message>
+    <message>
+        <source>The A-Reference must be a whole number of Hz from %1 to %2.</source>
+        <translation>基準ピッチは %1～%2 Hz の整数で指定してください。</translation>
     </message>
 </context>
 <context>

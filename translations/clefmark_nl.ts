@@ -323,6 +323,10 @@ Zonder enige garantie.</translation>
         <source>This desktop does not let a program keep its window above the others.</source>
         <translation>Deze desktop staat niet toe dat een programma zijn venster boven de andere houdt.</translation>
     </message>
+    <message>
+        <source>No sound settings program was found. Install pavucontrol to choose the input device.</source>
+        <translation>Er is geen programma voor geluidsinstellingen gevonden. Installeer pavucontrol om het invoerapparaat te kiezen.</translation>
+    </message>
 </context>
 <context>
     <name>clefmark::HelpPanel</name>
@@ -340,6 +344,10 @@ Zonder enige garantie.</translation>
     <message>
         <source>Other</source>
         <translation>Anders</translation>
+    </message>
+    <message>
+        <source>The A-Reference must be a whole number of Hz from %1 to %2.</source>
+        <translation>De stemtoon A moet een geheel aantal Hz van %1 tot %2 zijn.</translation>
     </message>
 </context>
 <context>

@@ -323,6 +323,10 @@ Bez jakiejkolwiek gwarancji.</translation>
         <source>This desktop does not let a program keep its window above the others.</source>
         <translation>To środowisko pulpitu nie pozwala programowi utrzymywać swojego okna nad innymi.</translation>
     </message>
+    <message>
+        <source>No sound settings program was found. Install pavucontrol to choose the input device.</source>
+        <translation>Nie znaleziono programu do ustawień dźwięku. Zainstaluj pavucontrol, aby wybrać urządzenie wejściowe.</translation>
+    </message>
 </context>
 <context>
     <name>clefmark::HelpPanel</name>
@@ -340,6 +344,10 @@ Bez jakiejkolwiek gwarancji.</translation>
     <message>
         <source>Other</source>
         <translation>Inny</translation>
+    </message>
+    <message>
+        <source>The A-Reference must be a whole number of Hz from %1 to %2.</source>
+        <translation>Dźwięk wzorcowy A musi być liczbą całkowitą Hz od %1 do %2.</translation>
     </message>
 </context>
 <context>

@@ -323,6 +323,10 @@ Não há nenhuma garantia.</translation>
         <source>This desktop does not let a program keep its window above the others.</source>
         <translation>Este ambiente gráfico não permite que um programa mantenha sua janela acima das outras.</translation>
     </message>
+    <message>
+        <source>No sound settings program was found. Install pavucontrol to choose the input device.</source>
+        <translation>Nenhum programa de configurações de som foi encontrado. Instale o pavucontrol para escolher o dispositivo de entrada.</translation>
+    </message>
 </context>
 <context>
     <name>clefmark::HelpPanel</name>
@@ -340,6 +344,10 @@ Não há nenhuma garantia.</translation>
     <message>
         <source>Other</source>
         <translation>Outro</translation>
+    </message>
+    <message>
+        <source>The A-Reference must be a whole number of Hz from %1 to %2.</source>
+        <translation>O A de referência deve ser um número inteiro de Hz de %1 a %2.</translation>
     </message>
 </context>
 <context>

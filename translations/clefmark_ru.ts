@@ -323,6 +323,10 @@ There is no warranty.</source>
         <source>This desktop does not let a program keep its window above the others.</source>
         <translation>Эта среда рабочего стола не позволяет программе держать своё окно поверх других.</translation>
     </message>
+    <message>
+        <source>No sound settings program was found. Install pavucontrol to choose the input device.</source>
+        <translation>Программа настройки звука не найдена. Установите pavucontrol, чтобы выбрать устройство ввода.</translation>
+    </message>
 </context>
 <context>
     <name>clefmark::HelpPanel</name>
@@ -340,6 +344,10 @@ There is no warranty.</source>
     <message>
         <source>Other</source>
         <translation>Другое</translation>
+    </message>
+    <message>
+        <source>The A-Reference must be a whole number of Hz from %1 to %2.</source>
+        <translation>Частота ля должна быть целым числом герц от %1 до %2.</translation>
     </message>
 </context>
 <context>

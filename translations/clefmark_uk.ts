@@ -323,6 +323,10 @@ There is no warranty.</source>
         <source>This desktop does not let a program keep its window above the others.</source>
         <translation>Це стільничне середовище не дозволяє програмі тримати своє вікно над іншими.</translation>
     </message>
+    <message>
+        <source>No sound settings program was found. Install pavucontrol to choose the input device.</source>
+        <translation>Програму налаштування звуку не знайдено. Установіть pavucontrol, щоб вибрати пристрій введення.</translation>
+    </message>
 </context>
 <context>
     <name>clefmark::HelpPanel</name>
@@ -340,6 +344,10 @@ There is no warranty.</source>
     <message>
         <source>Other</source>
         <translation>Інше</translation>
+    </message>
+    <message>
+        <source>The A-Reference must be a whole number of Hz from %1 to %2.</source>
+        <translation>Частота ля має бути цілим числом герц від %1 до %2.</translation>
     </message>
 </context>
 <context>

@@ -323,6 +323,10 @@ There is no warranty.</source>
         <source>This desktop does not let a program keep its window above the others.</source>
         <translation>此桌面环境不允许程序将窗口保持在其他窗口之上。</translation>
     </message>
+    <message>
+        <source>No sound settings program was found. Install pavucontrol to choose the input device.</source>
+        <translation>未找到声音设置程序。请安装 pavucontrol 以选择输入设备。</translation>
+    </message>
 </context>
 <context>
     <name>clefmark::HelpPanel</name>
@@ -340,6 +344,10 @@ There is no warranty.</source>
     <message>
         <source>Other</source>
         <translation>其他</translation>
+    </message>
+    <message>
+        <source>The A-Reference must be a whole number of Hz from %1 to %2.</source>
+        <translation>标准音高必须是 %1 到 %2 Hz 之间的整数。</translation>
     </message>
 </context>
 <context>

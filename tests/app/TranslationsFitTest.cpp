@@ -155,7 +155,7 @@ namespace {
         for (const QString& language : test::windowLanguages()) {
             SCOPED_TRACE(language.toStdString());
             const test::InLanguage speaking(language);
-            QStringList alerts { Preferences::kRangeAlert, qtVersionAlertTitle(),
+            QStringList alerts { Preferences::rangeAlert(), qtVersionAlertTitle(),
                 Controller::cannotPlayMessage(
                     QStringLiteral("/home/someone/Music/Suite No. 1 in G major, Prélude (take "
                                    "3, the slower one).flac"),

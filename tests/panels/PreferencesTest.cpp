@@ -189,7 +189,7 @@ namespace {
         enterPitch(QString::fromUtf16(entry.typed));
         EXPECT_EQ(alerts.size(), entry.alerts ? 1 : 0);
         if (entry.alerts) {
-            EXPECT_EQ(alerts.value(0), Preferences::kRangeAlert);
+            EXPECT_EQ(alerts.value(0), Preferences::rangeAlert());
         }
         EXPECT_EQ(preferences->referencePitchText()->text(), QString::fromUtf16(entry.shown));
         EXPECT_EQ(calls, std::vector<std::string> { "pitch " + std::to_string(entry.sent) });
