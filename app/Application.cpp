@@ -161,13 +161,20 @@ namespace {
         if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(qt);
-        auto* ours = new QTranslator(&app);
         for (const QString& folder : resourceFolders()) {
-            if (ours->load(locale, QStringLiteral("clefmark"), QStringLiteral("_"),
-                    folder + QStringLiteral("/translations"))) {
-                QCoreApplication::installTranslator(ours);
-                break;
+            const QString translations = folder + QStringLiteral("/translations");
+            // English's plural forms ("1 semitone") beneath every language,
+            // for the texts a language has not translated, and for English.
+            auto* english = new QTranslator(&app);
+            if (!english->load(QStringLiteral("clefmark_en"), translations)) {
+                delete english;
+                continue;
             }
+            QCoreApplication::installTranslator(english);
+            auto* ours = new QTranslator(&app);
+            if (ours->load(locale, QStringLiteral("clefmark"), QStringLiteral("_"), translations))
+                QCoreApplication::installTranslator(ours);
+            break;
         }
     }
 

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QSignalBlocker>
 #include <QWidget>
+#include <algorithm>
+#include <cstdlib>
 #include <iterator>
 
 namespace clefmark {
@@ -41,6 +43,22 @@ namespace {
         return kPresetCount;
     }
 
+    // The unit after the box's number, agreeing with it as the language
+    // wants ("1 semitone", "2 półtony", "5 półtonów"): the translator gives
+    // the phrase for the number, and the box writes the number itself.
+    QString semitoneUnit(int semitones)
+    {
+        const int n = std::abs(semitones);
+        return QCoreApplication::translate("Transposition", "%n semitone(s)",
+            "the unit after the number in the transposition box", n)
+            .remove(QString::number(n));
+    }
+
+    void showSemitoneUnit(QSpinBox& spin, int semitones)
+    {
+        spin.setSuffix(semitoneUnit(semitones));
+    }
+
 } // namespace
 
 void Preferences::awakeNotation(QWidget* window)
@@ -60,6 +78,14 @@ void Preferences::awakeNotation(QWidget* window)
     }
     if (transpositionSpin_) {
         transpositionSpin_->setRange(kTranspositionSetting.min, kTranspositionSetting.max);
+        // As wide as its widest unit, so that stepping never moves the panel.
+        int widest = 0;
+        for (int n = 0; n <= kTranspositionSetting.max; ++n) {
+            showSemitoneUnit(*transpositionSpin_, n);
+            widest = std::max(widest, transpositionSpin_->sizeHint().width());
+        }
+        transpositionSpin_->setMinimumWidth(widest);
+        showSemitoneUnit(*transpositionSpin_, transpositionSpin_->value());
         connect(
             transpositionSpin_, &QSpinBox::valueChanged, this, &Preferences::transpositionChanged);
     }
@@ -94,6 +120,7 @@ void Preferences::showTransposition(int semitones)
     if (transpositionSpin_) {
         const QSignalBlocker quiet(transpositionSpin_);
         transpositionSpin_->setValue(semitones);
+        showSemitoneUnit(*transpositionSpin_, semitones);
     }
     if (transpositionCombo_)
         transpositionCombo_->setCurrentIndex(presetIndex(semitones));
@@ -115,6 +142,7 @@ void Preferences::transpositionChanged()
     if (!transpositionSpin_)
         return;
     const int semitones = transpositionSpin_->value();
+    showSemitoneUnit(*transpositionSpin_, semitones);
     if (transpositionCombo_)
         transpositionCombo_->setCurrentIndex(presetIndex(semitones));
     if (settings_.setTransposition)

@@ -248,6 +248,15 @@
         <source>Guitar and bass</source>
         <translation>Kytara a baskytara</translation>
     </message>
+    <message numerus="yes">
+        <source>%n semitone(s)</source>
+        <comment>the unit after the number in the transposition box</comment>
+        <translation>
+            <numerusform>%n půltón</numerusform>
+            <numerusform>%n půltóny</numerusform>
+            <numerusform>%n půltónů</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -556,10 +565,6 @@ Bez jakékoli záruky.</translation>
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
         <translation>Zapsaný tón = znějící tón + tento počet půltónů, od −24 do +24.</translation>
-    </message>
-    <message>
-        <source> semitones</source>
-        <translation> půltónů</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>

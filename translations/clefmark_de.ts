@@ -248,6 +248,14 @@
         <source>Guitar and bass</source>
         <translation>Gitarre und Bass</translation>
     </message>
+    <message numerus="yes">
+        <source>%n semitone(s)</source>
+        <comment>the unit after the number in the transposition box</comment>
+        <translation>
+            <numerusform>%n Halbton</numerusform>
+            <numerusform>%n Halbtöne</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -556,10 +564,6 @@ Ohne jegliche Gewährleistung.</translation>
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
         <translation>Notierter Ton = klingender Ton + so viele Halbtöne, von −24 bis +24.</translation>
-    </message>
-    <message>
-        <source> semitones</source>
-        <translation> Halbtöne</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>

@@ -248,6 +248,14 @@
         <source>Guitar and bass</source>
         <translation>Guitarra y bajo</translation>
     </message>
+    <message numerus="yes">
+        <source>%n semitone(s)</source>
+        <comment>the unit after the number in the transposition box</comment>
+        <translation>
+            <numerusform>%n semitono</numerusform>
+            <numerusform>%n semitonos</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -556,10 +564,6 @@ Sin ninguna garantía.</translation>
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
         <translation>Nota escrita = nota real + este número de semitonos, de −24 a +24.</translation>
-    </message>
-    <message>
-        <source> semitones</source>
-        <translation> semitonos</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>

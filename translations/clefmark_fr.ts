@@ -248,6 +248,14 @@
         <source>Guitar and bass</source>
         <translation>Guitare et basse</translation>
     </message>
+    <message numerus="yes">
+        <source>%n semitone(s)</source>
+        <comment>the unit after the number in the transposition box</comment>
+        <translation>
+            <numerusform>%n demi-ton</numerusform>
+            <numerusform>%n demi-tons</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -556,10 +564,6 @@ Aucune garantie n’est fournie.</translation>
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
         <translation>Note écrite = son réel + ce nombre de demi-tons, de −24 à +24.</translation>
-    </message>
-    <message>
-        <source> semitones</source>
-        <translation> demi-tons</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>

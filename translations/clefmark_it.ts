@@ -248,6 +248,14 @@
         <source>Guitar and bass</source>
         <translation>Chitarra e basso</translation>
     </message>
+    <message numerus="yes">
+        <source>%n semitone(s)</source>
+        <comment>the unit after the number in the transposition box</comment>
+        <translation>
+            <numerusform>%n semitono</numerusform>
+            <numerusform>%n semitoni</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -556,10 +564,6 @@ Nessuna garanzia.</translation>
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
         <translation>Nota scritta = suono reale + questo numero di semitoni, da −24 a +24.</translation>
-    </message>
-    <message>
-        <source> semitones</source>
-        <translation> semitoni</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>

@@ -248,6 +248,13 @@
         <source>Guitar and bass</source>
         <translation>ギターとベース</translation>
     </message>
+    <message numerus="yes">
+        <source>%n semitone(s)</source>
+        <comment>the unit after the number in the transposition box</comment>
+        <translation>
+            <numerusform>%n 半音</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -556,10 +563,6 @@ GNU General Public License バージョン 3 以降
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
         <translation>記譜音 = 実音 + この半音数（−24〜+24）。</translation>
-    </message>
-    <message>
-        <source> semitones</source>
-        <translation> 半音</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>

@@ -248,6 +248,14 @@
         <source>Guitar and bass</source>
         <translation>Gitaar en basgitaar</translation>
     </message>
+    <message numerus="yes">
+        <source>%n semitone(s)</source>
+        <comment>the unit after the number in the transposition box</comment>
+        <translation>
+            <numerusform>%n halve toon</numerusform>
+            <numerusform>%n halve tonen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -556,10 +564,6 @@ Zonder enige garantie.</translation>
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
         <translation>Genoteerde noot = klinkende noot + dit aantal halve tonen, van −24 tot +24.</translation>
-    </message>
-    <message>
-        <source> semitones</source>
-        <translation> halve tonen</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>

@@ -248,6 +248,15 @@
         <source>Guitar and bass</source>
         <translation>Gitara i gitara basowa</translation>
     </message>
+    <message numerus="yes">
+        <source>%n semitone(s)</source>
+        <comment>the unit after the number in the transposition box</comment>
+        <translation>
+            <numerusform>%n półton</numerusform>
+            <numerusform>%n półtony</numerusform>
+            <numerusform>%n półtonów</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -556,10 +565,6 @@ Bez jakiejkolwiek gwarancji.</translation>
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
         <translation>Dźwięk zapisany = dźwięk brzmiący + tyle półtonów, od −24 do +24.</translation>
-    </message>
-    <message>
-        <source> semitones</source>
-        <translation> półtonów</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>

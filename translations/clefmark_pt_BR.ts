@@ -248,6 +248,14 @@
         <source>Guitar and bass</source>
         <translation>Violão e baixo</translation>
     </message>
+    <message numerus="yes">
+        <source>%n semitone(s)</source>
+        <comment>the unit after the number in the transposition box</comment>
+        <translation>
+            <numerusform>%n semitom</numerusform>
+            <numerusform>%n semitons</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -556,10 +564,6 @@ Não há nenhuma garantia.</translation>
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
         <translation>Nota escrita = nota real + este número de semitons, de −24 a +24.</translation>
-    </message>
-    <message>
-        <source> semitones</source>
-        <translation> semitons</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>

@@ -248,6 +248,15 @@
         <source>Guitar and bass</source>
         <translation>Гитара и бас-гитара</translation>
     </message>
+    <message numerus="yes">
+        <source>%n semitone(s)</source>
+        <comment>the unit after the number in the transposition box</comment>
+        <translation>
+            <numerusform>%n полут.</numerusform>
+            <numerusform>%n полут.</numerusform>
+            <numerusform>%n полут.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -556,10 +565,6 @@ There is no warranty.</source>
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
         <translation>Записанная нота = звучащая нота + столько полутонов, от −24 до +24.</translation>
-    </message>
-    <message>
-        <source> semitones</source>
-        <translation> полут.</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>

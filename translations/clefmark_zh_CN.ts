@@ -248,6 +248,13 @@
         <source>Guitar and bass</source>
         <translation>吉他和贝斯</translation>
     </message>
+    <message numerus="yes">
+        <source>%n semitone(s)</source>
+        <comment>the unit after the number in the transposition box</comment>
+        <translation>
+            <numerusform>%n 个半音</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>VersionCheck</name>
@@ -556,10 +563,6 @@ There is no warranty.</source>
     <message>
         <source>Written note = sounding note + this many semitones, from −24 to +24.</source>
         <translation>记谱音 = 实音 + 此半音数，范围为 −24 至 +24。</translation>
-    </message>
-    <message>
-        <source> semitones</source>
-        <translation> 个半音</translation>
     </message>
     <message>
         <source>&amp;Sharps (A♯)</source>

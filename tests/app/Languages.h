@@ -26,8 +26,9 @@ inline QStringList windowLanguages()
     const QStringList files = QDir(QStringLiteral(CLEFMARK_TRANSLATIONS_DIR))
                                   .entryList({ QStringLiteral("clefmark_*.qm") }, QDir::Files);
     for (const QString& file : files)
-        languages << file.mid(9, file.size() - 12);
-    EXPECT_GE(files.size(), 12) << "translations in " CLEFMARK_TRANSLATIONS_DIR;
+        if (const QString language = file.mid(9, file.size() - 12); language != u"en")
+            languages << language;
+    EXPECT_GE(languages.size(), 13) << "translations in " CLEFMARK_TRANSLATIONS_DIR;
     return languages;
 }
 
@@ -44,6 +45,10 @@ public:
         if (qt_.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
             QCoreApplication::installTranslator(&qt_);
+        // As the program does: English's plural forms beneath the language.
+        EXPECT_TRUE(english_.load(
+            QStringLiteral("clefmark_en"), QStringLiteral(CLEFMARK_TRANSLATIONS_DIR)));
+        QCoreApplication::installTranslator(&english_);
         if (language != u"en") {
             EXPECT_TRUE(ours_.load(locale, QStringLiteral("clefmark"), QStringLiteral("_"),
                 QStringLiteral(CLEFMARK_TRANSLATIONS_DIR)))
@@ -54,6 +59,7 @@ public:
     ~InLanguage()
     {
         QCoreApplication::removeTranslator(&ours_);
+        QCoreApplication::removeTranslator(&english_);
         QCoreApplication::removeTranslator(&qt_);
         QLocale::setDefault(previous_);
     }
@@ -63,6 +69,7 @@ public:
 private:
     QLocale previous_;
     QTranslator qt_;
+    QTranslator english_;
     QTranslator ours_;
 };
 

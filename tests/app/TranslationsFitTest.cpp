@@ -25,10 +25,12 @@
 #include <QFile>
 #include <QLabel>
 #include <QMessageBox>
+#include <QSpinBox>
 #include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace clefmark {
 namespace {
@@ -111,6 +113,40 @@ namespace {
                 expectWhole(panel);
                 panel->close();
             }
+        }
+    }
+
+    // The transposition box's unit agrees with its number as each language
+    // wants, B♭ instruments' 2 above all.
+    TEST(TranslationsFit, theSemitonesAgreeWithTheirNumber)
+    {
+        MemoryUserDefaults defaults;
+        QueuedMainThread mainThread;
+        SimulatedAudioHardware hardware;
+        Tuner tuner(defaults, mainThread, &hardware);
+        const std::pair<const char*, std::vector<std::pair<int, const char*>>> cases[] = {
+            { "en", { { 1, "1 semitone" }, { -1, "-1 semitone" }, { 2, "2 semitones" } } },
+            { "de", { { 1, "1 Halbton" }, { 0, "0 Halbtöne" } } },
+            { "pl",
+                { { 1, "1 półton" }, { 2, "2 półtony" }, { 5, "5 półtonów" },
+                    { 22, "22 półtony" } } },
+            { "cs", { { 2, "2 půltóny" }, { 9, "9 půltónů" } } },
+        };
+        for (const auto& [language, values] : cases) {
+            const test::InLanguage speaking(QString::fromLatin1(language));
+            Preferences preferences(Preferences::Settings::of(tuner, [] {}));
+            preferences.showPanel();
+            QSpinBox* spin = preferences.transpositionSpin();
+            ASSERT_NE(spin, nullptr);
+            QCoreApplication::sendPostedEvents();
+            const int width = spin->width();
+            for (const auto& [semitones, shown] : values) {
+                spin->setValue(semitones);
+                QCoreApplication::sendPostedEvents();
+                EXPECT_EQ(spin->text().toStdString(), shown) << language;
+                EXPECT_EQ(spin->width(), width) << "stepping never moves the panel";
+            }
+            preferences.prefsWindow()->close();
         }
     }
 
