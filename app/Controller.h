@@ -105,7 +105,10 @@ public:
     };
 
     static inline const QString kTitle = QStringLiteral("Clefmark");
-    static inline const QString kPausedTitle = QStringLiteral("Clefmark (Paused)");
+    /// The paused title's words as the translator finds them.
+    static constexpr const char* kPausedTitleText
+        = QT_TRANSLATE_NOOP("Controller", "Clefmark (Paused)");
+    static inline const QString kPausedTitle = QString::fromUtf8(kPausedTitleText);
 
     explicit Controller(Services services, QObject* parent = nullptr);
     /// Detaches the views from the tuner.

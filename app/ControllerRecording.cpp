@@ -6,7 +6,6 @@
 #include "audio/AudioFormats.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,9 +34,7 @@ namespace {
 
 QString Controller::windowTitle(const QString& recordingName, bool paused)
 {
-    // kPausedTitle's words, through the translator.
-    const QString title
-        = paused ? QCoreApplication::translate("Controller", "Clefmark (Paused)") : kTitle;
+    const QString title = paused ? tr(kPausedTitleText) : kTitle;
     return recordingName.isEmpty() ? title : recordingName + QStringLiteral(" \u2014 ") + title;
 }
 

@@ -151,8 +151,8 @@ namespace {
         const std::optional<NoteNaming> naming
             = text ? parseNoteNaming(text->toStdString()) : std::nullopt;
         if (!naming)
-            return QStringLiteral("--names needs letters, german or solfege (got %1)")
-                .arg(givenText(text));
+            return QStringLiteral("--names needs %1 (got %2)")
+                .arg(QString::fromStdString(noteNamingChoices()), givenText(text));
         options.noteNaming = *naming;
         return {};
     }

@@ -79,11 +79,10 @@ bool takeCommonOption(OptionReader& reader, CommonOptions& options, std::string&
     if (name == "--names") {
         const auto v = reader.value();
         const auto naming = v ? parseNoteNaming(*v) : std::nullopt;
-        constexpr std::string_view kNames = "letters, german or solfege";
         if (!v)
-            error = "--names: needs " + std::string(kNames);
+            error = "--names: needs " + noteNamingChoices();
         else if (!naming)
-            error = "--names: " + quoted(*v) + " is not " + std::string(kNames);
+            error = "--names: " + quoted(*v) + " is not " + noteNamingChoices();
         else
             options.naming = naming;
         return true;

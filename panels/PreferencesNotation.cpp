@@ -14,10 +14,6 @@ namespace clefmark {
 
 namespace {
 
-    // In the order of the settings file's numbers, as the combo lists them.
-    constexpr NoteNaming kNamings[]
-        = { NoteNaming::Letters, NoteNaming::German, NoteNaming::Solfege };
-
     constexpr int kPresetCount = static_cast<int>(std::size(kTranspositionPresets));
 
     // The presets' English names, where lupdate finds them for the
@@ -95,7 +91,7 @@ void Preferences::awakeNotation(QWidget* window)
     namingCombo_ = window->findChild<QComboBox*>(QStringLiteral("namingCombo"));
     if (namingCombo_) {
         namingCombo_->clear();
-        for (const NoteNaming naming : kNamings)
+        for (const NoteNaming naming : kNoteNamings)
             namingCombo_->addItem(namingLabel(naming));
         if (settings_.noteNaming && settings_.setNoteNaming) {
             namingCombo_->setCurrentIndex(static_cast<int>(settings_.noteNaming()));
@@ -151,8 +147,8 @@ void Preferences::transpositionChanged()
 
 void Preferences::namingChosen(int index)
 {
-    if (settings_.setNoteNaming && index >= 0 && index < static_cast<int>(std::size(kNamings)))
-        settings_.setNoteNaming(kNamings[index]);
+    if (settings_.setNoteNaming && index >= 0 && index < static_cast<int>(std::size(kNoteNamings)))
+        settings_.setNoteNaming(kNoteNamings[index]);
 }
 
 void Preferences::noteNamesChanged()

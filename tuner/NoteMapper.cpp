@@ -1,5 +1,7 @@
 #include "tuner/NoteMapper.h"
 
+#include "tuner/NoteNames.h"
+
 #include <cfloat>
 #include <cmath>
 
@@ -70,14 +72,7 @@ bool NoteMapper::isInTune(std::int32_t tune, bool closeEnough)
 
 std::string noteName(int note, NoteSpelling spelling)
 {
-    static constexpr const char* kSharps[12]
-        = { "C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B" };
-    static constexpr const char* kFlats[12]
-        = { "C", "Db", "D", "Eb", "E", "F", "Gb", "G", "Ab", "A", "Bb", "B" };
-    const int octave = note >= 0 ? note / 12 : -((-note + 11) / 12);
-    const int pitchClass = note - 12 * octave;
-    const auto& names = spelling == NoteSpelling::Flats ? kFlats : kSharps;
-    return names[pitchClass] + std::to_string(octave);
+    return asciiNoteName(note, spelling, NoteNaming::Letters);
 }
 
 std::optional<Pitch> NoteMapper::mapPitch(float frequency, bool closeEnough)

@@ -1,7 +1,7 @@
 #include "tuner/NoteNames.h"
 
 #include <algorithm>
-#include <utility>
+#include <iterator>
 
 namespace clefmark {
 
@@ -16,6 +16,29 @@ namespace {
         { 3, 1 }, { 4, 0 }, { 4, 1 }, { 5, 0 }, { 5, 1 }, { 6, 0 } };
     constexpr Written kFlats[12] = { { 0, 0 }, { 1, -1 }, { 1, 0 }, { 2, -1 }, { 2, 0 }, { 3, 0 },
         { 4, -1 }, { 4, 0 }, { 5, -1 }, { 5, 0 }, { 6, -1 }, { 6, 0 } };
+
+    // The note with its octave, the signs written as given.
+    std::string spelt(int note, NoteSpelling spelling, NoteNaming naming,
+        const Syllables& syllables, const char* sharp, const char* flat)
+    {
+        static constexpr const char* kLetters[7] = { "C", "D", "E", "F", "G", "A", "B" };
+        const int octave = note >= 0 ? note / 12 : -((-note + 11) / 12);
+        const int pitchClass = note - 12 * octave;
+        const Written written
+            = (spelling == NoteSpelling::Flats ? kFlats
+                                               : kSharps)[static_cast<std::size_t>(pitchClass)];
+        const char* name = kLetters[written.natural];
+        int sign = written.sign;
+        if (naming == NoteNaming::Solfege) {
+            name = syllables[static_cast<std::size_t>(written.natural)].c_str();
+        } else if (naming == NoteNaming::German && written.natural == 6) {
+            // B♭ is plain B; B itself is H.
+            name = sign < 0 ? "B" : "H";
+            sign = 0;
+        }
+        const char* signText = sign > 0 ? sharp : sign < 0 ? flat : "";
+        return std::string(name) + signText + std::to_string(octave);
+    }
 }
 
 const Syllables& italianSyllables()
@@ -26,37 +49,17 @@ const Syllables& italianSyllables()
 
 std::string noteName(int note, NoteSpelling spelling, NoteNaming naming, const Syllables& syllables)
 {
-    static constexpr const char* kLetters[7] = { "C", "D", "E", "F", "G", "A", "B" };
-    const int octave = note >= 0 ? note / 12 : -((-note + 11) / 12);
-    const int pitchClass = note - 12 * octave;
-    const Written written
-        = (spelling == NoteSpelling::Flats ? kFlats
-                                           : kSharps)[static_cast<std::size_t>(pitchClass)];
-    const char* name = kLetters[written.natural];
-    int sign = written.sign;
-    if (naming == NoteNaming::Solfege) {
-        name = syllables[static_cast<std::size_t>(written.natural)].c_str();
-    } else if (naming == NoteNaming::German && written.natural == 6) {
-        // B♭ is plain B; B itself is H.
-        name = sign < 0 ? "B" : "H";
-        sign = 0;
-    }
-    const char* signText = sign > 0 ? "\u266F" : sign < 0 ? "\u266D" : "";
-    return std::string(name) + signText + std::to_string(octave);
+    return spelt(note, spelling, naming, syllables, "\u266F", "\u266D");
 }
 
 std::string asciiNoteName(int note, NoteSpelling spelling, NoteNaming naming)
 {
-    std::string name = noteName(note, spelling, naming, italianSyllables());
-    for (const auto& [sign, ascii] : { std::pair { "\u266F", '#' }, std::pair { "\u266D", 'b' } })
-        if (const std::size_t at = name.find(sign); at != std::string::npos)
-            name.replace(at, std::string_view(sign).size(), 1, ascii);
-    return name;
+    return spelt(note, spelling, naming, italianSyllables(), "#", "b");
 }
 
 std::optional<NoteNaming> parseNoteNaming(std::string_view word)
 {
-    for (const NoteNaming naming : { NoteNaming::Letters, NoteNaming::German, NoteNaming::Solfege })
+    for (const NoteNaming naming : kNoteNamings)
         if (word == noteNamingWord(naming))
             return naming;
     return std::nullopt;
@@ -73,6 +76,17 @@ std::string_view noteNamingWord(NoteNaming naming)
         break;
     }
     return "letters";
+}
+
+std::string noteNamingChoices()
+{
+    std::string choices;
+    for (std::size_t i = 0; i < std::size(kNoteNamings); ++i) {
+        if (i > 0)
+            choices += i + 1 == std::size(kNoteNamings) ? " or " : ", ";
+        choices += noteNamingWord(kNoteNamings[i]);
+    }
+    return choices;
 }
 
 NoteNaming namingForLanguage(std::string_view language)

@@ -25,6 +25,10 @@ enum class NoteNaming {
     Solfege = 2, // Do Re Mi Fa Sol La Si
 };
 
+/// Every naming, in the order of their numbers.
+inline constexpr NoteNaming kNoteNamings[]
+    = { NoteNaming::Letters, NoteNaming::German, NoteNaming::Solfege };
+
 /// The fixed-do names of C, D, E, F, G, A and B in one language's spelling.
 using Syllables = std::array<std::string, 7>;
 
@@ -45,6 +49,9 @@ std::string asciiNoteName(int note, NoteSpelling spelling, NoteNaming naming);
 /// "letters", "german" or "solfege".
 std::optional<NoteNaming> parseNoteNaming(std::string_view word);
 std::string_view noteNamingWord(NoteNaming naming);
+/// The words a command line takes, for its messages: "letters, german or
+/// solfege".
+std::string noteNamingChoices();
 
 /// The names taught where `language` (an ISO 639 code such as "de", or a
 /// locale name such as "pt_BR") is spoken; letters where we do not know.
